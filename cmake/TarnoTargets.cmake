@@ -1,0 +1,34 @@
+# Helpers shared by every folder of the project.
+
+# Adds a folder only once it has its own CMakeLists.txt, so layers can land one by one.
+function(tarno_add_subdir dir)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endfunction()
+
+# Warnings for our own code (third-party headers come in as system includes).
+function(tarno_warnings target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                           -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Wunused
+                           -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+    if(TARNO_WERROR)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
+
+# A GoogleTest executable registered with CTest, one CTest test per case.
+function(tarno_gtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  tarno_warnings(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    TARNO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    TARNO_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples/scm"
+    TARNO_BIN_DIR="${TARNO_BIN_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build/fuzz and runs each for
+# SECONDS (first argument, default 60), seeded from fuzz/corpus/<target>.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+only=${2:-}
+
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTARNO_BUILD_FUZZ=ON \
+      -DTARNO_BUILD_TESTS=OFF -DTARNO_BUILD_BENCH=OFF >/dev/null
+cmake --build build/fuzz --target fuzzers -j"$(nproc)"
+
+for bin in build/fuzz/fuzz/fuzz_*; do
+  name=$(basename "$bin")
+  [[ -n "$only" && "$name" != "$only" ]] && continue
+  work=build/fuzz/corpus/$name
+  mkdir -p "$work"
+  seeds=fuzz/corpus/$name
+  [[ -d "$seeds" ]] || seeds=""
+  echo "fuzz: $name for ${seconds}s"
+  "$bin" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build/fuzz/ \
+         "$work" $seeds 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
+  grep -E 'stat::number_of_executed_units' build/fuzz/$name.log || true
+done

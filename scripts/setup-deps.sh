@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with.
+# Idempotent: only what is missing is installed. Pass --optional to add the
+# tools used by fuzzing, screenshots, PDF checks and the reference engine.
+set -euo pipefail
+
+required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zipcmp zipmerge ziptool
+          libgtest-dev libgmock-dev libbenchmark-dev ttf-bitstream-vera fonts-dejavu-core
+          xvfb xauth unzip python3)
+optional=(clang libclang-rt-14-dev imagemagick poppler-utils fpc lazarus-src-2.2)
+
+wanted=("${required[@]}")
+[[ "${1:-}" == "--optional" ]] && wanted+=("${optional[@]}")
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[[ $(id -u) -ne 0 ]] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
