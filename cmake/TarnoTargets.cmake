@@ -12,7 +12,7 @@ function(tarno_warnings target)
   if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
                            -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Wunused
-                           -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+                           -Woverloaded-virtual -Wimplicit-fallthrough)
     if(TARNO_WERROR)
       target_compile_options(${target} PRIVATE -Werror)
     endif()

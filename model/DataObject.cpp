@@ -1,0 +1,28 @@
+#include <sstream>
+
+#include "FileSystem.h"
+#include "TarnoChannelEditUnit002.h"
+
+namespace tarno {
+
+TDataObject::TDataObject(const std::string& settingsPath, const std::string& dataFileName) {
+  ReadLayout(settingsPath, dataFileName);
+}
+
+void TDataObject::ReadLayout(const std::string& settingsPath, const std::string& dataFileName) {
+  HasHeader = false;
+  Header = kDefaultHeader;
+  Records.clear();
+  Items.clear();
+  std::istringstream settings(ReadWholeFile(settingsPath));
+  Layout layout = ReadLayoutFrom(settings, dataFileName);
+  Items = std::move(layout.Items);
+  HasHeader = layout.HasHeader;
+  Header = layout.Header;
+}
+
+int32_t TDataObject::RecordSize() const {
+  return Items.empty() ? 0 : Items.back().Offset + Items.back().Size;
+}
+
+}  // namespace tarno

@@ -1,0 +1,36 @@
+// The layout language of the settings file: one section per data file name,
+// HEADER and ITEM lines, ';' comments.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DataItem.h"
+
+namespace tarno {
+
+constexpr uint32_t kDefaultHeader = 129;
+
+struct Layout {
+  std::vector<TDataItem> Items;  // empty: no section, or a layout error
+  bool HasHeader = false;
+  uint32_t Header = kDefaultHeader;
+};
+
+// Reads the layout of dataFileName from settings text. A missing section or a
+// layout error gives no items; neither is reported otherwise.
+Layout ReadLayoutFrom(std::istream& settings, const std::string& dataFileName);
+
+// Integers of the layout language: decimal with optional leading blanks and sign,
+// or hexadecimal after "$" or "0x"; nullopt when malformed or out of [min, max].
+std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, int64_t max);
+
+// ASCII-only case mapping and Delphi-style trimming (blanks and control characters).
+std::string UpperAscii(std::string_view text);
+std::string_view TrimControls(std::string_view text);
+
+}  // namespace tarno
