@@ -1,0 +1,6 @@
+{ Continue outside a loop: Not in a loop. }
+function Main(var V: Variant): Boolean;
+begin
+  if True then Continue;
+  Result := True;
+end;
