@@ -9,16 +9,16 @@ TDataObject::TDataObject(const std::string& settingsPath, const std::string& dat
   ReadLayout(settingsPath, dataFileName);
 }
 
+TDataObject::TDataObject(Layout layout)
+    : Items(std::move(layout.Items)), HasHeader(layout.HasHeader), Header(layout.Header) {}
+
 void TDataObject::ReadLayout(const std::string& settingsPath, const std::string& dataFileName) {
   HasHeader = false;
   Header = kDefaultHeader;
   Records.clear();
   Items.clear();
   std::istringstream settings(ReadWholeFile(settingsPath));
-  Layout layout = ReadLayoutFrom(settings, dataFileName);
-  Items = std::move(layout.Items);
-  HasHeader = layout.HasHeader;
-  Header = layout.Header;
+  *this = TDataObject(ReadLayoutFrom(settings, dataFileName));
 }
 
 int32_t TDataObject::RecordSize() const {

@@ -17,6 +17,8 @@ class TDataObject {
   // Reads the layout of dataFileName (a bare name) from the settings file.
   // Throws FileError when the settings file cannot be read.
   TDataObject(const std::string& settingsPath, const std::string& dataFileName);
+  // A data object over a layout read elsewhere, without records.
+  explicit TDataObject(Layout layout);
 
   void ReadLayout(const std::string& settingsPath, const std::string& dataFileName);
   bool HasLayout() const { return !Items.empty(); }

@@ -1,0 +1,24 @@
+// The commands of tarno-cli. Each returns the process exit code; errors of the
+// data model pass on to main, which prints them and exits 2.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarno::cli {
+
+using Words = std::vector<std::string>;
+
+// A failure the command reports itself: one line on stderr, exit 2.
+class CommandFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+int ReadWriteTestCommand(const Words& words);
+int ExportCommand(const Words& words);
+int ImportCommand(const Words& words);
+int PtcCableCommand(const Words& words);
+
+}  // namespace tarno::cli

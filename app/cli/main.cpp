@@ -1,0 +1,55 @@
+// tarno-cli: the editor's data model from the command line.
+#include <exception>
+#include <iostream>
+#include <map>
+
+#include "CliArguments.h"
+#include "CliCommands.h"
+
+namespace {
+
+using tarno::cli::Words;
+
+constexpr int kExitFailure = 2;
+
+const char* const kUsage =
+    "usage: tarno-cli COMMAND ...\n"
+    "  rwtest --ini INI DIR [--crc]          read and rewrite the television files in DIR as .OUT copies\n"
+    "  export --ini INI FILE DUMP [--crc]    write FILE's records as a text dump\n"
+    "  import --ini INI FILE DUMP OUT        read a text dump into FILE's records, save as OUT\n"
+    "  ptccable OUT                          write a cable PTC table with every frequency\n";
+
+const std::map<std::string, int (*)(const Words&)>& Commands() {
+  static const std::map<std::string, int (*)(const Words&)> commands = {
+      {"rwtest", tarno::cli::ReadWriteTestCommand},
+      {"export", tarno::cli::ExportCommand},
+      {"import", tarno::cli::ImportCommand},
+      {"ptccable", tarno::cli::PtcCableCommand},
+  };
+  return commands;
+}
+
+int Fail(const std::string& message) {
+  std::cout.flush();
+  std::cerr << "tarno-cli: " << message << '\n';
+  return kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Words words(argv + 1, argv + argc);
+  if (words.empty() || words[0] == "--help" || words[0] == "-h") {
+    std::cout << kUsage;
+    return words.empty() ? kExitFailure : 0;
+  }
+  const auto command = Commands().find(words[0]);
+  if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + kUsage);
+  try {
+    return command->second(Words(words.begin() + 1, words.end()));
+  } catch (const tarno::cli::UsageError& error) {
+    return Fail(std::string(error.what()) + "\n" + kUsage);
+  } catch (const std::exception& error) {
+    return Fail(error.what());
+  }
+}
