@@ -1,0 +1,7 @@
+function Main(var V: Variant): Boolean;
+var
+  I: Integer;
+begin
+  I = 5;
+  Result := True;
+end;

@@ -1,0 +1,7 @@
+function Main(var V: Variant): Boolean;
+var
+  I: Integer;
+  i: string;
+begin
+  Result := True;
+end;

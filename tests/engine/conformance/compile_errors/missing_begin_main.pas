@@ -1,0 +1,3 @@
+function Main(var V: Variant): Boolean;
+  Result := True;
+end;

@@ -1,0 +1,6 @@
+type
+  TX Integer;
+function Main(var V: Variant): Boolean;
+begin
+  Result := True;
+end;

@@ -1,0 +1,6 @@
+type
+  PInt = ^Integer;
+function Main(var V: Variant): Boolean;
+begin
+  Result := True;
+end;

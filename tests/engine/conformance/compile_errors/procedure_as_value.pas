@@ -1,0 +1,10 @@
+procedure P;
+begin
+end;
+function Main(var V: Variant): Boolean;
+var
+  I: Integer;
+begin
+  I := P;
+  Result := True;
+end;

@@ -1,0 +1,7 @@
+function Main(var V: Variant): Boolean;
+var
+  S: string;
+begin
+  S := 'ab' - 'a';
+  Result := True;
+end;

@@ -1,0 +1,4 @@
+unit Foo;
+interface
+implementation
+end.

@@ -1,0 +1,5 @@
+function Main(var V: Variant): Boolean;
+begin
+  WriteLn('never closed);
+  Result := True;
+end;

@@ -1,0 +1,6 @@
+{ ELSE without IFDEF. }
+function Main(var V: Variant): Boolean;
+begin
+{$ELSE}
+  Result := True;
+end;

@@ -1,0 +1,6 @@
+{ ENDIF without IFDEF. }
+function Main(var V: Variant): Boolean;
+begin
+  Result := True;
+end;
+{$ENDIF}
