@@ -1,0 +1,7 @@
+{ A second uses clause is not allowed. }
+uses System;
+uses System;
+function Main(var V: Variant): Boolean;
+begin
+  Result := True;
+end;
