@@ -1,0 +1,1 @@
+{$I lib/fieldconv.inc}
