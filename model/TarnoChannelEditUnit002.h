@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "CellStore.h"
 #include "DataItem.h"
 #include "LayoutReader.h"
 
@@ -41,11 +43,37 @@ class TDataObject {
   bool ImportFromText(const std::string& path);
   bool ImportFromString(std::string_view dump);
 
+  // Record and grid conversion. A grid matches the records when it has one
+  // column more than the layout has entries and one row more than there are records.
+  // FillGrid raises GridLimitError for more records than a cell tag can name.
+  void FillGrid(grid::CellStore* grid);
+  bool CellFromData(grid::CellStore* grid, int column, bool useRowIndex, int row);
+  bool CellToData(grid::CellStore* grid, int column, bool useRowIndex, int row);
+  bool GridToRecords(grid::CellStore* grid, bool useDisplayedOrder);
+  bool ClearRow(grid::CellStore* grid, int row);
+  bool AddRecord(grid::CellStore* grid);
+  bool DeleteLastRecord(grid::CellStore* grid);
+  void DataToText(int entryIndex, int recordIndex, std::u16string& text);
+  bool TextToData(int entryIndex, int recordIndex, const std::u16string& text);
+  bool SetDefault(int entryIndex, int recordIndex);
+  // The grid column of each entry is exactly 1 to N; otherwise the grid stays empty.
+  bool HasCompleteColumnMap() const;
+
   std::vector<TDataItem> Items;
   bool HasHeader = false;
   uint32_t Header = kDefaultHeader;
   std::vector<TDataByteArray> Records;
   std::string LastError;  // the last script failure of a conversion
+
+ private:
+  bool GridMatches(const grid::CellStore* grid) const;
+  std::vector<int> ColumnMap() const;
+};
+
+// A file with more records than the grid's cell tags can address.
+class GridLimitError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 }  // namespace tarno

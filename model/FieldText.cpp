@@ -1,0 +1,150 @@
+// One field of one record to its display text and back, by the built-in
+// conversions or the script's functions, with the default-pattern rule.
+#include "ScriptConversionHost.h"
+#include "TarnoChannelEditUnit002.h"
+
+namespace tarno {
+
+ScriptConversionHost* ScriptObject = nullptr;
+
+namespace {
+
+constexpr const char* kNoScript = "No script";
+
+bool UsesScript(const TDataItem& item) { return !item.ScriptName.empty() && item.TypeChar != '^'; }
+bool TakesNoText(const TDataItem& item) { return item.TypeChar == '!' || item.TypeChar == '^'; }
+
+std::u16string Trimmed(const std::u16string& text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && text[first] <= u' ') ++first;
+  while (last > first && text[last - 1] <= u' ') --last;
+  return text.substr(first, last - first);
+}
+
+// Compares field bytes with the default pattern repeated from its first byte.
+class PatternCheck {
+ public:
+  explicit PatternCheck(const TDataByteArray& pattern) : pattern_(pattern), active_(!pattern.empty()) {}
+  void Feed(uint8_t byte) {
+    if (!active_) return;
+    if (byte != pattern_[position_]) active_ = false;
+    position_ = (position_ + 1) % pattern_.size();
+  }
+  bool Matches() const { return active_; }
+
+ private:
+  const TDataByteArray& pattern_;
+  bool active_;
+  size_t position_ = 0;
+};
+
+struct FieldRef {
+  const TDataItem* item = nullptr;
+  TDataByteArray* record = nullptr;
+};
+
+// The entry and record, when both exist and the record holds the whole field.
+FieldRef FindField(TDataObject& data, int entryIndex, int recordIndex) {
+  if (entryIndex < 0 || recordIndex < 0 || static_cast<size_t>(entryIndex) >= data.Items.size() ||
+      static_cast<size_t>(recordIndex) >= data.Records.size())
+    return {};
+  const TDataItem& item = data.Items[static_cast<size_t>(entryIndex)];
+  TDataByteArray& record = data.Records[static_cast<size_t>(recordIndex)];
+  if (record.size() < static_cast<size_t>(item.Offset) + static_cast<size_t>(item.Size)) return {};
+  return {&item, &record};
+}
+
+}  // namespace
+
+void TDataObject::DataToText(int entryIndex, int recordIndex, std::u16string& text) {
+  text.clear();
+  const FieldRef field = FindField(*this, entryIndex, recordIndex);
+  if (!field.item) return;
+  const TDataItem& item = *field.item;
+  const TDataByteArray& record = *field.record;
+  PatternCheck pattern(item.DefaultBytes);
+  std::unique_ptr<ScriptFieldCall> call;
+  if (UsesScript(item)) {
+    if (!ScriptObject) {
+      LastError = kNoScript;
+      return;
+    }
+    call = ScriptObject->BeginField(item.ScriptName + "_DataToText", item.ElementSize, item.TypeChar, u"");
+  }
+  std::u16string built;
+  const int elements = item.Size / item.ElementSize;
+  for (int e = 0; e < elements; ++e) {
+    ElementBytes buffer{};
+    const size_t start = static_cast<size_t>(item.Offset) + static_cast<size_t>(e * item.ElementSize);
+    for (int b = 0; b < item.ElementSize; ++b) {
+      buffer[static_cast<size_t>(b)] = record[start + static_cast<size_t>(b)];
+      pattern.Feed(buffer[static_cast<size_t>(b)]);
+    }
+    if (call) {
+      call->SetElementBytes(buffer);
+      const int result = call->Call();
+      if (result < 0) LastError = call->ErrorText();
+      if (result != 1) return;
+    } else if (!TakesNoText(item) && !ValueToText(buffer, item.ElementSize, item.TypeChar, built)) {
+      text = built;  // what was built so far, untrimmed
+      return;
+    }
+  }
+  text = pattern.Matches() ? std::u16string() : Trimmed(call ? call->Text() : built);
+}
+
+bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16string& text) {
+  const FieldRef field = FindField(*this, entryIndex, recordIndex);
+  if (!field.item) return false;
+  const TDataItem& item = *field.item;
+  TDataByteArray& record = *field.record;
+  const bool useDefault = text.empty() && !item.DefaultBytes.empty();
+  std::unique_ptr<ScriptFieldCall> call;
+  if (UsesScript(item)) {
+    if (!ScriptObject) {
+      LastError = kNoScript;
+      return false;
+    }
+    call = ScriptObject->BeginField(item.ScriptName + "_TextToData", item.ElementSize, item.TypeChar, text);
+  }
+  std::u16string rest = text;
+  char workingType = item.TypeChar;
+  size_t patternPosition = 0;
+  const int elements = item.Size / item.ElementSize;
+  for (int e = 0; e < elements; ++e) {
+    const size_t start = static_cast<size_t>(item.Offset) + static_cast<size_t>(e * item.ElementSize);
+    ElementBytes buffer{};
+    if (useDefault) {
+      for (int b = 0; b < item.ElementSize; ++b) {
+        buffer[static_cast<size_t>(b)] = item.DefaultBytes[patternPosition];
+        patternPosition = (patternPosition + 1) % item.DefaultBytes.size();
+      }
+    } else if (call) {
+      const int result = call->Call();
+      if (result < 0) LastError = call->ErrorText();
+      if (result != 1) return false;
+      buffer = call->ElementBytesResult();
+    } else if (TakesNoText(item)) {
+      continue;
+    } else if (!TextToValue(buffer, item.ElementSize, workingType, rest)) {
+      return false;
+    }
+    for (int b = 0; b < item.ElementSize; ++b) record[start + static_cast<size_t>(b)] = buffer[static_cast<size_t>(b)];
+  }
+  return call ? call->Text().empty() : rest.empty();
+}
+
+bool TDataObject::SetDefault(int entryIndex, int recordIndex) {
+  const FieldRef field = FindField(*this, entryIndex, recordIndex);
+  if (!field.item) return false;
+  const TDataItem& item = *field.item;
+  TDataByteArray& record = *field.record;
+  for (int32_t i = 0; i < item.Size; ++i) {
+    const uint8_t value = item.DefaultBytes.empty() ? 0 : item.DefaultBytes[static_cast<size_t>(i) % item.DefaultBytes.size()];
+    record[static_cast<size_t>(item.Offset + i)] = value;
+  }
+  return true;
+}
+
+}  // namespace tarno

@@ -1,0 +1,140 @@
+// Records to grid cells and back. Every data cell carries a tag naming its record
+// (upper 16 bits) and layout entry (lower 16 bits), so cells find their field
+// wherever rows are moved.
+#include <algorithm>
+#include <cstdlib>
+
+#include "AnsiText.h"
+#include "TarnoChannelEditUnit002.h"
+
+namespace tarno {
+namespace {
+
+constexpr int kUnmappedColumn = 9999;
+constexpr int kWidthPadding = 16;
+constexpr int kRowHeightPadding = 4;
+
+int32_t CellTag(int recordIndex, int entryIndex) {
+  return static_cast<int32_t>(static_cast<uint32_t>(recordIndex) << 16 | static_cast<uint32_t>(entryIndex));
+}
+int TagEntry(int32_t tag) { return static_cast<int>(static_cast<uint32_t>(tag) & 0xFFFF); }
+int TagRecord(int32_t tag) { return static_cast<int>(static_cast<uint32_t>(tag) >> 16); }
+
+}  // namespace
+
+std::vector<int> TDataObject::ColumnMap() const {
+  const size_t count = Items.size();
+  std::vector<int> map(count + 1, kUnmappedColumn);
+  for (size_t i = 0; i < count; ++i) {
+    const size_t column = static_cast<size_t>(std::abs(Items[i].Column));
+    if (column <= count) map[column] = static_cast<int>(i);
+  }
+  return map;
+}
+
+bool TDataObject::HasCompleteColumnMap() const {
+  const std::vector<int> map = ColumnMap();
+  return std::find(map.begin() + 1, map.end(), kUnmappedColumn) == map.end();
+}
+
+bool TDataObject::GridMatches(const grid::CellStore* grid) const {
+  return grid && static_cast<size_t>(grid->ColCount()) == Items.size() + 1 &&
+         static_cast<size_t>(grid->RowCount()) == Records.size() + 1 && HasCompleteColumnMap();
+}
+
+void TDataObject::FillGrid(grid::CellStore* grid) {
+  if (!grid) return;
+  if (Records.size() > static_cast<size_t>(kMaxRecords))
+    throw GridLimitError("The file holds " + std::to_string(Records.size()) + " records; the grid shows at most " +
+                         std::to_string(kMaxRecords));
+  const grid::TextMeasure& measure = grid->Measure();
+  grid::CellStore::Batch batch(*grid);
+  grid->SetRowCount(static_cast<int>(Records.size()) + 1);
+  grid->SetColCount(static_cast<int>(Items.size()) + 1);
+  const std::vector<int> map = ColumnMap();
+  if (!HasCompleteColumnMap()) return;
+
+  const int columns = static_cast<int>(Items.size());
+  std::vector<int> widths(static_cast<size_t>(columns) + 1, 0);
+  int captionHeight = 0;
+  for (int c = 1; c <= columns; ++c) {
+    const std::string caption = " " + Items[static_cast<size_t>(map[static_cast<size_t>(c)])].Name;
+    widths[static_cast<size_t>(c)] = measure.TextWidth(caption, true);
+    captionHeight = std::max(captionHeight, measure.TextHeight(true));
+    grid->SetText(c, 0, caption);
+  }
+  for (int r = 1; r < grid->RowCount(); ++r) {
+    for (int c = 1; c <= columns; ++c) {
+      grid->SetTag(c, r, CellTag(r - 1, map[static_cast<size_t>(c)]));
+      if (!CellFromData(grid, c, false, r)) return;
+      int& width = widths[static_cast<size_t>(c)];
+      width = std::max(width, measure.TextWidth(grid->Text(c, r), false));
+    }
+  }
+  for (int r = 0; r < grid->RowCount(); ++r) {
+    const std::string number = std::to_string(r);
+    grid->SetText(0, r, number);
+    widths[0] = std::max(widths[0], measure.TextWidth(number, false));
+  }
+  grid->SetDefaultRowHeight(captionHeight + kRowHeightPadding);
+  grid->SetColWidth(0, widths[0] + kWidthPadding);
+  for (int c = 1; c <= columns; ++c) {
+    const bool hidden = Items[static_cast<size_t>(map[static_cast<size_t>(c)])].Column < 0;
+    grid->SetColWidth(c, hidden ? grid::kHiddenColWidth : widths[static_cast<size_t>(c)] + kWidthPadding);
+  }
+}
+
+bool TDataObject::CellFromData(grid::CellStore* grid, int column, bool useRowIndex, int row) {
+  LastError.clear();
+  if (!grid) return false;
+  const int32_t tag = grid->Tag(column, row);
+  std::u16string text;
+  DataToText(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
+  grid->SetText(column, row, Utf16ToUtf8(text));
+  return LastError.empty();
+}
+
+bool TDataObject::CellToData(grid::CellStore* grid, int column, bool useRowIndex, int row) {
+  if (!grid) return false;
+  const int32_t tag = grid->Tag(column, row);
+  return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), Utf8ToUtf16(grid->Text(column, row)));
+}
+
+bool TDataObject::GridToRecords(grid::CellStore* grid, bool useDisplayedOrder) {
+  if (!GridMatches(grid)) return false;
+  for (int r = 1; r < grid->RowCount(); ++r)
+    for (int c = 1; c < grid->ColCount(); ++c)
+      if (!CellToData(grid, c, useDisplayedOrder, r)) return false;
+  return true;
+}
+
+bool TDataObject::ClearRow(grid::CellStore* grid, int row) {
+  if (!GridMatches(grid)) return false;
+  for (int c = 1; c < grid->ColCount(); ++c) {
+    const int32_t tag = grid->Tag(c, row);
+    if (!SetDefault(TagEntry(tag), TagRecord(tag))) return false;
+    std::u16string text;
+    DataToText(TagEntry(tag), TagRecord(tag), text);
+    grid->SetText(c, row, Utf16ToUtf8(text));
+  }
+  return true;
+}
+
+bool TDataObject::AddRecord(grid::CellStore* grid) {
+  if (!GridMatches(grid) || Records.size() >= static_cast<size_t>(kMaxRecords)) return false;
+  Records.emplace_back(static_cast<size_t>(RecordSize()), 0);
+  for (size_t e = 0; e < Items.size(); ++e) SetDefault(static_cast<int>(e), static_cast<int>(Records.size() - 1));
+  grid->SetRowCount(grid->RowCount() + 1);
+  FillGrid(grid);
+  return true;
+}
+
+bool TDataObject::DeleteLastRecord(grid::CellStore* grid) {
+  if (!GridMatches(grid) || Records.empty()) return false;
+  Records.pop_back();
+  grid->SetRowCount(grid->RowCount() - 1);
+  FillGrid(grid);
+  return true;
+}
+
+}  // namespace tarno
