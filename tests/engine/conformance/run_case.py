@@ -31,6 +31,7 @@ CASE is "group/name", "group/name.pas" or a path to the .pas file.
 --oracle   compare with .out only (skip cases that have no .out); used to
            check that the reference runner still reproduces the expectations
 --update   write the captured output to .out instead of comparing
+--passing  print only the names of passing cases (e.g. to prune PENDING)
 Exit status 0 when every case matches, 1 otherwise (2 on usage errors).
 """
 import argparse
@@ -132,6 +133,8 @@ def main():
     ap.add_argument("--all", action="store_true")
     ap.add_argument("--timeout", type=int, default=30)
     ap.add_argument("--quiet", action="store_true", help="print failures only")
+    ap.add_argument("--passing", action="store_true",
+                    help="print only the names of the cases that pass (to prune PENDING)")
     ap.add_argument("cases", nargs="*")
     a = ap.parse_args()
     cases = all_cases() if a.all else [case_name(c) for c in a.cases]
@@ -164,15 +167,19 @@ def main():
             exp = f.read()
         el, gl = exp.splitlines(), got.splitlines()
         if loosen(el) == loosen(gl):
-            if not a.quiet:
+            if a.passing:
+                print(case)
+            elif not a.quiet:
                 print("ok   " + case)
             continue
         failed.append(case)
+        if a.passing:
+            continue
         print("FAIL " + case)
         sys.stdout.writelines(difflib.unified_diff(
             [l + "\n" for l in el], [l + "\n" for l in gl],
             os.path.relpath(exp_path, SUITE), "actual (%s)" % os.path.basename(runner)))
-    if len(cases) > 1 and not a.update:
+    if len(cases) > 1 and not a.update and not a.passing:
         print("%d cases, %d failed" % (len(cases), len(failed)))
     return 1 if failed else 0
 
