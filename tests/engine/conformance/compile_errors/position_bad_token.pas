@@ -1,0 +1,4 @@
+function Main(var V: Variant): Boolean;
+begin
+  Result := True ? False;
+end;

@@ -1,0 +1,8 @@
+function F(A: Integer): Integer;
+begin
+  Result := A;
+end;
+function Main(var V: Variant): Boolean;
+begin
+  Result := F('text') = 1;
+end;
