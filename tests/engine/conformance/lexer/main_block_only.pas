@@ -1,0 +1,4 @@
+{ A main block only: it is never run. }
+begin
+  WriteLn('never');
+end.
