@@ -1,5 +1,5 @@
 { ExceptionProc and ExceptionPos can be called inside a handler (their values
-  are engine-specific, so only their relation to "no exception" is printed). }
+  depend on the engine, so only their relation to "no exception" is printed). }
 function Main(var V: Variant): Boolean;
 var
   P, Q: Cardinal;

@@ -1,4 +1,4 @@
-{ Format with Char, Boolean-free mixed arguments and index specifiers. }
+{ Format with Char, Boolean-free mixed arguments and argument indexes. }
 function Main(var V: Variant): Boolean;
 var
   C: Char;
