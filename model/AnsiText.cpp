@@ -89,13 +89,23 @@ uint8_t UnicodeToAnsi(char16_t unit) {
 
 std::u16string Utf8ToUtf16(std::string_view text) {
   std::u16string out;
-  out.reserve(text.size());
-  for (size_t pos = 0; pos < text.size();) AppendUtf16(out, DecodeUtf8(text, pos));
+  Utf8ToUtf16(text, out);
   return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
   std::string out;
+  Utf16ToUtf8(text, out);
+  return out;
+}
+
+void Utf8ToUtf16(std::string_view text, std::u16string& out) {
+  out.clear();
+  for (size_t pos = 0; pos < text.size();) AppendUtf16(out, DecodeUtf8(text, pos));
+}
+
+void Utf16ToUtf8(std::u16string_view text, std::string& out) {
+  out.clear();
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
@@ -105,7 +115,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     }  // a lone surrogate is kept as its own 3-byte sequence, so no unit is lost
     AppendUtf8(out, cp);
   }
-  return out;
 }
 
 }  // namespace tarno

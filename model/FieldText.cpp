@@ -14,12 +14,11 @@ constexpr const char* kNoScript = "No script";
 bool UsesScript(const TDataItem& item) { return !item.ScriptName.empty() && item.TypeChar != '^'; }
 bool TakesNoText(const TDataItem& item) { return item.TypeChar == '!' || item.TypeChar == '^'; }
 
-std::u16string Trimmed(const std::u16string& text) {
+void TrimInPlace(std::u16string& text) {
+  while (!text.empty() && text.back() <= u' ') text.pop_back();
   size_t first = 0;
-  size_t last = text.size();
-  while (first < last && text[first] <= u' ') ++first;
-  while (last > first && text[last - 1] <= u' ') --last;
-  return text.substr(first, last - first);
+  while (first < text.size() && text[first] <= u' ') ++first;
+  text.erase(0, first);
 }
 
 // Compares field bytes with the default pattern repeated from its first byte.
@@ -72,7 +71,6 @@ void TDataObject::DataToText(int entryIndex, int recordIndex, std::u16string& te
     }
     call = ScriptObject->BeginField(item.ScriptName + "_DataToText", item.ElementSize, item.TypeChar, u"");
   }
-  std::u16string built;
   const int elements = item.Size / item.ElementSize;
   for (int e = 0; e < elements; ++e) {
     ElementBytes buffer{};
@@ -86,12 +84,13 @@ void TDataObject::DataToText(int entryIndex, int recordIndex, std::u16string& te
       const int result = call->Call();
       if (result < 0) LastError = call->ErrorText();
       if (result != 1) return;
-    } else if (!TakesNoText(item) && !ValueToText(buffer, item.ElementSize, item.TypeChar, built)) {
-      text = built;  // what was built so far, untrimmed
-      return;
+    } else if (!TakesNoText(item) && !ValueToText(buffer, item.ElementSize, item.TypeChar, text)) {
+      return;  // what was built so far, untrimmed
     }
   }
-  text = pattern.Matches() ? std::u16string() : Trimmed(call ? call->Text() : built);
+  if (call) text = call->Text();
+  if (pattern.Matches()) text.clear();
+  TrimInPlace(text);
 }
 
 bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16string& text) {
@@ -108,7 +107,8 @@ bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16stri
     }
     call = ScriptObject->BeginField(item.ScriptName + "_TextToData", item.ElementSize, item.TypeChar, text);
   }
-  std::u16string rest = text;
+  thread_local std::u16string rest;
+  rest = text;
   char workingType = item.TypeChar;
   size_t patternPosition = 0;
   const int elements = item.Size / item.ElementSize;

@@ -88,16 +88,20 @@ bool TDataObject::CellFromData(grid::CellStore* grid, int column, bool useRowInd
   LastError.clear();
   if (!grid) return false;
   const int32_t tag = grid->Tag(column, row);
-  std::u16string text;
+  thread_local std::u16string text;
+  thread_local std::string utf8;
   DataToText(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
-  grid->SetText(column, row, Utf16ToUtf8(text));
+  Utf16ToUtf8(text, utf8);
+  grid->SetText(column, row, utf8);
   return LastError.empty();
 }
 
 bool TDataObject::CellToData(grid::CellStore* grid, int column, bool useRowIndex, int row) {
   if (!grid) return false;
   const int32_t tag = grid->Tag(column, row);
-  return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), Utf8ToUtf16(grid->Text(column, row)));
+  thread_local std::u16string text;
+  Utf8ToUtf16(grid->Text(column, row), text);
+  return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
 }
 
 bool TDataObject::GridToRecords(grid::CellStore* grid, bool useDisplayedOrder) {

@@ -48,35 +48,49 @@ uint32_t BaseTextToIntT(View text, int base) {
 }
 
 template <class Str>
-void TrimBlanks(Str& text) {
+uint32_t NextNumberT(Str& text, int& base) {
+  using View = std::basic_string_view<typename Str::value_type>;
   size_t first = 0;
   while (first < text.size() && IsBlankOrControl(static_cast<char32_t>(text[first]))) ++first;
-  size_t last = text.size();
-  while (last > first && IsBlankOrControl(static_cast<char32_t>(text[last - 1]))) --last;
-  text = text.substr(first, last - first);
-}
-
-template <class Str>
-uint32_t NextNumberT(Str& text, int& base) {
-  TrimBlanks(text);
-  if (!text.empty()) {
-    const char32_t first = static_cast<char32_t>(text[0]);
-    const int prefixBase = first < 256 ? PrefixBase(static_cast<unsigned char>(first)) : kNoBase;
+  while (text.size() > first && IsBlankOrControl(static_cast<char32_t>(text.back()))) text.pop_back();
+  if (first < text.size()) {
+    const char32_t lead = static_cast<char32_t>(text[first]);
+    const int prefixBase = lead < 256 ? PrefixBase(static_cast<unsigned char>(lead)) : kNoBase;
     if (prefixBase != kNoBase) {
       base = prefixBase;
-      text.erase(0, 1);
+      ++first;
     }
   }
-  const size_t blank = text.find(static_cast<typename Str::value_type>(' '));
-  Str token;
-  if (blank == Str::npos) {
-    token.swap(text);
-  } else {
-    token = text.substr(0, blank);
-    text.erase(0, blank + 1);
-  }
-  return BaseTextToIntT(std::basic_string_view<typename Str::value_type>(token), base);
+  const size_t blank = text.find(static_cast<typename Str::value_type>(' '), first);
+  const size_t end = blank == Str::npos ? text.size() : blank;
+  const uint32_t value = BaseTextToIntT(View(text).substr(first, end - first), base);
+  text.erase(0, blank == Str::npos ? text.size() : blank + 1);
+  return value;
 }
+
+// Writes the last `width` digits of value, most significant first, into out.
+template <uint32_t Radix, class Str>
+void AppendDigitsIn(uint32_t value, int width, Str& out) {
+  const size_t start = out.size();
+  out.resize(start + static_cast<size_t>(width));
+  for (int i = width - 1; i >= 0; --i) {
+    out[start + static_cast<size_t>(i)] = static_cast<typename Str::value_type>(DigitChars[value % Radix]);
+    value /= Radix;
+  }
+}
+
+// One instance per radix, so the divisions are by constants (every cell of a fill goes through here).
+template <class Str>
+void AppendDigits(uint32_t value, int base, int width, Str& out) {
+  switch (base) {
+    case kBinary: return AppendDigitsIn<2>(value, width, out);
+    case kOctal: return AppendDigitsIn<8>(value, width, out);
+    case kDecimal: return AppendDigitsIn<10>(value, width, out);
+    default: return AppendDigitsIn<16>(value, width, out);
+  }
+}
+
+int DigitCount(int base, int byteCount) { return BaseWidths[base][byteCount]; }
 
 uint32_t LittleEndianValue(const ElementBytes& b, int size) {
   uint32_t value = 0;
@@ -155,14 +169,9 @@ int PrefixBase(unsigned char c) {
 
 std::string IntToBaseText(uint32_t value, int base, int byteCount) {
   if (base < 0 || base >= kBaseCount || byteCount < 1 || byteCount > kMaxElementSize) return {};
-  const int powers = kPowerCounts[base];
-  std::string digits(powers, '0');
-  for (int i = powers - 1; i >= 0; --i) {
-    digits[i] = DigitChars[value % BaseRadix[base]];
-    value /= BaseRadix[base];
-  }
-  if (byteCount == kMaxElementSize) return digits;
-  return digits.substr(powers - BaseWidths[base][byteCount]);
+  std::string digits;
+  AppendDigits(value, base, DigitCount(base, byteCount), digits);
+  return digits;
 }
 
 uint32_t BaseTextToInt(std::string_view text, int base) { return BaseTextToIntT(text, base); }
@@ -175,7 +184,7 @@ bool ValueToText(const ElementBytes& bytes, int elementSize, char typeChar, std:
   if (typeChar == '\\') return ReversedToText(bytes, elementSize, text);
   if (elementSize < 1 || elementSize > kMaxElementSize) return false;
   const int base = PrefixBase(static_cast<unsigned char>(typeChar));
-  for (char c : IntToBaseText(LittleEndianValue(bytes, elementSize), base, elementSize)) text += c;
+  if (base < kBaseCount) AppendDigits(LittleEndianValue(bytes, elementSize), base, DigitCount(base, elementSize), text);
   text += u' ';
   return true;
 }

@@ -20,5 +20,7 @@ int ReadWriteTestCommand(const Words& words);
 int ExportCommand(const Words& words);
 int ImportCommand(const Words& words);
 int PtcCableCommand(const Words& words);
+int ShowCommand(const Words& words);
+int RoundTripCommand(const Words& words);
 
 }  // namespace tarno::cli

@@ -17,7 +17,10 @@ const char* const kUsage =
     "  rwtest --ini INI DIR [--crc]          read and rewrite the television files in DIR as .OUT copies\n"
     "  export --ini INI FILE DUMP [--crc]    write FILE's records as a text dump\n"
     "  import --ini INI FILE DUMP OUT        read a text dump into FILE's records, save as OUT\n"
-    "  ptccable OUT                          write a cable PTC table with every frequency\n";
+    "  ptccable OUT                          write a cable PTC table with every frequency\n"
+    "  show --ini INI FILE                   print FILE as the grid shows it, tab-separated\n"
+    "  roundtrip --ini INI [--crc] [--displayed-order] FILE OUT\n"
+    "                                        load FILE into a grid, take it back and save as OUT\n";
 
 const std::map<std::string, int (*)(const Words&)>& Commands() {
   static const std::map<std::string, int (*)(const Words&)> commands = {
@@ -25,6 +28,8 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"export", tarno::cli::ExportCommand},
       {"import", tarno::cli::ImportCommand},
       {"ptccable", tarno::cli::PtcCableCommand},
+      {"show", tarno::cli::ShowCommand},
+      {"roundtrip", tarno::cli::RoundTripCommand},
   };
   return commands;
 }
