@@ -1,0 +1,169 @@
+// The Pascal Script engine: preprocessor, compiler, class importer and
+// executor. A host plugs in through callbacks and native functions; the
+// engine knows nothing of the host's data.
+#pragma once
+
+#include <pscript/errors.h>
+#include <pscript/value.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pscript {
+
+class Compiler;
+
+// ---------------------------------------------------------------- preprocessor
+
+// Raised by PreProcessor::preprocess; what() is the message.
+class PreProcessorError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class PreProcessor {
+ public:
+  // Supplies the text of a file; false when it cannot.
+  using NeedFile = std::function<bool(PreProcessor&, const std::string& callingFile,
+                                      std::string& fileName, std::string& output)>;
+  NeedFile onNeedFile;
+  std::string mainFileName;  // empty: the main file too is read through onNeedFile
+  std::string mainFile;      // text of the main file when mainFileName is set
+  std::vector<std::string> defines{"VER23", "LINUX"};
+
+  // Throws PreProcessorError.
+  std::string preprocess(const std::string& fileName);
+  // Maps compiler message positions from the combined text back into files.
+  void adjustMessages(Compiler& compiler) const;
+
+ private:
+  struct Span { size_t start, end; std::string file; size_t fileOffset; std::string text; };
+  std::vector<Span> spans_;
+  friend struct PreProcessRun;
+};
+
+// ---------------------------------------------------------------- compiler
+
+struct Message {
+  enum class Kind { Error, Warning, Hint };
+  Kind kind = Kind::Error;
+  std::string text;    // the whole message text
+  std::string param;   // the variable part (identifier, type name), often empty
+  std::string module;  // file name after PreProcessor::adjustMessages
+  int row = 0, col = 0;
+  size_t pos = 0;      // offset in the compiled text
+  std::string toString() const; // "[Error] (3:13): Unknown identifier 'X'"
+};
+
+class Compiler {
+ public:
+  Compiler();
+  ~Compiler();
+  Compiler(const Compiler&) = delete;
+  Compiler& operator=(const Compiler&) = delete;
+
+  // Called with "SYSTEM" before parsing, then with each unit of a uses clause.
+  std::function<bool(Compiler&, const std::string& unitName)> onUses;
+  bool allowNoBegin = false;
+  bool allowNoEnd = false;
+
+  // Declares a host function from its Pascal declaration; false if it cannot be parsed.
+  bool addFunction(std::string_view declaration);
+  bool compile(std::string_view source);
+  const std::vector<Message>& messages() const;
+  std::vector<Message>& messages();
+  // The compiled module (empty after a failed compilation).
+  const std::string& output() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// ---------------------------------------------------------------- run time
+
+// Classes that scripts may use. Kept for import libraries; scripts cannot
+// declare classes themselves.
+class ClassImporter {
+ public:
+  void registerClass(std::string name) { classes_.push_back(std::move(name)); }
+  const std::vector<std::string>& classes() const { return classes_; }
+
+ private:
+  std::vector<std::string> classes_;
+};
+
+class Exec;
+
+// The arguments of one native call. arg(i) is the parameter's storage: for
+// a var parameter it is the caller's variable itself.
+class NativeCall {
+ public:
+  Value& arg(int i) const;
+  int count() const { return count_; }
+  Value& result() const { return *result_; }
+  Exec& exec() const { return *exec_; }
+  void* user() const { return user_; }
+
+ private:
+  friend class Vm;
+  Value* args_ = nullptr;
+  Value* result_ = nullptr;
+  Exec* exec_ = nullptr;
+  void* user_ = nullptr;
+  int count_ = 0;
+};
+
+// A native function; raise errors by throwing ScriptError or std::exception.
+using NativeFn = void (*)(NativeCall&);
+
+// A script function found by name; valid while its Exec holds the module.
+struct ProcHandle {
+  int index = -1;
+  explicit operator bool() const { return index >= 0; }
+};
+
+class Exec {
+ public:
+  Exec();
+  ~Exec();
+  Exec(const Exec&) = delete;
+  Exec& operator=(const Exec&) = delete;
+
+  void setClassImporter(ClassImporter* importer) { classes_ = importer; }
+  // Binds a native function; the name is matched in upper case.
+  void registerFunction(const std::string& name, NativeFn fn, void* user = nullptr);
+
+  bool load(std::string_view module);
+  const std::string& loadError() const;
+
+  ProcHandle findFunction(std::string_view name) const;
+  // Calls function F(var V: Variant): Boolean. Throws RuntimeError.
+  bool call(ProcHandle proc, Value& v);
+  // Runs a procedure without parameters (Main-style); throws RuntimeError.
+  void run(ProcHandle proc);
+
+  // Set from any thread: the running script stops with a run-time error at
+  // its next loop iteration or call. Cleared by the next call().
+  void requestAbort() { abort_.store(true, std::memory_order_relaxed); }
+
+  // Exception state visible to ExceptionType / ExceptionParam.
+  ErrorKind lastErrorKind() const { return lastKind_; }
+  const std::string& lastErrorParam() const { return lastParam_; }
+
+  struct Impl;  // engine internals
+
+ private:
+  friend class Vm;
+  std::unique_ptr<Impl> impl_;
+  ClassImporter* classes_ = nullptr;
+  std::atomic<bool> abort_{false};
+  ErrorKind lastKind_ = ErrorKind::NoError;
+  std::string lastParam_;
+};
+
+}  // namespace pscript

@@ -1,0 +1,763 @@
+// Expressions: typing by the dialect's rules, constant folding, and code
+// that leaves each value in a slot.
+#include "compiler_impl.h"
+
+#include "engine_limits.h"
+#include "text.h"
+
+#include <cmath>
+
+namespace pscript {
+
+namespace {
+
+struct Range { int64_t lo, hi; };
+
+Range rangeOf(const Type* t) {
+  switch (t->kind) {
+    case TK::Byte: case TK::Char: return {0, 255};
+    case TK::ShortInt: return {-128, 127};
+    case TK::Word: case TK::WideChar: return {0, 65535};
+    case TK::SmallInt: return {-32768, 32767};
+    case TK::Integer: return {INT32_MIN, INT32_MAX};
+    case TK::Cardinal: return {0, UINT32_MAX};
+    default: return {INT64_MIN, INT64_MAX};
+  }
+}
+
+int64_t wrapTo(const Type* t, int64_t v) {
+  switch (t->kind) {
+    case TK::Byte: case TK::Char: return static_cast<uint8_t>(v);
+    case TK::ShortInt: return static_cast<int8_t>(v);
+    case TK::Word: case TK::WideChar: return static_cast<uint16_t>(v);
+    case TK::SmallInt: return static_cast<int16_t>(v);
+    case TK::Integer: return static_cast<int32_t>(v);
+    case TK::Cardinal: return static_cast<uint32_t>(v);
+    default: return v;
+  }
+}
+
+bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
+
+Op realOpFor(Tok op) {
+  switch (op) {
+    case Tok::Plus: return Op::RAdd;
+    case Tok::Minus: return Op::RSub;
+    case Tok::Star: return Op::RMul;
+    default: return Op::RDiv;
+  }
+}
+
+}  // namespace
+
+Expr Parser::literalConst(Type* t, Value v) {
+  Expr e;
+  e.k = Expr::K::Const;
+  e.type = t;
+  e.cval = std::move(v);
+  return e;
+}
+
+Expr Parser::withPatch(int32_t slot, Type* t, int at1, int at2) {
+  Expr e;
+  e.k = Expr::K::Temp;
+  e.type = t;
+  e.slot = slot;
+  e.patch[0] = at1 >= 0 ? at1 + 1 : -1;  // the dst operand follows the opcode
+  e.patch[1] = at2 >= 0 ? at2 + 1 : -1;
+  return e;
+}
+
+int32_t Parser::operand(const Expr& e) {
+  if (e.k != Expr::K::Const) return e.slot;
+  const Type* t = e.type;
+  if (t->kind == TK::String) return constSlot(Value::string(e.cval.rawString()));
+  if (t->kind == TK::WideString) return constSlot(e.cval);
+  if (t->kind == TK::Real) return constSlot(Value::real(e.cval.rawReal()));
+  if (t->kind == TK::Variant) return constSlot(e.cval);
+  return constSlot(Value::integer(e.cval.rawInt(), varInt64));
+}
+
+Expr Parser::toTemp(const Expr& e) {
+  if (e.k == Expr::K::Temp) return e;
+  int32_t t = temp();
+  int at = emit(Op::Move, {t, operand(e)});
+  return withPatch(t, e.type, at);
+}
+
+int32_t Parser::nativeIndexFor(ProcSym& p) {
+  auto it = nativeIndex_.find(p.nativeName);
+  if (it != nativeIndex_.end()) return it->second;
+  int32_t idx = static_cast<int32_t>(module.natives.size());
+  module.natives.push_back({p.nativeName, static_cast<int32_t>(p.sig.params.size())});
+  nativeIndex_[p.nativeName] = idx;
+  return idx;
+}
+
+// ------------------------------------------------------------------ conversion
+
+bool Parser::assignable(const Type* from, const Type* to) const {
+  if (sameType(from, to)) return true;
+  if (to->kind == TK::Variant) return from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
+  if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
+  if (isInteger(to)) return isInteger(from);
+  if (to->kind == TK::Real) return isNumeric(from);
+  if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
+  if (to->kind == TK::Char || to->kind == TK::WideChar) return from->kind == TK::Char || from->kind == TK::WideChar;
+  if (to->kind == TK::DynArray || to->kind == TK::OpenArray) return from->kind == TK::Nil || ((from->kind == TK::DynArray || from->kind == TK::OpenArray) && sameType(from->elem, to->elem));
+  return false;
+}
+
+Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
+  Type* from = e.type;
+  if (from == to) return e;
+  if (!assignable(from, to)) errorAt(at, "Type mismatch");
+  Expr r = e;
+  r.type = to;
+  bool isConst = e.k == Expr::K::Const;
+  if (isInteger(to) && isInteger(from)) {
+    Range rf = rangeOf(from), rt = rangeOf(to);
+    if (isConst) { r.cval = Value::integer(wrapTo(to, e.cval.rawInt())); return r; }
+    if (rf.lo >= rt.lo && rf.hi <= rt.hi) return r;
+    Expr t = toTemp(e);
+    int n = emit(Op::Narrow, {t.slot, narrowKind(to)});
+    return withPatch(t.slot, to, t.patch[0] - 1, n);
+  }
+  if (from->kind == to->kind && to->kind != TK::Variant && !isAggregate(to) && to->kind != TK::Enum) return r;
+  if (to->kind == TK::Real && isInteger(from)) {
+    if (isConst) { r.cval = Value::real(static_cast<double>(e.cval.rawInt())); return r; }
+    int32_t t = e.k == Expr::K::Temp ? e.slot : temp();
+    return withPatch(t, to, emit(Op::IntToReal, {t, operand(e)}));
+  }
+  if ((to->kind == TK::Char || to->kind == TK::WideChar) && (from->kind == TK::Char || from->kind == TK::WideChar)) return r;
+  if (to->kind == TK::String && (from->kind == TK::Char || from->kind == TK::WideChar)) {
+    if (isConst) { r.cval = Value::string(std::string(1, static_cast<char>(e.cval.rawInt()))); return r; }
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::CharToStr, {t, operand(e)}));
+  }
+  if (to->kind == TK::String && from->kind == TK::WideString) {
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::WideToStr, {t, operand(e)}));
+  }
+  if (to->kind == TK::WideString && (from->kind == TK::String || from->kind == TK::Char || from->kind == TK::WideChar)) {
+    Expr s = convert(e, tStr, at);
+    if (s.k == Expr::K::Const) { r.cval = Value::wideString(ansiToUtf16(s.cval.rawString())); r.k = Expr::K::Const; return r; }
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::StrToWide, {t, operand(s)}));
+  }
+  if (to->kind == TK::Variant) {
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(from)}));
+  }
+  if (from->kind == TK::Variant) {
+    ValueClass c = isInteger(to) ? ValueClass::Int : to->kind == TK::Real ? ValueClass::Real
+                 : to->kind == TK::String ? ValueClass::String : to->kind == TK::WideString ? ValueClass::Wide
+                 : to->kind == TK::Boolean ? ValueClass::Bool : ValueClass::Char;
+    int32_t t = temp();
+    int a = emit(Op::FromVar, {t, operand(e), static_cast<int32_t>(c)});
+    int32_t nk = narrowKind(to);
+    if (nk >= 0 && c == ValueClass::Int) return withPatch(t, to, a, emit(Op::Narrow, {t, nk}));
+    return withPatch(t, to, a);
+  }
+  if (from->kind == TK::Nil) { int32_t t = temp(); return withPatch(t, to, emit(Op::Clear, {t})); }
+  return r;  // same-shaped arrays
+}
+
+void Parser::storeInto(int32_t slot, const Expr& e, Type* target, const Token& at) {
+  Expr v = convert(e, target, at);
+  auto& code = cur->desc->code;
+  if (v.k == Expr::K::Temp && v.patch[0] > 0 && v.slot != slot) {
+    code[static_cast<size_t>(v.patch[0])] = slot;
+    if (v.patch[1] > 0) code[static_cast<size_t>(v.patch[1])] = slot;
+    return;
+  }
+  if (v.k == Expr::K::Temp && v.slot == slot) return;
+  emit(Op::Move, {slot, operand(v)});
+}
+
+// ------------------------------------------------------------------ designators
+
+bool Parser::designatorFor(const Token& name, Designator& d) {
+  const LocalVar* v = nullptr;
+  if (cur && cur->locals.count(name.text)) v = &cur->locals.at(name.text);
+  if (!v && name.text == "RESULT" && cur && cur->sym && cur->sym->sig.result) {
+    cur->resultUsed = true;
+    d.slot = 0;
+    d.type = cur->sym->sig.result;
+    return true;
+  }
+  if (!v) {
+    auto g = globals_.find(name.text);
+    if (g == globals_.end()) return false;
+    g->second.used = true;
+    v = &g->second;
+  }
+  d.slot = v->slot;
+  d.baseIsRef = v->byRef;
+  d.type = v->type;
+  d.writable = !v->isConst;
+  if (cur && cur->locals.count(name.text)) cur->locals[name.text].used = true;
+  return true;
+}
+
+void Parser::designatorSuffix(Designator& d) {
+  for (;;) {
+    if (tok_.kind == Tok::LBracket) {
+      next();
+      do {
+        if (d.strChar) error("Type mismatch");
+        Token at = tok_;
+        Expr idx = expression();
+        if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
+          Expr i = convert(idx, tInt64, at);
+          d.strChar = true;
+          d.charIndex = operand(i);
+          d.type = d.type->kind == TK::String ? tChar : tWChar;
+        } else if (isArray(d.type) && d.type->kind != TK::ArrayOfConst) {
+          Expr i = convert(idx, tInt64, at);
+          d.steps.push_back({false, operand(i), d.type->elem});
+          d.type = d.type->elem;
+        } else if (d.type->kind == TK::Variant) {
+          error("Type mismatch");
+        } else {
+          errorAt(at, "Type mismatch");
+        }
+      } while (accept(Tok::Comma));
+      expect(Tok::RBracket, "");
+    } else if (tok_.kind == Tok::Dot) {
+      next();
+      if (d.type->kind != TK::Record || d.strChar) error("Identifier expected");
+      Token at = tok_;
+      std::string f = identifier();
+      int32_t n = -1;
+      for (size_t i = 0; i < d.type->fields.size(); ++i)
+        if (d.type->fields[i].name == f) n = static_cast<int32_t>(i);
+      if (n < 0) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+      Type* ft = d.type->fields[static_cast<size_t>(n)].type;
+      d.steps.push_back({true, n, ft});
+      d.type = ft;
+    } else {
+      return;
+    }
+  }
+}
+
+Expr Parser::load(const Designator& d) {
+  int32_t at = d.slot;
+  int last = -1;
+  if (d.baseIsRef) {
+    int32_t t = temp();
+    last = emit(Op::LoadRef, {t, d.slot});
+    at = t;
+  }
+  for (const auto& s : d.steps) {
+    int32_t t = temp();
+    last = s.field ? emit(Op::Field, {t, at, s.value}) : emit(Op::Index, {t, at, s.value});
+    at = t;
+  }
+  if (d.strChar) {
+    int32_t t = temp();
+    last = emit(Op::StrIndex, {t, at, d.charIndex});
+    at = t;
+  }
+  if (last < 0) {
+    Expr e;
+    e.k = Expr::K::Slot;
+    e.slot = d.slot;
+    e.type = d.type;
+    return e;
+  }
+  return withPatch(at, d.type, last);
+}
+
+int32_t Parser::refOf(const Designator& d) {
+  int32_t r = d.slot;
+  if (!d.baseIsRef) {
+    r = temp();
+    emit(Op::Ref, {r, d.slot});
+  }
+  for (const auto& s : d.steps) {
+    int32_t t = temp();
+    if (s.field) emit(Op::RefField, {t, r, s.value});
+    else emit(Op::RefIndex, {t, r, s.value});
+    r = t;
+  }
+  return r;
+}
+
+void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
+  if (!d.writable) errorAt(at, "Variable Expected");
+  if (d.strChar) {
+    Designator base = d;
+    base.strChar = false;
+    Expr c = convert(e, tChar, at);
+    int32_t cs = operand(c);
+    emit(Op::StrSetChar, {refOf(base), d.charIndex, cs});
+    return;
+  }
+  if (d.steps.empty() && !d.baseIsRef) {
+    storeInto(d.slot, e, d.type, at);
+    return;
+  }
+  Expr v = convert(e, d.type, at);
+  int32_t vs = operand(v);
+  emit(Op::StoreRef, {refOf(d), vs});
+}
+
+// ------------------------------------------------------------------ calls
+
+void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
+  const auto& params = p.sig.params;
+  int32_t top = argBase + 1 + static_cast<int32_t>(params.size());
+  size_t n = 0;
+  if (accept(Tok::LParen) && !accept(Tok::RParen)) {
+    do {
+      if (n >= params.size()) error("Invalid number of parameters");
+      const Param& prm = params[n];
+      int32_t slot = argBase + 1 + static_cast<int32_t>(n);
+      Token argAt = tok_;
+      if (prm.byRef()) {
+        Designator d;
+        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) error("Variable Expected");
+        next();
+        designatorSuffix(d);
+        if (!sameType(d.type, prm.type) && !(isInteger(d.type) && d.type->kind == prm.type->kind)) errorAt(tok_, "Type mismatch");
+        if (!d.writable || d.strChar) errorAt(argAt, "Variable Expected");
+        if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
+        else emit(Op::MoveRef, {slot, refOf(d)});
+      } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
+        if (tok_.kind == Tok::LBracket) {
+          Expr a = arrayConstructor(prm.type->kind == TK::OpenArray ? prm.type->elem : nullptr);
+          storeInto(slot, a, a.type, tok_);
+        } else {
+          Expr a = expression();
+          if (!isArray(a.type)) errorAt(tok_, "Type mismatch");
+          storeInto(slot, a, a.type, tok_);
+        }
+      } else {
+        Expr a = expression();
+        storeInto(slot, a, prm.type, tok_);
+      }
+      cur->tempTop = top;
+      ++n;
+    } while (accept(Tok::Comma));
+    expect(Tok::RParen, "");
+  }
+  if (n != params.size()) errorAt(tok_, "Invalid number of parameters");
+  (void)at;
+}
+
+Expr Parser::callRoutine(ProcSym& p, const Token& at) {
+  if (!p.native && p.index < 0) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+  int32_t argBase = temp(1 + static_cast<int>(p.sig.params.size()));
+  callArguments(p, argBase, at);
+  if (p.native) emit(Op::CallNative, {nativeIndexFor(p), argBase});
+  else emit(Op::Call, {p.index, argBase});
+  cur->tempTop = argBase + 1;
+  Expr e;
+  e.k = Expr::K::Temp;
+  e.slot = argBase;
+  e.type = p.sig.result ? p.sig.result : tVoid;
+  return e;
+}
+
+Expr Parser::arrayConstructor(Type* elemHint) {
+  expect(Tok::LBracket, "");
+  std::vector<Expr> items;
+  if (tok_.kind != Tok::RBracket) {
+    do items.push_back(expression()); while (accept(Tok::Comma));
+  }
+  expect(Tok::RBracket, "");
+  Type* arrType = tVarArray;
+  Type* elem = tVariant;
+  if (elemHint) {
+    arrType = newType(TK::DynArray, "array of");
+    arrType->elem = elemHint;
+    registerAggregate(arrType);
+    elem = elemHint;
+  }
+  int32_t t = temp();
+  int at = emit(Op::NewArr, {t, elemHint ? arrType->runtimeType : -1, static_cast<int32_t>(items.size())});
+  for (size_t i = 0; i < items.size(); ++i) {
+    int32_t mark = cur->tempTop;
+    Expr v = convert(items[i], elem, tok_);
+    emit(Op::PutItem, {t, static_cast<int32_t>(i), operand(v)});
+    cur->tempTop = mark;
+  }
+  Expr e = withPatch(t, arrType, at);
+  e.patch[0] = -1;  // filled by several instructions: not retargetable
+  return e;
+}
+
+Expr Parser::typeCast(Type* t, const Token& at) {
+  expect(Tok::LParen, "");
+  Expr e = expression();
+  expect(Tok::RParen, "");
+  bool ok = (isInteger(t) && isInteger(e.type)) || (t->kind == TK::Real && isNumeric(e.type)) ||
+            (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
+            (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
+            sameType(t, e.type);
+  if (!ok) errorAt(at, "Type mismatch");
+  return convert(e, t, at);
+}
+
+// ------------------------------------------------------------------ operators
+
+Expr Parser::intOp(Op op, const Expr& a, const Expr& b, Type* resultType) {
+  int32_t t = a.k == Expr::K::Temp ? a.slot : temp();
+  int32_t sa = operand(a), sb = operand(b);
+  if (resultType->kind == TK::Integer && (op == Op::Add || op == Op::Sub || op == Op::Mul)) {
+    Op fused = op == Op::Add ? Op::Add32 : op == Op::Sub ? Op::Sub32 : Op::Mul32;
+    return withPatch(t, resultType, emit(fused, {t, sa, sb}));
+  }
+  int first = emit(op, {t, sa, sb});
+  int32_t nk = narrowKind(resultType);
+  if (nk >= 0 && resultType->kind != TK::Char) return withPatch(t, resultType, first, emit(Op::Narrow, {t, nk}));
+  return withPatch(t, resultType, first);
+}
+
+Expr Parser::realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at) {
+  Expr x = convert(a, tReal, at), y = convert(b, tReal, at);
+  int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
+  return withPatch(t, resultType, emit(op, {t, operand(x), operand(y)}));
+}
+
+Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& at, bool& folded) {
+  folded = true;
+  const Type* ta = a.type;
+  const Type* tb = b.type;
+  if (isInteger(ta) && isInteger(tb)) {
+    int64_t x = a.cval.rawInt(), y = b.cval.rawInt();
+    uint64_t ux = static_cast<uint64_t>(x), uy = static_cast<uint64_t>(y);
+    int64_t r = 0;
+    switch (op) {
+      case Tok::Plus: r = static_cast<int64_t>(ux + uy); break;
+      case Tok::Minus: r = static_cast<int64_t>(ux - uy); break;
+      case Tok::Star: r = static_cast<int64_t>(ux * uy); break;
+      case Tok::Div: case Tok::Slash: case Tok::Mod:
+        if (y == 0) errorAt(at, "Divide by Zero");
+        if (x == INT64_MIN && y == -1) r = op == Tok::Mod ? 0 : x;
+        else r = op == Tok::Mod ? x % y : x / y;
+        break;
+      case Tok::And: r = x & y; break;
+      case Tok::Or: r = x | y; break;
+      case Tok::Xor: r = x ^ y; break;
+      case Tok::Shl: r = y >= 64 || y < 0 ? 0 : static_cast<int64_t>(ux << y); break;
+      case Tok::Shr: r = y >= 64 || y < 0 ? 0 : static_cast<int64_t>(static_cast<uint64_t>(wrapTo(ta, x)) >> y); break;
+      default: folded = false; return {};
+    }
+    Type* rt = a.type;
+    if (ta->kind == TK::Integer && (r > INT32_MAX || r < INT32_MIN) && op != Tok::Shl) rt = tInt64;  // literal arithmetic
+    return literalConst(rt, Value::integer(wrapTo(rt, r)));
+  }
+  if (isNumeric(ta) && isNumeric(tb) && (op == Tok::Plus || op == Tok::Minus || op == Tok::Star || op == Tok::Slash)) {
+    double x = ta->kind == TK::Real ? a.cval.rawReal() : static_cast<double>(a.cval.rawInt());
+    double y = tb->kind == TK::Real ? b.cval.rawReal() : static_cast<double>(b.cval.rawInt());
+    double r = op == Tok::Plus ? x + y : op == Tok::Minus ? x - y : op == Tok::Star ? x * y : x / y;
+    return literalConst(tReal, Value::real(r));
+  }
+  if (op == Tok::Plus && isStringLike(ta) && isStringLike(tb) && ta->kind != TK::WideString && tb->kind != TK::WideString) {
+    auto str = [](const Expr& e) { return e.type->kind == TK::Char ? std::string(1, static_cast<char>(e.cval.rawInt())) : std::string(e.cval.rawString()); };
+    return literalConst(tStr, Value::string(str(a) + str(b)));
+  }
+  if (ta->kind == TK::Boolean && tb->kind == TK::Boolean && (op == Tok::And || op == Tok::Or || op == Tok::Xor)) {
+    int64_t x = a.cval.rawInt(), y = b.cval.rawInt();
+    return literalConst(tBool, Value::integer(op == Tok::And ? (x & y) : op == Tok::Or ? (x | y) : (x ^ y)));
+  }
+  folded = false;
+  return {};
+}
+
+Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
+  if (op == Tok::And || op == Tok::Or) {
+    if (a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
+      std::string p = std::string("\"") + (a.cval.rawInt() ? "True" : "False") + (op == Tok::And ? " and\"" : " or\"");
+      warning(at, p + " is not needed", p);
+    }
+  }
+  if (a.k == Expr::K::Const && b.k == Expr::K::Const) {
+    bool folded = false;
+    Expr r = foldConst(op, a, b, at, folded);
+    if (folded) return r;
+  }
+  if (a.type->kind == TK::Variant || b.type->kind == TK::Variant) {
+    Expr x = convert(a, tVariant, at), y = convert(b, tVariant, at);
+    VarOperator vo;
+    switch (op) {
+      case Tok::Plus: vo = VarOperator::Add; break;
+      case Tok::Minus: vo = VarOperator::Sub; break;
+      case Tok::Star: vo = VarOperator::Mul; break;
+      case Tok::Slash: vo = VarOperator::Div; break;
+      case Tok::Div: vo = VarOperator::IntDiv; break;
+      case Tok::Mod: vo = VarOperator::Mod; break;
+      case Tok::And: vo = VarOperator::And; break;
+      case Tok::Or: vo = VarOperator::Or; break;
+      case Tok::Xor: vo = VarOperator::Xor; break;
+      case Tok::Shl: vo = VarOperator::Shl; break;
+      default: vo = VarOperator::Shr; break;
+    }
+    int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
+    return withPatch(t, tVariant, emit(Op::VarOp, {t, operand(x), operand(y), static_cast<int32_t>(vo)}));
+  }
+  const Type* ta = a.type;
+  const Type* tb = b.type;
+  switch (op) {
+    case Tok::Plus:
+      if (isStringLike(ta) && isStringLike(tb)) {
+        bool wide = ta->kind == TK::WideString || tb->kind == TK::WideString;
+        Type* st = wide ? tWStr : tStr;
+        Expr x = convert(a, st, at), y = convert(b, st, at);
+        int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
+        return withPatch(t, st, emit(wide ? Op::WConcat : Op::Concat, {t, operand(x), operand(y)}));
+      }
+      [[fallthrough]];
+    case Tok::Minus:
+    case Tok::Star:
+      if (isInteger(ta) && isInteger(tb))
+        return intOp(op == Tok::Plus ? Op::Add : op == Tok::Minus ? Op::Sub : Op::Mul, a, b, a.type);
+      if (isNumeric(ta) && isNumeric(tb)) return realOp(realOpFor(op), a, b, tReal, at);
+      break;
+    case Tok::Slash:
+      if (isInteger(ta) && isInteger(tb)) return intOp(Op::IDiv, a, b, a.type);
+      if (isNumeric(ta) && isNumeric(tb)) return realOp(Op::RDiv, a, b, tReal, at);
+      break;
+    case Tok::Div:
+    case Tok::Mod:
+      if (isInteger(ta) && isInteger(tb)) return intOp(op == Tok::Div ? Op::IDiv : Op::IMod, a, b, a.type);
+      break;
+    case Tok::And:
+    case Tok::Or:
+    case Tok::Xor:
+      if (ta->kind == TK::Boolean && tb->kind == TK::Boolean) {
+        int32_t t = a.k == Expr::K::Temp ? a.slot : temp();
+        Op o = op == Tok::And ? Op::And : op == Tok::Or ? Op::Or : Op::Xor;
+        return withPatch(t, tBool, emit(o, {t, operand(a), operand(b)}));
+      }
+      if (isInteger(ta) && isInteger(tb))
+        return intOp(op == Tok::And ? Op::And : op == Tok::Or ? Op::Or : Op::Xor, a, b, a.type);
+      break;
+    case Tok::Shl:
+    case Tok::Shr:
+      if (isInteger(ta) && isInteger(tb)) return intOp(op == Tok::Shl ? Op::Shl : Op::Shr, a, b, a.type);
+      break;
+    default:
+      break;
+  }
+  errorAt(at, "Type mismatch");
+}
+
+Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
+  if (op == Tok::In || op == Tok::Is) errorAt(at, "Type mismatch");
+  int idx = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Lt ? 2 : op == Tok::Le ? 3 : op == Tok::Gt ? 4 : 5;
+  static const Op kInt[] = {Op::Eq, Op::Ne, Op::Lt, Op::Le, Op::Gt, Op::Ge};
+  static const Op kReal[] = {Op::REq, Op::RNe, Op::RLt, Op::RLe, Op::RGt, Op::RGe};
+  static const Op kStr[] = {Op::SEq, Op::SNe, Op::SLt, Op::SLe, Op::SGt, Op::SGe};
+  static const VarOperator kVar[] = {VarOperator::Eq, VarOperator::Ne, VarOperator::Lt, VarOperator::Le, VarOperator::Gt, VarOperator::Ge};
+  const Type* ta = a.type;
+  const Type* tb = b.type;
+  if (ta->kind == TK::Variant || tb->kind == TK::Variant) {
+    Expr x = convert(a, tVariant, at), y = convert(b, tVariant, at);
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(Op::VarOp, {t, operand(x), operand(y), static_cast<int32_t>(kVar[idx])}));
+  }
+  bool ordinalPair = (isInteger(ta) && isInteger(tb)) || (ta->kind == TK::Boolean && tb->kind == TK::Boolean) ||
+                     ((ta->kind == TK::Char || ta->kind == TK::WideChar) && (tb->kind == TK::Char || tb->kind == TK::WideChar)) ||
+                     (ta->kind == TK::Enum && ta == tb);
+  if (ordinalPair) {
+    Expr y = isInteger(ta) ? convert(b, a.type, at) : b;  // the right side takes the left side's type
+    if (a.k == Expr::K::Const && y.k == Expr::K::Const) {
+      int64_t x = a.cval.rawInt(), z = y.cval.rawInt();
+      bool r = idx == 0 ? x == z : idx == 1 ? x != z : idx == 2 ? x < z : idx == 3 ? x <= z : idx == 4 ? x > z : x >= z;
+      return literalConst(tBool, Value::integer(r));
+    }
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(kInt[idx], {t, operand(a), operand(y)}));
+  }
+  if (isNumeric(ta) && isNumeric(tb)) return realOp(kReal[idx], a, b, tBool, at);
+  if (isStringLike(ta) && isStringLike(tb)) {
+    if (a.k == Expr::K::Const && b.k == Expr::K::Const && idx >= 2) errorAt(at, "Type mismatch");
+    Expr x = convert(a, tStr, at), y = convert(b, tStr, at);
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(kStr[idx], {t, operand(x), operand(y)}));
+  }
+  if ((ta->kind == TK::Nil || tb->kind == TK::Nil) && (idx == 0 || idx == 1)) {
+    errorAt(at, "Type mismatch");
+  }
+  errorAt(at, "Type mismatch");
+}
+
+Expr Parser::unary(Tok op, Expr e, const Token& at) {
+  const Type* t = e.type;
+  bool c = e.k == Expr::K::Const;
+  if (op == Tok::Not) {
+    if (t->kind == TK::Boolean) {
+      if (c) return literalConst(tBool, Value::integer(e.cval.rawInt() ? 0 : 1));
+      int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
+      return withPatch(r, tBool, emit(Op::BoolNot, {r, operand(e)}));
+    }
+    if (isInteger(t)) {
+      if (c) return literalConst(e.type, Value::integer(wrapTo(t, ~e.cval.rawInt())));
+      int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
+      int a = emit(Op::BitNot, {r, operand(e)});
+      int32_t nk = narrowKind(t);
+      return nk >= 0 ? withPatch(r, e.type, a, emit(Op::Narrow, {r, nk})) : withPatch(r, e.type, a);
+    }
+    if (t->kind == TK::Variant) {
+      int32_t r = temp();
+      return withPatch(r, tVariant, emit(Op::VarNot, {r, operand(e)}));
+    }
+    errorAt(at, "Type mismatch");
+  }
+  // unary minus
+  if (isInteger(t)) {
+    if (c) return literalConst(e.type, Value::integer(static_cast<int64_t>(0 - static_cast<uint64_t>(e.cval.rawInt()))));
+    int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
+    int a = emit(Op::Neg, {r, operand(e)});
+    int32_t nk = narrowKind(t);
+    return nk >= 0 ? withPatch(r, e.type, a, emit(Op::Narrow, {r, nk})) : withPatch(r, e.type, a);
+  }
+  if (t->kind == TK::Real) {
+    if (c) return literalConst(tReal, Value::real(-e.cval.rawReal()));
+    int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
+    return withPatch(r, tReal, emit(Op::RNeg, {r, operand(e)}));
+  }
+  if (t->kind == TK::Variant) {
+    Expr zero = literalConst(tInt, Value::integer(0));
+    return binary(Tok::Minus, zero, e, at);
+  }
+  errorAt(at, "Type mismatch");
+}
+
+// ------------------------------------------------------------------ grammar
+
+Expr Parser::constExpression() {
+  Token at = tok_;
+  ProcBuilder scratch;
+  ProcDesc scratchDesc;
+  ProcBuilder* saved = cur;
+  if (!cur) { scratch.desc = &scratchDesc; cur = &scratch; }
+  size_t codeBefore = cur->desc->code.size();
+  Expr e = expression();
+  bool emitted = cur->desc->code.size() != codeBefore;
+  cur = saved;
+  if (e.k != Expr::K::Const || emitted) errorAt(at, "Syntax error");
+  return e;
+}
+
+Expr Parser::expression() {
+  if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
+  Expr a = simpleExpression();
+  while (tok_.kind == Tok::Eq || tok_.kind == Tok::Ne || tok_.kind == Tok::Lt || tok_.kind == Tok::Le ||
+         tok_.kind == Tok::Gt || tok_.kind == Tok::Ge || tok_.kind == Tok::In || tok_.kind == Tok::Is) {
+    Token at = tok_;
+    next();
+    Expr b = simpleExpression();
+    a = compare(at.kind, std::move(a), std::move(b), at);
+  }
+  --depth_;
+  return a;
+}
+
+Expr Parser::simpleExpression() {
+  Expr a = term();
+  while (tok_.kind == Tok::Plus || tok_.kind == Tok::Minus || tok_.kind == Tok::Or || tok_.kind == Tok::Xor) {
+    Token at = tok_;
+    next();
+    Expr b = term();
+    a = binary(at.kind, std::move(a), std::move(b), at);
+  }
+  return a;
+}
+
+Expr Parser::term() {
+  Expr a = factor();
+  while (tok_.kind == Tok::Star || tok_.kind == Tok::Slash || tok_.kind == Tok::Div || tok_.kind == Tok::Mod ||
+         tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr) {
+    Token at = tok_;
+    next();
+    Expr b = factor();
+    a = binary(at.kind, std::move(a), std::move(b), at);
+  }
+  return a;
+}
+
+Expr Parser::factor() {
+  if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
+  Token at = tok_;
+  Expr r;
+  switch (tok_.kind) {
+    case Tok::Int: {
+      int64_t v = tok_.ival;
+      next();
+      r = literalConst(v > INT32_MAX || v < INT32_MIN ? tInt64 : tInt, Value::integer(v));
+      break;
+    }
+    case Tok::Real: r = literalConst(tReal, Value::real(tok_.rval)); next(); break;
+    case Tok::String: r = literalConst(tStr, Value::string(tok_.text)); next(); break;
+    case Tok::Char: r = literalConst(tChar, Value::integer(static_cast<uint8_t>(tok_.text[0]))); next(); break;
+    case Tok::LParen: next(); r = expression(); expect(Tok::RParen, ""); break;
+    case Tok::Not: next(); r = unary(Tok::Not, factor(), at); break;
+    case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;
+    case Tok::Plus: next(); r = factor(); break;
+    case Tok::Nil: next(); r = literalConst(tNil, Value()); break;
+    case Tok::LBracket: r = arrayConstructor(nullptr); break;
+    case Tok::Chr: {
+      next();
+      expect(Tok::LParen, "");
+      Expr e = expression();
+      expect(Tok::RParen, "");
+      if (!isInteger(e.type)) errorAt(at, "Type mismatch");
+      if (e.k == Expr::K::Const) { r = literalConst(tChar, Value::integer(static_cast<uint8_t>(e.cval.rawInt()))); break; }
+      Expr t = toTemp(e);
+      r = withPatch(t.slot, tChar, t.patch[0] - 1, emit(Op::Narrow, {t.slot, static_cast<int32_t>(IntKind::U8)}));
+      break;
+    }
+    case Tok::Ord: {
+      next();
+      expect(Tok::LParen, "");
+      Expr e = expression();
+      expect(Tok::RParen, "");
+      if (!isOrdinal(e.type)) errorAt(at, "Type mismatch");
+      r = e;
+      r.type = e.type->kind == TK::Int64 ? tInt64 : e.type->kind == TK::Cardinal ? tCardinal : tInt;
+      break;
+    }
+    case Tok::Ident: r = identifierFactor(); break;
+    case Tok::Eof: error("Unexpected end of file");
+    default: error("Syntax error");
+  }
+  --depth_;
+  return r;
+}
+
+Expr Parser::identifierFactor() {
+  Token at = tok_;
+  const std::string& name = at.text;
+  Designator d;
+  if (designatorFor(at, d)) {
+    next();
+    designatorSuffix(d);
+    return load(d);
+  }
+  if (auto c = consts_.find(name); c != consts_.end()) {
+    next();
+    return c->second;
+  }
+  if (Type* t = namedType(name)) {
+    next();
+    if (tok_.kind == Tok::LParen) return typeCast(t, at);
+    errorAt(at, "Type mismatch");
+  }
+  if (isIntrinsic(name)) {
+    next();
+    return intrinsic(name, at, false);
+  }
+  if (ProcSym* p = findProc(name)) {
+    next();
+    if (!p->sig.result) errorAt(tok_, "Type mismatch");
+    return callRoutine(*p, at);
+  }
+  errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+}
+
+}  // namespace pscript

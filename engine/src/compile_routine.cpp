@@ -1,0 +1,156 @@
+// Routines and the program as a whole.
+#include "compiler_impl.h"
+
+#include "text.h"
+
+#include <algorithm>
+
+namespace pscript {
+
+namespace {
+
+bool sameSignature(const ProcSig& a, const ProcSig& b) {
+  if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
+  if (a.result && !sameType(a.result, b.result)) return false;
+  for (size_t i = 0; i < a.params.size(); ++i)
+    if (a.params[i].mode != b.params[i].mode || !sameType(a.params[i].type, b.params[i].type)) return false;
+  return true;
+}
+
+bool isHostSignature(const ProcSig& s) {
+  return s.params.size() == 1 && s.params[0].mode == ParamMode::Var && s.params[0].type->kind == TK::Variant &&
+         s.result && s.result->kind == TK::Boolean;
+}
+
+}  // namespace
+
+void Parser::routine(bool isFunction) {
+  Token nameTok;
+  std::string upper;
+  {
+    Token kw = tok_;
+    (void)kw;
+  }
+  ProcSig sig = routineHeading(isFunction, upper);
+  nameTok = Token{};
+  expect(Tok::Semicolon, "");
+  ProcSym* sym = findProc(upper);
+  if (sym && !sym->native && sym->forward && !sym->bodyDone) {
+    if (!sameSignature(sym->sig, sig)) error("Forward Parameter Mismatch");
+    sym->sig = sig;  // the parameter names of the body count
+  } else if (sym && !(sym->native && sym->intrinsic)) {
+    errorAt(prev_, "Duplicate identifier '" + sig.name + "'", sig.name);
+  } else if (globals_.count(upper) || consts_.count(upper) || isIntrinsic(upper)) {
+    errorAt(prev_, "Duplicate identifier '" + sig.name + "'", sig.name);
+  } else {
+    auto fresh = std::make_unique<ProcSym>();
+    fresh->sig = sig;
+    fresh->index = static_cast<int32_t>(module.procs.size());
+    module.procs.emplace_back();
+    ProcDesc& d = module.procs.back();
+    d.name = upper;
+    d.exported = true;
+    d.hostSignature = isHostSignature(sig);
+    d.paramCount = static_cast<int32_t>(sig.params.size());
+    d.frameSize = 1 + d.paramCount;
+    sym = fresh.get();
+    procs_[upper] = std::move(fresh);
+  }
+  if (tok_.kind == Tok::Forward) {
+    next();
+    expect(Tok::Semicolon, "");
+    sym->forward = true;
+    return;
+  }
+  if (tok_.kind == Tok::External) error("Syntax error");
+  routineBody(*sym, module.procs[static_cast<size_t>(sym->index)]);
+}
+
+void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
+  ProcBuilder b;
+  b.desc = &desc;
+  b.sym = &sym;
+  b.row = prev_.row;
+  int32_t slot = 1;
+  for (const Param& p : sym.sig.params) {
+    LocalVar v;
+    v.type = p.type;
+    v.slot = slot++;
+    v.byRef = p.byRef();
+    v.isConst = p.mode == ParamMode::Const;
+    v.used = true;
+    v.spelled = p.name;
+    b.locals[p.name] = v;
+  }
+  b.localsEnd = b.tempTop = slot;
+  desc.frameSize = std::max(desc.frameSize, slot);
+  cur = &b;
+  if (sym.sig.result && isAggregate(sym.sig.result)) emit(Op::Init, {0, sym.sig.result->runtimeType});
+  while (tok_.kind == Tok::Var) varSection(false);
+  if (tok_.kind != Tok::Begin) error("'BEGIN' expected");
+  next();
+  statementList(Tok::End);
+  expect(Tok::End, "");
+  for (int at : b.exitJumps) patchJump(at, here());
+  emit(Op::Ret, {});
+  expect(Tok::Semicolon, "");
+  sym.bodyDone = true;
+  cur = nullptr;
+}
+
+void Parser::compileProgram(Compiler& owner) {
+  module.procs.emplace_back();
+  module.procs[0].name = "!INIT";
+  next();
+  if (lex_.unterminatedComment() && tok_.kind == Tok::Eof) error("Unexpected end of file");
+  if (!owner.onUses || !owner.onUses(owner, "SYSTEM")) throw CompileStop{};
+  programHeader();
+  if (tok_.kind == Tok::Uses) usesClause(owner);
+  for (;;) {
+    switch (tok_.kind) {
+      case Tok::Const: constSection(); continue;
+      case Tok::Type: typeSection(); continue;
+      case Tok::Var: varSection(true); continue;
+      case Tok::Procedure: routine(false); continue;
+      case Tok::Function: routine(true); continue;
+      case Tok::Eof:
+        if (!allowNoBegin) error("'BEGIN' expected");
+        break;
+      case Tok::Begin: {
+        // The main block: compiled for its errors, never run by the host.
+        auto mainSym = std::make_unique<ProcSym>();
+        mainSym->index = static_cast<int32_t>(module.procs.size());
+        module.procs.emplace_back();
+        module.procs.back().name = "!MAIN";
+        ProcBuilder b;
+        b.desc = &module.procs.back();
+        b.sym = mainSym.get();
+        cur = &b;
+        next();
+        statementList(Tok::End);
+        if (tok_.kind == Tok::Eof && allowNoEnd) {
+          emit(Op::Ret, {});
+          cur = nullptr;
+          break;
+        }
+        expect(Tok::End, "");
+        for (int at : b.exitJumps) patchJump(at, here());
+        emit(Op::Ret, {});
+        cur = nullptr;
+        if (tok_.kind == Tok::Eof && allowNoEnd) break;
+        expect(Tok::Dot, "");
+        break;
+      }
+      default:
+        error("'BEGIN' expected");
+    }
+    break;
+  }
+  for (const auto& [name, p] : procs_)
+    if (!p->native && p->forward && !p->bodyDone) error("Unsatisfied Forward " + p->sig.name, p->sig.name);
+  initProc_.desc = &module.procs[0];
+  finishGlobalsInit();
+  hintsForGlobals();
+}
+
+}  // namespace pscript

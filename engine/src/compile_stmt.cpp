@@ -1,0 +1,270 @@
+// Statements: control flow, loops, case, try and the jumps out of them.
+#include "compiler_impl.h"
+
+#include "engine_limits.h"
+
+namespace pscript {
+
+void Parser::statementList(Tok end1, Tok end2) {
+  for (;;) {
+    if (tok_.kind != end1 && tok_.kind != end2) statement();
+    if (tok_.kind == end1 || tok_.kind == end2) return;
+    if (tok_.kind == Tok::Eof) error("Unexpected end of file");
+    expect(Tok::Semicolon, "");
+  }
+}
+
+void Parser::statement() {
+  if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
+  int32_t mark = cur->tempTop;
+  switch (tok_.kind) {
+    case Tok::Begin: next(); statementList(Tok::End); expect(Tok::End, ""); break;
+    case Tok::If: ifStatement(); break;
+    case Tok::While: whileStatement(); break;
+    case Tok::Repeat: repeatStatement(); break;
+    case Tok::For: forStatement(); break;
+    case Tok::Case: caseStatement(); break;
+    case Tok::Try: tryStatement(); break;
+    case Tok::Exit: exitStatement(); break;
+    case Tok::Ident: assignmentOrCall(); break;
+    case Tok::Semicolon: case Tok::End: case Tok::Else: case Tok::Until: break;  // empty statement
+    case Tok::Eof: error("Unexpected end of file");
+    default: error("Syntax error");
+  }
+  cur->tempTop = mark;
+  --depth_;
+}
+
+void Parser::assignmentOrCall() {
+  Token at = tok_;
+  Designator d;
+  if (designatorFor(at, d)) {
+    next();
+    designatorSuffix(d);
+    if (tok_.kind != Tok::Assign) error("Assignment expected");
+    next();
+    Expr e = expression();
+    assignTo(d, e, tok_);
+    return;
+  }
+  if ((at.text == "BREAK" || at.text == "CONTINUE") && !findProc(at.text)) {
+    next();
+    breakContinue(at.text == "BREAK");
+    return;
+  }
+  if (isIntrinsic(at.text)) {
+    next();
+    intrinsic(at.text, at, true);
+    return;
+  }
+  if (ProcSym* p = findProc(at.text)) {
+    next();
+    callRoutine(*p, at);
+    return;
+  }
+  if (consts_.count(at.text)) { next(); error("Assignment expected"); }
+  errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+}
+
+// Emits a jump taken when cond has the given truth value; returns where its
+// target is to be patched, or -1 when the condition is constant and no jump is needed.
+void Parser::condJump(const Expr& cond, bool jumpIfTrue, int& patchAt) {
+  if (cond.k == Expr::K::Const) {
+    bool v = cond.cval.rawInt() != 0;
+    patchAt = v == jumpIfTrue ? emit(Op::Jmp, {0}) + 1 : -1;
+    return;
+  }
+  patchAt = emit(jumpIfTrue ? Op::JTrue : Op::JFalse, {operand(cond), 0}) + 2;
+}
+
+namespace {
+bool isBooleanLike(const Type* t) { return t->kind == TK::Boolean || t->kind == TK::Variant; }
+}  // namespace
+
+void Parser::ifStatement() {
+  next();
+  Token at = tok_;
+  Expr c = expression();
+  if (!isBooleanLike(c.type)) errorAt(tok_, "Type mismatch");
+  c = convert(c, tBool, at);
+  expect(Tok::Then, "");
+  int skip;
+  condJump(c, false, skip);
+  statement();
+  if (tok_.kind == Tok::Else) {
+    next();
+    int over = emit(Op::Jmp, {0}) + 1;
+    if (skip >= 0) patchJump(skip, here());
+    statement();
+    patchJump(over, here());
+  } else if (skip >= 0) {
+    patchJump(skip, here());
+  }
+}
+
+void Parser::whileStatement() {
+  next();
+  int top = here();
+  Token at = tok_;
+  Expr c = expression();
+  if (!isBooleanLike(c.type)) errorAt(tok_, "Type mismatch");
+  c = convert(c, tBool, at);
+  expect(Tok::Do, "");
+  int exit;
+  condJump(c, false, exit);
+  cur->loops.push_back({});
+  cur->loops.back().continueTarget = top;
+  statement();
+  emit(Op::Jmp, {top});
+  LoopLabels l = std::move(cur->loops.back());
+  cur->loops.pop_back();
+  if (exit >= 0) patchJump(exit, here());
+  for (int b : l.breakJumps) patchJump(b, here());
+  for (int c2 : l.continueJumps) patchJump(c2, top);
+}
+
+void Parser::repeatStatement() {
+  next();
+  int top = here();
+  cur->loops.push_back({});
+  statementList(Tok::Until);
+  expect(Tok::Until, "");
+  int condAt = here();
+  Token at = tok_;
+  Expr c = expression();
+  if (!isBooleanLike(c.type)) errorAt(tok_, "Type mismatch");
+  c = convert(c, tBool, at);
+  if (c.k == Expr::K::Const) {
+    if (!c.cval.rawInt()) emit(Op::Jmp, {top});
+  } else {
+    emit(Op::JFalse, {operand(c), top});
+  }
+  LoopLabels l = std::move(cur->loops.back());
+  cur->loops.pop_back();
+  for (int b : l.breakJumps) patchJump(b, here());
+  for (int c2 : l.continueJumps) patchJump(c2, condAt);
+}
+
+void Parser::forStatement() {
+  next();
+  Token vt = tok_;
+  Designator d;
+  if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) {
+    if (tok_.kind == Tok::Ident) errorAt(vt, "Unknown identifier '" + vt.spelled + "'", vt.spelled);
+    error("Identifier expected");
+  }
+  next();
+  if (!d.steps.empty() || d.baseIsRef || !(isInteger(d.type) || d.type->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
+  expect(Tok::Assign, "");
+  Token st = tok_;
+  assignTo(d, expression(), tok_);
+  bool down = tok_.kind == Tok::Downto;
+  if (!down && tok_.kind != Tok::To) error("'TO' expected");
+  next();
+  int top = here();
+  int32_t mark = cur->tempTop;
+  Token et = tok_;
+  Expr end = expression();  // evaluated again before every iteration
+  Expr endConv = isInteger(d.type) ? convert(end, d.type, et) : end;
+  if (!isInteger(d.type) && end.type != d.type) errorAt(et, "Type mismatch");
+  int32_t flag = temp();
+  emit(down ? Op::Lt : Op::Gt, {flag, d.slot, operand(endConv)});
+  int exit = emit(Op::JTrue, {flag, 0}) + 2;
+  cur->tempTop = mark;
+  expect(Tok::Do, "");
+  cur->loops.push_back({});
+  statement();
+  int step = here();
+  Expr var;
+  var.k = Expr::K::Slot;
+  var.slot = d.slot;
+  var.type = isInteger(d.type) ? d.type : tInt64;
+  Expr one = literalConst(var.type, Value::integer(1));
+  storeInto(d.slot, intOp(down ? Op::Sub : Op::Add, var, one, var.type), var.type, st);
+  emit(Op::Jmp, {top});
+  LoopLabels l = std::move(cur->loops.back());
+  cur->loops.pop_back();
+  patchJump(exit, here());
+  for (int b : l.breakJumps) patchJump(b, here());
+  for (int c : l.continueJumps) patchJump(c, step);
+}
+
+void Parser::caseStatement() {
+  next();
+  Token at = tok_;
+  Expr sel = expression();
+  bool isStr = sel.type->kind == TK::String || sel.type->kind == TK::WideString;
+  if (!isOrdinal(sel.type) && !isStr) errorAt(at, "Type mismatch");
+  if (sel.k == Expr::K::Const) sel = toTemp(sel);
+  int32_t keep = cur->tempTop;
+  expect(Tok::Of, "");
+  std::vector<int> toEnd;
+  while (tok_.kind != Tok::End && tok_.kind != Tok::Else) {
+    std::vector<int> toBody;
+    do {
+      Token lt = tok_;
+      Expr lo = constExpression();
+      if (accept(Tok::DotDot)) {
+        Expr hi = constExpression();
+        Expr ge = compare(Tok::Ge, sel, lo, lt);
+        int skip = emit(Op::JFalse, {operand(ge), 0}) + 2;
+        Expr le = compare(Tok::Le, sel, hi, lt);
+        toBody.push_back(emit(Op::JTrue, {operand(le), 0}) + 2);
+        patchJump(skip, here());
+      } else {
+        Expr eq = compare(Tok::Eq, sel, lo, lt);
+        toBody.push_back(emit(Op::JTrue, {operand(eq), 0}) + 2);
+      }
+      cur->tempTop = keep;
+    } while (accept(Tok::Comma));
+    expect(Tok::Colon, "");
+    int next = emit(Op::Jmp, {0}) + 1;
+    for (int b : toBody) patchJump(b, here());
+    statement();
+    toEnd.push_back(emit(Op::Jmp, {0}) + 1);
+    patchJump(next, here());
+    if (!accept(Tok::Semicolon)) break;
+  }
+  if (accept(Tok::Else)) statementList(Tok::End);
+  expect(Tok::End, "");
+  for (int e : toEnd) patchJump(e, here());
+}
+
+void Parser::tryStatement() {
+  next();
+  int start = here();
+  statementList(Tok::Except, Tok::Finally);
+  if (tok_.kind == Tok::Finally) {
+    next();
+    int end = here();
+    int handler = here();
+    cur->desc->handlers.push_back({start, end, handler, Handler::Finally});
+    statementList(Tok::End, Tok::Except);
+    emit(Op::EndFinally, {handler});
+    if (tok_.kind != Tok::Except) { expect(Tok::End, ""); return; }
+  }
+  if (tok_.kind != Tok::Except) error("'END' expected");
+  next();
+  int end = here();
+  int over = emit(Op::Jmp, {0}) + 1;
+  cur->desc->handlers.push_back({start, end, here(), Handler::Except});
+  statementList(Tok::End);
+  emit(Op::EndExcept, {});
+  expect(Tok::End, "");
+  patchJump(over, here());
+}
+
+void Parser::exitStatement() {
+  next();
+  if (tok_.kind == Tok::LParen) error("Internal error (20)");
+  cur->exitJumps.push_back(emit(Op::Leave, {0}) + 1);
+}
+
+void Parser::breakContinue(bool isBreak) {
+  if (cur->loops.empty()) errorAt(prev_, "Not in a loop");
+  int at = emit(Op::Leave, {0}) + 1;
+  if (isBreak) cur->loops.back().breakJumps.push_back(at);
+  else cur->loops.back().continueJumps.push_back(at);
+}
+
+}  // namespace pscript

@@ -1,0 +1,207 @@
+// The compiler's shared state: one recursive-descent pass from tokens to
+// typed VM code. Split over compile_*.cpp by concern.
+#pragma once
+
+#include "lexer.h"
+#include "module.h"
+#include "types.h"
+
+#include <pscript/pscript.h>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+namespace pscript {
+
+// Thrown after the first error has been recorded: compilation stops there.
+struct CompileStop {};
+
+// An expression's value: a compile-time constant, or a slot (a variable
+// read in place, or a temporary that the expression computed).
+struct Expr {
+  enum class K { Const, Slot, Temp } k = K::Const;
+  Type* type = nullptr;
+  int32_t slot = 0;
+  Value cval;
+  int patch[2] = {-1, -1};  // code positions of the dst operands that wrote the temp
+};
+
+// Something assignable: a variable, or a path of indexes and fields from one.
+struct Designator {
+  bool baseIsRef = false;  // the base slot holds a reference (var parameter)
+  int32_t slot = 0;
+  struct Step { bool field; int32_t value; Type* type; };
+  std::vector<Step> steps;  // index slots / field numbers, each with the type it yields
+  bool strChar = false;     // last step indexes a string
+  int32_t charIndex = 0;
+  Type* type = nullptr;
+  bool writable = true;
+};
+
+struct LocalVar {
+  Type* type = nullptr;
+  int32_t slot = 0;
+  bool byRef = false;
+  bool used = false;
+  bool isConst = false;
+  std::string spelled;
+  int row = 0, col = 0;
+  size_t pos = 0;
+};
+
+struct ProcSym {
+  ProcSig sig;
+  bool native = false;
+  int32_t index = -1;         // script procedure or native index (-1: not yet used)
+  std::string nativeName;     // upper case
+  bool bodyDone = false;
+  bool forward = false;
+  bool intrinsic = false;
+};
+
+struct LoopLabels {
+  std::vector<int> breakJumps, continueJumps;
+  int continueTarget = -1;
+};
+
+struct ProcBuilder {
+  ProcDesc* desc = nullptr;
+  ProcSym* sym = nullptr;
+  std::unordered_map<std::string, LocalVar> locals;
+  int32_t localsEnd = 1;
+  int32_t tempTop = 1;
+  std::vector<LoopLabels> loops;
+  std::vector<int> exitJumps;
+  bool resultUsed = false;
+  int row = 0, col = 0;
+  size_t pos = 0;
+};
+
+class Parser {
+ public:
+  Parser(std::vector<Message>& msgs, std::string_view src);
+  Module module;
+
+  // Setup before the source is compiled.
+  void defineStandardTypes();
+  bool declareFunction(std::string_view decl, bool builtin);
+  void compileProgram(Compiler& owner);
+
+  // ---- tokens and messages (compiler.cpp)
+  void next();
+  bool accept(Tok k);
+  void expect(Tok k, const char* what);
+  [[noreturn]] void error(const std::string& text, const std::string& param = {});
+  [[noreturn]] void errorAt(const Token& at, const std::string& text, const std::string& param = {});
+  void warning(const Token& at, const std::string& text, const std::string& param);
+  void hint(int row, int col, size_t pos, const std::string& text, const std::string& param);
+  std::string identifier();
+
+  // ---- declarations (compiler.cpp)
+  void programHeader();
+  void usesClause(Compiler& owner);
+  void constSection();
+  void typeSection();
+  void varSection(bool global);
+  void routine(bool isFunction);
+  ProcSig routineHeading(bool isFunction, std::string& upperName);
+  std::vector<Param> parameterList();
+  Type* typeSpec(const std::string& name = {});
+  Type* namedType(const std::string& upper);
+  Type* newType(TK kind, std::string name = {});
+  Type* recordType(const std::string& name);
+  Type* arrayType(const std::string& name);
+  void registerAggregate(Type* t);
+  void finishGlobalsInit();
+  void hintsForGlobals();
+
+  // ---- code emission (compiler.cpp)
+  int emit(Op op, std::initializer_list<int32_t> operands);
+  int here() const { return static_cast<int>(cur->desc->code.size()); }
+  void patchJump(int at, int target) { cur->desc->code[static_cast<size_t>(at)] = target; }
+  int32_t temp(int n = 1);
+  int32_t constSlot(const Value& v);
+  int32_t newGlobal() { return ~(module.globalCount++); }
+
+  // ---- expressions (compile_expr.cpp)
+  Expr expression();
+  Expr simpleExpression();
+  Expr term();
+  Expr factor();
+  Expr identifierFactor();
+  Expr literalConst(Type* t, Value v);
+  Expr binary(Tok op, Expr a, Expr b, const Token& at);
+  Expr compare(Tok op, Expr a, Expr b, const Token& at);
+  Expr foldConst(Tok op, const Expr& a, const Expr& b, const Token& at, bool& folded);
+  int32_t operand(const Expr& e);
+  Expr toTemp(const Expr& e);
+  Expr convert(const Expr& e, Type* target, const Token& at);
+  bool assignable(const Type* from, const Type* to) const;
+  void storeInto(int32_t slot, const Expr& e, Type* target, const Token& at);
+  Expr load(const Designator& d);
+  int32_t refOf(const Designator& d);
+  void assignTo(const Designator& d, const Expr& e, const Token& at);
+  bool designatorFor(const Token& name, Designator& d);
+  void designatorSuffix(Designator& d);
+  Expr callRoutine(ProcSym& p, const Token& at);
+  void callArguments(ProcSym& p, int32_t argBase, const Token& at);
+  Expr typeCast(Type* t, const Token& at);
+  Expr arrayConstructor(Type* elemHint);
+  Expr constExpression();
+  ProcSym* findProc(const std::string& upper);
+  int32_t nativeIndexFor(ProcSym& p);
+  Expr intOp(Op op, const Expr& a, const Expr& b, Type* resultType);
+  Expr realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at);
+  Expr unary(Tok op, Expr e, const Token& at);
+  Expr withPatch(int32_t slot, Type* t, int at1, int at2 = -1);
+  int32_t popTemps(int32_t mark) { int32_t old = cur->tempTop; cur->tempTop = mark; return old; }
+
+  // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)
+  bool isIntrinsic(const std::string& upper) const;
+  Expr intrinsic(const std::string& upper, const Token& at, bool asStatement);
+
+  // ---- statements (compile_stmt.cpp)
+  void block();
+  void compoundStatement();
+  void statement();
+  void statementList(Tok end1, Tok end2 = Tok::Eof);
+  void assignmentOrCall();
+  void ifStatement();
+  void whileStatement();
+  void repeatStatement();
+  void forStatement();
+  void caseStatement();
+  void tryStatement();
+  void exitStatement();
+  void breakContinue(bool isBreak);
+  void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
+  void routineBody(ProcSym& sym, ProcDesc& desc);
+
+  // ---- state
+  std::vector<Message>& msgs_;
+  Lexer lex_;
+  Token tok_, prev_;
+  Token routineNameTok_;
+  bool allowNoBegin = false, allowNoEnd = false;
+  int depth_ = 0;
+  std::deque<Type> typeStore_;
+  std::deque<ProcSig> sigStore_;
+  std::unordered_map<std::string, Type*> types_;
+  std::unordered_map<std::string, Expr> consts_;
+  std::unordered_map<std::string, LocalVar> globals_;
+  std::unordered_map<std::string, std::unique_ptr<ProcSym>> procs_;
+  std::vector<std::pair<int32_t, Type*>> aggregateGlobals_;
+  std::map<std::pair<int, std::string>, int32_t> constSlots_;
+  std::unordered_map<std::string, int32_t> nativeIndex_;
+  ProcBuilder* cur = nullptr;
+  ProcBuilder initProc_;
+  // well-known types
+  Type *tInt = nullptr, *tInt64 = nullptr, *tByte = nullptr, *tCardinal = nullptr, *tBool = nullptr,
+       *tChar = nullptr, *tWChar = nullptr, *tStr = nullptr, *tWStr = nullptr, *tReal = nullptr,
+       *tVariant = nullptr, *tVoid = nullptr, *tNil = nullptr, *tVarArray = nullptr,
+       *tArrayOfConst = nullptr, *tWord = nullptr;
+};
+
+}  // namespace pscript

@@ -1,0 +1,22 @@
+// Every limit the engine enforces, in one place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace pscript {
+
+inline constexpr size_t kMaxIncludeDepth = 20;          // nested {$I} files
+inline constexpr size_t kMaxSourceSize = 64u << 20;     // preprocessed text, bytes
+inline constexpr int kMaxExprDepth = 200;               // nested expressions/statements
+inline constexpr size_t kMaxStackSlots = 1u << 22;      // VM value stack (64 MB reserved)
+inline constexpr size_t kMaxCallDepth = 100000;         // script call nesting
+inline constexpr size_t kMaxFrameSlots = 1u << 16;      // slots of one procedure frame
+inline constexpr size_t kMaxGlobals = 1u << 20;
+inline constexpr int64_t kMaxArrayLength = 1 << 26;     // elements of one array
+inline constexpr int64_t kMaxStringLength = 1 << 30;    // bytes of one string
+inline constexpr size_t kMaxTypeCount = 1u << 16;
+inline constexpr size_t kMaxTypeNesting = 64;           // aggregate within aggregate
+inline constexpr size_t kMaxModuleItems = 1u << 20;     // procs, natives, constants...
+
+}  // namespace pscript

@@ -1,0 +1,124 @@
+// Exec: loading a module, binding natives, finding and calling functions.
+#include "builtins.h"
+#include "engine_limits.h"
+#include "text.h"
+#include "vm.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace pscript {
+
+Exec::Impl::~Impl() {
+  globals.clear();
+  // Every frame releases its slots when it ends, so the stack holds no
+  // references here; zero-filled memory is an empty Value.
+  std::free(stack);
+}
+
+Exec::Exec() : impl_(std::make_unique<Impl>()) {}
+Exec::~Exec() = default;
+
+void Exec::registerFunction(const std::string& name, NativeFn fn, void* user) {
+  std::string upper = upperAscii(name);
+  for (auto& [n, r] : impl_->registry)
+    if (n == upper) { r = {fn, user}; return; }
+  impl_->registry.push_back({upper, {fn, user}});
+}
+
+const std::string& Exec::loadError() const { return impl_->loadError; }
+
+bool Exec::load(std::string_view bytes) {
+  Impl& m = *impl_;
+  m.loaded = false;
+  m.globals.clear();
+  m.natives.clear();
+  m.nativeUser.clear();
+  m.procByName.clear();
+  m.module = Module{};
+  if (!deserializeModule(bytes, m.module, m.loadError)) return false;
+  for (const NativeDesc& n : m.module.natives) {
+    auto reg = std::find_if(m.registry.begin(), m.registry.end(), [&](const auto& r) { return r.first == n.name; });
+    if (reg != m.registry.end()) {
+      m.natives.push_back(reg->second.fn);
+      m.nativeUser.push_back(reg->second.user);
+    } else if (const Builtin* b = findBuiltin(n.name)) {
+      m.natives.push_back(b->fn);
+      m.nativeUser.push_back(nullptr);
+    } else {
+      m.loadError = "Cannot Import " + n.name;
+      return false;
+    }
+  }
+  for (size_t i = 1; i < m.module.procs.size(); ++i)
+    if (m.module.procs[i].exported) m.procByName.push_back({upperAscii(m.module.procs[i].name), static_cast<int>(i)});
+  std::stable_sort(m.procByName.begin(), m.procByName.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  if (!m.stack) {
+    m.stack = static_cast<Value*>(std::calloc(kMaxStackSlots, sizeof(Value)));
+    if (!m.stack) { m.loadError = "Out Of Memory"; return false; }
+    m.stackEnd = m.stack + kMaxStackSlots;
+    m.frames.reserve(1024);
+  }
+  m.globals.assign(static_cast<size_t>(m.module.globalCount), Value());
+  for (const ConstDesc& c : m.module.constants) m.globals[static_cast<size_t>(c.global)] = c.value;
+  try {
+    Vm(*this).run(0, m.stack);
+  } catch (const RuntimeError& e) {
+    m.loadError = e.what();
+    return false;
+  }
+  m.loaded = true;
+  return true;
+}
+
+ProcHandle Exec::findFunction(std::string_view name) const {
+  std::string upper = upperAscii(name);
+  const auto& list = impl_->procByName;
+  auto it = std::lower_bound(list.begin(), list.end(), upper, [](const auto& a, const std::string& n) { return a.first < n; });
+  if (it == list.end() || it->first != upper) return {};
+  return ProcHandle{it->second};
+}
+
+namespace {
+Value* freeStackTop(Exec::Impl& m) {
+  if (m.frames.empty()) return m.stack;
+  const Frame& f = m.frames.back();
+  return f.fp + f.proc->frameSize;
+}
+}  // namespace
+
+bool Exec::call(ProcHandle proc, Value& v) {
+  Impl& m = *impl_;
+  if (!m.loaded || proc.index <= 0 || static_cast<size_t>(proc.index) >= m.module.procs.size())
+    throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
+  const ProcDesc& p = m.module.procs[static_cast<size_t>(proc.index)];
+  if (!p.hostSignature) throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
+  abort_.store(false, std::memory_order_relaxed);
+  Value* fp = freeStackTop(m);
+  if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", proc.index, 0);
+  fp[0].clear();
+  fp[1].setSlotRef(&v);
+  struct ResultGuard {
+    Value* slot;
+    ~ResultGuard() { slot[0].clear(); slot[1].clear(); }
+  } guard{fp};
+  Vm(*this).run(proc.index, fp);
+  return fp[0].rawInt() != 0;
+}
+
+void Exec::run(ProcHandle proc) {
+  Impl& m = *impl_;
+  if (!m.loaded || proc.index <= 0 || static_cast<size_t>(proc.index) >= m.module.procs.size() ||
+      m.module.procs[static_cast<size_t>(proc.index)].paramCount != 0)
+    throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
+  abort_.store(false, std::memory_order_relaxed);
+  Value* fp = freeStackTop(m);
+  fp[0].clear();
+  struct ResultGuard {
+    Value* slot;
+    ~ResultGuard() { slot[0].clear(); }
+  } guard{fp};
+  Vm(*this).run(proc.index, fp);
+}
+
+}  // namespace pscript

@@ -1,0 +1,66 @@
+// Facts about compile-time types that code generation needs.
+#include "types.h"
+
+namespace pscript {
+
+int32_t narrowKind(const Type* t) {
+  switch (t->kind) {
+    case TK::ShortInt: return static_cast<int32_t>(IntKind::I8);
+    case TK::Byte: case TK::Char: return static_cast<int32_t>(IntKind::U8);
+    case TK::SmallInt: return static_cast<int32_t>(IntKind::I16);
+    case TK::Word: case TK::WideChar: return static_cast<int32_t>(IntKind::U16);
+    case TK::Integer: return static_cast<int32_t>(IntKind::I32);
+    case TK::Cardinal: return static_cast<int32_t>(IntKind::U32);
+    default: return -1;
+  }
+}
+
+int32_t variantCode(const Type* t) {
+  switch (t->kind) {
+    case TK::Byte: return varByte;
+    case TK::ShortInt: return varShortInt;
+    case TK::Word: return varWord;
+    case TK::SmallInt: return varSmallInt;
+    case TK::Integer: case TK::Enum: return varInteger;
+    case TK::Cardinal: return varLongWord;
+    case TK::Int64: return varInt64;
+    case TK::Boolean: return varBoolean;
+    case TK::Char: case TK::WideChar: return kVtChar;
+    case TK::Real: return varDouble;
+    case TK::String: return varString;
+    case TK::WideString: return varOleStr;
+    case TK::DynArray: case TK::OpenArray: case TK::ArrayOfConst: return varArray | varVariant;
+    default: return varEmpty;
+  }
+}
+
+int64_t storageSize(const Type* t) {
+  switch (t->kind) {
+    case TK::Byte: case TK::ShortInt: case TK::Boolean: case TK::Char: case TK::Enum: return 1;
+    case TK::Word: case TK::SmallInt: case TK::WideChar: return 2;
+    case TK::Integer: case TK::Cardinal: return 4;
+    case TK::Int64: return 8;
+    case TK::Real: return t->realVt == varSingle ? 4 : (t->realVt == varDouble ? 8 : 10);
+    case TK::Variant: return 16;
+    case TK::StaticArray: return (t->high - t->low + 1) * storageSize(t->elem);
+    case TK::Record: {
+      int64_t s = 0;
+      for (const auto& f : t->fields) s += storageSize(f.type);
+      return s;
+    }
+    default: return 8;
+  }
+}
+
+bool sameType(const Type* a, const Type* b) {
+  if (a == b) return true;
+  if (a->kind != b->kind) return false;
+  switch (a->kind) {
+    case TK::DynArray: case TK::OpenArray: return sameType(a->elem, b->elem);
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Set: case TK::ProcPtr: return false;
+    case TK::Real: return true;
+    default: return true;
+  }
+}
+
+}  // namespace pscript

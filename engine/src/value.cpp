@@ -1,0 +1,294 @@
+// Value: reference counting, construction and the Variant conversion rules.
+#include "heap.h"
+#include "text.h"
+
+#include <pscript/errors.h>
+
+#include <cmath>
+
+namespace pscript {
+
+namespace {
+
+void destroy(HeapObj* o) noexcept {
+  switch (o->kind) {
+    case HeapKind::String: delete static_cast<StrObj*>(o); break;
+    case HeapKind::WideString: delete static_cast<WStrObj*>(o); break;
+    case HeapKind::Array: delete static_cast<ArrObj*>(o); break;
+  }
+}
+
+[[noreturn]] void cannotConvert(uint16_t from, const char* to) {
+  throw ScriptError(ErrorKind::Exception, "Could not convert variant of type (" +
+                                              varTypeName(from) + ") into type (" + to + ")");
+}
+
+}  // namespace
+
+void Value::retain() const noexcept {
+  if (heap_) ++u_.o->refs;
+}
+
+void Value::release() noexcept {
+  HeapObj* o = u_.o;
+  heap_ = 0;
+  if (--o->refs == 0) destroy(o);
+}
+
+Value& Value::operator=(const Value& o) noexcept {
+  if (o.heap_) ++o.u_.o->refs;
+  if (heap_) release();
+  u_ = o.u_;
+  vt_ = o.vt_;
+  heap_ = o.heap_;
+  aux_ = o.aux_;
+  return *this;
+}
+
+Value& Value::operator=(Value&& o) noexcept {
+  if (this != &o) {
+    if (heap_) release();
+    u_ = o.u_;
+    vt_ = o.vt_;
+    heap_ = o.heap_;
+    aux_ = o.aux_;
+    o.forget();
+  }
+  return *this;
+}
+
+void Value::setHeap(HeapObj* o, uint16_t vt) noexcept {
+  if (heap_) release();
+  u_.o = o;
+  vt_ = vt;
+  heap_ = o ? 1 : 0;
+  aux_ = 0;
+}
+
+Value Value::integer(int64_t v, VarType t) noexcept {
+  Value r;
+  r.u_.i = v;
+  r.vt_ = t;
+  return r;
+}
+
+Value Value::real(double v, VarType t) noexcept {
+  Value r;
+  r.u_.d = v;
+  r.vt_ = t;
+  return r;
+}
+
+Value Value::boolean(bool v) noexcept { return integer(v ? 1 : 0, varBoolean); }
+
+Value Value::null() noexcept {
+  Value r;
+  r.vt_ = varNull;
+  return r;
+}
+
+Value Value::string(std::string_view s) {
+  Value r;
+  r.vt_ = varString;
+  if (!s.empty()) r.setHeap(new StrObj(s), varString);
+  return r;
+}
+
+Value Value::wideString(std::u16string_view s) {
+  Value r;
+  r.vt_ = varOleStr;
+  if (!s.empty()) r.setHeap(new WStrObj(s), varOleStr);
+  return r;
+}
+
+Value Value::wideFromUtf8(std::string_view utf8) { return wideString(utf8ToUtf16(utf8)); }
+
+Value Value::newVarArray(int64_t low, int64_t high) {
+  auto* a = new ArrObj();
+  a->low = low;
+  if (high >= low) a->items.resize(static_cast<size_t>(high - low + 1));
+  Value r;
+  r.setHeap(a, varArray | varVariant);
+  return r;
+}
+
+bool Value::isInteger() const noexcept {
+  switch (vt_) {
+    case varSmallInt: case varInteger: case varShortInt: case varByte: case varWord:
+    case varLongWord: case varInt64: case varBoolean:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Value::isReal() const noexcept {
+  return vt_ == varSingle || vt_ == varDouble || vt_ == varCurrency || vt_ == varDate;
+}
+
+std::string_view Value::rawString() const noexcept {
+  StrObj* s = asStr(*this);
+  return s ? std::string_view(s->s) : std::string_view();
+}
+
+std::u16string_view Value::rawWideString() const noexcept {
+  WStrObj* s = asWStr(*this);
+  return s ? std::u16string_view(s->s) : std::u16string_view();
+}
+
+int64_t Value::toInt() const {
+  if (vt_ == varBoolean) return u_.i ? -1 : 0;
+  if (isInteger()) return u_.i;
+  if (isReal()) return static_cast<int64_t>(std::nearbyint(u_.d));
+  switch (vt_) {
+    case varEmpty: return 0;
+    case varString:
+    case varOleStr: {
+      int64_t r = 0;
+      if (!parseInt64(toString(), r)) cannotConvert(vt_, "Int64");
+      return r;
+    }
+    default: cannotConvert(vt_, "Int64");
+  }
+}
+
+double Value::toReal() const {
+  if (vt_ == varBoolean) return u_.i ? -1.0 : 0.0;
+  if (isInteger()) return static_cast<double>(u_.i);
+  if (isReal()) return u_.d;
+  switch (vt_) {
+    case varEmpty: return 0.0;
+    case varString:
+    case varOleStr: {
+      double d = 0;
+      if (!parseReal(toString(), d)) cannotConvert(vt_, "Double");
+      return d;
+    }
+    default: cannotConvert(vt_, "Double");
+  }
+}
+
+bool Value::toBool() const {
+  if (vt_ == varEmpty) return false;
+  if (isInteger()) return u_.i != 0;
+  if (isReal()) return u_.d != 0.0;
+  if (vt_ == varString || vt_ == varOleStr) {
+    std::string s = toString();
+    if (equalsNoCase(s, "true")) return true;
+    if (equalsNoCase(s, "false")) return false;
+    int64_t i = 0;
+    if (parseInt64(s, i)) return i != 0;
+  }
+  cannotConvert(vt_, "Boolean");
+}
+
+std::string Value::toString() const {
+  switch (vt_) {
+    case varEmpty: return {};
+    case varString: return std::string(rawString());
+    case varOleStr: return utf16ToAnsi(rawWideString());
+    case varBoolean: return u_.i ? "True" : "False";
+    default: break;
+  }
+  if (isInteger()) return std::to_string(u_.i);
+  if (isReal()) return rtlFloatToStr(u_.d);
+  cannotConvert(vt_, "String");
+}
+
+std::u16string Value::toWideString() const {
+  if (vt_ == varOleStr) return std::u16string(rawWideString());
+  return ansiToUtf16(toString());
+}
+
+int64_t Value::arrayLow() const noexcept {
+  ArrObj* a = asArr(*this);
+  return a ? a->low : 0;
+}
+
+int64_t Value::arrayHigh() const noexcept {
+  ArrObj* a = asArr(*this);
+  return a ? a->low + static_cast<int64_t>(a->items.size()) - 1 : -1;
+}
+
+const Value& Value::arrayAt(int64_t index) const {
+  ArrObj* a = asArr(*this);
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  int64_t i = index - a->low;
+  if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
+    throw ScriptError(ErrorKind::Exception, "Range check error");
+  return a->items[static_cast<size_t>(i)];
+}
+
+void Value::arraySet(int64_t index, const Value& v) {
+  if (!asArr(*this)) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  ArrObj* a = uniqueArr(*this);
+  int64_t i = index - a->low;
+  if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
+    throw ScriptError(ErrorKind::Exception, "Range check error");
+  // A variant array cannot hold an 8-bit string: it is stored as OleStr.
+  if (v.type() == varString && a->typeId < 0)
+    a->items[static_cast<size_t>(i)] = Value::wideString(ansiToUtf16(v.rawString()));
+  else
+    a->items[static_cast<size_t>(i)] = v;
+}
+
+ArrObj* uniqueArr(Value& v) {
+  ArrObj* a = asArr(v);
+  if (!a || a->refs == 1) return a;
+  auto* copy = new ArrObj(*a);
+  copy->refs = 1;
+  v.setHeap(copy, v.type());
+  return copy;
+}
+
+StrObj* uniqueStr(Value& v) {
+  StrObj* s = asStr(v);
+  if (s && s->refs == 1) return s;
+  auto* copy = new StrObj(s ? std::string_view(s->s) : std::string_view());
+  v.setHeap(copy, varString);
+  return copy;
+}
+
+std::string varTypeName(uint16_t vt) {
+  if (vt & varArray) return "Array of " + varTypeName(vt & 0x0FFF);
+  switch (vt) {
+    case varEmpty: return "Empty";
+    case varNull: return "Null";
+    case varSmallInt: return "SmallInt";
+    case varInteger: return "Integer";
+    case varSingle: return "Single";
+    case varDouble: return "Double";
+    case varCurrency: return "Currency";
+    case varDate: return "Date";
+    case varOleStr: return "OleStr";
+    case varBoolean: return "Boolean";
+    case varVariant: return "Variant";
+    case varShortInt: return "ShortInt";
+    case varByte: return "Byte";
+    case varWord: return "Word";
+    case varLongWord: return "LongWord";
+    case varInt64: return "Int64";
+    case varString: return "String";
+    default: return "Unknown";
+  }
+}
+
+std::string errorText(ErrorKind kind, const std::string& param) {
+  static const char* const kTexts[kErrorKindCount] = {
+      "No Error", "Cannot Import %s", "Invalid Type", "Internal error", "Invalid Header",
+      "Invalid Opcode", "Invalid Opcode Parameter", "no Main Proc", "Out of Global Vars range",
+      "Out of Proc Range", "Out Of Range", "Out Of Stack Range", "Type Mismatch",
+      "Unexpected End Of File", "Version error", "divide by Zero", "Math error",
+      "Could not call proc", "Out of Record Fields Range", "Out Of Memory", "Exception: %s",
+      "Null Pointer Exception", "Null variant error", "Interface not supported", ""};
+  int k = static_cast<int>(kind);
+  if (k < 0 || k >= kErrorKindCount) return "Unknown error";
+  if (kind == ErrorKind::CustomError) return param;
+  std::string t = kTexts[k];
+  auto at = t.find("%s");
+  if (at != std::string::npos) return t.replace(at, 2, param);
+  if (kind == ErrorKind::CouldNotCallProc && !param.empty()) t += " (" + param + ")";
+  return t;
+}
+
+}  // namespace pscript

@@ -1,0 +1,621 @@
+// The interpreter loop and error unwinding.
+#include "vm.h"
+
+#include "heap.h"
+#include "engine_limits.h"
+#include "opcodes.h"
+#include "text.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace pscript {
+
+namespace {
+
+// Raised when the host asked the script to stop: no script handler may catch it.
+struct AbortSignal {};
+
+[[noreturn]] void fail(ErrorKind k, std::string p = {}) { throw ScriptError(k, std::move(p)); }
+
+bool isRef(const Value& v) { return v.type() == vtSlotRef || v.type() == vtElemRef; }
+
+inline void copyValue(Value& dst, const Value& src) {
+  if (isRef(src)) fail(ErrorKind::TypeMismatch);
+  dst = src;
+}
+
+Value& deref(const Value& r) {
+  if (r.type() == vtSlotRef) return *r.slotRef();
+  if (r.type() == vtElemRef) {
+    ArrObj* a = asArr(r);
+    if (!a || r.aux() >= a->items.size()) fail(ErrorKind::OutOfRange);
+    return a->items[r.aux()];
+  }
+  fail(ErrorKind::NullPointerException);
+}
+
+int64_t narrow(int64_t v, int32_t kind) {
+  switch (static_cast<IntKind>(kind)) {
+    case IntKind::I8: return static_cast<int8_t>(v);
+    case IntKind::U8: return static_cast<uint8_t>(v);
+    case IntKind::I16: return static_cast<int16_t>(v);
+    case IntKind::U16: return static_cast<uint16_t>(v);
+    case IntKind::I32: return static_cast<int32_t>(v);
+    case IntKind::U32: return static_cast<uint32_t>(v);
+    case IntKind::Bool: return v != 0;
+    default: return v;
+  }
+}
+
+int64_t wrapAdd(int64_t a, int64_t b) { return static_cast<int64_t>(static_cast<uint64_t>(a) + static_cast<uint64_t>(b)); }
+int64_t wrapSub(int64_t a, int64_t b) { return static_cast<int64_t>(static_cast<uint64_t>(a) - static_cast<uint64_t>(b)); }
+int64_t wrapMul(int64_t a, int64_t b) { return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b)); }
+
+int64_t intDiv(int64_t a, int64_t b) {
+  if (b == 0) fail(ErrorKind::DivideByZero, "Division by zero");
+  if (b == -1) return static_cast<int64_t>(0 - static_cast<uint64_t>(a));
+  return a / b;
+}
+
+int64_t intMod(int64_t a, int64_t b) {
+  if (b == 0) fail(ErrorKind::DivideByZero, "Division by zero");
+  if (b == -1) return 0;
+  return a % b;
+}
+
+Value elemRef(ArrObj* a, size_t index) {
+  Value v;
+  ++a->refs;
+  v.setHeap(a, vtElemRef);
+  v.setAux(static_cast<uint32_t>(index));
+  return v;
+}
+
+ArrObj* writableAggregate(Value& base) {
+  ArrObj* a = asArr(base);
+  if (!a) fail(ErrorKind::NullPointerException);
+  // Records, static arrays and variant arrays have copy semantics.
+  return base.type() == vtDynArray ? a : uniqueArr(base);
+}
+
+size_t checkedIndex(const ArrObj* a, int64_t i) {
+  int64_t k = i - a->low;
+  if (k < 0 || k >= static_cast<int64_t>(a->items.size())) fail(ErrorKind::OutOfRange);
+  return static_cast<size_t>(k);
+}
+
+std::string_view strOf(const Value& v) { return v.rawString(); }
+
+Value concat(std::string_view a, std::string_view b) {
+  if (a.size() + b.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
+  std::string r;
+  r.reserve(a.size() + b.size());
+  r.append(a).append(b);
+  return Value::string(r);
+}
+
+Value toVariant(const Value& s, int32_t code) {
+  if (code == kVtChar) return Value::string(std::string(1, static_cast<char>(s.rawInt())));
+  if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
+  if (code == varOleStr) { Value v = Value::wideString(u""); if (asWStr(s)) copyValue(v, s); return v; }
+  if (code == (varArray | varVariant)) {
+    if (s.type() == (varArray | varVariant)) return s;
+    ArrObj* src = asArr(s);
+    Value r = Value::newVarArray(0, src ? static_cast<int64_t>(src->items.size()) - 1 : -1);
+    if (src)
+      for (size_t i = 0; i < src->items.size(); ++i) r.arraySet(static_cast<int64_t>(i), src->items[i]);
+    return r;
+  }
+  if (code == varDouble || code == varSingle || code == varCurrency) return Value::real(s.rawReal(), varDouble);
+  if (code == varBoolean) return Value::boolean(s.rawInt() != 0);
+  if (code == varEmpty) { if (isRef(s)) fail(ErrorKind::TypeMismatch); return s; }
+  if (isRef(s) || s.isHeap()) fail(ErrorKind::TypeMismatch);
+  return Value::integer(s.rawInt(), static_cast<VarType>(code));
+}
+
+void fromVariant(Value& d, const Value& s, int32_t cls) {
+  switch (static_cast<ValueClass>(cls)) {
+    case ValueClass::Int: d.setInt(s.toInt()); return;
+    case ValueClass::Real: d.setReal(s.toReal()); return;
+    case ValueClass::String: { Value v = Value::string(s.toString()); d = std::move(v); return; }
+    case ValueClass::Wide: { Value v = Value::wideString(s.toWideString()); d = std::move(v); return; }
+    case ValueClass::Bool: d.setInt(s.toBool()); return;
+    case ValueClass::Char: {
+      std::string t = s.toString();
+      if (t.size() != 1) fail(ErrorKind::TypeMismatch);
+      d.setInt(static_cast<uint8_t>(t[0]));
+      return;
+    }
+    default: fail(ErrorKind::TypeMismatch);
+  }
+}
+
+bool isStringVar(const Value& v) { return v.type() == varString || v.type() == varOleStr; }
+
+Value variantOp(const Value& a, const Value& b, VarOperator op) {
+  bool cmp = op >= VarOperator::Eq;
+  if (a.isNull() || b.isNull()) {
+    if (!cmp) return Value::null();
+    bool eq = a.isNull() && b.isNull();
+    if (op == VarOperator::Eq) return Value::boolean(eq);
+    if (op == VarOperator::Ne) return Value::boolean(!eq);
+    return Value::boolean(false);
+  }
+  if (isStringVar(a) && isStringVar(b) && (cmp || op == VarOperator::Add)) {
+    if (!cmp) {
+      if (a.type() == varOleStr || b.type() == varOleStr) return Value::wideString(a.toWideString() + b.toWideString());
+      return concat(a.toString(), b.toString());
+    }
+    int c = a.toString().compare(b.toString());
+    switch (op) {
+      case VarOperator::Eq: return Value::boolean(c == 0);
+      case VarOperator::Ne: return Value::boolean(c != 0);
+      case VarOperator::Lt: return Value::boolean(c < 0);
+      case VarOperator::Le: return Value::boolean(c <= 0);
+      case VarOperator::Gt: return Value::boolean(c > 0);
+      default: return Value::boolean(c >= 0);
+    }
+  }
+  auto realish = [](const Value& v) {
+    if (v.isReal()) return true;
+    if (!isStringVar(v)) return false;
+    int64_t i;
+    return !parseInt64(v.toString(), i);
+  };
+  if (op == VarOperator::Div || realish(a) || realish(b)) {
+    double x = a.toReal(), y = b.toReal();
+    switch (op) {
+      case VarOperator::Add: return Value::real(x + y);
+      case VarOperator::Sub: return Value::real(x - y);
+      case VarOperator::Mul: return Value::real(x * y);
+      case VarOperator::Div: if (y == 0) fail(ErrorKind::DivideByZero, "Division by zero"); return Value::real(x / y);
+      case VarOperator::Eq: return Value::boolean(x == y);
+      case VarOperator::Ne: return Value::boolean(x != y);
+      case VarOperator::Lt: return Value::boolean(x < y);
+      case VarOperator::Le: return Value::boolean(x <= y);
+      case VarOperator::Gt: return Value::boolean(x > y);
+      case VarOperator::Ge: return Value::boolean(x >= y);
+      default: break;
+    }
+  }
+  bool boolean = a.type() == varBoolean && b.type() == varBoolean;
+  int64_t x = boolean ? a.rawInt() : a.toInt(), y = boolean ? b.rawInt() : b.toInt();
+  int64_t r = 0;
+  switch (op) {
+    case VarOperator::Add: r = wrapAdd(x, y); break;
+    case VarOperator::Sub: r = wrapSub(x, y); break;
+    case VarOperator::Mul: r = wrapMul(x, y); break;
+    case VarOperator::IntDiv: r = intDiv(x, y); break;
+    case VarOperator::Mod: r = intMod(x, y); break;
+    case VarOperator::And: r = x & y; break;
+    case VarOperator::Or: r = x | y; break;
+    case VarOperator::Xor: r = x ^ y; break;
+    case VarOperator::Shl: r = static_cast<int64_t>(static_cast<uint64_t>(x) << (y & 63)); break;
+    case VarOperator::Shr: r = static_cast<int64_t>(static_cast<uint64_t>(x) >> (y & 63)); break;
+    case VarOperator::Eq: return Value::boolean(x == y);
+    case VarOperator::Ne: return Value::boolean(x != y);
+    case VarOperator::Lt: return Value::boolean(x < y);
+    case VarOperator::Le: return Value::boolean(x <= y);
+    case VarOperator::Gt: return Value::boolean(x > y);
+    case VarOperator::Ge: return Value::boolean(x >= y);
+    default: fail(ErrorKind::TypeMismatch);
+  }
+  if (boolean) return Value::boolean(r != 0);
+  if (r >= INT32_MIN && r <= INT32_MAX && a.type() != varInt64 && b.type() != varInt64) return Value::integer(r, varInteger);
+  return Value::integer(r, varInt64);
+}
+
+}  // namespace
+
+Value& NativeCall::arg(int i) const {
+  if (i < 0 || i >= count_) fail(ErrorKind::OutOfRange);
+  Value& v = args_[i];
+  return isRef(v) ? deref(v) : v;
+}
+
+Value Vm::makeAggregate(int32_t type, size_t depth) {
+  if (type < 0 || static_cast<size_t>(type) >= m_.module.types.size() || depth > kMaxTypeNesting) fail(ErrorKind::InvalidType);
+  const TypeDesc& t = m_.module.types[static_cast<size_t>(type)];
+  auto* a = new ArrObj();
+  Value r;
+  r.setHeap(a, t.kind == AggKind::DynArray ? vtDynArray : vtAggregate);
+  a->typeId = type;
+  a->low = t.low;
+  if (t.kind == AggKind::DynArray) return r;
+  a->items.resize(static_cast<size_t>(t.count));
+  for (size_t i = 0; i < a->items.size(); ++i) {
+    int32_t e = t.kind == AggKind::Record ? t.elems[i] : t.elems[0];
+    if (e >= 0) a->items[i] = makeAggregate(e, depth + 1);
+  }
+  return r;
+}
+
+void Vm::releaseFrame(const Frame& f) {
+  for (int32_t k = 1; k < f.proc->frameSize; ++k) f.fp[k].clear();
+}
+
+void Vm::callNative(int32_t index, Value* base) {
+  NativeCall c;
+  c.args_ = base + 1;
+  c.result_ = base;
+  c.exec_ = &exec_;
+  c.user_ = m_.nativeUser[static_cast<size_t>(index)];
+  c.count_ = m_.module.natives[static_cast<size_t>(index)].argCount;
+  base[0].clear();
+  m_.natives[static_cast<size_t>(index)](c);
+}
+
+// Where a jump out of try blocks goes first: the innermost finally part
+// being left, or the target itself.
+size_t Vm::leave(size_t pc, int32_t target) {
+  Frame& f = m_.frames.back();
+  for (const Handler& h : f.proc->handlers) {
+    auto in = [&](int64_t p) { return p >= h.tryStart && p < h.tryEnd; };
+    if (h.kind == Handler::Finally && in(static_cast<int64_t>(pc)) && !in(target)) {
+      m_.pending.push_back({m_.frames.size(), h.handler, false, target, ErrorKind::NoError, {}});
+      return static_cast<size_t>(h.handler);
+    }
+  }
+  return static_cast<size_t>(target);
+}
+
+bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
+  bool top = true;
+  while (m_.frames.size() > baseDepth) {
+    Frame& f = m_.frames.back();
+    int64_t at = top ? static_cast<int64_t>(f.pc) : static_cast<int64_t>(f.pc) - 1;
+    top = false;
+    while (!m_.pending.empty() && m_.pending.back().depth > m_.frames.size()) m_.pending.pop_back();
+    for (const Handler& h : f.proc->handlers) {
+      if (at < h.tryStart || at >= h.tryEnd) continue;
+      if (h.kind == Handler::Except) {
+        exec_.lastKind_ = kind;
+        exec_.lastParam_ = param;
+      } else {
+        m_.pending.push_back({m_.frames.size(), h.handler, true, 0, kind, param});
+      }
+      f.pc = static_cast<size_t>(h.handler);
+      return true;
+    }
+    releaseFrame(f);
+    m_.frames.pop_back();
+  }
+  while (!m_.pending.empty() && m_.pending.back().depth > m_.frames.size()) m_.pending.pop_back();
+  return false;
+}
+
+void Vm::run(int proc, Value* fp) {
+  const ProcDesc& p = m_.module.procs[static_cast<size_t>(proc)];
+  if (fp + p.frameSize > m_.stackEnd || m_.frames.size() >= kMaxCallDepth) fail(ErrorKind::OutOfStackRange);
+  for (int32_t k = 1 + p.paramCount; k < p.frameSize; ++k) fp[k].clear();
+  size_t base = m_.frames.size();
+  m_.frames.push_back({&p, 0, fp});
+  for (;;) {
+    try {
+      execute(base);
+      return;
+    } catch (const AbortSignal&) {
+      while (m_.frames.size() > base) { releaseFrame(m_.frames.back()); m_.frames.pop_back(); }
+      while (!m_.pending.empty() && m_.pending.back().depth > base) m_.pending.pop_back();
+      throw RuntimeError(ErrorKind::CustomError, "Script aborted", proc, 0);
+    } catch (const ScriptError& e) {
+      int where = static_cast<int>(m_.frames.back().pc);
+      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
+      if (!unwind(e.kind, e.param, base)) throw RuntimeError(e.kind, e.param, procNo, where);
+    } catch (const std::bad_alloc&) {
+      int where = static_cast<int>(m_.frames.back().pc);
+      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
+      if (!unwind(ErrorKind::OutOfMemory, "", base)) throw RuntimeError(ErrorKind::OutOfMemory, "", procNo, where);
+    } catch (const std::exception& e) {
+      int where = static_cast<int>(m_.frames.back().pc);
+      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
+      if (!unwind(ErrorKind::Exception, e.what(), base)) throw RuntimeError(ErrorKind::Exception, e.what(), procNo, where);
+    }
+  }
+}
+
+void Vm::execute(size_t baseDepth) {
+  Frame* f = &m_.frames.back();
+  const int32_t* code = f->proc->code.data();
+  size_t pc = f->pc;
+  Value* fp = f->fp;
+  Value* g = m_.globals.data();
+  const std::atomic<bool>& abort = exec_.abort_;
+  // Keeps the faulting pc visible to the unwinder.
+  struct PcSync {
+    Frame*& f;
+    size_t& pc;
+    ~PcSync() { if (std::uncaught_exceptions()) f->pc = pc; }
+  } sync{f, pc};
+
+#define R(x) ((x) >= 0 ? fp[(x)] : g[~(x)])
+#define A1 ip[1]
+#define A2 ip[2]
+#define A3 ip[3]
+  for (;;) {
+    const int32_t* ip = code + pc;
+    switch (static_cast<Op>(ip[0])) {
+      case Op::Move: copyValue(R(A1), R(A2)); pc += 3; break;
+      case Op::MoveRef: {
+        Value& d = R(A1);
+        const Value& s = R(A2);
+        if (!isRef(s)) fail(ErrorKind::TypeMismatch);
+        if (s.type() == vtSlotRef) {
+          const Value* target = s.slotRef();
+          if (target >= m_.stack && target < m_.stackEnd && target >= &d) fail(ErrorKind::TypeMismatch);
+        }
+        d = s;
+        pc += 3;
+        break;
+      }
+      case Op::Ref: R(A1).setSlotRef(&R(A2)); pc += 3; break;
+      case Op::RefIndex: {
+        Value& base = deref(R(A2));
+        ArrObj* a = writableAggregate(base);
+        Value r = elemRef(a, checkedIndex(a, R(A3).rawInt()));
+        R(A1) = std::move(r);
+        pc += 4;
+        break;
+      }
+      case Op::RefField: {
+        Value& base = deref(R(A2));
+        ArrObj* a = writableAggregate(base);
+        if (A3 < 0 || static_cast<size_t>(A3) >= a->items.size()) fail(ErrorKind::OutOfRecordRange);
+        Value r = elemRef(a, static_cast<size_t>(A3));
+        R(A1) = std::move(r);
+        pc += 4;
+        break;
+      }
+      case Op::LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; break; }
+      case Op::StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; break; }
+      case Op::LoadInt: R(A1).setInt(A2); pc += 3; break;
+      case Op::Clear: R(A1).clear(); pc += 2; break;
+      case Op::Init: { Value v = makeAggregate(A2); R(A1) = std::move(v); pc += 3; break; }
+      case Op::Add: R(A1).setInt(wrapAdd(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
+      case Op::Sub: R(A1).setInt(wrapSub(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
+      case Op::Mul: R(A1).setInt(wrapMul(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
+      case Op::IDiv: R(A1).setInt(intDiv(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
+      case Op::IMod: R(A1).setInt(intMod(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
+      case Op::And: R(A1).setInt(R(A2).rawInt() & R(A3).rawInt()); pc += 4; break;
+      case Op::Or: R(A1).setInt(R(A2).rawInt() | R(A3).rawInt()); pc += 4; break;
+      case Op::Xor: R(A1).setInt(R(A2).rawInt() ^ R(A3).rawInt()); pc += 4; break;
+      case Op::Shl: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) << (R(A3).rawInt() & 63))); pc += 4; break;
+      case Op::Shr: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 63))); pc += 4; break;
+      case Op::Add32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) + static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
+      case Op::Sub32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) - static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
+      case Op::Mul32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) * static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
+      case Op::Neg: R(A1).setInt(wrapSub(0, R(A2).rawInt())); pc += 3; break;
+      case Op::BitNot: R(A1).setInt(~R(A2).rawInt()); pc += 3; break;
+      case Op::BoolNot: R(A1).setInt(R(A2).rawInt() == 0); pc += 3; break;
+      case Op::Narrow: R(A1).setInt(narrow(R(A1).rawInt(), A2)); pc += 3; break;
+      case Op::Eq: R(A1).setInt(R(A2).rawInt() == R(A3).rawInt()); pc += 4; break;
+      case Op::Ne: R(A1).setInt(R(A2).rawInt() != R(A3).rawInt()); pc += 4; break;
+      case Op::Lt: R(A1).setInt(R(A2).rawInt() < R(A3).rawInt()); pc += 4; break;
+      case Op::Le: R(A1).setInt(R(A2).rawInt() <= R(A3).rawInt()); pc += 4; break;
+      case Op::Gt: R(A1).setInt(R(A2).rawInt() > R(A3).rawInt()); pc += 4; break;
+      case Op::Ge: R(A1).setInt(R(A2).rawInt() >= R(A3).rawInt()); pc += 4; break;
+      case Op::RAdd: R(A1).setReal(R(A2).rawReal() + R(A3).rawReal()); pc += 4; break;
+      case Op::RSub: R(A1).setReal(R(A2).rawReal() - R(A3).rawReal()); pc += 4; break;
+      case Op::RMul: R(A1).setReal(R(A2).rawReal() * R(A3).rawReal()); pc += 4; break;
+      case Op::RDiv: {
+        double y = R(A3).rawReal();
+        if (y == 0.0) fail(ErrorKind::DivideByZero, "Division by zero");
+        R(A1).setReal(R(A2).rawReal() / y);
+        pc += 4;
+        break;
+      }
+      case Op::RNeg: R(A1).setReal(-R(A2).rawReal()); pc += 3; break;
+      case Op::IntToReal: R(A1).setReal(static_cast<double>(R(A2).rawInt())); pc += 3; break;
+      case Op::REq: R(A1).setInt(R(A2).rawReal() == R(A3).rawReal()); pc += 4; break;
+      case Op::RNe: R(A1).setInt(R(A2).rawReal() != R(A3).rawReal()); pc += 4; break;
+      case Op::RLt: R(A1).setInt(R(A2).rawReal() < R(A3).rawReal()); pc += 4; break;
+      case Op::RLe: R(A1).setInt(R(A2).rawReal() <= R(A3).rawReal()); pc += 4; break;
+      case Op::RGt: R(A1).setInt(R(A2).rawReal() > R(A3).rawReal()); pc += 4; break;
+      case Op::RGe: R(A1).setInt(R(A2).rawReal() >= R(A3).rawReal()); pc += 4; break;
+      case Op::Concat: {
+        Value& d = R(A1);
+        const Value& a = R(A2);
+        const Value& b = R(A3);
+        StrObj* s = asStr(d);
+        if (&d == &a && s && s->refs == 1 && &b != &d) {
+          std::string_view add = strOf(b);
+          if (s->s.size() + add.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
+          s->s.append(add);
+        } else {
+          Value r = concat(strOf(a), strOf(b));
+          d = std::move(r);
+        }
+        pc += 4;
+        break;
+      }
+      case Op::SEq: R(A1).setInt(strOf(R(A2)) == strOf(R(A3))); pc += 4; break;
+      case Op::SNe: R(A1).setInt(strOf(R(A2)) != strOf(R(A3))); pc += 4; break;
+      case Op::SLt: R(A1).setInt(strOf(R(A2)) < strOf(R(A3))); pc += 4; break;
+      case Op::SLe: R(A1).setInt(strOf(R(A2)) <= strOf(R(A3))); pc += 4; break;
+      case Op::SGt: R(A1).setInt(strOf(R(A2)) > strOf(R(A3))); pc += 4; break;
+      case Op::SGe: R(A1).setInt(strOf(R(A2)) >= strOf(R(A3))); pc += 4; break;
+      case Op::CharToStr: { char c = static_cast<char>(R(A2).rawInt()); R(A1) = Value::string(std::string_view(&c, 1)); pc += 3; break; }
+      case Op::StrIndex: {
+        std::string_view s = strOf(R(A2));
+        int64_t i = R(A3).rawInt();
+        if (i < 1 || i > static_cast<int64_t>(s.size())) fail(ErrorKind::OutOfRange);
+        R(A1).setInt(static_cast<uint8_t>(s[static_cast<size_t>(i - 1)]));
+        pc += 4;
+        break;
+      }
+      case Op::StrLen: R(A1).setInt(static_cast<int64_t>(strOf(R(A2)).size())); pc += 3; break;
+      case Op::StrSetChar: {
+        Value& t = deref(R(A1));
+        int64_t i = R(A2).rawInt();
+        char c = static_cast<char>(R(A3).rawInt());
+        if (i < 1 || i > static_cast<int64_t>(strOf(t).size())) fail(ErrorKind::OutOfRange);
+        uniqueStr(t)->s[static_cast<size_t>(i - 1)] = c;
+        pc += 4;
+        break;
+      }
+      case Op::StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; break; }
+      case Op::WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; break; }
+      case Op::WConcat: {
+        std::u16string r(R(A2).rawWideString());
+        r.append(R(A3).rawWideString());
+        R(A1) = Value::wideString(r);
+        pc += 4;
+        break;
+      }
+      case Op::ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; break; }
+      case Op::FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; break; }
+      case Op::VarOp: {
+        Value r = variantOp(R(A2), R(A3), static_cast<VarOperator>(ip[4]));
+        if (static_cast<VarOperator>(ip[4]) >= VarOperator::Eq) R(A1).setInt(r.rawInt());
+        else R(A1) = std::move(r);
+        pc += 5;
+        break;
+      }
+      case Op::VarNot: {
+        const Value& s = R(A2);
+        Value r = s.type() == varBoolean ? Value::boolean(s.rawInt() == 0) : Value::integer(~s.toInt(), varInt64);
+        R(A1) = std::move(r);
+        pc += 3;
+        break;
+      }
+      case Op::ArrLen: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? static_cast<int64_t>(a->items.size()) : 0); pc += 3; break; }
+      case Op::ArrHigh: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low + static_cast<int64_t>(a->items.size()) - 1 : -1); pc += 3; break; }
+      case Op::ArrLow: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low : 0); pc += 3; break; }
+      case Op::Index: {
+        ArrObj* a = asArr(R(A2));
+        if (!a) fail(ErrorKind::OutOfRange);
+        Value v = a->items[checkedIndex(a, R(A3).rawInt())];
+        R(A1) = std::move(v);
+        pc += 4;
+        break;
+      }
+      case Op::Field: {
+        ArrObj* a = asArr(R(A2));
+        if (!a || A3 < 0 || static_cast<size_t>(A3) >= a->items.size()) fail(ErrorKind::OutOfRecordRange);
+        Value v = a->items[static_cast<size_t>(A3)];
+        R(A1) = std::move(v);
+        pc += 4;
+        break;
+      }
+      case Op::SetLen: {
+        Value& t = deref(R(A1));
+        int64_t n = R(A2).rawInt();
+        if (n > kMaxArrayLength) fail(ErrorKind::OutOfMemory);
+        if (n <= 0) { t.clear(); pc += 4; break; }
+        if (!asArr(t)) t = makeAggregate(A3);
+        ArrObj* a = uniqueArr(t);
+        size_t old = a->items.size();
+        a->items.resize(static_cast<size_t>(n));
+        int32_t e = m_.module.types[static_cast<size_t>(A3)].elems[0];
+        if (e >= 0)
+          for (size_t i = old; i < a->items.size(); ++i) a->items[i] = makeAggregate(e);
+        pc += 4;
+        break;
+      }
+      case Op::StrSetLen: {
+        Value& t = deref(R(A1));
+        int64_t n = R(A2).rawInt();
+        if (n > kMaxStringLength) fail(ErrorKind::OutOfMemory);
+        if (n <= 0) { t = Value::string(""); pc += 3; break; }
+        uniqueStr(t)->s.resize(static_cast<size_t>(n), ' ');
+        pc += 3;
+        break;
+      }
+      case Op::NewArr: {
+        Value v;
+        if (A2 < 0) v = Value::newVarArray(0, static_cast<int64_t>(A3) - 1);
+        else { v = makeAggregate(A2); if (ArrObj* a = asArr(v)) a->items.resize(static_cast<size_t>(A3)); }
+        R(A1) = std::move(v);
+        pc += 4;
+        break;
+      }
+      case Op::PutItem: {
+        Value& d = R(A1);
+        if (d.type() == (varArray | varVariant)) d.arraySet(A2 + d.arrayLow(), R(A3));
+        else {
+          ArrObj* a = asArr(d);
+          if (!a || A2 < 0 || static_cast<size_t>(A2) >= a->items.size()) fail(ErrorKind::OutOfRange);
+          copyValue(a->items[static_cast<size_t>(A2)], R(A3));
+        }
+        pc += 4;
+        break;
+      }
+      case Op::Jmp:
+        if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        pc = static_cast<size_t>(A1);
+        break;
+      case Op::JTrue:
+        if (R(A1).rawInt() != 0) {
+          if (A2 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+          pc = static_cast<size_t>(A2);
+        } else pc += 3;
+        break;
+      case Op::JFalse:
+        if (R(A1).rawInt() == 0) {
+          if (A2 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+          pc = static_cast<size_t>(A2);
+        } else pc += 3;
+        break;
+      case Op::Call: {
+        const ProcDesc& callee = m_.module.procs[static_cast<size_t>(A1)];
+        Value* nfp = fp + A2;
+        if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        if (nfp + callee.frameSize > m_.stackEnd || m_.frames.size() >= kMaxCallDepth) fail(ErrorKind::OutOfStackRange);
+        nfp[0].clear();
+        for (int32_t k = 1 + callee.paramCount; k < callee.frameSize; ++k) nfp[k].clear();
+        f->pc = pc + 3;
+        m_.frames.push_back({&callee, 0, nfp});
+        f = &m_.frames.back();
+        code = callee.code.data();
+        fp = nfp;
+        pc = 0;
+        break;
+      }
+      case Op::CallNative:
+        if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        callNative(A1, fp + A2);
+        pc += 3;
+        break;
+      case Op::Ret: {
+        releaseFrame(*f);
+        m_.frames.pop_back();
+        while (!m_.pending.empty() && m_.pending.back().depth > m_.frames.size()) m_.pending.pop_back();
+        if (m_.frames.size() <= baseDepth) return;
+        f = &m_.frames.back();
+        code = f->proc->code.data();
+        fp = f->fp;
+        pc = f->pc;
+        break;
+      }
+      case Op::Leave: pc = leave(pc, A1); break;
+      case Op::EndFinally: {
+        if (!m_.pending.empty() && m_.pending.back().depth == m_.frames.size() && m_.pending.back().handler == A1) {
+          Pending p = std::move(m_.pending.back());
+          m_.pending.pop_back();
+          if (p.isError) throw ScriptError(p.kind, p.param);
+          pc = leave(pc, p.target);
+          break;
+        }
+        pc += 2;
+        break;
+      }
+      case Op::EndExcept: exec_.lastKind_ = ErrorKind::NoError; exec_.lastParam_.clear(); pc += 1; break;
+      case Op::Raise: {
+        int64_t k = R(A1).rawInt();
+        if (k < 0 || k >= kErrorKindCount) k = static_cast<int64_t>(ErrorKind::CustomError);
+        fail(static_cast<ErrorKind>(k), std::string(strOf(R(A2))));
+      }
+      case Op::Reraise: fail(exec_.lastKind_, exec_.lastParam_);
+      case Op::ExcType: R(A1).setInt(static_cast<int64_t>(exec_.lastKind_)); pc += 2; break;
+      case Op::ExcParam: R(A1) = Value::string(exec_.lastParam_); pc += 2; break;
+      default: fail(ErrorKind::InvalidOpcode);
+    }
+  }
+#undef R
+#undef A1
+#undef A2
+#undef A3
+}
+
+}  // namespace pscript

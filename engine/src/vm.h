@@ -1,0 +1,64 @@
+// The virtual machine: runs module code on a heap-allocated value stack.
+// Script calls never recurse on the C++ stack.
+#pragma once
+
+#include "module.h"
+
+#include <pscript/pscript.h>
+
+#include <vector>
+
+namespace pscript {
+
+struct Frame {
+  const ProcDesc* proc;
+  size_t pc;
+  Value* fp;
+};
+
+// A finally part that runs because of an error or a jump out of its try.
+struct Pending {
+  size_t depth;      // frames.size() when it was entered
+  int32_t handler;   // start of the finally part
+  bool isError;
+  int32_t target;    // jump target when !isError
+  ErrorKind kind;
+  std::string param;
+};
+
+struct Exec::Impl {
+  Module module;
+  bool loaded = false;
+  std::string loadError;
+  std::vector<Value> globals;
+  std::vector<NativeFn> natives;
+  std::vector<void*> nativeUser;
+  struct Registered { NativeFn fn; void* user; };
+  std::vector<std::pair<std::string, Registered>> registry;
+  std::vector<std::pair<std::string, int>> procByName;  // sorted by upper name
+  Value* stack = nullptr;
+  Value* stackEnd = nullptr;
+  std::vector<Frame> frames;
+  std::vector<Pending> pending;
+  ~Impl();
+};
+
+class Vm {
+ public:
+  explicit Vm(Exec& e) : exec_(e), m_(*e.impl_) {}
+  // Runs procedure proc with its frame at fp until it returns.
+  void run(int proc, Value* fp);
+
+ private:
+  void execute(size_t baseDepth);
+  bool unwind(ErrorKind kind, const std::string& param, size_t baseDepth);
+  void releaseFrame(const Frame& f);
+  size_t leave(size_t pc, int32_t target);
+  Value makeAggregate(int32_t type, size_t depth = 0);
+  void callNative(int32_t index, Value* base);
+
+  Exec& exec_;
+  Exec::Impl& m_;
+};
+
+}  // namespace pscript

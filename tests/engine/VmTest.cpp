@@ -1,0 +1,101 @@
+// Run-time semantics of the dialect, including its surprising rules.
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace pscript {
+namespace {
+
+std::string runMain(const std::string& body, const std::string& decls = "") {
+  test::Script s(decls + "function Main(var V: Variant): Boolean;\n" + body + "\n");
+  if (!s.compiled) return "<compile error: " + (s.messages.empty() ? std::string() : s.messages[0].toString()) + ">";
+  if (!s.loaded) return "<load error: " + s.exec.loadError() + ">";
+  return s.run();
+}
+
+TEST(VmIntegers, OperatorsTakeTheLeftOperandsType) {
+  EXPECT_EQ(runMain("var b: Byte; i: Integer; begin b := 200; i := b + 100; WriteLn(IntToStr(i));"
+                    " i := 100 + b; WriteLn(IntToStr(i)); end;"), "44\n300\n");
+  EXPECT_EQ(runMain("var b: Byte; i: Integer; begin b := 255; i := -1; if b > i then WriteLn('gt') else WriteLn('le'); end;"),
+            "le\n");
+  EXPECT_EQ(runMain("var i: Integer; begin i := 2147483647; i := i + 1; WriteLn(IntToStr(i)); end;"), "-2147483648\n");
+  EXPECT_EQ(runMain("begin WriteLn(IntToStr(7 / 2) + ' ' + IntToStr(-7 div 2) + ' ' + IntToStr(-7 mod 2)); end;"), "3 -3 -1\n");
+  EXPECT_EQ(runMain("var x, y: Integer; begin x := 7; y := 2; WriteLn(IntToStr(x / y)); end;"), "3\n");
+}
+
+TEST(VmBooleans, AndOrEvaluateBothSides) {
+  EXPECT_EQ(runMain("var A: array of Integer; j: Integer; begin SetLength(A, 1); j := -1;"
+                    " if (j >= 0) and (A[j] > 0) then WriteLn('x'); end;"),
+            "error: Out Of Range");
+}
+
+TEST(VmLoops, ForReevaluatesItsEndAndLeavesEndPlusOne) {
+  EXPECT_EQ(runMain("var i, n, c: Integer; begin n := 5; c := 0; for i := 1 to n - 1 do begin c := c + 1; if i = 2 then n := 3; end;"
+                    " WriteLn(IntToStr(c) + ' ' + IntToStr(i)); end;"),
+            "2 3\n");
+  EXPECT_EQ(runMain("var i, s: Integer; begin s := 0; for i := 10 downto 1 do begin if i = 5 then Continue; if i = 2 then Break; s := s + i; end;"
+                    " WriteLn(IntToStr(s)); end;"),
+            "47\n");
+}
+
+TEST(VmStrings, IndexingConcatenationAndBuiltins) {
+  EXPECT_EQ(runMain("var s: string; begin s := 'abc'; s[2] := 'X'; s := s + 'd' + #33; WriteLn(s + IntToStr(Length(s))); end;"),
+            "aXcd!5\n");
+  EXPECT_EQ(runMain("begin WriteLn(Copy('hello', 2, 3) + IntToStr(Pos('l', 'hello')) + UpperCase('ab') + Trim('  x  ')); end;"),
+            "ell3ABx\n");
+  EXPECT_EQ(runMain("begin WriteLn(IntToStr(StrToInt('x')) + ' ' + IntToStr(StrToInt(' $1F')) + ' ' + IntToStr(Round(2.5)) + IntToStr(Round(3.5))); end;"),
+            "-1 31 24\n");
+  EXPECT_EQ(runMain("begin WriteLn(FloatToStr(2.5)); end;"), "2.500000000000\n");
+}
+
+TEST(VmAggregates, RecordsCopyDynamicArraysShare) {
+  const char* decls = "type TR = record A: Integer; end;\n";
+  EXPECT_EQ(runMain("var r1, r2: TR; begin r1.A := 1; r2 := r1; r2.A := 2; WriteLn(IntToStr(r1.A) + IntToStr(r2.A)); end;", decls),
+            "12\n");
+  EXPECT_EQ(runMain("var a, b: array of Integer; begin SetLength(a, 1); b := a; b[0] := 2; WriteLn(IntToStr(a[0])); end;"), "2\n");
+  EXPECT_EQ(runMain("var a: array[1..3] of Integer; begin a[3] := 7; WriteLn(IntToStr(a[3]) + IntToStr(Low(a)) + IntToStr(High(a))); end;"),
+            "713\n");
+}
+
+TEST(VmVariants, ConversionsAndArraysPassedByReference) {
+  EXPECT_EQ(runMain("var x: Variant; i: Integer; begin x := 5; x := x + '7'; i := x; WriteLn(IntToStr(i)); end;"), "12\n");
+  test::Script s("function F(var V: Variant): Boolean; begin VarSetIndexed(V, 1, 'x' + VarGetIndexed(V, 0)); Result := True; end;");
+  ASSERT_TRUE(s.loaded);
+  Value v = Value::newVarArray(0, 1);
+  v.arraySet(0, Value::string("a"));
+  s.call("F", v);
+  EXPECT_EQ(v.arrayAt(1).toString(), "xa");
+  EXPECT_EQ(v.arrayAt(1).type(), varOleStr);  // a variant array stores strings as OleStr
+}
+
+TEST(VmErrors, ExceptionsUnwindToHandlersAndFinallyRuns) {
+  EXPECT_EQ(runMain("var i: Integer; begin i := 0; try i := 1 div i; except WriteLn(ExceptionParam); end;"
+                    " try try RaiseException(erCustomError, 'boom'); finally WriteLn('fin'); end; except WriteLn('caught ' + ExceptionParam); end; end;"),
+            "Division by zero\nfin\ncaught boom\n");
+  EXPECT_EQ(runMain("begin try Exit; finally WriteLn('fin'); end; end;"), "fin\n");
+  EXPECT_EQ(runMain("begin RaiseException(erCustomError, 'bad channel data'); end;"), "error: bad channel data");
+}
+
+TEST(VmLimits, DeepRecursionAndHugeAllocationsFailCleanly) {
+  const char* down = "function Down(N: Integer): Integer; begin if N = 0 then Result := 0 else Result := Down(N - 1) + 1; end;\n";
+  EXPECT_EQ(runMain("begin WriteLn(IntToStr(Down(2000))); end;", down), "2000\n");
+  EXPECT_EQ(runMain("begin WriteLn(IntToStr(Down(100000000))); end;", down), "error: Out Of Stack Range");
+  EXPECT_EQ(runMain("var a: array of Integer; begin SetLength(a, 2000000000); end;"), "error: Out Of Memory");
+}
+
+TEST(VmLimits, AbortStopsAnEndlessLoop) {
+  test::Script s("function Main(var V: Variant): Boolean; begin while True do ; end;");
+  ASSERT_TRUE(s.loaded);
+  std::thread stopper([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    s.exec.requestAbort();
+  });
+  Value v;
+  EXPECT_THROW(s.exec.call(s.exec.findFunction("Main"), v), RuntimeError);
+  stopper.join();
+}
+
+}  // namespace
+}  // namespace pscript
