@@ -32,4 +32,10 @@ int GridGeometry::FirstStartAtLeast(const std::vector<int>& edges, int offset) {
   return index;
 }
 
+int GridGeometry::EndFitting(const std::vector<int>& edges, int first, int extent) {
+  const int limit = edges[static_cast<size_t>(first)] + std::max(extent, 0);
+  const auto after = std::upper_bound(edges.begin() + first, edges.end(), limit);
+  return std::max(first, static_cast<int>(after - edges.begin()) - 1);
+}
+
 }  // namespace tarno::grid

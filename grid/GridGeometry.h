@@ -41,12 +41,16 @@ class GridGeometry {
   int LastTopRow(int extent) const { return FirstStartAtLeast(rowEdge_, ContentHeight() - extent); }
   int LastLeftCol(int extent) const { return FirstStartAtLeast(colEdge_, ContentWidth() - extent); }
   // The top (left) that shows row (col) as its bottom (rightmost) complete line.
+  // One past the last row (column) shown completely from top (left) on, within extent.
+  int RowsEndFitting(int top, int extent) const { return EndFitting(rowEdge_, top, extent); }
+  int ColsEndFitting(int left, int extent) const { return EndFitting(colEdge_, left, extent); }
   int TopRowShowing(int row, int extent) const { return FirstStartAtLeast(rowEdge_, RowTop(row + 1) - extent); }
   int LeftColShowing(int col, int extent) const { return FirstStartAtLeast(colEdge_, ColLeft(col + 1) - extent); }
 
  private:
   static int IndexAt(const std::vector<int>& edges, int offset);
   static int FirstStartAtLeast(const std::vector<int>& edges, int offset);
+  static int EndFitting(const std::vector<int>& edges, int first, int extent);
 
   // edge[i] = offset of line i from the data area's origin; edge[0] is unused (0).
   std::vector<int> colEdge_{0, 0};

@@ -37,7 +37,6 @@ TzebGrid::TzebGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  viewport()->setMouseTracking(false);
 
   editor_ = new QLineEdit(viewport());
   editor_->setFrame(false);
@@ -49,11 +48,7 @@ TzebGrid::TzebGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 
   keyMappings_ = tarno::grid::DefaultKeyMappings();
   InstallDefaultCommands();
-  {
-    CellStore::Batch batch(cells_);
-    cells_.SetColWidth(0, kFixedColumnWidth);
-    cells_.TakeSavedWidths();
-  }
+  cells_.SetColWidth(0, kFixedColumnWidth);
   cells_.SetChangeListener([this](CellStore::Change change) { OnStoreChanged(change); });
   shownCurrent_ = extent_ = CellPos{cells_.Col(), cells_.Row()};
   LoadEditor();
@@ -135,24 +130,20 @@ int TzebGrid::DataWidth() const { return viewport()->width() - geometry_.FixedWi
 int TzebGrid::DataHeight() const { return viewport()->height() - geometry_.HeaderHeight(); }
 
 void TzebGrid::UpdateScrollBars() {
-  const int lastTop = geometry_.LastTopRow(DataHeight());
-  verticalScrollBar()->setRange(1, lastTop);
-  verticalScrollBar()->setPageStep(std::max(1, PageRows()));
-  const int lastLeft = geometry_.LastLeftCol(DataWidth());
-  horizontalScrollBar()->setRange(1, lastLeft);
-  horizontalScrollBar()->setPageStep(std::max(1, lastLeft > 1 ? 3 : 1));
+  verticalScrollBar()->setRange(1, geometry_.LastTopRow(DataHeight()));
+  verticalScrollBar()->setPageStep(std::max(1, geometry_.RowsEndFitting(TopRow(), DataHeight()) - TopRow()));
+  horizontalScrollBar()->setRange(1, geometry_.LastLeftCol(DataWidth()));
+  horizontalScrollBar()->setPageStep(std::max(1, geometry_.ColsEndFitting(LeftCol(), DataWidth()) - LeftCol()));
 }
 
 int TzebGrid::TopRow() const { return verticalScrollBar()->value(); }
 int TzebGrid::LeftCol() const { return horizontalScrollBar()->value(); }
 
-// Rows that fit completely from the top row down.
+// Visible rows shown completely from the top row down: what PageUp and PageDown pass.
 int TzebGrid::PageRows() {
-  const int top = geometry_.RowTop(std::min(TopRow(), geometry_.RowCount()));
-  const int row = geometry_.RowAt(top + DataHeight());
-  const int bottom = row < 0 ? geometry_.RowCount() : row;
+  const int end = geometry_.RowsEndFitting(TopRow(), DataHeight());
   int count = 0;
-  for (int r = TopRow(); r < bottom; ++r) count += cells_.RowVisible(r) ? 1 : 0;
+  for (int r = TopRow(); r < end; ++r) count += cells_.RowVisible(r) ? 1 : 0;
   return std::max(1, count);
 }
 
@@ -273,13 +264,13 @@ void TzebGrid::PlaceEditor() {
   view.leftCol = LeftCol();
   const QRect rect = tarno::grid::GridPainter::CellRect(cells_, geometry_, view, cell.col, cell.row);
   editor_->setGeometry(inView ? rect : QRect(-rect.width() - 10, -rect.height() - 10, rect.width(), rect.height()));
-  if (!editor_->isVisible() && isVisible()) editor_->show();
 }
 
 void TzebGrid::CommitEditorText(const QString& text) {
   editorText_ = text.toStdString();
   editorMode_ = true;
   cells_.SetText(shownCurrent_.col, shownCurrent_.row, editorText_);
+  ScrollIntoView(shownCurrent_);  // typing into a cell scrolled out of sight brings it back
 }
 
 void TzebGrid::SetEditorMode(bool on) {

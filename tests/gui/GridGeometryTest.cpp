@@ -52,5 +52,13 @@ TEST_F(GeometryTest, ScrollRangeEndsWhenTheLastRowsFill) {
   EXPECT_EQ(geometry.LastLeftCol(20), 4);
 }
 
+TEST_F(GeometryTest, PagesCountOnlyCompletelyShownLines) {
+  EXPECT_EQ(geometry.RowsEndFitting(1, 19), 2);
+  EXPECT_EQ(geometry.RowsEndFitting(1, 20), 5) << "the hidden rows 3 and 4 fit as well";
+  EXPECT_EQ(geometry.RowsEndFitting(5, 500), 8);
+  EXPECT_EQ(geometry.RowsEndFitting(6, 5), 6);
+  EXPECT_EQ(geometry.ColsEndFitting(1, 40), 4);
+}
+
 }  // namespace
 }  // namespace tarno::grid
