@@ -187,6 +187,17 @@ CellPos TzebGrid::CellAt(QPoint position) {
   return {col, row};
 }
 
+// Also when the cell already was current but the user had scrolled away from it.
+void TzebGrid::SetRow(int row) {
+  cells_.SetRow(row);
+  ScrollIntoView(shownCurrent_);
+}
+
+void TzebGrid::SetCol(int col) {
+  cells_.SetCol(col);
+  ScrollIntoView(shownCurrent_);
+}
+
 QRect TzebGrid::Selection() const {
   return QRect(QPoint(std::min(shownCurrent_.col, extent_.col), std::min(shownCurrent_.row, extent_.row)),
                QPoint(std::max(shownCurrent_.col, extent_.col), std::max(shownCurrent_.row, extent_.row)));
@@ -363,6 +374,8 @@ bool TzebGrid::Navigate(const QKeyEvent& event, bool fromEditor) {
   if (modifiers & Qt::AltModifier) return false;
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool shift = modifiers & Qt::ShiftModifier;
+  const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+  if (tab && ctrl) return false;  // Ctrl+Tab leaves the grid
   GridMove move;
   switch (event.key()) {
     case Qt::Key_Up: move = GridMove::Up; break;
@@ -378,7 +391,6 @@ bool TzebGrid::Navigate(const QKeyEvent& event, bool fromEditor) {
     default: return false;
   }
   if (fromEditor && !EditorPassesKey(event)) return false;
-  const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
   const bool extend = shift && !tab;
   EnsureLayout();
   const CellPos from = extend ? extent_ : shownCurrent_;

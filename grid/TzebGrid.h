@@ -71,9 +71,9 @@ class TzebGrid : public QAbstractScrollArea {
   void SetColCount(int count) { cells_.SetColCount(count); }
   // Setting either moves the current cell and scrolls it into view.
   int Row() const { return cells_.Row(); }
-  void SetRow(int row) { cells_.SetRow(row); }
+  void SetRow(int row);
   int Col() const { return cells_.Col(); }
-  void SetCol(int col) { cells_.SetCol(col); }
+  void SetCol(int col);
 
   // True opens the cell editor on the current cell with its text not selected.
   bool EditorMode() const { return editorMode_; }

@@ -1,6 +1,8 @@
 // Moving the current cell with the keyboard: hidden rows and columns are
 // stepped over, Tab runs through the cells, Shift extends the selection and the
 // current cell is always scrolled into view.
+#include <QScrollBar>
+
 #include "GridNavigation.h"
 #include "GridTestSupport.h"
 
@@ -123,6 +125,13 @@ TEST_F(NavigationTest, SettingRowAndColScrollsTheCellIntoView) {
   grid.SetRow(3);
   EXPECT_EQ(grid.TopRow(), 3);
   EXPECT_TRUE(viewport.contains(grid.CellRect(44, 3)));
+
+  grid.verticalScrollBar()->setValue(30000);
+  grid.horizontalScrollBar()->setValue(1);
+  EXPECT_EQ(grid.CellEditor()->geometry().intersected(viewport), QRect()) << "the editor waits out of sight";
+  grid.SetRow(3);
+  grid.SetCol(44);
+  EXPECT_TRUE(viewport.contains(grid.CellRect(44, 3))) << "setting the current cell again brings it back";
 }
 
 TEST_F(NavigationTest, KeyUpLeavesARowHiddenUnderTheCurrentCell) {
