@@ -15,6 +15,7 @@ std::string_view str(const NativeCall& c, int i) { return c.arg(i).rawString(); 
 int64_t num(const NativeCall& c, int i) { return c.arg(i).rawInt(); }
 double real(const NativeCall& c, int i) { return c.arg(i).rawReal(); }
 void retStr(NativeCall& c, std::string_view s) { c.result() = Value::string(s); }
+void retStr(NativeCall& c, std::string&& s) { c.result() = Value::string(std::move(s)); }
 void retInt(NativeCall& c, int64_t v) { c.result().setInt(v); }
 void retReal(NativeCall& c, double v) { c.result().setReal(v); }
 

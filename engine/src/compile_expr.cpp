@@ -68,6 +68,22 @@ Expr Parser::withPatch(int32_t slot, Type* t, int at1, int at2) {
   return e;
 }
 
+// Narrows a temporary in place; every earlier writer of the temp stays
+// retargetable together with the new instruction.
+Expr Parser::chainNarrow(const Expr& t, Type* to, int32_t kind) {
+  int n = emit(Op::Narrow, {t.slot, kind});
+  Expr r = t;
+  r.type = to;
+  int free = 0;
+  while (free < Expr::kMaxPatches && r.patch[free] > 0) ++free;
+  if (t.patch[0] <= 0 || free == Expr::kMaxPatches) {
+    for (int& p : r.patch) p = -1;
+    return r;
+  }
+  r.patch[free] = n + 1;
+  return r;
+}
+
 int32_t Parser::operand(const Expr& e) {
   if (e.k != Expr::K::Const) return e.slot;
   const Type* t = e.type;
@@ -120,8 +136,7 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     if (isConst) { r.cval = Value::integer(wrapTo(to, e.cval.rawInt())); return r; }
     if (rf.lo >= rt.lo && rf.hi <= rt.hi) return r;
     Expr t = toTemp(e);
-    int n = emit(Op::Narrow, {t.slot, narrowKind(to)});
-    return withPatch(t.slot, to, t.patch[0] - 1, n);
+    return chainNarrow(t, to, narrowKind(to));
   }
   if (from->kind == to->kind && to->kind != TK::Variant && !isAggregate(to) && to->kind != TK::Enum) return r;
   if (to->kind == TK::Real && isInteger(from)) {
@@ -167,8 +182,8 @@ void Parser::storeInto(int32_t slot, const Expr& e, Type* target, const Token& a
   Expr v = convert(e, target, at);
   auto& code = cur->desc->code;
   if (v.k == Expr::K::Temp && v.patch[0] > 0 && v.slot != slot) {
-    code[static_cast<size_t>(v.patch[0])] = slot;
-    if (v.patch[1] > 0) code[static_cast<size_t>(v.patch[1])] = slot;
+    for (int p : v.patch)
+      if (p > 0) code[static_cast<size_t>(p)] = slot;
     return;
   }
   if (v.k == Expr::K::Temp && v.slot == slot) return;
@@ -708,8 +723,7 @@ Expr Parser::factor() {
       expect(Tok::RParen, "");
       if (!isInteger(e.type)) errorAt(at, "Type mismatch");
       if (e.k == Expr::K::Const) { r = literalConst(tChar, Value::integer(static_cast<uint8_t>(e.cval.rawInt()))); break; }
-      Expr t = toTemp(e);
-      r = withPatch(t.slot, tChar, t.patch[0] - 1, emit(Op::Narrow, {t.slot, static_cast<int32_t>(IntKind::U8)}));
+      r = chainNarrow(toTemp(e), tChar, static_cast<int32_t>(IntKind::U8));
       break;
     }
     case Tok::Ord: {

@@ -25,7 +25,8 @@ struct Expr {
   Type* type = nullptr;
   int32_t slot = 0;
   Value cval;
-  int patch[2] = {-1, -1};  // code positions of the dst operands that wrote the temp
+  static constexpr int kMaxPatches = 4;
+  int patch[kMaxPatches] = {-1, -1, -1, -1};  // code positions of the dst operands that wrote the temp
 };
 
 // Something assignable: a variable, or a path of indexes and fields from one.
@@ -156,6 +157,7 @@ class Parser {
   Expr realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at);
   Expr unary(Tok op, Expr e, const Token& at);
   Expr withPatch(int32_t slot, Type* t, int at1, int at2 = -1);
+  Expr chainNarrow(const Expr& t, Type* to, int32_t kind);
   int32_t popTemps(int32_t mark) { int32_t old = cur->tempTop; cur->tempTop = mark; return old; }
 
   // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)

@@ -13,17 +13,19 @@ enum class HeapKind : uint8_t { String, WideString, Array };
 
 struct HeapObj {
   explicit HeapObj(HeapKind k) : kind(k) {}
-  uint32_t refs = 1;
+  uint32_t refs = 1;  // first member: Value's inline reference counting relies on it
   HeapKind kind;
 };
 
 struct StrObj : HeapObj {
   explicit StrObj(std::string_view v) : HeapObj(HeapKind::String), s(v) {}
+  explicit StrObj(std::string&& v) : HeapObj(HeapKind::String), s(std::move(v)) {}
   std::string s;
 };
 
 struct WStrObj : HeapObj {
   explicit WStrObj(std::u16string_view v) : HeapObj(HeapKind::WideString), s(v) {}
+  explicit WStrObj(std::u16string&& v) : HeapObj(HeapKind::WideString), s(std::move(v)) {}
   std::u16string s;
 };
 

@@ -6,6 +6,8 @@
 #include "engine_limits.h"
 #include "opcodes.h"
 
+#include <pscript/pscript.h>
+
 #include <cstring>
 
 namespace pscript {
@@ -374,6 +376,17 @@ std::string disassemble(const Module& m) {
     }
   }
   return out;
+}
+
+}  // namespace pscript
+
+namespace pscript {
+
+std::string disassembleModule(std::string_view module) {
+  Module m;
+  std::string error;
+  if (!deserializeModule(module, m, error)) return {};
+  return disassemble(m);
 }
 
 }  // namespace pscript

@@ -8,9 +8,7 @@
 
 namespace pscript {
 
-namespace {
-
-void destroy(HeapObj* o) noexcept {
+void Value::destroy(HeapObj* o) noexcept {
   switch (o->kind) {
     case HeapKind::String: delete static_cast<StrObj*>(o); break;
     case HeapKind::WideString: delete static_cast<WStrObj*>(o); break;
@@ -18,44 +16,14 @@ void destroy(HeapObj* o) noexcept {
   }
 }
 
+namespace {
+
 [[noreturn]] void cannotConvert(uint16_t from, const char* to) {
   throw ScriptError(ErrorKind::Exception, "Could not convert variant of type (" +
                                               varTypeName(from) + ") into type (" + to + ")");
 }
 
 }  // namespace
-
-void Value::retain() const noexcept {
-  if (heap_) ++u_.o->refs;
-}
-
-void Value::release() noexcept {
-  HeapObj* o = u_.o;
-  heap_ = 0;
-  if (--o->refs == 0) destroy(o);
-}
-
-Value& Value::operator=(const Value& o) noexcept {
-  if (o.heap_) ++o.u_.o->refs;
-  if (heap_) release();
-  u_ = o.u_;
-  vt_ = o.vt_;
-  heap_ = o.heap_;
-  aux_ = o.aux_;
-  return *this;
-}
-
-Value& Value::operator=(Value&& o) noexcept {
-  if (this != &o) {
-    if (heap_) release();
-    u_ = o.u_;
-    vt_ = o.vt_;
-    heap_ = o.heap_;
-    aux_ = o.aux_;
-    o.forget();
-  }
-  return *this;
-}
 
 void Value::setHeap(HeapObj* o, uint16_t vt) noexcept {
   if (heap_) release();
@@ -94,10 +62,24 @@ Value Value::string(std::string_view s) {
   return r;
 }
 
+Value Value::string(std::string&& s) {
+  Value r;
+  r.vt_ = varString;
+  if (!s.empty()) r.setHeap(new StrObj(std::move(s)), varString);
+  return r;
+}
+
 Value Value::wideString(std::u16string_view s) {
   Value r;
   r.vt_ = varOleStr;
   if (!s.empty()) r.setHeap(new WStrObj(s), varOleStr);
+  return r;
+}
+
+Value Value::wideString(std::u16string&& s) {
+  Value r;
+  r.vt_ = varOleStr;
+  if (!s.empty()) r.setHeap(new WStrObj(std::move(s)), varOleStr);
   return r;
 }
 

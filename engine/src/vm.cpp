@@ -85,14 +85,17 @@ size_t checkedIndex(const ArrObj* a, int64_t i) {
   return static_cast<size_t>(k);
 }
 
-std::string_view strOf(const Value& v) { return v.rawString(); }
+std::string_view strOf(const Value& v) {
+  StrObj* s = asStr(v);
+  return s ? std::string_view(s->s) : std::string_view();
+}
 
 Value concat(std::string_view a, std::string_view b) {
   if (a.size() + b.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
   std::string r;
   r.reserve(a.size() + b.size());
   r.append(a).append(b);
-  return Value::string(r);
+  return Value::string(std::move(r));
 }
 
 Value toVariant(const Value& s, int32_t code) {
@@ -118,7 +121,12 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
   switch (static_cast<ValueClass>(cls)) {
     case ValueClass::Int: d.setInt(s.toInt()); return;
     case ValueClass::Real: d.setReal(s.toReal()); return;
-    case ValueClass::String: { Value v = Value::string(s.toString()); d = std::move(v); return; }
+    case ValueClass::String: {
+      if (s.type() == varString) { d = s; return; }
+      Value v = Value::string(s.toString());
+      d = std::move(v);
+      return;
+    }
     case ValueClass::Wide: { Value v = Value::wideString(s.toWideString()); d = std::move(v); return; }
     case ValueClass::Bool: d.setInt(s.toBool()); return;
     case ValueClass::Char: {
@@ -232,7 +240,9 @@ Value Vm::makeAggregate(int32_t type, size_t depth) {
 }
 
 void Vm::releaseFrame(const Frame& f) {
-  for (int32_t k = 1; k < f.proc->frameSize; ++k) f.fp[k].clear();
+  Value* v = f.fp;
+  for (int32_t k = 1; k < f.proc->frameSize; ++k)
+    if (v[k].isHeap()) v[k].clear();
 }
 
 void Vm::callNative(int32_t index, Value* base) {
@@ -315,6 +325,14 @@ void Vm::run(int proc, Value* fp) {
   }
 }
 
+// Labels as values are a GNU extension, used here for dispatch speed.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-label-as-value"
+#else
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+#endif
 void Vm::execute(size_t baseDepth) {
   Frame* f = &m_.frames.back();
   const int32_t* code = f->proc->code.data();
@@ -322,22 +340,28 @@ void Vm::execute(size_t baseDepth) {
   Value* fp = f->fp;
   Value* g = m_.globals.data();
   const std::atomic<bool>& abort = exec_.abort_;
-  // Keeps the faulting pc visible to the unwinder.
-  struct PcSync {
-    Frame*& f;
-    size_t& pc;
-    ~PcSync() { if (std::uncaught_exceptions()) f->pc = pc; }
-  } sync{f, pc};
+  // Threaded dispatch: every handler jumps straight to the next one.
+  static void* const kLabels[] = {
+#define PSCRIPT_OP_LABEL(name, operands) &&L_##name,
+      PSCRIPT_OPCODES(PSCRIPT_OP_LABEL)
+#undef PSCRIPT_OP_LABEL
+  };
+  const int32_t* ip = code + pc;
+#define NEXT              \
+  do {                    \
+    ip = code + pc;       \
+    goto* kLabels[ip[0]]; \
+  } while (0)
 
 #define R(x) ((x) >= 0 ? fp[(x)] : g[~(x)])
 #define A1 ip[1]
 #define A2 ip[2]
 #define A3 ip[3]
-  for (;;) {
-    const int32_t* ip = code + pc;
-    switch (static_cast<Op>(ip[0])) {
-      case Op::Move: copyValue(R(A1), R(A2)); pc += 3; break;
-      case Op::MoveRef: {
+  try {
+    NEXT;
+    {
+      L_Move: copyValue(R(A1), R(A2)); pc += 3; NEXT;
+      L_MoveRef: {
         Value& d = R(A1);
         const Value& s = R(A2);
         if (!isRef(s)) fail(ErrorKind::TypeMismatch);
@@ -347,73 +371,73 @@ void Vm::execute(size_t baseDepth) {
         }
         d = s;
         pc += 3;
-        break;
+        NEXT;
       }
-      case Op::Ref: R(A1).setSlotRef(&R(A2)); pc += 3; break;
-      case Op::RefIndex: {
+      L_Ref: R(A1).setSlotRef(&R(A2)); pc += 3; NEXT;
+      L_RefIndex: {
         Value& base = deref(R(A2));
         ArrObj* a = writableAggregate(base);
         Value r = elemRef(a, checkedIndex(a, R(A3).rawInt()));
         R(A1) = std::move(r);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::RefField: {
+      L_RefField: {
         Value& base = deref(R(A2));
         ArrObj* a = writableAggregate(base);
         if (A3 < 0 || static_cast<size_t>(A3) >= a->items.size()) fail(ErrorKind::OutOfRecordRange);
         Value r = elemRef(a, static_cast<size_t>(A3));
         R(A1) = std::move(r);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; break; }
-      case Op::StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; break; }
-      case Op::LoadInt: R(A1).setInt(A2); pc += 3; break;
-      case Op::Clear: R(A1).clear(); pc += 2; break;
-      case Op::Init: { Value v = makeAggregate(A2); R(A1) = std::move(v); pc += 3; break; }
-      case Op::Add: R(A1).setInt(wrapAdd(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
-      case Op::Sub: R(A1).setInt(wrapSub(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
-      case Op::Mul: R(A1).setInt(wrapMul(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
-      case Op::IDiv: R(A1).setInt(intDiv(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
-      case Op::IMod: R(A1).setInt(intMod(R(A2).rawInt(), R(A3).rawInt())); pc += 4; break;
-      case Op::And: R(A1).setInt(R(A2).rawInt() & R(A3).rawInt()); pc += 4; break;
-      case Op::Or: R(A1).setInt(R(A2).rawInt() | R(A3).rawInt()); pc += 4; break;
-      case Op::Xor: R(A1).setInt(R(A2).rawInt() ^ R(A3).rawInt()); pc += 4; break;
-      case Op::Shl: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) << (R(A3).rawInt() & 63))); pc += 4; break;
-      case Op::Shr: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 63))); pc += 4; break;
-      case Op::Add32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) + static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
-      case Op::Sub32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) - static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
-      case Op::Mul32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) * static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; break;
-      case Op::Neg: R(A1).setInt(wrapSub(0, R(A2).rawInt())); pc += 3; break;
-      case Op::BitNot: R(A1).setInt(~R(A2).rawInt()); pc += 3; break;
-      case Op::BoolNot: R(A1).setInt(R(A2).rawInt() == 0); pc += 3; break;
-      case Op::Narrow: R(A1).setInt(narrow(R(A1).rawInt(), A2)); pc += 3; break;
-      case Op::Eq: R(A1).setInt(R(A2).rawInt() == R(A3).rawInt()); pc += 4; break;
-      case Op::Ne: R(A1).setInt(R(A2).rawInt() != R(A3).rawInt()); pc += 4; break;
-      case Op::Lt: R(A1).setInt(R(A2).rawInt() < R(A3).rawInt()); pc += 4; break;
-      case Op::Le: R(A1).setInt(R(A2).rawInt() <= R(A3).rawInt()); pc += 4; break;
-      case Op::Gt: R(A1).setInt(R(A2).rawInt() > R(A3).rawInt()); pc += 4; break;
-      case Op::Ge: R(A1).setInt(R(A2).rawInt() >= R(A3).rawInt()); pc += 4; break;
-      case Op::RAdd: R(A1).setReal(R(A2).rawReal() + R(A3).rawReal()); pc += 4; break;
-      case Op::RSub: R(A1).setReal(R(A2).rawReal() - R(A3).rawReal()); pc += 4; break;
-      case Op::RMul: R(A1).setReal(R(A2).rawReal() * R(A3).rawReal()); pc += 4; break;
-      case Op::RDiv: {
+      L_LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; NEXT; }
+      L_StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; NEXT; }
+      L_LoadInt: R(A1).setInt(A2); pc += 3; NEXT;
+      L_Clear: R(A1).clear(); pc += 2; NEXT;
+      L_Init: { Value v = makeAggregate(A2); R(A1) = std::move(v); pc += 3; NEXT; }
+      L_Add: R(A1).setInt(wrapAdd(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
+      L_Sub: R(A1).setInt(wrapSub(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
+      L_Mul: R(A1).setInt(wrapMul(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
+      L_IDiv: R(A1).setInt(intDiv(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
+      L_IMod: R(A1).setInt(intMod(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
+      L_And: R(A1).setInt(R(A2).rawInt() & R(A3).rawInt()); pc += 4; NEXT;
+      L_Or: R(A1).setInt(R(A2).rawInt() | R(A3).rawInt()); pc += 4; NEXT;
+      L_Xor: R(A1).setInt(R(A2).rawInt() ^ R(A3).rawInt()); pc += 4; NEXT;
+      L_Shl: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) << (R(A3).rawInt() & 63))); pc += 4; NEXT;
+      L_Shr: R(A1).setInt(static_cast<int64_t>(static_cast<uint64_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 63))); pc += 4; NEXT;
+      L_Add32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) + static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
+      L_Sub32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) - static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
+      L_Mul32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) * static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
+      L_Neg: R(A1).setInt(wrapSub(0, R(A2).rawInt())); pc += 3; NEXT;
+      L_BitNot: R(A1).setInt(~R(A2).rawInt()); pc += 3; NEXT;
+      L_BoolNot: R(A1).setInt(R(A2).rawInt() == 0); pc += 3; NEXT;
+      L_Narrow: R(A1).setInt(narrow(R(A1).rawInt(), A2)); pc += 3; NEXT;
+      L_Eq: R(A1).setInt(R(A2).rawInt() == R(A3).rawInt()); pc += 4; NEXT;
+      L_Ne: R(A1).setInt(R(A2).rawInt() != R(A3).rawInt()); pc += 4; NEXT;
+      L_Lt: R(A1).setInt(R(A2).rawInt() < R(A3).rawInt()); pc += 4; NEXT;
+      L_Le: R(A1).setInt(R(A2).rawInt() <= R(A3).rawInt()); pc += 4; NEXT;
+      L_Gt: R(A1).setInt(R(A2).rawInt() > R(A3).rawInt()); pc += 4; NEXT;
+      L_Ge: R(A1).setInt(R(A2).rawInt() >= R(A3).rawInt()); pc += 4; NEXT;
+      L_RAdd: R(A1).setReal(R(A2).rawReal() + R(A3).rawReal()); pc += 4; NEXT;
+      L_RSub: R(A1).setReal(R(A2).rawReal() - R(A3).rawReal()); pc += 4; NEXT;
+      L_RMul: R(A1).setReal(R(A2).rawReal() * R(A3).rawReal()); pc += 4; NEXT;
+      L_RDiv: {
         double y = R(A3).rawReal();
         if (y == 0.0) fail(ErrorKind::DivideByZero, "Division by zero");
         R(A1).setReal(R(A2).rawReal() / y);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::RNeg: R(A1).setReal(-R(A2).rawReal()); pc += 3; break;
-      case Op::IntToReal: R(A1).setReal(static_cast<double>(R(A2).rawInt())); pc += 3; break;
-      case Op::REq: R(A1).setInt(R(A2).rawReal() == R(A3).rawReal()); pc += 4; break;
-      case Op::RNe: R(A1).setInt(R(A2).rawReal() != R(A3).rawReal()); pc += 4; break;
-      case Op::RLt: R(A1).setInt(R(A2).rawReal() < R(A3).rawReal()); pc += 4; break;
-      case Op::RLe: R(A1).setInt(R(A2).rawReal() <= R(A3).rawReal()); pc += 4; break;
-      case Op::RGt: R(A1).setInt(R(A2).rawReal() > R(A3).rawReal()); pc += 4; break;
-      case Op::RGe: R(A1).setInt(R(A2).rawReal() >= R(A3).rawReal()); pc += 4; break;
-      case Op::Concat: {
+      L_RNeg: R(A1).setReal(-R(A2).rawReal()); pc += 3; NEXT;
+      L_IntToReal: R(A1).setReal(static_cast<double>(R(A2).rawInt())); pc += 3; NEXT;
+      L_REq: R(A1).setInt(R(A2).rawReal() == R(A3).rawReal()); pc += 4; NEXT;
+      L_RNe: R(A1).setInt(R(A2).rawReal() != R(A3).rawReal()); pc += 4; NEXT;
+      L_RLt: R(A1).setInt(R(A2).rawReal() < R(A3).rawReal()); pc += 4; NEXT;
+      L_RLe: R(A1).setInt(R(A2).rawReal() <= R(A3).rawReal()); pc += 4; NEXT;
+      L_RGt: R(A1).setInt(R(A2).rawReal() > R(A3).rawReal()); pc += 4; NEXT;
+      L_RGe: R(A1).setInt(R(A2).rawReal() >= R(A3).rawReal()); pc += 4; NEXT;
+      L_Concat: {
         Value& d = R(A1);
         const Value& a = R(A2);
         const Value& b = R(A3);
@@ -427,82 +451,82 @@ void Vm::execute(size_t baseDepth) {
           d = std::move(r);
         }
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::SEq: R(A1).setInt(strOf(R(A2)) == strOf(R(A3))); pc += 4; break;
-      case Op::SNe: R(A1).setInt(strOf(R(A2)) != strOf(R(A3))); pc += 4; break;
-      case Op::SLt: R(A1).setInt(strOf(R(A2)) < strOf(R(A3))); pc += 4; break;
-      case Op::SLe: R(A1).setInt(strOf(R(A2)) <= strOf(R(A3))); pc += 4; break;
-      case Op::SGt: R(A1).setInt(strOf(R(A2)) > strOf(R(A3))); pc += 4; break;
-      case Op::SGe: R(A1).setInt(strOf(R(A2)) >= strOf(R(A3))); pc += 4; break;
-      case Op::CharToStr: { char c = static_cast<char>(R(A2).rawInt()); R(A1) = Value::string(std::string_view(&c, 1)); pc += 3; break; }
-      case Op::StrIndex: {
+      L_SEq: R(A1).setInt(strOf(R(A2)) == strOf(R(A3))); pc += 4; NEXT;
+      L_SNe: R(A1).setInt(strOf(R(A2)) != strOf(R(A3))); pc += 4; NEXT;
+      L_SLt: R(A1).setInt(strOf(R(A2)) < strOf(R(A3))); pc += 4; NEXT;
+      L_SLe: R(A1).setInt(strOf(R(A2)) <= strOf(R(A3))); pc += 4; NEXT;
+      L_SGt: R(A1).setInt(strOf(R(A2)) > strOf(R(A3))); pc += 4; NEXT;
+      L_SGe: R(A1).setInt(strOf(R(A2)) >= strOf(R(A3))); pc += 4; NEXT;
+      L_CharToStr: { char c = static_cast<char>(R(A2).rawInt()); R(A1) = Value::string(std::string_view(&c, 1)); pc += 3; NEXT; }
+      L_StrIndex: {
         std::string_view s = strOf(R(A2));
         int64_t i = R(A3).rawInt();
         if (i < 1 || i > static_cast<int64_t>(s.size())) fail(ErrorKind::OutOfRange);
         R(A1).setInt(static_cast<uint8_t>(s[static_cast<size_t>(i - 1)]));
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::StrLen: R(A1).setInt(static_cast<int64_t>(strOf(R(A2)).size())); pc += 3; break;
-      case Op::StrSetChar: {
+      L_StrLen: R(A1).setInt(static_cast<int64_t>(strOf(R(A2)).size())); pc += 3; NEXT;
+      L_StrSetChar: {
         Value& t = deref(R(A1));
         int64_t i = R(A2).rawInt();
         char c = static_cast<char>(R(A3).rawInt());
         if (i < 1 || i > static_cast<int64_t>(strOf(t).size())) fail(ErrorKind::OutOfRange);
         uniqueStr(t)->s[static_cast<size_t>(i - 1)] = c;
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; break; }
-      case Op::WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; break; }
-      case Op::WConcat: {
+      L_StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; NEXT; }
+      L_WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; NEXT; }
+      L_WConcat: {
         std::u16string r(R(A2).rawWideString());
         r.append(R(A3).rawWideString());
         R(A1) = Value::wideString(r);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; break; }
-      case Op::FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; break; }
-      case Op::VarOp: {
+      L_ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; NEXT; }
+      L_FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; NEXT; }
+      L_VarOp: {
         Value r = variantOp(R(A2), R(A3), static_cast<VarOperator>(ip[4]));
         if (static_cast<VarOperator>(ip[4]) >= VarOperator::Eq) R(A1).setInt(r.rawInt());
         else R(A1) = std::move(r);
         pc += 5;
-        break;
+        NEXT;
       }
-      case Op::VarNot: {
+      L_VarNot: {
         const Value& s = R(A2);
         Value r = s.type() == varBoolean ? Value::boolean(s.rawInt() == 0) : Value::integer(~s.toInt(), varInt64);
         R(A1) = std::move(r);
         pc += 3;
-        break;
+        NEXT;
       }
-      case Op::ArrLen: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? static_cast<int64_t>(a->items.size()) : 0); pc += 3; break; }
-      case Op::ArrHigh: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low + static_cast<int64_t>(a->items.size()) - 1 : -1); pc += 3; break; }
-      case Op::ArrLow: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low : 0); pc += 3; break; }
-      case Op::Index: {
+      L_ArrLen: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? static_cast<int64_t>(a->items.size()) : 0); pc += 3; NEXT; }
+      L_ArrHigh: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low + static_cast<int64_t>(a->items.size()) - 1 : -1); pc += 3; NEXT; }
+      L_ArrLow: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low : 0); pc += 3; NEXT; }
+      L_Index: {
         ArrObj* a = asArr(R(A2));
         if (!a) fail(ErrorKind::OutOfRange);
         Value v = a->items[checkedIndex(a, R(A3).rawInt())];
         R(A1) = std::move(v);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::Field: {
+      L_Field: {
         ArrObj* a = asArr(R(A2));
         if (!a || A3 < 0 || static_cast<size_t>(A3) >= a->items.size()) fail(ErrorKind::OutOfRecordRange);
         Value v = a->items[static_cast<size_t>(A3)];
         R(A1) = std::move(v);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::SetLen: {
+      L_SetLen: {
         Value& t = deref(R(A1));
         int64_t n = R(A2).rawInt();
         if (n > kMaxArrayLength) fail(ErrorKind::OutOfMemory);
-        if (n <= 0) { t.clear(); pc += 4; break; }
+        if (n <= 0) { t.clear(); pc += 4; NEXT; }
         if (!asArr(t)) t = makeAggregate(A3);
         ArrObj* a = uniqueArr(t);
         size_t old = a->items.size();
@@ -511,26 +535,26 @@ void Vm::execute(size_t baseDepth) {
         if (e >= 0)
           for (size_t i = old; i < a->items.size(); ++i) a->items[i] = makeAggregate(e);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::StrSetLen: {
+      L_StrSetLen: {
         Value& t = deref(R(A1));
         int64_t n = R(A2).rawInt();
         if (n > kMaxStringLength) fail(ErrorKind::OutOfMemory);
-        if (n <= 0) { t = Value::string(""); pc += 3; break; }
+        if (n <= 0) { t = Value::string(""); pc += 3; NEXT; }
         uniqueStr(t)->s.resize(static_cast<size_t>(n), ' ');
         pc += 3;
-        break;
+        NEXT;
       }
-      case Op::NewArr: {
+      L_NewArr: {
         Value v;
         if (A2 < 0) v = Value::newVarArray(0, static_cast<int64_t>(A3) - 1);
         else { v = makeAggregate(A2); if (ArrObj* a = asArr(v)) a->items.resize(static_cast<size_t>(A3)); }
         R(A1) = std::move(v);
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::PutItem: {
+      L_PutItem: {
         Value& d = R(A1);
         if (d.type() == (varArray | varVariant)) d.arraySet(A2 + d.arrayLow(), R(A3));
         else {
@@ -539,25 +563,25 @@ void Vm::execute(size_t baseDepth) {
           copyValue(a->items[static_cast<size_t>(A2)], R(A3));
         }
         pc += 4;
-        break;
+        NEXT;
       }
-      case Op::Jmp:
+      L_Jmp:
         if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         pc = static_cast<size_t>(A1);
-        break;
-      case Op::JTrue:
+        NEXT;
+      L_JTrue:
         if (R(A1).rawInt() != 0) {
           if (A2 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
           pc = static_cast<size_t>(A2);
         } else pc += 3;
-        break;
-      case Op::JFalse:
+        NEXT;
+      L_JFalse:
         if (R(A1).rawInt() == 0) {
           if (A2 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
           pc = static_cast<size_t>(A2);
         } else pc += 3;
-        break;
-      case Op::Call: {
+        NEXT;
+      L_Call: {
         const ProcDesc& callee = m_.module.procs[static_cast<size_t>(A1)];
         Value* nfp = fp + A2;
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
@@ -570,14 +594,14 @@ void Vm::execute(size_t baseDepth) {
         code = callee.code.data();
         fp = nfp;
         pc = 0;
-        break;
+        NEXT;
       }
-      case Op::CallNative:
+      L_CallNative:
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         callNative(A1, fp + A2);
         pc += 3;
-        break;
-      case Op::Ret: {
+        NEXT;
+      L_Ret: {
         releaseFrame(*f);
         m_.frames.pop_back();
         while (!m_.pending.empty() && m_.pending.back().depth > m_.frames.size()) m_.pending.pop_back();
@@ -586,36 +610,44 @@ void Vm::execute(size_t baseDepth) {
         code = f->proc->code.data();
         fp = f->fp;
         pc = f->pc;
-        break;
+        NEXT;
       }
-      case Op::Leave: pc = leave(pc, A1); break;
-      case Op::EndFinally: {
+      L_Leave: pc = leave(pc, A1); NEXT;
+      L_EndFinally: {
         if (!m_.pending.empty() && m_.pending.back().depth == m_.frames.size() && m_.pending.back().handler == A1) {
           Pending p = std::move(m_.pending.back());
           m_.pending.pop_back();
           if (p.isError) throw ScriptError(p.kind, p.param);
           pc = leave(pc, p.target);
-          break;
+          NEXT;
         }
         pc += 2;
-        break;
+        NEXT;
       }
-      case Op::EndExcept: exec_.lastKind_ = ErrorKind::NoError; exec_.lastParam_.clear(); pc += 1; break;
-      case Op::Raise: {
+      L_EndExcept: exec_.lastKind_ = ErrorKind::NoError; exec_.lastParam_.clear(); pc += 1; NEXT;
+      L_Raise: {
         int64_t k = R(A1).rawInt();
         if (k < 0 || k >= kErrorKindCount) k = static_cast<int64_t>(ErrorKind::CustomError);
         fail(static_cast<ErrorKind>(k), std::string(strOf(R(A2))));
       }
-      case Op::Reraise: fail(exec_.lastKind_, exec_.lastParam_);
-      case Op::ExcType: R(A1).setInt(static_cast<int64_t>(exec_.lastKind_)); pc += 2; break;
-      case Op::ExcParam: R(A1) = Value::string(exec_.lastParam_); pc += 2; break;
-      default: fail(ErrorKind::InvalidOpcode);
+      L_Reraise: fail(exec_.lastKind_, exec_.lastParam_);
+      L_ExcType: R(A1).setInt(static_cast<int64_t>(exec_.lastKind_)); pc += 2; NEXT;
+      L_ExcParam: R(A1) = Value::string(exec_.lastParam_); pc += 2; NEXT;
     }
+  } catch (...) {
+    f->pc = pc;  // the unwinder starts from the faulting instruction
+    throw;
   }
+#undef NEXT
 #undef R
 #undef A1
 #undef A2
 #undef A3
 }
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#else
+#pragma GCC diagnostic pop
+#endif
 
 }  // namespace pscript

@@ -77,6 +77,7 @@ struct Host {
       std::printf("Compiled with %zu message(s):\n", comp.messages().size());
       printMessages(comp);
     }
+    if (std::getenv("PSCRIPT_DISASM")) std::fprintf(stderr, "%s", disassembleModule(comp.output()).c_str());
     exec.setClassImporter(&classes);
     run::registerHostRunTime(exec);
     if (!exec.load(comp.output())) {

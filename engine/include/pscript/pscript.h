@@ -166,4 +166,7 @@ class Exec {
   std::string lastParam_;
 };
 
+// A readable listing of a compiled module, for debugging ("" if it does not load).
+std::string disassembleModule(std::string_view module);
+
 }  // namespace pscript

@@ -30,8 +30,26 @@ class Value {
   Value() noexcept { u_.i = 0; }
   Value(const Value& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { retain(); }
   Value(Value&& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { o.forget(); }
-  Value& operator=(const Value& o) noexcept;
-  Value& operator=(Value&& o) noexcept;
+  Value& operator=(const Value& o) noexcept {
+    if (o.heap_) o.retain();
+    if (heap_) release();
+    u_ = o.u_;
+    vt_ = o.vt_;
+    heap_ = o.heap_;
+    aux_ = o.aux_;
+    return *this;
+  }
+  Value& operator=(Value&& o) noexcept {
+    if (this != &o) {
+      if (heap_) release();
+      u_ = o.u_;
+      vt_ = o.vt_;
+      heap_ = o.heap_;
+      aux_ = o.aux_;
+      o.forget();
+    }
+    return *this;
+  }
   ~Value() { if (heap_) release(); }
 
   static Value integer(int64_t v, VarType t = varInteger) noexcept;
@@ -39,7 +57,11 @@ class Value {
   static Value boolean(bool v) noexcept;
   static Value null() noexcept;
   static Value string(std::string_view s);
+  static Value string(std::string&& s);
+  static Value string(const char* s) { return string(std::string_view(s)); }
   static Value wideString(std::u16string_view s);
+  static Value wideString(std::u16string&& s);
+  static Value wideString(const char16_t* s) { return wideString(std::u16string_view(s)); }
   static Value wideFromUtf8(std::string_view utf8);
   // A one-dimensional variant array with bounds [low, high], elements empty.
   static Value newVarArray(int64_t low, int64_t high);
@@ -89,6 +111,7 @@ class Value {
  private:
   void retain() const noexcept;
   void release() noexcept;
+  static void destroy(HeapObj* o) noexcept;
   void forget() noexcept { u_.i = 0; vt_ = varEmpty; heap_ = 0; aux_ = 0; }
 
   union {
@@ -104,6 +127,21 @@ class Value {
 };
 
 static_assert(sizeof(Value) == 16, "slots are meant to stay 16 bytes");
+
+// Every heap object starts with its reference count.
+struct HeapHeader {
+  uint32_t refs;
+};
+
+inline void Value::retain() const noexcept {
+  if (heap_) ++reinterpret_cast<HeapHeader*>(u_.o)->refs;
+}
+
+inline void Value::release() noexcept {
+  HeapObj* o = u_.o;
+  heap_ = 0;
+  if (--reinterpret_cast<HeapHeader*>(o)->refs == 0) destroy(o);
+}
 
 // Text of a variant type code as the RTL names it ("Integer", "OleStr", ...).
 std::string varTypeName(uint16_t vt);
