@@ -259,8 +259,15 @@ void TzebGrid::LoadEditor() {
   const std::string_view text = cells_.Text(shownCurrent_.col, shownCurrent_.row);
   editorText_.assign(text);
   editor_->setText(ToQString(text));
-  editor_->selectAll();
+  SelectWholeEditorText();
   PlaceEditor();
+}
+
+// Typing replaces a selected text; the caret at its start keeps a long text's
+// beginning in view.
+void TzebGrid::SelectWholeEditorText() {
+  const int length = static_cast<int>(editor_->text().size());
+  editor_->setSelection(length, -length);
 }
 
 // The editor sits on the current cell; when that cell is out of sight it waits
@@ -287,7 +294,7 @@ void TzebGrid::CommitEditorText(const QString& text) {
 void TzebGrid::SetEditorMode(bool on) {
   editorMode_ = on;
   if (!on) {
-    editor_->selectAll();
+    SelectWholeEditorText();
     return;
   }
   editor_->setFocus();

@@ -162,6 +162,7 @@ class TzebGrid : public QAbstractScrollArea {
   void ScrollIntoView(tarno::grid::CellPos cell);
 
   void LoadEditor();
+  void SelectWholeEditorText();
   void PlaceEditor();
   void CommitEditorText(const QString& text);
   bool EditorPassesKey(const QKeyEvent& event) const;
