@@ -11,6 +11,7 @@
 #include "CellStore.h"
 #include "DataItem.h"
 #include "LayoutReader.h"
+#include "ScriptObject.h"
 
 namespace tarno {
 

@@ -1,0 +1,268 @@
+// The script host: creation in fixed steps, calls by name, and the argument
+// array of the field conversions.
+#include "ScriptObject.h"
+
+#include <pscript/pscript.h>
+
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+
+#include "ScriptFunctions.h"
+#include "StandardScriptFunctions.h"
+
+namespace tarno {
+
+std::string NeedFileError;
+std::string UsesError;
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr int kArgumentCount = 7;
+constexpr int kTextIndex = 6;
+
+bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
+  struct stat info {};
+  if (::stat(fileName.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// The text as lines (ended by CR LF, CR or LF, the last one perhaps by nothing),
+// each ended by CR LF.
+std::string WithCrLfLines(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 16);
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const size_t end = bytes.find_first_of("\r\n", at);
+    out.append(bytes, at, end == std::string::npos ? std::string::npos : end - at);
+    out += kCrLf;
+    if (end == std::string::npos) break;
+    at = end + 1;
+    if (bytes[end] == '\r' && at < bytes.size() && bytes[at] == '\n') ++at;
+  }
+  return out;
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& ch : text)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  return text;
+}
+
+// "Error: %s at [%d, %d]" for every message, errors, warnings and hints alike.
+std::string CompilerMessageLines(const pscript::Compiler& compiler) {
+  std::string lines;
+  for (const pscript::Message& message : compiler.messages())
+    lines += "Error: " + message.param + " at [" + std::to_string(message.row) + ", " + std::to_string(message.col) +
+             "]" + kCrLf;
+  return lines;
+}
+
+}  // namespace
+
+bool ScriptOnNeedFile(pscript::PreProcessor& /*sender*/, const std::string& /*callingFile*/, std::string& fileName,
+                      std::string& output) {
+  std::string bytes;
+  if (!ReadWholeFile(fileName, bytes)) {
+    NeedFileError = "File " + fileName + " not handled";
+    return false;
+  }
+  output = WithCrLfLines(bytes);
+  return true;
+}
+
+bool ScriptOnUses(pscript::Compiler& sender, const std::string& unitName) {
+  if (unitName == "SYSTEM") {
+    RegisterScriptFunctionsCompiletime(sender);
+    RegisterImportsCompiletime(sender);
+    return true;
+  }
+  UsesError = "Uses " + unitName + " not handled";
+  return false;
+}
+
+// ---------------------------------------------------------------- creation
+
+TScriptObject::TScriptObject(const std::string& scriptFileName) : state_(std::make_unique<ScriptFunctionState>()) {
+  UsesError.clear();
+  NeedFileError.clear();
+  ErrorText.clear();
+  std::string text;
+  if (!Preprocess(scriptFileName, text)) return;
+  std::string code;
+  if (!Compile(text, code)) return;
+  Load(code);
+  if (!exec_) return;
+  pscript::Value empty;
+  CallScriptFunction("Initialize", empty);  // on -1 ErrorText holds the reason
+}
+
+// Every file comes through ScriptOnNeedFile, the main file too. Preprocessing
+// errors other than a file that could not be read are dropped: what was
+// delivered until then (nothing) is compiled.
+bool TScriptObject::Preprocess(const std::string& scriptFileName, std::string& text) {
+  pscript::PreProcessor preprocessor;
+  preprocessor.mainFileName.clear();
+  preprocessor.onNeedFile = ScriptOnNeedFile;
+  try {
+    text = preprocessor.preprocess(scriptFileName);
+  } catch (const std::exception&) {
+    // Both kinds of failure are judged by NeedFileError below.
+  }
+  if (!NeedFileError.empty()) {
+    ErrorText = NeedFileError;
+    return false;
+  }
+  return true;
+}
+
+bool TScriptObject::Compile(const std::string& text, std::string& code) {
+  pscript::Compiler compiler;
+  compiler.onUses = ScriptOnUses;
+  compiler.allowNoBegin = true;
+  compiler.allowNoEnd = true;
+  if (!compiler.compile(text)) {
+    if (!UsesError.empty()) ErrorText = UsesError + kCrLf;
+    ErrorText += "Could not compile script: ";
+    ErrorText += CompilerMessageLines(compiler);
+    return false;
+  }
+  code = compiler.output();
+  return true;
+}
+
+void TScriptObject::Load(const std::string& code) {
+  classImporter_ = std::make_unique<pscript::ClassImporter>();
+  RegisterScriptClassesRuntime(*classImporter_);
+  RegisterImportClassesRuntime(*classImporter_);
+  exec_ = std::make_unique<pscript::Exec>();
+  exec_->setClassImporter(classImporter_.get());
+  RegisterScriptFunctionsRuntime(*exec_, *state_);
+  RegisterImportFunctionsRuntime(*exec_);
+  if (!exec_->load(code)) {
+    ErrorText = "Could not execute the script";
+    exec_.reset();
+    classImporter_.reset();
+  }
+}
+
+TScriptObject::~TScriptObject() {
+  pscript::Value empty;
+  CallScriptFunction("Finalize", empty);
+  exec_.reset();
+  classImporter_.reset();
+}
+
+// ---------------------------------------------------------------- calls
+
+int TScriptObject::FindProcIndex(const std::string& name) {
+  const std::string key = UpperAscii(name);
+  const auto cached = procIndexes_.find(key);
+  if (cached != procIndexes_.end()) return cached->second;
+  const pscript::ProcHandle proc = exec_->findFunction(key);
+  const int index = proc ? proc.index : -1;
+  procIndexes_.emplace(key, index);
+  return index;
+}
+
+int TScriptObject::CallScriptFunction(const std::string& name, pscript::Value& argument) {
+  if (!exec_) {
+    ErrorText = "No script executioner";
+    return -1;
+  }
+  const int index = FindProcIndex(name);
+  if (index < 0) {
+    ErrorText = "Could not execute function " + name;
+    return -1;
+  }
+  try {
+    return exec_->call(pscript::ProcHandle{index}, argument) ? 1 : 0;
+  } catch (const std::exception& error) {
+    ErrorText = "Error in execution of function " + name + " -> " + error.what();
+    return -1;
+  }
+}
+
+// ---------------------------------------------------------------- field conversions
+
+// Holds the argument array for all elements of one field; each call passes
+// the same array by reference, so what the script leaves in it stays.
+class TScriptObject::FieldCall : public ScriptFieldCall {
+ public:
+  FieldCall(TScriptObject& host, std::string functionName, int elementSize, char typeChar, const std::u16string& text)
+      : host_(host), name_(std::move(functionName)), args_(pscript::Value::newVarArray(0, kArgumentCount - 1)) {
+    for (int i = 0; i < kMaxElementSize; ++i) args_.arraySet(i, Byte(0));
+    args_.arraySet(4, pscript::Value::integer(elementSize, pscript::varInteger));
+    args_.arraySet(5, Byte(static_cast<unsigned char>(typeChar)));
+    args_.arraySet(kTextIndex, pscript::Value::wideString(text));
+  }
+
+  // A script that replaced the whole array with something else gets it back
+  // unchanged; only an array has element bytes to refresh.
+  void SetElementBytes(const ElementBytes& bytes) override {
+    if (!HasElements()) return;
+    for (int i = 0; i < kMaxElementSize; ++i) args_.arraySet(i, Byte(bytes[static_cast<size_t>(i)]));
+  }
+
+  int Call() override {
+    const int result = host_.CallScriptFunction(name_, args_);
+    if (result < 0) error_ = host_.ErrorText;
+    return result;
+  }
+
+  // What a script left in indices 0 to 3, cut to 8 bits; 0 where it left
+  // something that is no number.
+  ElementBytes ElementBytesResult() const override {
+    ElementBytes bytes{};
+    if (!HasElements()) return bytes;
+    for (int i = 0; i < kMaxElementSize; ++i) bytes[static_cast<size_t>(i)] = LowByte(args_.arrayAt(i));
+    return bytes;
+  }
+
+  // Index 6 as text. Something that is no text (an array, say) gives U+FFFD,
+  // so that it never passes for text fully consumed.
+  std::u16string Text() const override {
+    if (!HasElements()) return kNotText;
+    try {
+      return args_.arrayAt(kTextIndex).toWideString();
+    } catch (const std::exception&) {
+      return kNotText;
+    }
+  }
+
+  std::string ErrorText() const override { return error_; }
+
+ private:
+  static pscript::Value Byte(unsigned value) { return pscript::Value::integer(value & 0xFF, pscript::varByte); }
+
+  static uint8_t LowByte(const pscript::Value& value) {
+    try {
+      return static_cast<uint8_t>(value.toInt() & 0xFF);
+    } catch (const std::exception&) {
+      return 0;
+    }
+  }
+
+  bool HasElements() const {
+    return args_.isArray() && args_.arrayLow() == 0 && args_.arrayHigh() >= kArgumentCount - 1;
+  }
+
+  static inline const std::u16string kNotText{u"\uFFFD"};
+
+  TScriptObject& host_;
+  std::string name_;
+  pscript::Value args_;
+  std::string error_;
+};
+
+std::unique_ptr<ScriptFieldCall> TScriptObject::BeginField(const std::string& functionName, int elementSize,
+                                                           char typeChar, const std::u16string& text) {
+  return std::make_unique<FieldCall>(*this, functionName, elementSize, typeChar, text);
+}
+
+}  // namespace tarno

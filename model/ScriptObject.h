@@ -1,0 +1,76 @@
+// The script host: one compiled and loaded user script whose functions the
+// editor calls by name. Script faults never escape as exceptions; they leave
+// their reason in ErrorText.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "ScriptConversionHost.h"
+
+namespace pscript {
+class ClassImporter;
+class Compiler;
+class Exec;
+class PreProcessor;
+class Value;
+}  // namespace pscript
+
+namespace tarno {
+
+struct ScriptFunctionState;
+
+// Left by the callbacks for the creation that is running; cleared at the
+// start of every creation. Only one creation may run at a time.
+extern std::string NeedFileError;
+extern std::string UsesError;
+
+// Supplies the text of the script and of its include files: the file named
+// exactly as given (a relative include name is taken from the current
+// directory), each line ended by CR LF.
+bool ScriptOnNeedFile(pscript::PreProcessor& sender, const std::string& callingFile, std::string& fileName,
+                      std::string& output);
+// Accepts unit SYSTEM (and registers everything scripts get), refuses any other.
+bool ScriptOnUses(pscript::Compiler& sender, const std::string& unitName);
+
+class TScriptObject : public ScriptConversionHost {
+ public:
+  // Preprocesses, compiles and loads the script at that full path and runs its
+  // "Initialize". ErrorText is empty when all of it succeeded.
+  explicit TScriptObject(const std::string& scriptFileName);
+  // Runs "Finalize", then releases the executor and the class importer.
+  ~TScriptObject() override;
+  TScriptObject(const TScriptObject&) = delete;
+  TScriptObject& operator=(const TScriptObject&) = delete;
+
+  // 1: the function returned True; 0: False; -1: it is missing or failed, and
+  // ErrorText says why. Names are matched without regard to case.
+  int CallScriptFunction(const std::string& name, pscript::Value& argument);
+
+  // The seven-element argument array of one field conversion, called once per element.
+  std::unique_ptr<ScriptFieldCall> BeginField(const std::string& functionName, int elementSize, char typeChar,
+                                              const std::u16string& text) override;
+
+  bool IsLoaded() const { return exec_ != nullptr; }
+
+  std::string ErrorText;
+
+ private:
+  class FieldCall;
+
+  bool Preprocess(const std::string& scriptFileName, std::string& text);
+  bool Compile(const std::string& text, std::string& code);
+  void Load(const std::string& code);
+  int FindProcIndex(const std::string& name);  // -1 when the script has no such function
+
+  // Owned by the script: its memory blocks and open files. Declared first so
+  // that it outlives the executor whose native functions use it.
+  std::unique_ptr<ScriptFunctionState> state_;
+  std::unique_ptr<pscript::ClassImporter> classImporter_;
+  std::unique_ptr<pscript::Exec> exec_;
+  // Function indexes by upper-case name, so each name is looked up once.
+  std::unordered_map<std::string, int> procIndexes_;
+};
+
+}  // namespace tarno

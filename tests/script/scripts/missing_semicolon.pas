@@ -1,0 +1,5 @@
+function Initialize(var V: Variant): Boolean;
+begin
+  Result := True
+  Result := False;
+end;

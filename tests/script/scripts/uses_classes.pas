@@ -1,0 +1,6 @@
+uses Classes;
+
+function Initialize(var V: Variant): Boolean;
+begin
+  Result := True;
+end;
