@@ -55,7 +55,7 @@ class TzebGrid : public QAbstractScrollArea {
   // The hint for a cell (its name, its formula); empty shows none.
   using CellHintProvider = std::function<QString(int col, int row)>;
 
-  // Delphi-style colour $00FDFACE (blue, green, red): red 206, green 250, blue 253.
+  // The band colour $00FDFACE, written blue-green-red: red 206, green 250, blue 253.
   static QColor DefaultBandsColor() { return {206, 250, 253}; }
   static constexpr int kFixedColumnWidth = 20;
 
