@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sys/stat.h>
 
 #include "ScriptFunctions.h"
@@ -175,13 +176,16 @@ int TScriptObject::CallScriptFunction(const std::string& name, pscript::Value& a
     ErrorText = "No script executioner";
     return -1;
   }
-  const int index = FindProcIndex(name);
-  if (index < 0) {
+  return CallFound(name, FindProcIndex(name), argument);
+}
+
+int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Value& argument) {
+  if (procIndex < 0) {
     ErrorText = "Could not execute function " + name;
     return -1;
   }
   try {
-    return exec_->call(pscript::ProcHandle{index}, argument) ? 1 : 0;
+    return exec_->call(pscript::ProcHandle{procIndex}, argument) ? 1 : 0;
   } catch (const std::exception& error) {
     ErrorText = "Error in execution of function " + name + " -> " + error.what();
     return -1;
@@ -209,8 +213,15 @@ class TScriptObject::FieldCall : public ScriptFieldCall {
     for (int i = 0; i < kMaxElementSize; ++i) args_.arraySet(i, Byte(bytes[static_cast<size_t>(i)]));
   }
 
+  // The function is looked up on the first call only.
   int Call() override {
-    const int result = host_.CallScriptFunction(name_, args_);
+    int result = -1;
+    if (!host_.exec_) {
+      result = host_.CallScriptFunction(name_, args_);
+    } else {
+      if (!procIndex_) procIndex_ = host_.FindProcIndex(name_);
+      result = host_.CallFound(name_, *procIndex_, args_);
+    }
     if (result < 0) error_ = host_.ErrorText;
     return result;
   }
@@ -256,6 +267,7 @@ class TScriptObject::FieldCall : public ScriptFieldCall {
 
   TScriptObject& host_;
   std::string name_;
+  std::optional<int> procIndex_;
   pscript::Value args_;
   std::string error_;
 };

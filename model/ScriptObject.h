@@ -63,6 +63,7 @@ class TScriptObject : public ScriptConversionHost {
   bool Compile(const std::string& text, std::string& code);
   void Load(const std::string& code);
   int FindProcIndex(const std::string& name);  // -1 when the script has no such function
+  int CallFound(const std::string& name, int procIndex, pscript::Value& argument);
 
   // Owned by the script: its memory blocks and open files. Declared first so
   // that it outlives the executor whose native functions use it.

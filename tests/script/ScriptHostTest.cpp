@@ -71,7 +71,8 @@ TEST(ScriptHostCreation, IncludesAreReadRelativeToTheCurrentDirectory) {
 
 TEST(ScriptHostCreation, AUsesClauseIsRefusedWithTheUnitInUpperCase) {
   TScriptObject host(TestScript("uses_classes.pas").string());
-  EXPECT_EQ(host.ErrorText.rfind("Uses CLASSES not handled\r\nCould not compile script: ", 0), 0u) << host.ErrorText;
+  // The refusal has no compiler message of its own, so nothing follows.
+  EXPECT_EQ(host.ErrorText, "Uses CLASSES not handled\r\nCould not compile script: ");
   EXPECT_EQ(UsesError, "Uses CLASSES not handled");
   EXPECT_FALSE(host.IsLoaded());
 }
@@ -83,7 +84,19 @@ TEST(ScriptHostCreation, EveryCompilerMessageGivesOneLineWithParamRowAndColumn) 
 
   // A syntax error carries no parameter text: nothing between "Error: " and "at".
   TScriptObject syntax(TestScript("missing_semicolon.pas").string());
-  EXPECT_EQ(syntax.ErrorText, "Could not compile script: Error:  at [4, 3]\r\n");
+  EXPECT_EQ(syntax.ErrorText, "Could not compile script: Error:  at [4, 1]\r\n");
+
+  // Warnings and hints get a line too, in the compiler's order.
+  TScriptObject warned(TestScript("hint_and_error.pas").string());
+  EXPECT_EQ(warned.ErrorText, "Could not compile script: Error: \"True and\" at [7, 18]\r\nError: Missing at [12, 13]\r\n");
+}
+
+TEST(ScriptHostCreation, OtherPreprocessorErrorsAreDroppedAndNothingIsCompiled) {
+  // The unknown directive stops the preprocessor before it delivers any text,
+  // so the empty text compiles and has no Initialize.
+  TScriptObject host(TestScript("unknown_directive.pas").string());
+  EXPECT_EQ(host.ErrorText, "Could not execute function Initialize");
+  EXPECT_TRUE(host.IsLoaded());
 }
 
 TEST(ScriptHostCreation, AScriptWithoutInitializeFailsButFinalizeRunsOnRelease) {

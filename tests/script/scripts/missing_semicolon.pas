@@ -1,5 +1,7 @@
 function Initialize(var V: Variant): Boolean;
+var
+  I: Integer
 begin
-  Result := True
-  Result := False;
+  I := 1;
+  Result := True;
 end;

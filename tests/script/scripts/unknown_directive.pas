@@ -1,0 +1,5 @@
+{$R+}
+function Initialize(var V: Variant): Boolean;
+begin
+  Result := True;
+end;
