@@ -93,7 +93,6 @@ bool Exec::call(ProcHandle proc, Value& v) {
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
   const ProcDesc& p = m.module.procs[static_cast<size_t>(proc.index)];
   if (!p.hostSignature) throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
-  abort_.store(false, std::memory_order_relaxed);
   Value* fp = freeStackTop(m);
   if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", proc.index, 0);
   fp[0].clear();
@@ -111,7 +110,6 @@ void Exec::run(ProcHandle proc) {
   if (!m.loaded || proc.index <= 0 || static_cast<size_t>(proc.index) >= m.module.procs.size() ||
       m.module.procs[static_cast<size_t>(proc.index)].paramCount != 0)
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
-  abort_.store(false, std::memory_order_relaxed);
   Value* fp = freeStackTop(m);
   fp[0].clear();
   struct ResultGuard {

@@ -352,12 +352,16 @@ void Vm::execute(size_t baseDepth) {
     ip = code + pc;       \
     goto* kLabels[ip[0]]; \
   } while (0)
+// Leaves a scope that holds objects with destructors first (a computed goto
+// must not skip them).
+#define NEXT_SCOPED goto dispatch
 
 #define R(x) ((x) >= 0 ? fp[(x)] : g[~(x)])
 #define A1 ip[1]
 #define A2 ip[2]
 #define A3 ip[3]
   try {
+  dispatch:
     NEXT;
     {
       L_Move: copyValue(R(A1), R(A2)); pc += 3; NEXT;
@@ -380,7 +384,7 @@ void Vm::execute(size_t baseDepth) {
         Value r = elemRef(a, checkedIndex(a, R(A3).rawInt()));
         R(A1) = std::move(r);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_RefField: {
         Value& base = deref(R(A2));
@@ -389,13 +393,13 @@ void Vm::execute(size_t baseDepth) {
         Value r = elemRef(a, static_cast<size_t>(A3));
         R(A1) = std::move(r);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
-      L_LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; NEXT; }
-      L_StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; NEXT; }
+      L_LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; NEXT_SCOPED; }
+      L_StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; NEXT_SCOPED; }
       L_LoadInt: R(A1).setInt(A2); pc += 3; NEXT;
       L_Clear: R(A1).clear(); pc += 2; NEXT;
-      L_Init: { Value v = makeAggregate(A2); R(A1) = std::move(v); pc += 3; NEXT; }
+      L_Init: { Value v = makeAggregate(A2); R(A1) = std::move(v); pc += 3; NEXT_SCOPED; }
       L_Add: R(A1).setInt(wrapAdd(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
       L_Sub: R(A1).setInt(wrapSub(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
       L_Mul: R(A1).setInt(wrapMul(R(A2).rawInt(), R(A3).rawInt())); pc += 4; NEXT;
@@ -478,30 +482,30 @@ void Vm::execute(size_t baseDepth) {
         pc += 4;
         NEXT;
       }
-      L_StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; NEXT; }
-      L_WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; NEXT; }
+      L_StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; NEXT_SCOPED; }
+      L_WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; NEXT_SCOPED; }
       L_WConcat: {
         std::u16string r(R(A2).rawWideString());
         r.append(R(A3).rawWideString());
         R(A1) = Value::wideString(r);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
-      L_ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; NEXT; }
-      L_FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; NEXT; }
+      L_ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; NEXT_SCOPED; }
+      L_FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; NEXT_SCOPED; }
       L_VarOp: {
         Value r = variantOp(R(A2), R(A3), static_cast<VarOperator>(ip[4]));
         if (static_cast<VarOperator>(ip[4]) >= VarOperator::Eq) R(A1).setInt(r.rawInt());
         else R(A1) = std::move(r);
         pc += 5;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_VarNot: {
         const Value& s = R(A2);
         Value r = s.type() == varBoolean ? Value::boolean(s.rawInt() == 0) : Value::integer(~s.toInt(), varInt64);
         R(A1) = std::move(r);
         pc += 3;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_ArrLen: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? static_cast<int64_t>(a->items.size()) : 0); pc += 3; NEXT; }
       L_ArrHigh: { ArrObj* a = asArr(R(A2)); R(A1).setInt(a ? a->low + static_cast<int64_t>(a->items.size()) - 1 : -1); pc += 3; NEXT; }
@@ -512,7 +516,7 @@ void Vm::execute(size_t baseDepth) {
         Value v = a->items[checkedIndex(a, R(A3).rawInt())];
         R(A1) = std::move(v);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_Field: {
         ArrObj* a = asArr(R(A2));
@@ -520,7 +524,7 @@ void Vm::execute(size_t baseDepth) {
         Value v = a->items[static_cast<size_t>(A3)];
         R(A1) = std::move(v);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_SetLen: {
         Value& t = deref(R(A1));
@@ -552,7 +556,7 @@ void Vm::execute(size_t baseDepth) {
         else { v = makeAggregate(A2); if (ArrObj* a = asArr(v)) a->items.resize(static_cast<size_t>(A3)); }
         R(A1) = std::move(v);
         pc += 4;
-        NEXT;
+        NEXT_SCOPED;
       }
       L_PutItem: {
         Value& d = R(A1);
@@ -619,7 +623,7 @@ void Vm::execute(size_t baseDepth) {
           m_.pending.pop_back();
           if (p.isError) throw ScriptError(p.kind, p.param);
           pc = leave(pc, p.target);
-          NEXT;
+          NEXT_SCOPED;
         }
         pc += 2;
         NEXT;
@@ -639,6 +643,7 @@ void Vm::execute(size_t baseDepth) {
     throw;
   }
 #undef NEXT
+#undef NEXT_SCOPED
 #undef R
 #undef A1
 #undef A2

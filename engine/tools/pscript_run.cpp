@@ -77,7 +77,9 @@ struct Host {
       std::printf("Compiled with %zu message(s):\n", comp.messages().size());
       printMessages(comp);
     }
+    // Debugging aids: a listing on stderr, or the compiled code in a file.
     if (std::getenv("PSCRIPT_DISASM")) std::fprintf(stderr, "%s", disassembleModule(comp.output()).c_str());
+    if (const char* out = std::getenv("PSCRIPT_MODULE_OUT")) std::ofstream(out, std::ios::binary) << comp.output();
     exec.setClassImporter(&classes);
     run::registerHostRunTime(exec);
     if (!exec.load(comp.output())) {

@@ -147,9 +147,10 @@ class Exec {
   // Runs a procedure without parameters (Main-style); throws RuntimeError.
   void run(ProcHandle proc);
 
-  // Set from any thread: the running script stops with a run-time error at
-  // its next loop iteration or call. Cleared by the next call().
+  // Set from any thread: a running script stops with a run-time error at its
+  // next loop iteration or call; later calls stop likewise until clearAbort().
   void requestAbort() { abort_.store(true, std::memory_order_relaxed); }
+  void clearAbort() { abort_.store(false, std::memory_order_relaxed); }
 
   // Exception state visible to ExceptionType / ExceptionParam.
   ErrorKind lastErrorKind() const { return lastKind_; }
