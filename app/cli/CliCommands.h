@@ -22,5 +22,6 @@ int ImportCommand(const Words& words);
 int PtcCableCommand(const Words& words);
 int ShowCommand(const Words& words);
 int RoundTripCommand(const Words& words);
+int EditCommand(const Words& words);
 
 }  // namespace tarno::cli

@@ -6,6 +6,7 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 #include "LoadSave.h"
+#include "ScriptSession.h"
 
 namespace tarno::cli {
 namespace {
@@ -20,11 +21,21 @@ struct LogLines {
 };
 
 struct LoadedGrid {
+  ScriptSession script;
   std::unique_ptr<TDataObject> data;
   grid::CellStore cells;
 };
 
+// Loads the script as the window's start-up does: a faulty script is reported
+// and the work goes on without one.
+void LoadScript(const CliArguments& args, LoadedGrid& loaded, LogLines& log) {
+  const std::string path = args.Value("--script");
+  if (path.empty()) return;
+  if (!loaded.script.Reload(path, log.Sink())) std::cerr << log.lines.back() << '\n';
+}
+
 void LoadIntoGrid(const CliArguments& args, const std::string& file, LoadedGrid& loaded, LogLines& log) {
+  LoadScript(args, loaded, log);
   loaded.data = LoadDataFile(args.Required("--ini"), file, log.Sink());
   if (!loaded.data) log.FailWithLast();
   if (!FillLoadedGrid(*loaded.data, loaded.cells, log.Sink())) log.FailWithLast();
@@ -42,7 +53,7 @@ void PrintRow(const grid::CellStore& cells, int row) {
 }  // namespace
 
 int ShowCommand(const Words& words) {
-  const CliArguments args(words, {"--ini"}, {});
+  const CliArguments args(words, {"--ini", "--script"}, {});
   LogLines log;
   LoadedGrid loaded;
   LoadIntoGrid(args, args.Positional(1)[0], loaded, log);
@@ -51,7 +62,7 @@ int ShowCommand(const Words& words) {
 }
 
 int RoundTripCommand(const Words& words) {
-  const CliArguments args(words, {"--ini"}, {"--crc", "--displayed-order"});
+  const CliArguments args(words, {"--ini", "--script"}, {"--crc", "--displayed-order"});
   const auto& files = args.Positional(2);
   LogLines log;
   LoadedGrid loaded;

@@ -18,9 +18,14 @@ const char* const kUsage =
     "  export --ini INI FILE DUMP [--crc]    write FILE's records as a text dump\n"
     "  import --ini INI FILE DUMP OUT        read a text dump into FILE's records, save as OUT\n"
     "  ptccable OUT                          write a cable PTC table with every frequency\n"
-    "  show --ini INI FILE                   print FILE as the grid shows it, tab-separated\n"
-    "  roundtrip --ini INI [--crc] [--displayed-order] FILE OUT\n"
-    "                                        load FILE into a grid, take it back and save as OUT\n";
+    "  show --ini INI [--script ROPS] FILE   print FILE as the grid shows it, tab-separated\n"
+    "  roundtrip --ini INI [--script ROPS] [--crc] [--displayed-order] FILE OUT\n"
+    "                                        load FILE into a grid, take it back and save as OUT\n"
+    "  edit --ini INI [--keep-order] [--crc] FILE OUT COMMAND...\n"
+    "                                        load FILE, run grid commands, save as OUT; commands:\n"
+    "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
+    "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
+    "                                        remove-last-record find=TEXT find-next\n";
 
 const std::map<std::string, int (*)(const Words&)>& Commands() {
   static const std::map<std::string, int (*)(const Words&)> commands = {
@@ -30,6 +35,7 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"ptccable", tarno::cli::PtcCableCommand},
       {"show", tarno::cli::ShowCommand},
       {"roundtrip", tarno::cli::RoundTripCommand},
+      {"edit", tarno::cli::EditCommand},
   };
   return commands;
 }

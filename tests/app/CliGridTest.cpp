@@ -131,3 +131,42 @@ TEST(CliShow, FailuresAreReportedOnStandardError) {
 
 }  // namespace
 }  // namespace tarno
+
+namespace tarno {
+namespace {
+
+
+TEST(CliScript, ConversionFunctionsOfAScriptShowAndStoreFields) {
+  test::TempDir dir;
+  const std::string script = std::string(TARNO_SAMPLES_DIR) + "/../../tools/psoracle/samples/fieldconv.pas";
+  test::WriteFile(dir.File("settings.ini"), "[F]\nITEM = Freq, 4, 2, UFreq, , 1\n");
+  test::WriteFile(dir.File("F"), std::string("\x00\x00\x80\x3f\x00\x40\x9c\x45", 8));
+  const auto shown = RunProgram("tarno-cli", {"show", "--ini", dir.File("settings.ini"), "--script", script, dir.File("F")});
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_EQ(shown.out, " Freq\n0;32831\n64;40005\n");  // 2-byte big-endian numbers, ';'-separated
+  const auto back = RunProgram("tarno-cli", {"roundtrip", "--ini", dir.File("settings.ini"), "--script", script,
+                                             dir.File("F"), dir.File("out")});
+  ASSERT_EQ(back.exitCode, 0) << back.err;
+  EXPECT_EQ(back.out.rfind("Script loaded without errors\nLoading F\nData loaded\n", 0), 0u);
+  EXPECT_EQ(test::ReadFile(dir.File("out")), test::ReadFile(dir.File("F")));
+}
+
+TEST(CliScript, AFaultyScriptIsReportedAndTheFileNeedsNone) {
+  test::TempDir dir;
+  test::WriteFile(dir.File("settings.ini"), "[F]\nITEM = Freq, 4, 2, UFreq, , 1\n[G]\nITEM = N, 1, 1, , , 1\n");
+  test::WriteFile(dir.File("F"), "1234");
+  test::WriteFile(dir.File("G"), "1");
+  test::WriteFile(dir.File("bad.rops"), "function Initialize(var V: Variant): Boolean;\nbegin\n  Result := Undefined;\nend;\n");
+  const auto faulty =
+      RunProgram("tarno-cli", {"show", "--ini", dir.File("settings.ini"), "--script", dir.File("bad.rops"), dir.File("F")});
+  EXPECT_EQ(faulty.exitCode, 2);
+  EXPECT_EQ(faulty.err.rfind("Could not compile script: Error: Undefined at [3, 13]\r\n", 0), 0u) << faulty.err;
+  EXPECT_NE(faulty.err.find("tarno-cli: Script error: No script\n"), std::string::npos);
+  const auto plain =
+      RunProgram("tarno-cli", {"show", "--ini", dir.File("settings.ini"), "--script", dir.File("bad.rops"), dir.File("G")});
+  EXPECT_EQ(plain.exitCode, 0);
+  EXPECT_EQ(plain.out, " N\n049\n");
+}
+
+}  // namespace
+}  // namespace tarno
