@@ -64,6 +64,24 @@ std::string CompilerMessageLines(const pscript::Compiler& compiler) {
   return lines;
 }
 
+// The engine reports its faults through results; anything it throws still
+// only fails the creation.
+bool CompiledWithoutException(pscript::Compiler& compiler, const std::string& text) {
+  try {
+    return compiler.compile(text);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool LoadedWithoutException(pscript::Exec& exec, const std::string& code) {
+  try {
+    return exec.load(code);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 bool ScriptOnNeedFile(pscript::PreProcessor& /*sender*/, const std::string& /*callingFile*/, std::string& fileName,
@@ -127,7 +145,7 @@ bool TScriptObject::Compile(const std::string& text, std::string& code) {
   compiler.onUses = ScriptOnUses;
   compiler.allowNoBegin = true;
   compiler.allowNoEnd = true;
-  if (!compiler.compile(text)) {
+  if (!CompiledWithoutException(compiler, text)) {
     if (!UsesError.empty()) ErrorText = UsesError + kCrLf;
     ErrorText += "Could not compile script: ";
     ErrorText += CompilerMessageLines(compiler);
@@ -145,7 +163,7 @@ void TScriptObject::Load(const std::string& code) {
   exec_->setClassImporter(classImporter_.get());
   RegisterScriptFunctionsRuntime(*exec_, *state_);
   RegisterImportFunctionsRuntime(*exec_);
-  if (!exec_->load(code)) {
+  if (!LoadedWithoutException(*exec_, code)) {
     ErrorText = "Could not execute the script";
     exec_.reset();
     classImporter_.reset();

@@ -1,5 +1,6 @@
-// The field conversion library of the reference runner, called the way the
-// data model calls it. Expected values are those of
+// The field conversion library of the reference runner (scripts/fieldconv.pas
+// is a copy of shared/tools/psoracle/samples/fieldconv.pas), called the way
+// the data model calls it. Expected values are those of
 // "psoracle convert samples/fieldconv.pas FUNC b0 b1 b2 b3 size type text".
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 namespace tarno {
 namespace {
 
-std::string FieldConv() { return std::string(TARNO_PSORACLE_SAMPLES_DIR) + "/fieldconv.pas"; }
+std::string FieldConv() { return test::TestScript("fieldconv.pas").string(); }
 
 struct Case {
   const char* function;
