@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -48,6 +49,9 @@ TzebGrid::TzebGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 
   keyMappings_ = tarno::grid::DefaultKeyMappings();
   InstallDefaultCommands();
+  sort_.OnMessage = [this](tarno::grid::SortMessageKind kind, const std::string& message) {
+    ShowSortMessage(kind, message);
+  };
   cells_.SetColWidth(0, kFixedColumnWidth);
   cells_.SetChangeListener([this](CellStore::Change change) { OnStoreChanged(change); });
   shownCurrent_ = extent_ = CellPos{cells_.Col(), cells_.Row()};
@@ -65,6 +69,12 @@ void TzebGrid::InstallDefaultCommands() {
   SetCommandHandler(GridCommand::ColumnInsert, [this] { tarno::grid::InsertColumnAtCurrent(cells_); });
   SetCommandHandler(GridCommand::ColumnDelete, [this] { tarno::grid::DeleteCurrentColumn(cells_); });
   SetCommandHandler(GridCommand::SetHeader, [this] { tarno::grid::SetHeaderFromCurrentRow(cells_); });
+}
+
+void TzebGrid::ShowSortMessage(tarno::grid::SortMessageKind kind, const std::string& message) {
+  const QString text = QString::fromStdString(message);
+  if (kind == tarno::grid::SortMessageKind::Error) QMessageBox::critical(this, QString(), text);
+  else QMessageBox::warning(this, QString(), text);
 }
 
 void TzebGrid::SetCommandHandler(GridCommand command, CommandHandler handler) {

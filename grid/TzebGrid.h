@@ -20,6 +20,7 @@
 #include "GridNavigation.h"
 #include "KeyMappings.h"
 #include "QtTextMeasure.h"
+#include "SortEngine.h"
 
 class QLineEdit;
 
@@ -127,6 +128,13 @@ class TzebGrid : public QAbstractScrollArea {
   void SetFormulaEvaluator(FormulaEvaluator evaluator) { formulaEvaluator_ = std::move(evaluator); }
   void SetCellHintProvider(CellHintProvider provider) { cellHintProvider_ = std::move(provider); }
 
+  // The sort settings (StartIndex, EndIndex, SortIndex, SortType, ...) and the
+  // outcome of the last sort. Its messages, when ShowMessageOnError is on, come
+  // up in a dialog unless OnMessage is given another receiver.
+  tarno::grid::SortEngine& Sorting() { return sort_; }
+  // Sorts the cells by the sort settings; false when they were invalid.
+  bool ApplySort() { return sort_.ApplySort(cells_); }
+
   // Enter: formulas (when AutoCalculate), then every visible data row's height fitted.
   void Recalculate();
 
@@ -149,6 +157,7 @@ class TzebGrid : public QAbstractScrollArea {
   void SetAndRepaint(T& field, const T& value);
 
   void InstallDefaultCommands();
+  void ShowSortMessage(tarno::grid::SortMessageKind kind, const std::string& message);
   void UseFontForMeasuring();
   void OnStoreChanged(tarno::grid::CellStore::Change change);
   void SyncCurrentCell();
@@ -208,6 +217,7 @@ class TzebGrid : public QAbstractScrollArea {
   AdvanceDirectionType advanceDirection_ = AdvanceDirectionType::None;
   bool formuleMode_ = false;
 
+  tarno::grid::SortEngine sort_;
   tarno::grid::KeyMappingTable keyMappings_;
   std::array<CommandHandler, tarno::grid::kGridCommandCount> commandHandlers_;
   FormulaEvaluator formulaEvaluator_;
