@@ -57,7 +57,7 @@ bool Exec::load(std::string_view bytes) {
     m.stack = static_cast<Value*>(std::calloc(kMaxStackSlots, sizeof(Value)));
     if (!m.stack) { m.loadError = "Out Of Memory"; return false; }
     m.stackEnd = m.stack + kMaxStackSlots;
-    m.frames.reserve(1024);
+    m.frames.reserve(kMaxCallDepth);
   }
   m.globals.assign(static_cast<size_t>(m.module.globalCount), Value());
   for (const ConstDesc& c : m.module.constants) m.globals[static_cast<size_t>(c.global)] = c.value;

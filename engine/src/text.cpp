@@ -8,9 +8,13 @@
 namespace pscript {
 
 std::u16string utf8ToUtf16(std::string_view s) {
-  std::u16string out;
+  size_t ascii = 0;
+  while (ascii < s.size() && static_cast<unsigned char>(s[ascii]) < 0x80) ++ascii;
+  std::u16string out(ascii, u'\0');
+  for (size_t k = 0; k < ascii; ++k) out[k] = static_cast<char16_t>(s[k]);
+  if (ascii == s.size()) return out;
   out.reserve(s.size());
-  size_t i = 0;
+  size_t i = ascii;
   while (i < s.size()) {
     auto c = static_cast<unsigned char>(s[i]);
     uint32_t cp = 0;
@@ -41,9 +45,13 @@ std::u16string utf8ToUtf16(std::string_view s) {
 }
 
 std::string utf16ToAnsi(std::u16string_view s) {
-  std::string out;
+  size_t ascii = 0;
+  while (ascii < s.size() && s[ascii] < 0x80) ++ascii;
+  std::string out(ascii, '\0');
+  for (size_t k = 0; k < ascii; ++k) out[k] = static_cast<char>(s[k]);
+  if (ascii == s.size()) return out;
   out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
+  for (size_t i = ascii; i < s.size(); ++i) {
     uint32_t cp = s[i];
     if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);

@@ -216,11 +216,8 @@ Value variantOp(const Value& a, const Value& b, VarOperator op) {
 
 }  // namespace
 
-Value& NativeCall::arg(int i) const {
-  if (i < 0 || i >= count_) fail(ErrorKind::OutOfRange);
-  Value& v = args_[i];
-  return isRef(v) ? deref(v) : v;
-}
+Value& NativeCall::argOutOfRange() { fail(ErrorKind::OutOfRange); }
+Value& NativeCall::element(const Value& ref) { return deref(ref); }
 
 Value Vm::makeAggregate(int32_t type, size_t depth) {
   if (type < 0 || static_cast<size_t>(type) >= m_.module.types.size() || depth > kMaxTypeNesting) fail(ErrorKind::InvalidType);
@@ -297,7 +294,7 @@ bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
 
 void Vm::run(int proc, Value* fp) {
   const ProcDesc& p = m_.module.procs[static_cast<size_t>(proc)];
-  if (fp + p.frameSize > m_.stackEnd || m_.frames.size() >= kMaxCallDepth) fail(ErrorKind::OutOfStackRange);
+  if (fp + p.frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
   for (int32_t k = 1 + p.paramCount; k < p.frameSize; ++k) fp[k].clear();
   size_t base = m_.frames.size();
   m_.frames.push_back({&p, 0, fp});
@@ -589,7 +586,7 @@ void Vm::execute(size_t baseDepth) {
         const ProcDesc& callee = m_.module.procs[static_cast<size_t>(A1)];
         Value* nfp = fp + A2;
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
-        if (nfp + callee.frameSize > m_.stackEnd || m_.frames.size() >= kMaxCallDepth) fail(ErrorKind::OutOfStackRange);
+        if (nfp + callee.frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
         for (int32_t k = 1 + callee.paramCount; k < callee.frameSize; ++k) nfp[k].clear();
         f->pc = pc + 3;

@@ -6,6 +6,7 @@
 
 #include <pscript/pscript.h>
 
+#include <memory>
 #include <vector>
 
 namespace pscript {
@@ -14,6 +15,25 @@ struct Frame {
   const ProcDesc* proc;
   size_t pc;
   Value* fp;
+};
+
+// The call stack: fixed capacity (the depth limit), inline push and pop.
+class FrameStack {
+ public:
+  void reserve(size_t capacity) {
+    if (!data_) { data_ = std::make_unique<Frame[]>(capacity); cap_ = capacity; }
+  }
+  void push_back(const Frame& f) { data_[n_++] = f; }  // callers check size() < capacity()
+  void pop_back() { --n_; }
+  Frame& back() { return data_[n_ - 1]; }
+  const Frame& back() const { return data_[n_ - 1]; }
+  size_t size() const { return n_; }
+  size_t capacity() const { return cap_; }
+  bool empty() const { return n_ == 0; }
+
+ private:
+  std::unique_ptr<Frame[]> data_;
+  size_t n_ = 0, cap_ = 0;
 };
 
 // A finally part that runs because of an error or a jump out of its try.
@@ -38,7 +58,7 @@ struct Exec::Impl {
   std::vector<std::pair<std::string, int>> procByName;  // sorted by upper name
   Value* stack = nullptr;
   Value* stackEnd = nullptr;
-  std::vector<Frame> frames;
+  FrameStack frames;
   std::vector<Pending> pending;
   ~Impl();
 };

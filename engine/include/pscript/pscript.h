@@ -103,7 +103,11 @@ class Exec;
 // a var parameter it is the caller's variable itself.
 class NativeCall {
  public:
-  Value& arg(int i) const;
+  Value& arg(int i) const {
+    if (i < 0 || i >= count_) return argOutOfRange();
+    Value& v = args_[i];
+    return v.type() == vtSlotRef ? *v.slotRef() : v.type() == vtElemRef ? element(v) : v;
+  }
   int count() const { return count_; }
   Value& result() const { return *result_; }
   Exec& exec() const { return *exec_; }
@@ -111,6 +115,8 @@ class NativeCall {
 
  private:
   friend class Vm;
+  [[noreturn]] static Value& argOutOfRange();
+  static Value& element(const Value& ref);
   Value* args_ = nullptr;
   Value* result_ = nullptr;
   Exec* exec_ = nullptr;
