@@ -312,8 +312,9 @@ void TzebGrid::SetEditorMode(bool on) {
   editor_->end(false);
 }
 
-// Left and Home leave the editor at the start of its text, Right and End at its
-// end, and all four when the whole text is selected; elsewhere they move the caret.
+// Which caret keys the editor hands to the grid: Left at the start of its text,
+// Right at its end, Ctrl+Home and Ctrl+End always, and all of them while the
+// whole text is selected; otherwise they move the caret.
 bool TzebGrid::EditorPassesKey(const QKeyEvent& event) const {
   const int length = static_cast<int>(editor_->text().size());
   const bool allSelected = editor_->selectedText().size() == length;
@@ -481,9 +482,17 @@ void TzebGrid::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   if (!selecting_) return;
-  const CellPos cell = CellAt(position);
-  const CellPos clamped{cell.col < 1 ? LeftCol() : cell.col, cell.row < 1 ? TopRow() : cell.row};
-  if (!(clamped == extent_)) MoveCurrent(clamped, true);
+  const CellPos cell = ClampedToData(CellAt(position), position);
+  if (!(cell == extent_)) MoveCurrent(cell, true);
+}
+
+// Past the fixed parts the first shown data cell, past the last cells the last ones.
+CellPos TzebGrid::ClampedToData(CellPos cell, QPoint position) const {
+  if (position.x() < geometry_.FixedWidth()) cell.col = LeftCol();
+  else if (cell.col < 1) cell.col = ColCount() - 1;
+  if (position.y() < geometry_.HeaderHeight()) cell.row = TopRow();
+  else if (cell.row < 1) cell.row = RowCount() - 1;
+  return cell;
 }
 
 void TzebGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -492,8 +501,8 @@ void TzebGrid::mouseReleaseEvent(QMouseEvent* event) {
   if (dragRow_ > 0) FinishRowDrag();
 }
 
-// The data row under y; above the data it is the row before the top one and
-// below them the row after the last shown one, scrolling towards it.
+// The data row under y, clamped to the data rows; dragging above or below the
+// viewport scrolls by a row.
 int TzebGrid::DragTargetRow(int y) {
   EnsureLayout();
   if (y < geometry_.HeaderHeight()) {
@@ -501,10 +510,7 @@ int TzebGrid::DragTargetRow(int y) {
     return TopRow();
   }
   const int row = geometry_.RowAt(y - geometry_.HeaderHeight() + geometry_.RowTop(TopRow()));
-  if (y >= viewport()->height()) {
-    verticalScrollBar()->setValue(TopRow() + 1);
-    return row < 0 ? RowCount() - 1 : row;
-  }
+  if (y >= viewport()->height()) verticalScrollBar()->setValue(TopRow() + 1);
   return row < 0 ? RowCount() - 1 : row;
 }
 

@@ -183,6 +183,7 @@ class TzebGrid : public QAbstractScrollArea {
   void MoveCurrent(tarno::grid::CellPos to, bool extendSelection);
   void Advance();
 
+  tarno::grid::CellPos ClampedToData(tarno::grid::CellPos cell, QPoint position) const;
   int DragTargetRow(int y);
   void FinishRowDrag();
 

@@ -62,6 +62,16 @@ TEST_F(MouseTest, ClickingADataCellMakesItCurrentAndDraggingSelects) {
   EXPECT_EQ(grid.Selection(), QRect(QPoint(1, 2), QPoint(2, 4)));
 }
 
+TEST_F(MouseTest, DraggingPastTheLastCellsSelectsUpToThem) {
+  Fill(4, 5);
+  Mouse(QEvent::MouseButtonPress, CenterOf(2, 2), Qt::LeftButton);
+  Mouse(QEvent::MouseMove, grid.viewport()->rect().bottomRight() - QPoint(2, 2), Qt::LeftButton);
+  EXPECT_EQ(grid.Selection(), QRect(QPoint(2, 2), QPoint(3, 4)));
+  Mouse(QEvent::MouseMove, QPoint(2, 2), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, QPoint(2, 2), Qt::NoButton);
+  EXPECT_EQ(grid.Selection(), QRect(QPoint(1, 1), QPoint(2, 2)));
+}
+
 TEST_F(MouseTest, ClicksOnTheHeaderSelectNothing) {
   Fill(5, 6);
   Mouse(QEvent::MouseButtonPress, CenterOf(3, 0), Qt::LeftButton);
