@@ -50,15 +50,20 @@ bool readInt(std::string_view s, int64_t& v) {
 }
 
 void fIntToStr(NativeCall& c) { retStr(c, std::to_string(num(c, 0))); }
+// Integer results keep the low 32 bits of what was read, as the reference does.
 void fStrToInt(NativeCall& c) {
   int64_t v;
-  retInt(c, readInt(str(c, 0), v) && v >= INT32_MIN && v <= INT32_MAX ? v : -1);
+  retInt(c, readInt(str(c, 0), v) ? static_cast<int32_t>(v) : -1);
 }
 void fStrToIntDef(NativeCall& c) {
   int64_t v;
-  retInt(c, readInt(str(c, 0), v) && v >= INT32_MIN && v <= INT32_MAX ? v : num(c, 1));
+  retInt(c, readInt(str(c, 0), v) ? static_cast<int32_t>(v) : static_cast<int32_t>(num(c, 1)));
 }
-void fStrToInt64(NativeCall& c) { int64_t v; retInt(c, readInt(str(c, 0), v) ? v : -1); }
+void fStrToInt64(NativeCall& c) {
+  int64_t v;
+  if (!readInt(str(c, 0), v)) throw ScriptError(ErrorKind::Exception, "\"" + std::string(str(c, 0)) + "\" is an invalid integer");
+  retInt(c, v);
+}
 void fStrToInt64Def(NativeCall& c) { int64_t v; retInt(c, readInt(str(c, 0), v) ? v : num(c, 1)); }
 void fCopy(NativeCall& c) { retStr(c, copyOf(str(c, 0), num(c, 1), num(c, 2))); }
 void fPos(NativeCall& c) {
@@ -114,16 +119,19 @@ void fStrToFloat(NativeCall& c) {
 void fRound(NativeCall& c) {
   double d = real(c, 0);
   if (!(std::fabs(d) < 9.2e18)) throw ScriptError(ErrorKind::Exception, "Invalid floating point operation");
-  retInt(c, static_cast<int64_t>(std::nearbyint(d)));
+  retInt(c, static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(std::nearbyint(d)))));
 }
 void fTrunc(NativeCall& c) {
   double d = real(c, 0);
   if (!(std::fabs(d) < 9.2e18)) throw ScriptError(ErrorKind::Exception, "Invalid floating point operation");
-  retInt(c, static_cast<int64_t>(std::trunc(d)));
+  retInt(c, static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(std::trunc(d)))));
 }
 void fSin(NativeCall& c) { retReal(c, std::sin(real(c, 0))); }
 void fCos(NativeCall& c) { retReal(c, std::cos(real(c, 0))); }
-void fSqrt(NativeCall& c) { retReal(c, std::sqrt(real(c, 0))); }
+void fSqrt(NativeCall& c) {
+  if (real(c, 0) < 0) throw ScriptError(ErrorKind::MathError, "Invalid floating point operation");
+  retReal(c, std::sqrt(real(c, 0)));
+}
 void fInt(NativeCall& c) { retReal(c, std::trunc(real(c, 0))); }
 void fAbs(NativeCall& c) { retReal(c, std::fabs(real(c, 0))); }
 void fPi(NativeCall& c) { retReal(c, 3.14159265358979323846); }
@@ -182,8 +190,8 @@ const std::vector<Builtin>& builtinFunctions() {
       {"procedure StrSet(C: Char; I: Integer; var S: string)", "STRSET", fStrSet},
       {"function FloatToStr(E: Extended): string", "FLOATTOSTR", fFloatToStr},
       {"function StrToFloat(S: string): Extended", "STRTOFLOAT", fStrToFloat},
-      {"function Round(E: Extended): Int64", "ROUND", fRound},
-      {"function Trunc(E: Extended): Int64", "TRUNC", fTrunc},
+      {"function Round(E: Extended): LongInt", "ROUND", fRound},
+      {"function Trunc(E: Extended): LongInt", "TRUNC", fTrunc},
       {"function Sin(E: Extended): Extended", "SIN", fSin},
       {"function Cos(E: Extended): Extended", "COS", fCos},
       {"function Sqrt(E: Extended): Extended", "SQRT", fSqrt},

@@ -39,6 +39,12 @@ int64_t wrapTo(const Type* t, int64_t v) {
 
 bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
 
+double realNarrowed(const Type* t, double d) {
+  if (t->realVt == varSingle) return static_cast<double>(static_cast<float>(d));
+  if (t->realVt == varCurrency) return std::nearbyint(d * 10000.0) / 10000.0;
+  return d;
+}
+
 Op realOpFor(Tok op) {
   switch (op) {
     case Tok::Plus: return Op::RAdd;
@@ -126,7 +132,7 @@ bool Parser::assignable(const Type* from, const Type* to) const {
 
 Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   Type* from = e.type;
-  if (from == to) return e;
+  if (from == to && !e.raw) return e;
   if (!assignable(from, to)) errorAt(at, "Type mismatch");
   Expr r = e;
   r.type = to;
@@ -134,15 +140,30 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   if (isInteger(to) && isInteger(from)) {
     Range rf = rangeOf(from), rt = rangeOf(to);
     if (isConst) { r.cval = Value::integer(wrapTo(to, e.cval.rawInt())); return r; }
-    if (rf.lo >= rt.lo && rf.hi <= rt.hi) return r;
+    r.raw = false;
+    if (rf.lo >= rt.lo && rf.hi <= rt.hi && !e.raw) return r;
+    if (narrowKind(to) < 0) return r;
     Expr t = toTemp(e);
     return chainNarrow(t, to, narrowKind(to));
   }
+  if (from->kind == to->kind && to->kind == TK::Real && to->realVt != varDouble && from->realVt != to->realVt) {
+    if (isConst) { r.cval = Value::real(realNarrowed(to, e.cval.rawReal())); return r; }
+    Expr t = toTemp(e);
+    t.type = to;
+    int n = emit(Op::RealNarrow, {t.slot, to->realVt == varSingle ? 0 : 1});
+    for (int& p : t.patch) p = -1;
+    (void)n;
+    return t;
+  }
   if (from->kind == to->kind && to->kind != TK::Variant && !isAggregate(to) && to->kind != TK::Enum) return r;
   if (to->kind == TK::Real && isInteger(from)) {
-    if (isConst) { r.cval = Value::real(static_cast<double>(e.cval.rawInt())); return r; }
+    if (isConst) { r.cval = Value::real(realNarrowed(to, static_cast<double>(e.cval.rawInt()))); return r; }
     int32_t t = e.k == Expr::K::Temp ? e.slot : temp();
-    return withPatch(t, to, emit(Op::IntToReal, {t, operand(e)}));
+    Expr c = withPatch(t, to, emit(Op::IntToReal, {t, operand(e)}));
+    if (to->realVt == varDouble) return c;
+    emit(Op::RealNarrow, {t, to->realVt == varSingle ? 0 : 1});
+    c.patch[0] = -1;
+    return c;
   }
   if ((to->kind == TK::Char || to->kind == TK::WideChar) && (from->kind == TK::Char || from->kind == TK::WideChar)) return r;
   if (to->kind == TK::String && (from->kind == TK::Char || from->kind == TK::WideChar)) {
@@ -193,6 +214,19 @@ void Parser::storeInto(int32_t slot, const Expr& e, Type* target, const Token& a
 // ------------------------------------------------------------------ designators
 
 bool Parser::designatorFor(const Token& name, Designator& d) {
+  if (cur) {
+    // Fields named by an enclosing with statement come first.
+    for (auto it = cur->withScopes.rbegin(); it != cur->withScopes.rend(); ++it) {
+      const Type* rt = it->type;
+      for (size_t i = 0; i < rt->fields.size(); ++i) {
+        if (rt->fields[i].name != name.text) continue;
+        d = *it;
+        d.steps.push_back({true, static_cast<int32_t>(i), rt->fields[i].type});
+        d.type = rt->fields[i].type;
+        return true;
+      }
+    }
+  }
   const LocalVar* v = nullptr;
   if (cur && cur->locals.count(name.text)) v = &cur->locals.at(name.text);
   if (!v && name.text == "RESULT" && cur && cur->sym && cur->sym->sig.result) {
@@ -210,7 +244,7 @@ bool Parser::designatorFor(const Token& name, Designator& d) {
   d.slot = v->slot;
   d.baseIsRef = v->byRef;
   d.type = v->type;
-  d.writable = !v->isConst;
+  d.writable = true;  // const parameters are local copies the routine may change
   if (cur && cur->locals.count(name.text)) cur->locals[name.text].used = true;
   return true;
 }
@@ -327,7 +361,12 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
   size_t n = 0;
   if (accept(Tok::LParen) && !accept(Tok::RParen)) {
     do {
-      if (n >= params.size()) error("Invalid number of parameters");
+      if (n >= params.size()) {  // surplus arguments: parsed, then reported after the list
+        expression();
+        cur->tempTop = top;
+        ++n;
+        continue;
+      }
       const Param& prm = params[n];
       int32_t slot = argBase + 1 + static_cast<int32_t>(n);
       Token argAt = tok_;
@@ -337,7 +376,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         next();
         designatorSuffix(d);
         if (!sameType(d.type, prm.type) && !(isInteger(d.type) && d.type->kind == prm.type->kind)) errorAt(tok_, "Type mismatch");
-        if (!d.writable || d.strChar) errorAt(argAt, "Variable Expected");
+        if (d.strChar) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
@@ -412,7 +451,14 @@ Expr Parser::typeCast(Type* t, const Token& at) {
             (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
             (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
             sameType(t, e.type);
-  if (!ok) errorAt(at, "Type mismatch");
+  if (!ok) error("Type mismatch");
+  if (isInteger(t) && isInteger(e.type) && e.k != Expr::K::Const) {
+    // A cast of a variable reinterprets it: the value is narrowed only when stored.
+    Expr r = e;
+    r.type = t;
+    r.raw = true;
+    return r;
+  }
   return convert(e, t, at);
 }
 
@@ -432,9 +478,17 @@ Expr Parser::intOp(Op op, const Expr& a, const Expr& b, Type* resultType) {
 }
 
 Expr Parser::realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at) {
-  Expr x = convert(a, tReal, at), y = convert(b, tReal, at);
+  Expr x = a.type->kind == TK::Real ? a : convert(a, tReal, at);
+  Expr y = b.type->kind == TK::Real ? b : convert(b, tReal, at);
   int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
-  return withPatch(t, resultType, emit(op, {t, operand(x), operand(y)}));
+  Expr r = withPatch(t, resultType, emit(op, {t, operand(x), operand(y)}));
+  if (resultType == tReal && a.type->kind == TK::Real && a.type->realVt == varCurrency) {
+    // Currency arithmetic stays in Currency's four decimals.
+    r.type = a.type;
+    emit(Op::RealNarrow, {t, 1});
+    r.patch[0] = -1;
+  }
+  return r;
 }
 
 Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& at, bool& folded) {
@@ -553,7 +607,10 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
       break;
     case Tok::Shl:
     case Tok::Shr:
-      if (isInteger(ta) && isInteger(tb)) return intOp(op == Tok::Shl ? Op::Shl : Op::Shr, a, b, a.type);
+      if (isInteger(ta) && isInteger(tb)) {
+        bool wide = ta->kind == TK::Int64;
+        return intOp(op == Tok::Shl ? (wide ? Op::Shl : Op::Shl32) : (wide ? Op::Shr : Op::Shr32), a, b, a.type);
+      }
       break;
     default:
       break;
@@ -579,7 +636,11 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
                      ((ta->kind == TK::Char || ta->kind == TK::WideChar) && (tb->kind == TK::Char || tb->kind == TK::WideChar)) ||
                      (ta->kind == TK::Enum && ta == tb);
   if (ordinalPair) {
-    Expr y = isInteger(ta) ? convert(b, a.type, at) : b;  // the right side takes the left side's type
+    bool relational = idx >= 2;
+    if (relational && (ta->kind == TK::Boolean || ta->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
+    if (relational && a.k == Expr::K::Const && b.k == Expr::K::Const && !isInteger(ta)) errorAt(tok_, "Type mismatch");
+    // Relational operators convert the right side to the left side's type.
+    Expr y = isInteger(ta) && relational ? convert(b, a.type, at) : b;
     if (a.k == Expr::K::Const && y.k == Expr::K::Const) {
       int64_t x = a.cval.rawInt(), z = y.cval.rawInt();
       bool r = idx == 0 ? x == z : idx == 1 ? x != z : idx == 2 ? x < z : idx == 3 ? x <= z : idx == 4 ? x > z : x >= z;
@@ -590,7 +651,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   }
   if (isNumeric(ta) && isNumeric(tb)) return realOp(kReal[idx], a, b, tBool, at);
   if (isStringLike(ta) && isStringLike(tb)) {
-    if (a.k == Expr::K::Const && b.k == Expr::K::Const && idx >= 2) errorAt(at, "Type mismatch");
+    if (a.k == Expr::K::Const && b.k == Expr::K::Const && idx >= 2) errorAt(tok_, "Type mismatch");
     Expr x = convert(a, tStr, at), y = convert(b, tStr, at);
     int32_t t = temp();
     return withPatch(t, tBool, emit(kStr[idx], {t, operand(x), operand(y)}));
@@ -627,9 +688,9 @@ Expr Parser::unary(Tok op, Expr e, const Token& at) {
   if (isInteger(t)) {
     if (c) return literalConst(e.type, Value::integer(static_cast<int64_t>(0 - static_cast<uint64_t>(e.cval.rawInt()))));
     int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
-    int a = emit(Op::Neg, {r, operand(e)});
-    int32_t nk = narrowKind(t);
-    return nk >= 0 ? withPatch(r, e.type, a, emit(Op::Narrow, {r, nk})) : withPatch(r, e.type, a);
+    Expr n = withPatch(r, e.type, emit(Op::Neg, {r, operand(e)}));
+    n.raw = true;  // -Byte(7) is -7 until it is stored
+    return n;
   }
   if (t->kind == TK::Real) {
     if (c) return literalConst(tReal, Value::real(-e.cval.rawReal()));

@@ -29,12 +29,12 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     next();
     designatorSuffix(d);
     if (name == "INC" || name == "DEC") {
-      if (tok_.kind == Tok::Comma) error("Invalid number of parameters");
+      if (tok_.kind == Tok::Comma) { next(); error("Invalid number of parameters"); }
       expect(Tok::RParen, "");
       if (!isInteger(d.type) && d.type->kind != TK::Char && d.type->kind != TK::Enum) errorAt(vt, "Type mismatch");
       Expr current = load(d);
       Expr one = literalConst(d.type, Value::integer(1));
-      Type* asInt = d.type->kind == TK::Char || d.type->kind == TK::Enum ? tByte : d.type;
+      Type* asInt = d.type->kind == TK::Char || d.type->kind == TK::Enum ? tByte : d.type;  // enums are stored as bytes
       Expr x = current;
       x.type = asInt;
       one.type = asInt;
@@ -89,9 +89,9 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     errorAt(argAt, "Type mismatch");
   }
   if (name == "SUCC" || name == "PRED") {
-    if (!isOrdinal(t)) errorAt(argAt, "Type mismatch");
+    if (!isOrdinal(t) || t->kind == TK::Char || t->kind == TK::WideChar) errorAt(tok_, "Type mismatch");
     Expr x = e;
-    Type* asInt = isInteger(t) ? e.type : tInt64;
+    Type* asInt = isInteger(t) ? e.type : tByte;
     x.type = asInt;
     Expr one = literalConst(asInt, Value::integer(1));
     Expr r = binary(name == "SUCC" ? Tok::Plus : Tok::Minus, x, one, at);

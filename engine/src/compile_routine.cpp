@@ -25,14 +25,9 @@ bool isHostSignature(const ProcSig& s) {
 }  // namespace
 
 void Parser::routine(bool isFunction) {
-  Token nameTok;
+  Token keyword = tok_;
   std::string upper;
-  {
-    Token kw = tok_;
-    (void)kw;
-  }
   ProcSig sig = routineHeading(isFunction, upper);
-  nameTok = Token{};
   expect(Tok::Semicolon, "");
   ProcSym* sym = findProc(upper);
   if (sym && !sym->native && sym->forward && !sym->bodyDone) {
@@ -54,6 +49,7 @@ void Parser::routine(bool isFunction) {
     d.paramCount = static_cast<int32_t>(sig.params.size());
     d.frameSize = 1 + d.paramCount;
     sym = fresh.get();
+    sym->declared = keyword;
     procs_[upper] = std::move(fresh);
   }
   if (tok_.kind == Tok::Forward) {
@@ -147,7 +143,7 @@ void Parser::compileProgram(Compiler& owner) {
     break;
   }
   for (const auto& [name, p] : procs_)
-    if (!p->native && p->forward && !p->bodyDone) error("Unsatisfied Forward " + p->sig.name, p->sig.name);
+    if (!p->native && p->forward && !p->bodyDone) errorAt(p->declared, "Unsatisfied Forward " + name, name);
   initProc_.desc = &module.procs[0];
   finishGlobalsInit();
   hintsForGlobals();

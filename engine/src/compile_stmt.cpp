@@ -26,6 +26,7 @@ void Parser::statement() {
     case Tok::Case: caseStatement(); break;
     case Tok::Try: tryStatement(); break;
     case Tok::Exit: exitStatement(); break;
+    case Tok::With: withStatement(); break;
     case Tok::Ident: assignmentOrCall(); break;
     case Tok::Semicolon: case Tok::End: case Tok::Else: case Tok::Until: break;  // empty statement
     case Tok::Eof: error("Unexpected end of file");
@@ -43,6 +44,12 @@ void Parser::assignmentOrCall() {
     designatorSuffix(d);
     if (tok_.kind != Tok::Assign) error("Assignment expected");
     next();
+    if (tok_.kind == Tok::LBracket && d.type->kind == TK::DynArray) {
+      Expr lit = arrayConstructor(d.type->elem);  // a := [1, 2, 3] fills a dynamic array
+      lit.type = d.type;
+      assignTo(d, lit, tok_);
+      return;
+    }
     Expr e = expression();
     assignTo(d, e, tok_);
     return;
@@ -194,7 +201,7 @@ void Parser::caseStatement() {
   Token at = tok_;
   Expr sel = expression();
   bool isStr = sel.type->kind == TK::String || sel.type->kind == TK::WideString;
-  if (!isOrdinal(sel.type) && !isStr) errorAt(at, "Type mismatch");
+  if (!isOrdinal(sel.type) && !isStr && sel.type->kind != TK::Real && sel.type->kind != TK::Variant) errorAt(at, "Type mismatch");
   if (sel.k == Expr::K::Const) sel = toTemp(sel);
   int32_t keep = cur->tempTop;
   expect(Tok::Of, "");
@@ -225,7 +232,10 @@ void Parser::caseStatement() {
     patchJump(next, here());
     if (!accept(Tok::Semicolon)) break;
   }
-  if (accept(Tok::Else)) statementList(Tok::End);
+  if (accept(Tok::Else)) {
+    statement();  // one statement only; a second one needs begin/end
+    accept(Tok::Semicolon);
+  }
   expect(Tok::End, "");
   for (int e : toEnd) patchJump(e, here());
 }
@@ -256,8 +266,35 @@ void Parser::tryStatement() {
 
 void Parser::exitStatement() {
   next();
-  if (tok_.kind == Tok::LParen) error("Internal error (20)");
+  if (accept(Tok::LParen)) {  // Exit(value): set Result, then leave
+    if (!cur->sym || !cur->sym->sig.result) error("Type mismatch");
+    Expr e = expression();
+    expect(Tok::RParen, "");
+    Designator d;
+    d.slot = 0;
+    d.type = cur->sym->sig.result;
+    cur->resultUsed = true;
+    assignTo(d, e, tok_);
+  }
   cur->exitJumps.push_back(emit(Op::Leave, {0}) + 1);
+}
+
+void Parser::withStatement() {
+  next();
+  size_t scopes = cur->withScopes.size();
+  do {
+    Token at = tok_;
+    Designator d;
+    if (tok_.kind != Tok::Ident) error("Identifier expected");
+    if (!designatorFor(tok_, d)) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+    next();
+    designatorSuffix(d);
+    if (d.type->kind != TK::Record || d.strChar) errorAt(at, "Class type expected");
+    cur->withScopes.push_back(d);
+  } while (accept(Tok::Comma));
+  expect(Tok::Do, "");
+  statement();
+  cur->withScopes.resize(scopes);
 }
 
 void Parser::breakContinue(bool isBreak) {

@@ -25,6 +25,7 @@ struct Expr {
   Type* type = nullptr;
   int32_t slot = 0;
   Value cval;
+  bool raw = false;  // integer value not yet narrowed to its type (casts, negation)
   static constexpr int kMaxPatches = 4;
   int patch[kMaxPatches] = {-1, -1, -1, -1};  // code positions of the dst operands that wrote the temp
 };
@@ -60,6 +61,7 @@ struct ProcSym {
   bool bodyDone = false;
   bool forward = false;
   bool intrinsic = false;
+  Token declared;  // the routine keyword of its first declaration
 };
 
 struct LoopLabels {
@@ -75,6 +77,7 @@ struct ProcBuilder {
   int32_t tempTop = 1;
   std::vector<LoopLabels> loops;
   std::vector<int> exitJumps;
+  std::vector<Designator> withScopes;
   bool resultUsed = false;
   int row = 0, col = 0;
   size_t pos = 0;
@@ -178,6 +181,7 @@ class Parser {
   void tryStatement();
   void exitStatement();
   void breakContinue(bool isBreak);
+  void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);
 

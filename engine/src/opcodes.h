@@ -23,12 +23,12 @@
   X(Init, "dt")     /* d := fresh record or static array of type t           */    \
   X(Add, "dss") X(Sub, "dss") X(Mul, "dss") X(IDiv, "dss") X(IMod, "dss")          \
   X(And, "dss") X(Or, "dss") X(Xor, "dss") X(Shl, "dss") X(Shr, "dss")             \
-  X(Add32, "dss") X(Sub32, "dss") X(Mul32, "dss")                                   \
+  X(Add32, "dss") X(Sub32, "dss") X(Mul32, "dss") X(Shl32, "dss") X(Shr32, "dss")   \
   X(Neg, "ds") X(BitNot, "ds") X(BoolNot, "ds")                                     \
   X(Narrow, "di")   /* wrap d to integer kind i (see IntKind)                 */    \
   X(Eq, "dss") X(Ne, "dss") X(Lt, "dss") X(Le, "dss") X(Gt, "dss") X(Ge, "dss")     \
   X(RAdd, "dss") X(RSub, "dss") X(RMul, "dss") X(RDiv, "dss") X(RNeg, "ds")         \
-  X(IntToReal, "ds")                                                                \
+  X(IntToReal, "ds") X(RealNarrow, "di") /* round d to Single (0) or Currency (1) */ \
   X(REq, "dss") X(RNe, "dss") X(RLt, "dss") X(RLe, "dss") X(RGt, "dss") X(RGe, "dss") \
   X(Concat, "dss")  /* strings; d may equal the left operand: appends        */    \
   X(SEq, "dss") X(SNe, "dss") X(SLt, "dss") X(SLe, "dss") X(SGt, "dss") X(SGe, "dss") \

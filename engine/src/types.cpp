@@ -21,7 +21,8 @@ int32_t variantCode(const Type* t) {
     case TK::ShortInt: return varShortInt;
     case TK::Word: return varWord;
     case TK::SmallInt: return varSmallInt;
-    case TK::Integer: case TK::Enum: return varInteger;
+    case TK::Integer: return varInteger;
+    case TK::Enum: return varByte;
     case TK::Cardinal: return varLongWord;
     case TK::Int64: return varInt64;
     case TK::Boolean: return varBoolean;
@@ -40,7 +41,7 @@ int64_t storageSize(const Type* t) {
     case TK::Word: case TK::SmallInt: case TK::WideChar: return 2;
     case TK::Integer: case TK::Cardinal: return 4;
     case TK::Int64: return 8;
-    case TK::Real: return t->realVt == varSingle ? 4 : (t->realVt == varDouble ? 8 : 10);
+    case TK::Real: return t->realVt == varSingle ? 4 : t->name == "Extended" ? 10 : 8;
     case TK::Variant: return 16;
     case TK::StaticArray: return (t->high - t->low + 1) * storageSize(t->elem);
     case TK::Record: {

@@ -410,6 +410,14 @@ void Vm::execute(size_t baseDepth) {
       L_Add32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) + static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
       L_Sub32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) - static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
       L_Mul32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) * static_cast<uint32_t>(R(A3).rawInt()))); pc += 4; NEXT;
+      L_Shl32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) << (R(A3).rawInt() & 31))); pc += 4; NEXT;
+      L_Shr32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 31))); pc += 4; NEXT;
+      L_RealNarrow: {
+        double d = R(A1).rawReal();
+        R(A1).setReal(A2 == 0 ? static_cast<double>(static_cast<float>(d)) : std::nearbyint(d * 10000.0) / 10000.0);
+        pc += 3;
+        NEXT;
+      }
       L_Neg: R(A1).setInt(wrapSub(0, R(A2).rawInt())); pc += 3; NEXT;
       L_BitNot: R(A1).setInt(~R(A2).rawInt()); pc += 3; NEXT;
       L_BoolNot: R(A1).setInt(R(A2).rawInt() == 0); pc += 3; NEXT;
@@ -425,7 +433,10 @@ void Vm::execute(size_t baseDepth) {
       L_RMul: R(A1).setReal(R(A2).rawReal() * R(A3).rawReal()); pc += 4; NEXT;
       L_RDiv: {
         double y = R(A3).rawReal();
-        if (y == 0.0) fail(ErrorKind::DivideByZero, "Division by zero");
+        if (y == 0.0) {
+          if (R(A2).rawReal() == 0.0 || std::isnan(R(A2).rawReal())) fail(ErrorKind::MathError, "Invalid floating point operation");
+          fail(ErrorKind::DivideByZero, "Division by zero");
+        }
         R(A1).setReal(R(A2).rawReal() / y);
         pc += 4;
         NEXT;
@@ -625,7 +636,7 @@ void Vm::execute(size_t baseDepth) {
         pc += 2;
         NEXT;
       }
-      L_EndExcept: exec_.lastKind_ = ErrorKind::NoError; exec_.lastParam_.clear(); pc += 1; NEXT;
+      L_EndExcept: exec_.lastKind_ = ErrorKind::NoError; pc += 1; NEXT;  // the param stays readable
       L_Raise: {
         int64_t k = R(A1).rawInt();
         if (k < 0 || k >= kErrorKindCount) k = static_cast<int64_t>(ErrorKind::CustomError);
