@@ -1,0 +1,60 @@
+// "Select and extract": the chosen television archive becomes the active one
+// and all its entries land in the extraction folder.
+#include <QLabel>
+#include <filesystem>
+
+#include "FileSystem.h"
+#include "TarnoChannelEditUnit001.h"
+#include "TelevisionArchive.h"
+#include "WaitCursor.h"
+
+namespace tarno::window {
+namespace {
+
+const char* const kNoArchiveCaption = "  No archived television file opened";
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void TfrmTarnoChannelEdit::btnExtractClick() {
+  const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+  // The previous archive is given up without being updated.
+  archive_ = std::make_unique<TelevisionArchive>();
+  const auto path = dialogs_->OpenFile({"Select television archive file",
+                                        "Television archive files|*.scm|All files|*.*", programFolder_, "", true});
+  if (!path) {
+    SetCaption(kNoArchiveCaption);
+    SetLabelText(txtExtractedFile, "No active archive");
+  } else {
+    std::error_code ignored;  // a folder that cannot be made fails the extraction
+    std::filesystem::create_directories(extractFolder_, ignored);
+    OpenArchive(*path);
+  }
+  Log(Trimmed(windowTitle().toStdString()));
+}
+
+// Opens and extracts the archive. Every error is caught here and leaves no
+// archive active; files extracted before it stay. Its message is not shown.
+bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
+  try {
+    archive_->Open(path);
+    archive_->SetBaseDirectory(extractFolder_);
+    archive_->ExtractAll();
+    const std::string name = BareNameOf(archive_->FileName());
+    SetCaption("  File '" + name + "' extracted to '" + extractFolder_ + "'");
+    SetLabelText(txtExtractedFile, "Archive '" + name + "' active");
+    return true;
+  } catch (...) {
+    SetCaption(kNoArchiveCaption);
+    archive_->Close();
+    SetLabelText(txtExtractedFile, "No active archive");
+    return false;
+  }
+}
+
+}  // namespace tarno::window

@@ -1,0 +1,88 @@
+// "Load", "Save" and "Save as ...": a television file into a fresh grid, and
+// the grid back into the file.
+#include <QLabel>
+#include <QLayout>
+
+#include "FileSystem.h"
+#include "LoadSave.h"
+#include "TarnoChannelEditUnit001.h"
+#include "TzebGrid.h"
+#include "WaitCursor.h"
+#include "WrappedCheckBox.h"
+
+namespace tarno::window {
+
+void TfrmTarnoChannelEdit::btnLoadClick() {
+  const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+  dataObject_.reset();  // the grid stays on display until a new one replaces it
+  const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
+                                        "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
+                                        true});
+  if (!path) return;
+  const WaitCursor wait;
+  loadedFileName_ = BareNameOf(*path);
+  SetCaption("  File '" + loadedFileName_ + "' loading ...");
+  const LogSink log = [this](const std::string& line) { Log(line); };
+  dataObject_ = LoadDataFile(iniFileName_, *path, log);
+  if (!dataObject_) {
+    ShowNothingLoaded();
+    ReleaseGrid();
+    return;
+  }
+  try {
+    CreateGrid();
+    if (!FillLoadedGrid(*dataObject_, grid_->Cells(), log)) {
+      ShowNothingLoaded();
+      ReleaseGrid();
+      dataObject_.reset();
+      return;
+    }
+  } catch (...) {
+    // A grid filled half way is no file to edit.
+    ReleaseGrid();
+    dataObject_.reset();
+    throw;
+  }
+  SetLabelText(txtLoadedFile, "File '" + loadedFileName_ + "' loaded");
+  SetCaption("  File '" + loadedFileName_ + "' loaded");
+  grid_->setFocus();
+}
+
+void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) {
+  if (!dataObject_ || !grid_) {
+    Log("Nothing loaded");
+    return;
+  }
+  const LogSink log = [this](const std::string& line) { Log(line); };
+  if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return;
+  std::string path = extractFolder_ + loadedFileName_;
+  if (saveAs) {
+    const auto chosen = dialogs_->SaveFile({"", "", "", path, false});
+    if (!chosen) return;
+    path = *chosen;
+  }
+  const WaitCursor wait;
+  SaveRecords(*dataObject_, path, chkUpdateCrc->isChecked(), log);
+}
+
+// A fresh grid for every load, filling the grid panel.
+void TfrmTarnoChannelEdit::CreateGrid() {
+  ReleaseGrid();
+  grid_ = new TzebGrid(pnlDatabase);
+  grid_->setObjectName(QStringLiteral("Grid"));
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pnlDatabase->layout()->addWidget(grid_);
+  grid_->SetRowCount(2);
+  grid_->SetColCount(2);
+  grid_->SetBandsShow(true);
+  grid_->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 9));
+  grid_->show();
+}
+
+void TfrmTarnoChannelEdit::ReleaseGrid() {
+  delete grid_;
+  grid_ = nullptr;
+}
+
+}  // namespace tarno::window

@@ -1,0 +1,89 @@
+#include "QtWindowDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <map>
+
+#include "MessageBoxHook.h"
+#include "ScriptMessageBox.h"
+
+namespace tarno::window {
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QMessageBox::Icon QtIcon(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::Error: return QMessageBox::Critical;
+    case BoxIcon::Question: return QMessageBox::Question;
+    case BoxIcon::Warning: return QMessageBox::Warning;
+    case BoxIcon::Information: return QMessageBox::Information;
+    case BoxIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter) {
+  const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString masks = parts[i + 1];
+    masks.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (masks == QLatin1String("*.*")) masks = QStringLiteral("*");
+    filters << parts[i] + QStringLiteral(" (") + masks + QLatin1Char(')');
+  }
+  return filters;
+}
+
+std::optional<std::string> QtWindowDialogs::RunFileDialog(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent_, FromUtf8(request.title));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  const QStringList filters = QtNameFilters(request.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!request.initialFolder.empty()) dialog.setDirectory(FromUtf8(request.initialFolder));
+  if (!request.fileName.empty()) {
+    const QFileInfo preset(FromUtf8(request.fileName));
+    if (request.initialFolder.empty()) dialog.setDirectory(preset.absolutePath());
+    dialog.selectFile(preset.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtWindowDialogs::OpenFile(const FileDialogRequest& request) {
+  return RunFileDialog(request, false);
+}
+
+std::optional<std::string> QtWindowDialogs::SaveFile(const FileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+void QtWindowDialogs::ShowError(const std::string& message) {
+  QMessageBox::critical(parent_, QApplication::applicationName(), FromUtf8(message));
+}
+
+int QtWindowDialogs::MessageBox(const std::string& text, const std::string& caption, int mode) {
+  QMessageBox box(QtIcon(MessageBoxIcon(mode)), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton, parent_);
+  std::map<QAbstractButton*, int> codes;
+  const int defaultCode = DefaultButtonCode(mode);
+  const int escapeCode = EscapeButtonCode(mode);
+  for (const BoxButton& button : MessageBoxButtons(mode)) {
+    QPushButton* added = box.addButton(FromUtf8(button.label), QMessageBox::ActionRole);
+    codes[added] = button.code;
+    if (button.code == defaultCode) box.setDefaultButton(added);
+    if (button.code == escapeCode) box.setEscapeButton(added);
+  }
+  box.exec();
+  const auto pressed = codes.find(box.clickedButton());
+  return pressed != codes.end() ? pressed->second : escapeCode;
+}
+
+}  // namespace tarno::window

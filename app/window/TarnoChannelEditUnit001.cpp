@@ -1,0 +1,193 @@
+#include "TarnoChannelEditUnit001.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "MessageBoxHook.h"
+#include "QtWindowDialogs.h"
+#include "ScriptObject.h"
+#include "TarnoChannelEditUnit002.h"
+#include "TelevisionArchive.h"
+#include "TzebGrid.h"
+#include "WrappedCheckBox.h"
+
+namespace tarno::window {
+namespace {
+
+const char* const kInitialCaption = "  Tarno Channel Editor for Samsung TV's V1.01";
+
+std::string ExecutableFolder() { return QCoreApplication::applicationDirPath().toStdString() + "/"; }
+
+std::shared_ptr<WindowDialogs> QtDialogsFor(QWidget* window) {
+  auto dialogs = std::make_shared<QtWindowDialogs>();
+  dialogs->SetParent(window);
+  return dialogs;
+}
+
+}  // namespace
+
+TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
+    : dialogs_(options.dialogs ? options.dialogs : QtDialogsFor(this)) {
+  CreateControls();
+  ConnectCommands();
+  SetMessageBoxHook([dialogs = dialogs_](const std::string& text, const std::string& caption, int mode) {
+    return dialogs->MessageBox(text, caption, mode);
+  });
+  // The window sees key presses before its controls do.
+  qApp->installEventFilter(this);
+  DerivePaths(options.programFolder.empty() ? ExecutableFolder() : options.programFolder);
+  FormCreate();
+}
+
+TfrmTarnoChannelEdit::~TfrmTarnoChannelEdit() {
+  qApp->removeEventFilter(this);
+  FormDestroy();
+  SetMessageBoxHook({});
+}
+
+void TfrmTarnoChannelEdit::DerivePaths(const std::string& programFolder) {
+  programFolder_ = programFolder;
+  if (programFolder_.empty() || programFolder_.back() != '/') programFolder_ += '/';
+  iniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
+  scriptFileName_ = programFolder_ + "TarnoChannelEdit.rops";
+  extractFolder_ = programFolder_ + "Extracted/";
+}
+
+void TfrmTarnoChannelEdit::FormCreate() {
+  SetCaption(kInitialCaption);
+  RegisterFont();
+  Log("Log started");
+  dataObject_.reset();
+  grid_ = nullptr;
+  archive_.reset();
+  moveToRow_ = 1;
+  searchText_.clear();
+  btnSetMoveRow->setText(QStringLiteral("Move to row: %1").arg(moveToRow_));
+  UpdateControlVisibility();
+  mmoInfo->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 10));
+  RunCommand([this] { btnReloadScriptClick(); });
+}
+
+// Runs once, however the window went away: nothing is asked, unsaved grid
+// edits are dropped and the active archive is updated when so chosen.
+void TfrmTarnoChannelEdit::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  RunCommand([this] { UpdateArchiveAtExit(); });
+  dataObject_.reset();
+  archive_.reset();
+  ReleaseGrid();
+  ReleaseScript();
+  RemoveFont();
+}
+
+void TfrmTarnoChannelEdit::UpdateArchiveAtExit() {
+  if (!archive_ || archive_->FileName().empty() || !chkSaveArchive->isChecked()) return;
+  archive_->FreshenAll();
+  archive_->Save();
+}
+
+void TfrmTarnoChannelEdit::RegisterFont() {
+  fontId_ = QFontDatabase::addApplicationFont(QString::fromStdString(programFolder_ + "VeraMono.ttf"));
+}
+
+void TfrmTarnoChannelEdit::RemoveFont() {
+  if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
+  fontId_ = -1;
+}
+
+void TfrmTarnoChannelEdit::ReleaseScript() {
+  // Clear the process-wide reference first: "Finalize" runs while the host goes.
+  ScriptObject = nullptr;
+  script_.reset();
+}
+
+void TfrmTarnoChannelEdit::btnReloadScriptClick() {
+  ReleaseScript();
+  script_ = std::make_unique<TScriptObject>(scriptFileName_);
+  ScriptObject = script_.get();
+  if (script_->ErrorText.empty()) {
+    Log("Script loaded without errors");
+    return;
+  }
+  LogText(script_->ErrorText);
+  ReleaseScript();
+}
+
+void TfrmTarnoChannelEdit::btnClearClick() { mmoInfo->clear(); }
+
+void TfrmTarnoChannelEdit::btnExitClick() { close(); }
+
+void TfrmTarnoChannelEdit::UpdateControlVisibility() {
+  const bool loaded = dataObject_ && dataObject_->HasLayout() && grid_;
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           btnReorder, btnRenumber, btnIncrementalRenumber, btnOrderedRenumber, btnClearRow, btnMoveRow,
+           btnSetMoveRow, chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1, txtF4, txtFind, btnExport,
+           btnImport})
+    control->setVisible(loaded);
+  const bool withHeader = loaded && dataObject_->HasHeader;
+  btnAddRecord->setVisible(withHeader);
+  btnDeleteRecord->setVisible(withHeader);
+  chkSaveArchive->setVisible(archive_ && !archive_->FileName().empty());
+  for (QWidget* control : {static_cast<QWidget*>(txtExtractedFile), static_cast<QWidget*>(btnLoad),
+                           static_cast<QWidget*>(btnExit), static_cast<QWidget*>(btnReloadScript)})
+    control->setVisible(true);
+}
+
+void TfrmTarnoChannelEdit::Log(const std::string& line) { mmoInfo->appendPlainText(QString::fromStdString(line)); }
+
+void TfrmTarnoChannelEdit::LogText(const std::string& text) {
+  QString lines = QString::fromStdString(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (lines.endsWith(QLatin1Char('\n'))) lines.chop(1);
+  mmoInfo->appendPlainText(lines);
+  mmoInfo->moveCursor(QTextCursor::End);
+  mmoInfo->ensureCursorVisible();
+}
+
+QStringList TfrmTarnoChannelEdit::LogLines() const {
+  const QString text = mmoInfo->toPlainText();
+  if (text.isEmpty()) return {};
+  return text.split(QLatin1Char('\n'));
+}
+
+void TfrmTarnoChannelEdit::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+// Static texts size themselves to their text.
+void TfrmTarnoChannelEdit::SetLabelText(QLabel* label, const std::string& text) {
+  label->setText(QString::fromStdString(text));
+  label->adjustSize();
+}
+
+void TfrmTarnoChannelEdit::ShowNothingLoaded() {
+  SetLabelText(txtLoadedFile, "No file loaded");
+  SetCaption("  No file loaded");
+}
+
+void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const std::exception& error) {
+    dialogs_->ShowError(error.what());
+  } catch (...) {
+    dialogs_->ShowError("Unknown error");
+  }
+}
+
+bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    bool consumed = false;
+    RunCommand([&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
+    if (consumed) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tarno::window

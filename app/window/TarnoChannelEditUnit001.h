@@ -1,0 +1,180 @@
+// The main window: the log pane, the grid panel and the button panel; start-up
+// and shutdown, the archive, load and save, and the diagnostic commands. It owns
+// the working state of a run: the paths derived from the program folder, the
+// data object of the loaded file, its grid, the active archive and the script.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "WindowDialogs.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class TzebGrid;
+
+namespace tarno {
+class TDataObject;
+class TelevisionArchive;
+class TScriptObject;
+}  // namespace tarno
+
+namespace tarno::window {
+
+class WrappedCheckBox;
+
+struct WindowOptions {
+  // Where the settings, the script, the font and "Extracted/" are; ends in '/'.
+  // Empty: the folder of the running executable.
+  std::string programFolder;
+  // Empty: Qt's dialogs and message boxes.
+  std::shared_ptr<WindowDialogs> dialogs;
+};
+
+class TfrmTarnoChannelEdit : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TfrmTarnoChannelEdit(WindowOptions options = {});
+  ~TfrmTarnoChannelEdit() override;  // runs FormDestroy
+
+  const std::string& ProgramFolder() const { return programFolder_; }
+  const std::string& IniFileName() const { return iniFileName_; }
+  const std::string& ScriptFileName() const { return scriptFileName_; }
+  const std::string& ExtractFolder() const { return extractFolder_; }
+  const std::string& LoadedFileName() const { return loadedFileName_; }
+  TDataObject* DataObject() const { return dataObject_.get(); }
+  TzebGrid* Grid() const { return grid_; }
+  TelevisionArchive* Archive() const { return archive_.get(); }
+  int MoveToRow() const { return moveToRow_; }
+  const std::string& SearchText() const { return searchText_; }
+  bool HasScript() const { return script_ != nullptr; }
+  // The lines of the log pane, first to last.
+  QStringList LogLines() const;
+
+  // Shows or hides the controls by what is loaded and whether an archive is active.
+  void UpdateControlVisibility();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Building the controls (WindowControls.cpp).
+  void CreateControls();
+  void CreateButtonPanel();
+  QPushButton* AddButton(const char* name, const QString& caption, QRect geometry, const QString& hint,
+                         bool hintShown);
+  QLabel* AddLabel(const char* name, const QString& caption, QRect geometry, const QString& hint, bool bold);
+  WrappedCheckBox* AddCheckBox(const char* name, const QString& caption, QRect geometry, bool checked,
+                               const QString& hint);
+  void ConnectCommands();
+  void SetTabOrder();
+  void PlaceAreas();
+
+  // Start and stop.
+  void FormCreate();
+  void FormDestroy();
+  void DerivePaths(const std::string& programFolder);
+  void RegisterFont();
+  void RemoveFont();
+  void ReleaseScript();
+  void UpdateArchiveAtExit();
+
+  // The log pane and the status texts.
+  void Log(const std::string& line);
+  void LogText(const std::string& text);  // may hold several lines; scrolls to the end
+  void SetCaption(const std::string& caption);
+  void SetLabelText(QLabel* label, const std::string& text);
+  void ShowNothingLoaded();
+
+  // Runs a command; an error it raises ends it and appears in a message box.
+  void RunCommand(const std::function<void()>& body);
+
+  // Commands (ArchiveCommands.cpp, LoadSaveCommands.cpp, DiagnosticCommands.cpp).
+  void btnExtractClick();
+  void btnLoadClick();
+  void btnSaveClick(bool saveAs);
+  void btnExportClick();
+  void btnImportClick();
+  void btnReadWriteClick();
+  void btnPtcCableClick();
+  void btnReloadScriptClick();
+  void btnClearClick();
+  void btnExitClick();
+  bool OpenArchive(const std::string& path);
+  void CreateGrid();
+  void ReleaseGrid();
+
+  // The grid commands and keys (GridCommands.cpp).
+  void btnReorderClick();
+  void btnRenumberClick();
+  void btnIncrementalRenumberClick();
+  void btnOrderedRenumberClick();
+  void btnClearRowClick();
+  void btnMoveRowClick();
+  void btnSetMoveRowClick();
+  void btnAddRecordClick();
+  void btnDeleteRecordClick();
+  void FindNext();
+  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void ShowHiddenButtons();
+
+  std::shared_ptr<WindowDialogs> dialogs_;
+  bool destroyed_ = false;
+
+  // Window state.
+  std::string programFolder_;
+  std::string iniFileName_;
+  std::string scriptFileName_;
+  std::string extractFolder_;
+  std::string loadedFileName_;
+  std::unique_ptr<TDataObject> dataObject_;
+  TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
+  std::unique_ptr<TelevisionArchive> archive_;
+  std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
+  int moveToRow_ = 1;
+  std::string searchText_;
+  int fontId_ = -1;
+
+  // The three areas.
+  QWidget* pnlDatabase = nullptr;
+  QPlainTextEdit* mmoInfo = nullptr;
+  QWidget* pnlButtons = nullptr;
+
+  // The controls of the button panel.
+  QPushButton* btnExtract = nullptr;
+  WrappedCheckBox* chkSaveArchive = nullptr;
+  QPushButton* btnExit = nullptr;
+  QLabel* txtExtractedFile = nullptr;
+  QLabel* txtLoadedFile = nullptr;
+  QPushButton* btnLoad = nullptr;
+  QPushButton* btnSave = nullptr;
+  QPushButton* btnSaveAs = nullptr;
+  WrappedCheckBox* chkOriginalRecord = nullptr;
+  WrappedCheckBox* chkUpdateCrc = nullptr;
+  QPushButton* btnExport = nullptr;
+  QPushButton* btnImport = nullptr;
+  QLabel* txtF1 = nullptr;
+  QLabel* txtF4 = nullptr;
+  QPushButton* btnReorder = nullptr;
+  QPushButton* btnRenumber = nullptr;
+  QPushButton* btnClearRow = nullptr;
+  QPushButton* btnMoveRow = nullptr;
+  QPushButton* btnSetMoveRow = nullptr;
+  QPushButton* btnIncrementalRenumber = nullptr;
+  QPushButton* btnOrderedRenumber = nullptr;
+  QPushButton* btnAddRecord = nullptr;
+  QPushButton* btnDeleteRecord = nullptr;
+  QPushButton* btnClear = nullptr;
+  QPushButton* btnReloadScript = nullptr;
+  QPushButton* btnReadWrite = nullptr;
+  QPushButton* btnPtcCable = nullptr;
+  QLabel* txtFind = nullptr;
+};
+
+}  // namespace tarno::window

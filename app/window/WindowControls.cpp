@@ -1,0 +1,229 @@
+// The window's controls: fixed places in a 914 x 793 client area. The grid
+// panel takes up all growth; the log pane and the button panel keep their
+// height and stay at the bottom.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "TarnoChannelEditUnit001.h"
+#include "WrappedCheckBox.h"
+
+namespace tarno::window {
+namespace {
+
+constexpr int kDesignWidth = 914;
+constexpr int kDesignHeight = 793;
+
+QFont TahomaFont(int pointSize, bool bold) {
+  QFont font;
+  // Where Tahoma is missing, a narrow sans serif keeps the captions inside their buttons.
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+  font.setPointSize(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+void TfrmTarnoChannelEdit::CreateControls() {
+  setObjectName(QStringLiteral("frmTarnoChannelEdit"));
+  setFont(TahomaFont(8, false));
+  resize(kDesignWidth, kDesignHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  pnlDatabase = new QWidget(this);
+  pnlDatabase->setObjectName(QStringLiteral("pnlDatabase"));
+  auto* gridLayout = new QVBoxLayout(pnlDatabase);
+  gridLayout->setContentsMargins(0, 0, 0, 0);
+
+  mmoInfo = new QPlainTextEdit(this);
+  mmoInfo->setObjectName(QStringLiteral("mmoInfo"));
+  mmoInfo->setReadOnly(true);
+  mmoInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mmoInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+  pnlButtons = new QWidget(this);
+  pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
+  CreateButtonPanel();
+  SetTabOrder();
+  PlaceAreas();
+}
+
+void TfrmTarnoChannelEdit::CreateButtonPanel() {
+  btnExtract = AddButton("btnExtract", QStringLiteral("Select and extract"), {7, 5, 101, 25},
+                         QStringLiteral("An archived television file can be selected and is extracted."), true);
+  chkSaveArchive = AddCheckBox("chkSaveArchive", QStringLiteral("Update archive file at exit"), {7, 30, 97, 29},
+                               true, QString());
+  btnExit = AddButton("btnExit", QStringLiteral("Exit"), {7, 183, 101, 25},
+                      QStringLiteral("Exit the application. If an archive was selected then it is optionally also "
+                                     "updated with changed data."),
+                      false);
+  btnExit->setFont(TahomaFont(14, true));
+  txtExtractedFile = AddLabel("txtExtractedFile", QStringLiteral("No active archive"), {114, 10, 87, 17},
+                              QStringLiteral("This indicates which archive file is active. An active archive file "
+                                             "will be optionally updated with the changes when the application exits."),
+                              false);
+  txtLoadedFile = AddLabel("txtLoadedFile", QStringLiteral("No file loaded"), {114, 37, 69, 17},
+                           QStringLiteral("This indicates which file is loaded and disp;layed in the grid."), false);
+  btnLoad = AddButton("btnLoad", QStringLiteral("Load"), {114, 56, 101, 25},
+                      QStringLiteral("A file is loaded and displayed."), true);
+  btnSave = AddButton("btnSave", QStringLiteral("Save"), {114, 81, 101, 25},
+                      QStringLiteral("The displayed grid is saved."), true);
+  btnSaveAs = AddButton("btnSaveAs", QStringLiteral("Save as ..."), {114, 106, 101, 25},
+                        QStringLiteral("The displayed grid is saved, allowing the user to set the filename."), true);
+  chkOriginalRecord =
+      AddCheckBox("chkOriginalRecord", QStringLiteral("Keep original record order when saving"), {114, 135, 95, 42},
+                  false,
+                  QStringLiteral("When checked, data records are kept in the original order. When unchecked, records "
+                                 "are saved in the order they are displayed."));
+  chkUpdateCrc = AddCheckBox("chkUpdateCrc", QStringLiteral("Generate new CRC's when saving"), {217, 135, 95, 42},
+                             true,
+                             QStringLiteral("When checked, CRC fields are recalculated before saving (otherwise they "
+                                            "are untouched)"));
+  btnExport = AddButton("btnExport", QStringLiteral("Export as ASCII"), {221, 56, 101, 25},
+                        QStringLiteral("Export in ASCII (debug purposes). You can export the data, modify it with an "
+                                       "editor, and then import it back."),
+                        true);
+  btnImport = AddButton("btnImport", QStringLiteral("Import from ASCII"), {221, 81, 101, 25},
+                        QStringLiteral("Import from exported ASCII (debug purposes). Loads an exported file."), true);
+  txtF1 = AddLabel("txtF1", QStringLiteral("F1:"), {364, 112, 20, 17}, QString(), true);
+  txtF4 = AddLabel("txtF4", QStringLiteral("F4:"), {364, 135, 20, 17}, QString(), true);
+  btnReorder = AddButton("btnReorder", QStringLiteral("Sort rows"), {390, 56, 109, 25},
+                         QStringLiteral("Sort rows, based on the selected column."), true);
+  btnRenumber = AddButton("btnRenumber", QStringLiteral("Renumber column"), {390, 81, 109, 25},
+                          QStringLiteral("Renumber the selected column, based on the record number."), true);
+  btnClearRow = AddButton("btnClearRow", QStringLiteral("Clear row"), {390, 106, 109, 25},
+                          QStringLiteral("Clear the data of the selected row."), true);
+  btnMoveRow = AddButton("btnMoveRow", QStringLiteral("Move row"), {390, 131, 109, 25}, QStringLiteral("Move the row."),
+                         true);
+  btnSetMoveRow = AddButton("btnSetMoveRow", QStringLiteral("Set row to move to:"), {390, 156, 109, 25},
+                            QStringLiteral("Set the row that another row will be moved to when double-clicked. After "
+                                           "moving a row the next row will be used for the next move."),
+                            true);
+  btnIncrementalRenumber =
+      AddButton("btnIncrementalRenumber", QStringLiteral("Sorted renumber"), {505, 56, 116, 25},
+                QStringLiteral("Renumber the selected column, based on the current values. The order when values are "
+                               "identical is undetermined."),
+                true);
+  btnOrderedRenumber = AddButton("btnOrderedRenumber", QStringLiteral("Row based renumber"), {505, 81, 116, 25},
+                                 QStringLiteral("Renumber the selected column, based on row order."), true);
+  btnAddRecord = AddButton("btnAddRecord", QStringLiteral("Add record"), {627, 56, 109, 25},
+                           QStringLiteral("Add an empty record."), true);
+  btnDeleteRecord = AddButton("btnDeleteRecord", QStringLiteral("Remove last record"), {627, 81, 109, 25},
+                              QStringLiteral("Remove last record."), true);
+  btnClear = AddButton("btnClear", QStringLiteral("Clear information"), {770, 7, 101, 25},
+                       QStringLiteral("Clear memo field"), true);
+  btnReloadScript = AddButton("btnReloadScript", QStringLiteral("Reload script"), {770, 38, 101, 25},
+                              QStringLiteral("(Re)load script, for example after making changes to it"), true);
+  btnReadWrite = AddButton("btnReadWrite", QStringLiteral("Read/Write test"), {770, 131, 101, 25}, QString(), true);
+  btnPtcCable = AddButton("btnPtcCable", QStringLiteral("Generate PtcCable"), {770, 156, 101, 25},
+                          QStringLiteral("Generate a PtcCable file with all possible frequencies."), true);
+  btnReadWrite->hide();
+  btnPtcCable->hide();
+  txtFind = AddLabel("txtFind",
+                     QStringLiteral("Use CTRL-F to search for text from next cell downwards (F3 to find next "
+                                    "occurence)."),
+                     {114, 187, 412, 17}, QString(), false);
+}
+
+QPushButton* TfrmTarnoChannelEdit::AddButton(const char* name, const QString& caption, QRect geometry,
+                                             const QString& hint, bool hintShown) {
+  auto* button = new QPushButton(caption, pnlButtons);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  button->setProperty("hint", hint);
+  if (hintShown) button->setToolTip(hint);
+  return button;
+}
+
+QLabel* TfrmTarnoChannelEdit::AddLabel(const char* name, const QString& caption, QRect geometry,
+                                       const QString& hint, bool bold) {
+  auto* label = new QLabel(caption, pnlButtons);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setProperty("hint", hint);  // kept, never shown
+  if (bold) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+  }
+  label->setMinimumSize(geometry.size());
+  label->adjustSize();
+  return label;
+}
+
+WrappedCheckBox* TfrmTarnoChannelEdit::AddCheckBox(const char* name, const QString& caption, QRect geometry,
+                                                   bool checked, const QString& hint) {
+  auto* box = new WrappedCheckBox(caption, checked, pnlButtons);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(geometry);
+  box->setProperty("hint", hint);
+  box->setToolTip(hint);
+  return box;
+}
+
+void TfrmTarnoChannelEdit::SetTabOrder() {
+  const QList<QWidget*> order = {btnExtract,         chkSaveArchive->Box(), btnExit,          btnLoad,
+                                 btnSave,            btnSaveAs,             btnExport,        btnImport,
+                                 chkOriginalRecord->Box(), chkUpdateCrc->Box(), btnReorder,   btnRenumber,
+                                 btnClearRow,        btnMoveRow,            btnSetMoveRow,    btnIncrementalRenumber,
+                                 btnOrderedRenumber, btnAddRecord,          btnDeleteRecord,  btnClear,
+                                 btnReloadScript,    btnReadWrite,          btnPtcCable};
+  for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TfrmTarnoChannelEdit::ConnectCommands() {
+  const auto bind = [this](QPushButton* button, void (TfrmTarnoChannelEdit::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+  };
+  bind(btnExtract, &TfrmTarnoChannelEdit::btnExtractClick);
+  bind(btnExit, &TfrmTarnoChannelEdit::btnExitClick);
+  bind(btnLoad, &TfrmTarnoChannelEdit::btnLoadClick);
+  // "Save" and "Save as ..." share one command that tells them apart by the sender.
+  const auto save = [this] {
+    const bool saveAs = sender() == btnSaveAs;
+    RunCommand([this, saveAs] { btnSaveClick(saveAs); });
+  };
+  connect(btnSave, &QPushButton::clicked, this, save);
+  connect(btnSaveAs, &QPushButton::clicked, this, save);
+  bind(btnExport, &TfrmTarnoChannelEdit::btnExportClick);
+  bind(btnImport, &TfrmTarnoChannelEdit::btnImportClick);
+  bind(btnReorder, &TfrmTarnoChannelEdit::btnReorderClick);
+  bind(btnRenumber, &TfrmTarnoChannelEdit::btnRenumberClick);
+  bind(btnClearRow, &TfrmTarnoChannelEdit::btnClearRowClick);
+  bind(btnMoveRow, &TfrmTarnoChannelEdit::btnMoveRowClick);
+  bind(btnSetMoveRow, &TfrmTarnoChannelEdit::btnSetMoveRowClick);
+  bind(btnIncrementalRenumber, &TfrmTarnoChannelEdit::btnIncrementalRenumberClick);
+  bind(btnOrderedRenumber, &TfrmTarnoChannelEdit::btnOrderedRenumberClick);
+  bind(btnAddRecord, &TfrmTarnoChannelEdit::btnAddRecordClick);
+  bind(btnDeleteRecord, &TfrmTarnoChannelEdit::btnDeleteRecordClick);
+  bind(btnClear, &TfrmTarnoChannelEdit::btnClearClick);
+  bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
+  bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
+  bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
+}
+
+// Anchors: the grid panel to all four sides, the log pane and the button
+// panel to the left, right and bottom.
+void TfrmTarnoChannelEdit::PlaceAreas() {
+  const int grownWidth = width() - kDesignWidth;
+  const int grownHeight = height() - kDesignHeight;
+  pnlDatabase->setGeometry(8, 8, qMax(0, 898 + grownWidth), qMax(0, 449 + grownHeight));
+  mmoInfo->setGeometry(8, 463 + grownHeight, qMax(0, 898 + grownWidth), 105);
+  pnlButtons->setGeometry(8, 574 + grownHeight, qMax(0, 890 + grownWidth), 211);
+}
+
+void TfrmTarnoChannelEdit::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (pnlDatabase) PlaceAreas();
+}
+
+}  // namespace tarno::window

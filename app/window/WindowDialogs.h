@@ -1,0 +1,34 @@
+// How the main window asks the user: file dialogs, the error display and the
+// script's message boxes. The window only talks to this interface, so tests can
+// answer in its place.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tarno::window {
+
+// One modal file dialog. The filter is written "Caption|mask|Caption|mask",
+// the first choice selected; empty fields mean the dialog has none of its own.
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;
+  std::string initialFolder;
+  std::string fileName;    // preset file name, a full path or empty
+  bool mustExist = false;  // only an existing file in an existing folder is accepted
+};
+
+class WindowDialogs {
+ public:
+  virtual ~WindowDialogs() = default;
+  // The chosen path, or none when the user cancelled.
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  // Never asks before overwriting an existing file.
+  virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+  // The top-level error display: the message of an error that ended a command.
+  virtual void ShowError(const std::string& message) = 0;
+  // A message box with Windows style bits (MB_*); returns the pressed button's ID* code.
+  virtual int MessageBox(const std::string& text, const std::string& caption, int mode) = 0;
+};
+
+}  // namespace tarno::window
