@@ -257,6 +257,7 @@ void Parser::designatorSuffix(Designator& d) {
         if (d.strChar) error("Type mismatch");
         Token at = tok_;
         Expr idx = expression();
+        if (!isInteger(idx.type) && idx.type->kind != TK::Variant) error("Type mismatch");
         if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
           Expr i = convert(idx, tInt64, at);
           d.strChar = true;
@@ -266,10 +267,8 @@ void Parser::designatorSuffix(Designator& d) {
           Expr i = convert(idx, tInt64, at);
           d.steps.push_back({false, operand(i), d.type->elem});
           d.type = d.type->elem;
-        } else if (d.type->kind == TK::Variant) {
-          error("Type mismatch");
         } else {
-          errorAt(at, "Type mismatch");
+          error("Type mismatch");
         }
       } while (accept(Tok::Comma));
       expect(Tok::RBracket, "");
@@ -375,7 +374,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) error("Variable Expected");
         next();
         designatorSuffix(d);
-        if (!sameType(d.type, prm.type) && !(isInteger(d.type) && d.type->kind == prm.type->kind)) errorAt(tok_, "Type mismatch");
+        if (!sameType(d.type, prm.type) && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
         if (d.strChar) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
@@ -390,7 +389,8 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         }
       } else {
         Expr a = expression();
-        storeInto(slot, a, prm.type, tok_);
+        if (assignable(a.type, prm.type)) storeInto(slot, a, prm.type, tok_);
+        else deferMismatch();
       }
       cur->tempTop = top;
       ++n;
@@ -402,6 +402,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
 }
 
 Expr Parser::callRoutine(ProcSym& p, const Token& at) {
+  p.used = true;
   if (!p.native && p.index < 0) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
   int32_t argBase = temp(1 + static_cast<int>(p.sig.params.size()));
   callArguments(p, argBase, at);
@@ -446,12 +447,14 @@ Expr Parser::arrayConstructor(Type* elemHint) {
 Expr Parser::typeCast(Type* t, const Token& at) {
   expect(Tok::LParen, "");
   Expr e = expression();
-  expect(Tok::RParen, "");
+  if (tok_.kind != Tok::RParen) expect(Tok::RParen, "");
   bool ok = (isInteger(t) && isInteger(e.type)) || (t->kind == TK::Real && isNumeric(e.type)) ||
             (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
             (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
             sameType(t, e.type);
-  if (!ok) error("Type mismatch");
+  if (!ok && t->kind != TK::Boolean && t->kind != TK::Enum) error("Type mismatch");
+  next();  // the closing parenthesis
+  if (!ok) error("Type mismatch");  // Boolean(1), TEnum(2): found when the value is used
   if (isInteger(t) && isInteger(e.type) && e.k != Expr::K::Const) {
     // A cast of a variable reinterprets it: the value is narrowed only when stored.
     Expr r = e;
@@ -491,7 +494,7 @@ Expr Parser::realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const
   return r;
 }
 
-Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& at, bool& folded) {
+Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/, bool& folded) {
   folded = true;
   const Type* ta = a.type;
   const Type* tb = b.type;
@@ -504,7 +507,7 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& at, bo
       case Tok::Minus: r = static_cast<int64_t>(ux - uy); break;
       case Tok::Star: r = static_cast<int64_t>(ux * uy); break;
       case Tok::Div: case Tok::Slash: case Tok::Mod:
-        if (y == 0) errorAt(at, "Divide by Zero");
+        if (y == 0) errorAt(tok_, "Divide by Zero");
         if (x == INT64_MIN && y == -1) r = op == Tok::Mod ? 0 : x;
         else r = op == Tok::Mod ? x % y : x / y;
         break;
@@ -615,11 +618,11 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
     default:
       break;
   }
-  errorAt(at, "Type mismatch");
+  errorAt(tok_, "Type mismatch");
 }
 
 Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
-  if (op == Tok::In || op == Tok::Is) errorAt(at, "Type mismatch");
+  if (op == Tok::In || op == Tok::Is) errorAt(tok_, "Type mismatch");
   int idx = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Lt ? 2 : op == Tok::Le ? 3 : op == Tok::Gt ? 4 : 5;
   static const Op kInt[] = {Op::Eq, Op::Ne, Op::Lt, Op::Le, Op::Gt, Op::Ge};
   static const Op kReal[] = {Op::REq, Op::RNe, Op::RLt, Op::RLe, Op::RGt, Op::RGe};
@@ -628,7 +631,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   const Type* ta = a.type;
   const Type* tb = b.type;
   if (ta->kind == TK::Variant || tb->kind == TK::Variant) {
-    Expr x = convert(a, tVariant, at), y = convert(b, tVariant, at);
+    Expr x = convert(a, tVariant, tok_), y = convert(b, tVariant, tok_);
     int32_t t = temp();
     return withPatch(t, tBool, emit(Op::VarOp, {t, operand(x), operand(y), static_cast<int32_t>(kVar[idx])}));
   }
@@ -656,10 +659,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     int32_t t = temp();
     return withPatch(t, tBool, emit(kStr[idx], {t, operand(x), operand(y)}));
   }
-  if ((ta->kind == TK::Nil || tb->kind == TK::Nil) && (idx == 0 || idx == 1)) {
-    errorAt(at, "Type mismatch");
-  }
-  errorAt(at, "Type mismatch");
+  errorAt(tok_, "Type mismatch");
 }
 
 Expr Parser::unary(Tok op, Expr e, const Token& at) {

@@ -29,7 +29,11 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     next();
     designatorSuffix(d);
     if (name == "INC" || name == "DEC") {
-      if (tok_.kind == Tok::Comma) { next(); error("Invalid number of parameters"); }
+      if (accept(Tok::Comma)) {  // the count is checked after the whole call
+        expression();
+        expect(Tok::RParen, "");
+        error("Invalid number of parameters");
+      }
       expect(Tok::RParen, "");
       if (!isInteger(d.type) && d.type->kind != TK::Char && d.type->kind != TK::Enum) errorAt(vt, "Type mismatch");
       Expr current = load(d);
@@ -60,6 +64,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     return literalConst(tInt, Value::integer(storageSize(e.type)));
   }
   Expr e = expression();
+  Token close = tok_;
   expect(Tok::RParen, "");
   const Type* t = e.type;
   if (name == "LENGTH" || name == "GETARRAYLENGTH") {
@@ -89,7 +94,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     errorAt(argAt, "Type mismatch");
   }
   if (name == "SUCC" || name == "PRED") {
-    if (!isOrdinal(t) || t->kind == TK::Char || t->kind == TK::WideChar) errorAt(tok_, "Type mismatch");
+    if (!isOrdinal(t) || t->kind == TK::Char || t->kind == TK::WideChar) errorAt(close, "Type mismatch");
     Expr x = e;
     Type* asInt = isInteger(t) ? e.type : tByte;
     x.type = asInt;

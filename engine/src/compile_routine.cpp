@@ -33,10 +33,9 @@ void Parser::routine(bool isFunction) {
   if (sym && !sym->native && sym->forward && !sym->bodyDone) {
     if (!sameSignature(sym->sig, sig)) error("Forward Parameter Mismatch");
     sym->sig = sig;  // the parameter names of the body count
-  } else if (sym && !(sym->native && sym->intrinsic)) {
-    errorAt(prev_, "Duplicate identifier '" + sig.name + "'", sig.name);
-  } else if (globals_.count(upper) || consts_.count(upper) || isIntrinsic(upper)) {
-    errorAt(prev_, "Duplicate identifier '" + sig.name + "'", sig.name);
+  } else if ((sym && !(sym->native && sym->intrinsic && !sym->used)) || globals_.count(upper) || consts_.count(upper) ||
+             isIntrinsic(upper)) {
+    errorAt(routineNameTok_, "Duplicate identifier '" + upper + "'", upper);
   } else {
     auto fresh = std::make_unique<ProcSym>();
     fresh->sig = sig;

@@ -32,6 +32,7 @@ void Parser::statement() {
     case Tok::Eof: error("Unexpected end of file");
     default: error("Syntax error");
   }
+  if (deferred_) error("Type mismatch");
   cur->tempTop = mark;
   --depth_;
 }

@@ -273,9 +273,10 @@ Type* Parser::arrayType(const std::string& name) {
   next();
   if (accept(Tok::LBracket)) {
     Expr lo = constExpression();
+    if (!isInteger(lo.type)) error("Type mismatch");
     expect(Tok::DotDot, "");
     Expr hi = constExpression();
-    if (!isInteger(lo.type) || !isInteger(hi.type)) error("Type mismatch");
+    if (!isInteger(hi.type)) error("Type mismatch");
     expect(Tok::RBracket, "");
     expect(Tok::Of, "");
     Type* t = newType(TK::StaticArray, name);

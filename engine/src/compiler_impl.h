@@ -61,6 +61,7 @@ struct ProcSym {
   bool bodyDone = false;
   bool forward = false;
   bool intrinsic = false;
+  bool used = false;  // called already: a script routine may no longer take its name
   Token declared;  // the routine keyword of its first declaration
 };
 
@@ -181,6 +182,10 @@ class Parser {
   void tryStatement();
   void exitStatement();
   void breakContinue(bool isBreak);
+  // Argument type errors surface where the reference engine checks them: at
+  // the end of the statement.
+  void deferMismatch() { if (!deferred_) deferred_ = true; }
+  bool deferred_ = false;
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);

@@ -22,7 +22,6 @@ class PreLexer {
 
   PTok next(std::string_view& token) {
     start_ = pos_;
-    countNewlinesBefore(start_);
     if (pos_ >= text_.size()) return PTok::Eof;
     PTok kind = PTok::Other;
     char c = text_[pos_];
@@ -33,10 +32,14 @@ class PreLexer {
     else if (c == '(' || c == '/') ++pos_;
     else { ++pos_; while (pos_ < text_.size() && std::string_view("{('/").find(text_[pos_]) == std::string_view::npos) ++pos_; }
     token = text_.substr(start_, pos_ - start_);
+    countLines();
     return kind;
   }
+  // Positions as the reference engine's preprocessor reports them: a line
+  // break that starts a token is not counted, and a column is measured from
+  // the character before the last counted break.
   int row() const { return row_; }
-  int col() const { return static_cast<int>(start_ - lineStart_) + 1; }
+  int col() const { return static_cast<int>(start_ - lastEnter_) + 1; }
 
  private:
   char at(size_t i) const { return i < text_.size() ? text_[i] : '\0'; }
@@ -53,13 +56,18 @@ class PreLexer {
     size_t e = text_.find(end, from);
     pos_ = e == std::string_view::npos ? text_.size() : e + end.size();
   }
-  void countNewlinesBefore(size_t upto) {
-    for (; counted_ < upto; ++counted_)
-      if (text_[counted_] == '\n') { ++row_; lineStart_ = counted_ + 1; }
+  void countLines() {
+    for (size_t i = start_ + 1; i < pos_; ++i) {
+      char c = text_[i];
+      if (c == '\r' && at(i + 1) == '\n') ++i;
+      else if (c != '\r' && c != '\n') continue;
+      ++row_;
+      lastEnter_ = i - 1;
+    }
   }
 
   std::string_view text_;
-  size_t pos_ = 0, start_ = 0, counted_ = 0, lineStart_ = 0;
+  size_t pos_ = 0, start_ = 0, lastEnter_ = 0;
   int row_ = 1;
 };
 
