@@ -467,7 +467,10 @@ Expr Parser::typeCast(Type* t, const Token& at) {
 
 // ------------------------------------------------------------------ operators
 
-Expr Parser::intOp(Op op, const Expr& a, const Expr& b, Type* resultType) {
+Expr Parser::intOp(Op op, const Expr& a0, const Expr& b0, Type* resultType) {
+  // A cast operand is narrowed to its type before it takes part.
+  Expr a = a0.raw ? convert(a0, a0.type, tok_) : a0;
+  Expr b = b0.raw ? convert(b0, b0.type, tok_) : b0;
   int32_t t = a.k == Expr::K::Temp ? a.slot : temp();
   int32_t sa = operand(a), sb = operand(b);
   if (resultType->kind == TK::Integer && (op == Op::Add || op == Op::Sub || op == Op::Mul)) {
@@ -541,9 +544,13 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
 }
 
 Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
-  if (op == Tok::And || op == Tok::Or) {
-    if (a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
-      std::string p = std::string("\"") + (a.cval.rawInt() ? "True" : "False") + (op == Tok::And ? " and\"" : " or\"");
+  if ((op == Tok::And || op == Tok::Or) && a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
+    bool v = a.cval.rawInt() != 0;
+    std::string word = v ? "True" : "False";
+    if (v == (op == Tok::Or)) {  // False and X, True or X
+      warning(at, "Calculation always evaluates to " + word, word);
+    } else {
+      std::string p = "\"" + word + (op == Tok::And ? " and\"" : " or\"");
       warning(at, p + " is not needed", p);
     }
   }
@@ -642,8 +649,12 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     bool relational = idx >= 2;
     if (relational && (ta->kind == TK::Boolean || ta->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
     if (relational && a.k == Expr::K::Const && b.k == Expr::K::Const && !isInteger(ta)) errorAt(tok_, "Type mismatch");
-    // Relational operators convert the right side to the left side's type.
-    Expr y = isInteger(ta) && relational ? convert(b, a.type, at) : b;
+    // Relational operators compare in 32 bits with the left side's signedness.
+    Type* cmpType = ta->kind == TK::Int64 ? tInt64 : (rangeOf(ta).lo >= 0 ? tCardinal : tInt);
+    Expr y = b;
+    if (isInteger(ta) && relational) {
+      y = convert(y, tb->kind == TK::Int64 ? tInt64 : cmpType, at);
+    }
     if (a.k == Expr::K::Const && y.k == Expr::K::Const) {
       int64_t x = a.cval.rawInt(), z = y.cval.rawInt();
       bool r = idx == 0 ? x == z : idx == 1 ? x != z : idx == 2 ? x < z : idx == 3 ? x <= z : idx == 4 ? x > z : x >= z;
@@ -674,9 +685,9 @@ Expr Parser::unary(Tok op, Expr e, const Token& at) {
     if (isInteger(t)) {
       if (c) return literalConst(e.type, Value::integer(wrapTo(t, ~e.cval.rawInt())));
       int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
-      int a = emit(Op::BitNot, {r, operand(e)});
-      int32_t nk = narrowKind(t);
-      return nk >= 0 ? withPatch(r, e.type, a, emit(Op::Narrow, {r, nk})) : withPatch(r, e.type, a);
+      Expr n = withPatch(r, e.type, emit(Op::BitNot, {r, operand(e)}));
+      n.raw = true;  // "not B" takes the width of where it is stored
+      return n;
     }
     if (t->kind == TK::Variant) {
       int32_t r = temp();

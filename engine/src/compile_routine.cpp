@@ -61,7 +61,20 @@ void Parser::routine(bool isFunction) {
   routineBody(*sym, module.procs[static_cast<size_t>(sym->index)]);
 }
 
+void Parser::hintsForLocals(const ProcBuilder& b, const Token& nameAt) {
+  std::vector<const LocalVar*> unused;
+  for (const auto& [name, v] : b.locals)
+    if (!v.used) unused.push_back(&v);
+  std::sort(unused.begin(), unused.end(), [](const LocalVar* x, const LocalVar* y) { return x->pos < y->pos; });
+  for (const LocalVar* v : unused) {
+    std::string u = upperAscii(v->spelled);
+    hint(v->row, v->col, v->pos, "Variable '" + u + "' never used", u);
+  }
+  if (b.sym->sig.result && !b.resultUsed) hint(nameAt.row, nameAt.col, nameAt.pos, "Variable 'Result' never used", "Result");
+}
+
 void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
+  Token nameAt = routineNameTok_;
   ProcBuilder b;
   b.desc = &desc;
   b.sym = &sym;
@@ -90,6 +103,7 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   emit(Op::Ret, {});
   expect(Tok::Semicolon, "");
   sym.bodyDone = true;
+  hintsForLocals(b, nameAt);
   cur = nullptr;
 }
 

@@ -189,6 +189,7 @@ class Parser {
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);
+  void hintsForLocals(const ProcBuilder& b, const Token& nameAt);
 
   // ---- state
   std::vector<Message>& msgs_;

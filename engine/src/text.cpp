@@ -1,6 +1,7 @@
 // Text helpers: UTF-8/UTF-16, case, number parsing and formatting.
 #include "text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -154,17 +155,29 @@ std::string rtlFloatToStr(double d) {
   auto e = s.find('E');
   if (e == std::string::npos) return s;
   // The RTL writes E+20 / E-05 as E+20 / E-5 with at least 2 digits... keep sign, trim zeros.
+  // The RTL writes 1E20 and 1E-7: no plus sign, no leading zeros.
   std::string mant = s.substr(0, e), ex = s.substr(e + 1);
   char sign = ex[0];
   std::string digits = ex.substr(1);
-  while (digits.size() > 2 && digits[0] == '0') digits.erase(0, 1);
-  return mant + "E" + sign + digits;
+  while (digits.size() > 1 && digits[0] == '0') digits.erase(0, 1);
+  return mant + "E" + (sign == '-' ? "-" : "") + digits;
 }
 
 std::string engineFloatToStr(double d) {
+  // Twelve decimals, but no more than 21 significant digits: the rest are zeros.
+  constexpr int kDecimals = 12, kSignificant = 21;
   char buf[400];
-  std::snprintf(buf, sizeof buf, "%.12f", d);
-  return buf;
+  double mag = std::fabs(d);
+  int intDigits = mag >= 1 ? static_cast<int>(std::floor(std::log10(mag))) + 1 : 0;
+  int decimals = std::min(kDecimals, std::max(0, kSignificant - intDigits));
+  if (!std::isfinite(d) || intDigits > 300) decimals = kDecimals;
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, d);
+  std::string s = buf;
+  if (decimals < kDecimals && std::isfinite(d)) {
+    if (decimals == 0) s += ".";
+    s.append(static_cast<size_t>(kDecimals - decimals), '0');
+  }
+  return s;
 }
 
 }  // namespace pscript

@@ -27,7 +27,7 @@ int32_t variantCode(const Type* t) {
     case TK::Int64: return varInt64;
     case TK::Boolean: return varBoolean;
     case TK::Char: case TK::WideChar: return kVtChar;
-    case TK::Real: return varDouble;
+    case TK::Real: return t->realVt == varCurrency ? varCurrency : varDouble;
     case TK::String: return varString;
     case TK::WideString: return varOleStr;
     case TK::DynArray: case TK::OpenArray: case TK::ArrayOfConst: return varArray | varVariant;

@@ -127,7 +127,7 @@ int64_t Value::toInt() const {
     case varString:
     case varOleStr: {
       int64_t r = 0;
-      if (!parseInt64(toString(), r)) cannotConvert(vt_, "Int64");
+      if (!parseInt64(toString(), r)) throw ScriptError(ErrorKind::Exception, "Invalid variant type cast");
       return r;
     }
     default: cannotConvert(vt_, "Int64");
@@ -143,7 +143,7 @@ double Value::toReal() const {
     case varString:
     case varOleStr: {
       double d = 0;
-      if (!parseReal(toString(), d)) cannotConvert(vt_, "Double");
+      if (!parseReal(toString(), d)) throw ScriptError(ErrorKind::Exception, "Invalid variant type cast");
       return d;
     }
     default: cannotConvert(vt_, "Double");
@@ -155,11 +155,9 @@ bool Value::toBool() const {
   if (isInteger()) return u_.i != 0;
   if (isReal()) return u_.d != 0.0;
   if (vt_ == varString || vt_ == varOleStr) {
-    std::string s = toString();
-    if (equalsNoCase(s, "true")) return true;
-    if (equalsNoCase(s, "false")) return false;
     int64_t i = 0;
-    if (parseInt64(s, i)) return i != 0;
+    if (parseInt64(toString(), i)) return i != 0;
+    throw ScriptError(ErrorKind::Exception, "Type Mismatch");
   }
   cannotConvert(vt_, "Boolean");
 }
@@ -197,7 +195,7 @@ const Value& Value::arrayAt(int64_t index) const {
   if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
   int64_t i = index - a->low;
   if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
-    throw ScriptError(ErrorKind::Exception, "Range check error");
+    throw ScriptError(ErrorKind::Exception, "Variant array bounds error");
   return a->items[static_cast<size_t>(i)];
 }
 
@@ -236,7 +234,7 @@ std::string varTypeName(uint16_t vt) {
   switch (vt) {
     case varEmpty: return "Empty";
     case varNull: return "Null";
-    case varSmallInt: return "SmallInt";
+    case varSmallInt: return "Smallint";
     case varInteger: return "Integer";
     case varSingle: return "Single";
     case varDouble: return "Double";

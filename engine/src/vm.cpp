@@ -110,7 +110,8 @@ Value toVariant(const Value& s, int32_t code) {
       for (size_t i = 0; i < src->items.size(); ++i) r.arraySet(static_cast<int64_t>(i), src->items[i]);
     return r;
   }
-  if (code == varDouble || code == varSingle || code == varCurrency) return Value::real(s.rawReal(), varDouble);
+  if (code == varDouble || code == varSingle) return Value::real(s.rawReal(), varDouble);
+  if (code == varCurrency) return Value::real(s.rawReal(), varCurrency);
   if (code == varBoolean) return Value::boolean(s.rawInt() != 0);
   if (code == varEmpty) { if (isRef(s)) fail(ErrorKind::TypeMismatch); return s; }
   if (isRef(s) || s.isHeap()) fail(ErrorKind::TypeMismatch);
@@ -143,12 +144,22 @@ bool isStringVar(const Value& v) { return v.type() == varString || v.type() == v
 
 Value variantOp(const Value& a, const Value& b, VarOperator op) {
   bool cmp = op >= VarOperator::Eq;
+  bool aNone = a.isNull() || a.isEmpty(), bNone = b.isNull() || b.isEmpty();
   if (a.isNull() || b.isNull()) {
     if (!cmp) return Value::null();
-    bool eq = a.isNull() && b.isNull();
-    if (op == VarOperator::Eq) return Value::boolean(eq);
-    if (op == VarOperator::Ne) return Value::boolean(!eq);
-    return Value::boolean(false);
+  }
+  if (cmp && (aNone || bNone)) {
+    // Null and Unassigned equal only themselves and sort below everything.
+    bool eq = aNone && bNone && a.type() == b.type();
+    int order = eq ? 0 : (aNone && !bNone) ? -1 : (!aNone && bNone) ? 1 : (a.type() < b.type() ? -1 : 1);
+    switch (op) {
+      case VarOperator::Eq: return Value::boolean(eq);
+      case VarOperator::Ne: return Value::boolean(!eq);
+      case VarOperator::Lt: return Value::boolean(order < 0);
+      case VarOperator::Le: return Value::boolean(order <= 0);
+      case VarOperator::Gt: return Value::boolean(order > 0);
+      default: return Value::boolean(order >= 0);
+    }
   }
   if (isStringVar(a) && isStringVar(b) && (cmp || op == VarOperator::Add)) {
     if (!cmp) {
@@ -165,19 +176,21 @@ Value variantOp(const Value& a, const Value& b, VarOperator op) {
       default: return Value::boolean(c >= 0);
     }
   }
-  auto realish = [](const Value& v) {
-    if (v.isReal()) return true;
-    if (!isStringVar(v)) return false;
-    int64_t i;
-    return !parseInt64(v.toString(), i);
-  };
-  if (op == VarOperator::Div || realish(a) || realish(b)) {
+  // '/' keeps the dialect's integer division when the left side is an integer.
+  if (op == VarOperator::Div && a.isInteger() && a.type() != varBoolean) {
+    int64_t r = intDiv(a.rawInt(), static_cast<int64_t>(b.toReal()));
+    return Value::integer(r, a.type() == varInt64 ? varInt64 : varInteger);
+  }
+  bool realish = a.isReal() || b.isReal() || isStringVar(a) || isStringVar(b);
+  bool currency = a.type() == varCurrency || b.type() == varCurrency;
+  if (op == VarOperator::Div || realish) {
     double x = a.toReal(), y = b.toReal();
+    VarType rt = currency ? varCurrency : varDouble;
     switch (op) {
-      case VarOperator::Add: return Value::real(x + y);
-      case VarOperator::Sub: return Value::real(x - y);
-      case VarOperator::Mul: return Value::real(x * y);
-      case VarOperator::Div: if (y == 0) fail(ErrorKind::DivideByZero, "Division by zero"); return Value::real(x / y);
+      case VarOperator::Add: return Value::real(x + y, rt);
+      case VarOperator::Sub: return Value::real(x - y, rt);
+      case VarOperator::Mul: return Value::real(x * y, rt);
+      case VarOperator::Div: if (y == 0) fail(ErrorKind::DivideByZero, "Division by zero"); return Value::real(x / y, rt);
       case VarOperator::Eq: return Value::boolean(x == y);
       case VarOperator::Ne: return Value::boolean(x != y);
       case VarOperator::Lt: return Value::boolean(x < y);

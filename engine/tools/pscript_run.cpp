@@ -106,14 +106,7 @@ std::string varDesc(const Value& v) {
     default: break;
   }
   try {
-    std::string s = v.toString();
-    if (v.isReal()) {
-      // The RTL prints doubles with 15 significant digits, shortest form.
-      char buf[64];
-      std::snprintf(buf, sizeof buf, "%.15G", v.rawReal());
-      s = buf;
-    }
-    return typeText(v.type()) + " " + s;
+    return typeText(v.type()) + " " + v.toString();
   } catch (const std::exception&) {
     return typeText(v.type()) + " <unprintable>";
   }
