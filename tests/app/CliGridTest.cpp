@@ -87,10 +87,7 @@ TEST_P(RealChannelMaps, RoundTripChangesOnlyWhatTextCellsCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(Real, RealChannelMaps, ::testing::ValuesIn(test::SampleArchives()),
                          [](const ::testing::TestParamInfo<std::string>& archive) {
-                           std::string name = archive.param.substr(0, archive.param.size() - 4);
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
+                           return test::SampleTestName(archive.param);
                          });
 
 TEST(CliShow, PrintsCaptionsThenEveryRowTabSeparated) {

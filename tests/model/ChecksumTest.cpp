@@ -7,12 +7,7 @@ namespace tarno {
 namespace {
 
 using test::Bytes;
-
-TDataObject WithRecords(const std::string& settings, std::vector<TDataByteArray> records) {
-  TDataObject data = test::ObjectFor(settings, "F");
-  data.Records = std::move(records);
-  return data;
-}
+using test::WithRecords;
 
 TEST(Checksum, NoChecksumFieldChangesNothing) {
   TDataObject data = WithRecords("[F]\nITEM = A, 3, 1, , , 1\n", {Bytes({1, 2, 3})});

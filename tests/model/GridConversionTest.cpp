@@ -7,12 +7,7 @@ namespace tarno {
 namespace {
 
 using test::Bytes;
-
-TDataObject WithRecords(const std::string& settings, std::vector<TDataByteArray> records) {
-  TDataObject data = test::ObjectFor(settings, "F");
-  data.Records = std::move(records);
-  return data;
-}
+using test::WithRecords;
 
 std::vector<std::string> RowTexts(const grid::CellStore& grid, int row) {
   std::vector<std::string> texts;

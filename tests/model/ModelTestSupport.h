@@ -25,6 +25,13 @@ inline const char* kListDatSettings =
     "[OTHER.DAT]\r\n"
     "ITEM = Other, 4, 4, , , 1\r\n";
 
+// A data object over settings for the file "F" holding the given records.
+inline TDataObject WithRecords(const std::string& settings, std::vector<TDataByteArray> records) {
+  TDataObject data = ObjectFor(settings, "F");
+  data.Records = std::move(records);
+  return data;
+}
+
 inline TDataByteArray Bytes(std::initializer_list<int> values) {
   TDataByteArray bytes;
   for (int v : values) bytes.push_back(static_cast<uint8_t>(v));

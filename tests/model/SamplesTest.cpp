@@ -46,10 +46,7 @@ TEST_P(SampleArchive, ChannelMapChecksumsAreAlreadyConsistent) {
 }
 
 std::string ArchiveTestName(const ::testing::TestParamInfo<std::string>& archive) {
-  std::string name = archive.param.substr(0, archive.param.size() - 4);
-  for (char& c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
+  return test::SampleTestName(archive.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Real, SampleArchive, ::testing::ValuesIn(test::SampleArchives()), ArchiveTestName);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -58,6 +59,14 @@ inline std::vector<std::string> SampleArchives() {
     if (entry.path().extension() == ".scm") names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// A test name for a parameter holding an archive's file name: its stem, letters and digits only.
+inline std::string SampleTestName(const std::string& archive) {
+  std::string name = archive.substr(0, archive.rfind('.'));
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
 }
 
 }  // namespace tarno::test
