@@ -6,8 +6,12 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <vector>
+
+#include <pscript/pscript.h>
 
 #include "MessageBoxHook.h"
+#include "ScriptFunctions.h"
 #include "ScriptTestSupport.h"
 #include "Timing.h"
 
@@ -60,6 +64,10 @@ TEST_F(HostFunctionScript, ValExtReadsWithAFullStop) {
 TEST_F(HostFunctionScript, PosCopyAndDeleteKeepTheirBounds) {
   // Delete at 0, past the end or with a negative count changes nothing.
   EXPECT_EQ(RunText("Strings"), "5,0,freq,,,freq");
+}
+
+TEST_F(HostFunctionScript, CharactersAndWideStringsAreConverted) {
+  EXPECT_EQ(RunText("CharArguments"), "2,x,5,wide,;b");
 }
 
 TEST_F(HostFunctionScript, FormatFillsPlaceholders) {
@@ -167,6 +175,20 @@ TEST_F(HostFunctionScript, DateAndTimeFunctions) {
   EXPECT_EQ(RunText("Clock"), "111");
   EXPECT_EQ(Failure("BadDate"),
             "Error in execution of function BadDate -> Exception: 2023-13-1 is not a valid date specification");
+}
+
+TEST(HostFunctionDeclarations, TheCompilerAcceptsEveryDeclaration) {
+  pscript::Compiler compiler;
+  std::vector<std::string> refused;
+  compiler.onUses = [&](pscript::Compiler& c, const std::string&) {
+    for (const ScriptFunctionDeclaration& function : ScriptFunctionDeclarations())
+      if (!c.addFunction(function.declaration)) refused.emplace_back(function.declaration);
+    return true;
+  };
+  compiler.allowNoBegin = true;
+  compiler.allowNoEnd = true;
+  EXPECT_TRUE(compiler.compile(""));
+  EXPECT_EQ(refused, std::vector<std::string>{});
 }
 
 TEST(HostFunctionDeclarations, GetMemAndFreeMemAreProceduresToScripts) {

@@ -75,6 +75,11 @@ TEST(ScriptHostCreation, AUsesClauseIsRefusedWithTheUnitInUpperCase) {
   EXPECT_EQ(host.ErrorText, "Uses CLASSES not handled\r\nCould not compile script: ");
   EXPECT_EQ(UsesError, "Uses CLASSES not handled");
   EXPECT_FALSE(host.IsLoaded());
+
+  // SYSTEM is the one unit there is; naming it registers everything once more.
+  TScriptObject system(TestScript("uses_system.pas").string());
+  EXPECT_EQ(system.ErrorText, "");
+  EXPECT_EQ(UsesError, "");
 }
 
 TEST(ScriptHostCreation, EveryCompilerMessageGivesOneLineWithParamRowAndColumn) {

@@ -301,3 +301,16 @@ begin
   FileClose(H);
   Result := True;
 end;
+
+{ Character literals and wide strings reach the 8-bit string parameters converted. }
+function CharArguments(var V: Variant): Boolean;
+var
+  W: WideString;
+  S: string;
+begin
+  W := 'wide;text';
+  S := 'a;b';
+  Delete(S, 1, 1);
+  V := IntToStr(Pos(';', 'a;b')) + ',' + Copy('x', 1, 1) + ',' + IntToStr(Pos(';', W)) + ',' + Copy(W, 1, 4) + ',' + S;
+  Result := True;
+end;

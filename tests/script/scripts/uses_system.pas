@@ -1,0 +1,6 @@
+uses System;
+
+function Initialize(var V: Variant): Boolean;
+begin
+  Result := True;
+end;
