@@ -290,6 +290,16 @@ void Parser::designatorSuffix(Designator& d) {
   }
 }
 
+// Indexes or fields applied to a computed value held in a temporary.
+Expr Parser::suffixOf(const Expr& value) {
+  Designator d;
+  d.slot = value.slot;
+  d.type = value.type;
+  d.writable = false;
+  designatorSuffix(d);
+  return load(d);
+}
+
 Expr Parser::load(const Designator& d) {
   int32_t at = d.slot;
   int last = -1;
@@ -374,7 +384,8 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) error("Variable Expected");
         next();
         designatorSuffix(d);
-        if (!sameType(d.type, prm.type) && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
+        bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
+        if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
         if (d.strChar) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
@@ -827,7 +838,8 @@ Expr Parser::identifierFactor() {
   }
   if (auto c = consts_.find(name); c != consts_.end()) {
     next();
-    return c->second;
+    if (tok_.kind != Tok::LBracket || c->second.type->kind != TK::String) return c->second;
+    return suffixOf(toTemp(c->second));  // 'abc'[2] through a temporary
   }
   if (Type* t = namedType(name)) {
     next();
@@ -841,7 +853,9 @@ Expr Parser::identifierFactor() {
   if (ProcSym* p = findProc(name)) {
     next();
     if (!p->sig.result) errorAt(tok_, "Type mismatch");
-    return callRoutine(*p, at);
+    Expr r = callRoutine(*p, at);
+    if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) return suffixOf(r);  // F(x).Field, F(x)[i]
+    return r;
   }
   errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
 }

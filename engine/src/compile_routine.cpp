@@ -33,7 +33,7 @@ void Parser::routine(bool isFunction) {
   if (sym && !sym->native && sym->forward && !sym->bodyDone) {
     if (!sameSignature(sym->sig, sig)) error("Forward Parameter Mismatch");
     sym->sig = sig;  // the parameter names of the body count
-  } else if ((sym && !(sym->native && sym->intrinsic && !sym->used)) || globals_.count(upper) || consts_.count(upper) ||
+  } else if ((sym && !(sym->native && !sym->clash && !sym->used)) || globals_.count(upper) || consts_.count(upper) ||
              isIntrinsic(upper)) {
     errorAt(routineNameTok_, "Duplicate identifier '" + upper + "'", upper);
   } else {

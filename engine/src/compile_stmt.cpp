@@ -10,6 +10,12 @@ void Parser::statementList(Tok end1, Tok end2) {
     if (tok_.kind != end1 && tok_.kind != end2) statement();
     if (tok_.kind == end1 || tok_.kind == end2) return;
     if (tok_.kind == Tok::Eof) error("Unexpected end of file");
+    // After an assignment, a call or a statement closed by its own keyword
+    // (end, until) the reference accepts the next statement without ';'.
+    if (lastEndsItself_ && (tok_.kind == Tok::Ident || tok_.kind == Tok::Begin || tok_.kind == Tok::If || tok_.kind == Tok::While ||
+        tok_.kind == Tok::For || tok_.kind == Tok::Repeat || tok_.kind == Tok::Case || tok_.kind == Tok::Try ||
+        tok_.kind == Tok::Exit || tok_.kind == Tok::With))
+      continue;
     expect(Tok::Semicolon, "");
   }
 }
@@ -17,6 +23,7 @@ void Parser::statementList(Tok end1, Tok end2) {
 void Parser::statement() {
   if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
   int32_t mark = cur->tempTop;
+  Tok first = tok_.kind;
   switch (tok_.kind) {
     case Tok::Begin: next(); statementList(Tok::End); expect(Tok::End, ""); break;
     case Tok::If: ifStatement(); break;
@@ -33,6 +40,7 @@ void Parser::statement() {
     default: error("Syntax error");
   }
   if (deferred_) error("Type mismatch");
+  lastEndsItself_ = first == Tok::Ident || first == Tok::Begin || first == Tok::Repeat || first == Tok::Case || first == Tok::Try;
   cur->tempTop = mark;
   --depth_;
 }

@@ -432,6 +432,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
     sym->nativeName = upper;
     sym->bodyDone = true;
     sym->intrinsic = builtin;
+    sym->clash = !builtin && findProc(upper) != nullptr;
     procs_[upper] = std::move(sym);  // a host declaration replaces a built-in of that name
   } catch (const CompileStop&) {
     ok = false;

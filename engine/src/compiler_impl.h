@@ -62,6 +62,7 @@ struct ProcSym {
   bool forward = false;
   bool intrinsic = false;
   bool used = false;  // called already: a script routine may no longer take its name
+  bool clash = false; // a host function that replaced a built-in of the same name
   Token declared;  // the routine keyword of its first declaration
 };
 
@@ -146,6 +147,7 @@ class Parser {
   bool assignable(const Type* from, const Type* to) const;
   void storeInto(int32_t slot, const Expr& e, Type* target, const Token& at);
   Expr load(const Designator& d);
+  Expr suffixOf(const Expr& value);
   int32_t refOf(const Designator& d);
   void assignTo(const Designator& d, const Expr& e, const Token& at);
   bool designatorFor(const Token& name, Designator& d);
@@ -186,6 +188,7 @@ class Parser {
   // the end of the statement.
   void deferMismatch() { if (!deferred_) deferred_ = true; }
   bool deferred_ = false;
+  bool lastEndsItself_ = false;
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);

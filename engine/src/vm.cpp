@@ -488,7 +488,7 @@ void Vm::execute(size_t baseDepth) {
       L_StrIndex: {
         std::string_view s = strOf(R(A2));
         int64_t i = R(A3).rawInt();
-        if (i < 1 || i > static_cast<int64_t>(s.size())) fail(ErrorKind::OutOfRange);
+        if (i < 1 || i > static_cast<int64_t>(s.size())) fail(ErrorKind::CustomError, "Out of string range");
         R(A1).setInt(static_cast<uint8_t>(s[static_cast<size_t>(i - 1)]));
         pc += 4;
         NEXT;
@@ -498,7 +498,7 @@ void Vm::execute(size_t baseDepth) {
         Value& t = deref(R(A1));
         int64_t i = R(A2).rawInt();
         char c = static_cast<char>(R(A3).rawInt());
-        if (i < 1 || i > static_cast<int64_t>(strOf(t).size())) fail(ErrorKind::OutOfRange);
+        if (i < 1 || i > static_cast<int64_t>(strOf(t).size())) fail(ErrorKind::CustomError, "Out of string range");
         uniqueStr(t)->s[static_cast<size_t>(i - 1)] = c;
         pc += 4;
         NEXT;
