@@ -24,6 +24,14 @@ TEST(ScriptHostCreation, AScriptOfOnlyFunctionsLoadsAndIsCallable) {
   EXPECT_EQ(call->Text(), u"42");
 }
 
+TEST(ScriptHostCreation, AMainBlockIsNeverRun) {
+  TScriptObject host(TestScript("main_block.pas").string());
+  EXPECT_EQ(host.ErrorText, "");
+  pscript::Value v;
+  EXPECT_EQ(host.CallScriptFunction("Run", v), 1);
+  EXPECT_EQ(v.toString(), "ok");
+}
+
 TEST(ScriptHostCreation, InitializeReturningFalseStillLoads) {
   TScriptObject host(TestScript("initialize_false.pas").string());
   EXPECT_EQ(host.ErrorText, "");
