@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -38,7 +39,9 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("tarno-script-") + test->test_suite_name() + "-" + test->name();
+    // The process id keeps runs from two build folders apart.
+    std::string name = std::string("tarno-script-") + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" +
+                       test->name();
     path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
