@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ColumnLabel.h"
+#include "Utf8Text.h"
 
 namespace tarno::grid {
 namespace {
@@ -12,10 +13,6 @@ namespace {
 constexpr int kTextMargin = 2;  // from the cell's left and top edges, and from the right for labels
 const QColor kDataLineColor(0xC0, 0xC0, 0xC0);
 const QColor kFixedLineColor(0x80, 0x80, 0x80);
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 bool IsUrl(const QString& text) {
   return text.startsWith(QLatin1String("mailto:")) || text.startsWith(QLatin1String("http:"));

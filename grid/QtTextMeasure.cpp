@@ -2,7 +2,8 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QString>
+
+#include "Utf8Text.h"
 
 namespace tarno::grid {
 namespace {
@@ -16,10 +17,6 @@ bool IsPrintableAscii(std::string_view text) {
   for (char c : text)
     if (c < 0x20 || c > 0x7E) return false;
   return true;
-}
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace

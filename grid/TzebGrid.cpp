@@ -13,17 +13,15 @@
 
 #include "GridActions.h"
 #include "GridPainter.h"
+#include "Utf8Text.h"
 
 using tarno::grid::CellPos;
 using tarno::grid::CellStore;
 using tarno::grid::GridCommand;
 using tarno::grid::GridMove;
+using tarno::grid::ToQString;
 
 namespace {
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -182,10 +180,19 @@ void TzebGrid::resizeEvent(QResizeEvent* event) {
 
 QRect TzebGrid::CellRect(int col, int row) {
   EnsureLayout();
+  return tarno::grid::GridPainter::CellRect(cells_, geometry_, ViewState(), col, row);
+}
+
+tarno::grid::GridViewState TzebGrid::ViewState() const {
   tarno::grid::GridViewState view;
   view.topRow = TopRow();
   view.leftCol = LeftCol();
-  return tarno::grid::GridPainter::CellRect(cells_, geometry_, view, col, row);
+  view.size = viewport()->size();
+  view.current = shownCurrent_;
+  view.selection = Selection();
+  view.dragRow = dragRow_;
+  view.dropRow = dropRow_;
+  return view;
 }
 
 CellPos TzebGrid::CellAt(QPoint position) {
@@ -228,16 +235,8 @@ void TzebGrid::paintEvent(QPaintEvent*) {
   look.highlightUrl = highlightUrl_;
   look.numbersRight = numbersalRight_;
   look.numberFormat = numberFormat_;
-  tarno::grid::GridViewState view;
-  view.topRow = TopRow();
-  view.leftCol = LeftCol();
-  view.size = viewport()->size();
-  view.current = shownCurrent_;
-  view.selection = Selection();
-  view.dragRow = dragRow_;
-  view.dropRow = dropRow_;
   QPainter painter(viewport());
-  tarno::grid::GridPainter(painter, cells_, geometry_, look, view).Paint();
+  tarno::grid::GridPainter(painter, cells_, geometry_, look, ViewState()).Paint();
 }
 
 void TzebGrid::changeEvent(QEvent* event) {
@@ -287,10 +286,7 @@ void TzebGrid::PlaceEditor() {
   const CellPos cell = shownCurrent_;
   const bool inView = cells_.RowVisible(cell.row) && cells_.ColVisible(cell.col) && cell.row >= TopRow() &&
                       cell.col >= LeftCol();
-  tarno::grid::GridViewState view;
-  view.topRow = TopRow();
-  view.leftCol = LeftCol();
-  const QRect rect = tarno::grid::GridPainter::CellRect(cells_, geometry_, view, cell.col, cell.row);
+  const QRect rect = tarno::grid::GridPainter::CellRect(cells_, geometry_, ViewState(), cell.col, cell.row);
   editor_->setGeometry(inView ? rect : QRect(-rect.width() - 10, -rect.height() - 10, rect.width(), rect.height()));
 }
 

@@ -18,6 +18,7 @@
 #include "CellStore.h"
 #include "GridGeometry.h"
 #include "GridNavigation.h"
+#include "GridPainter.h"
 #include "KeyMappings.h"
 #include "QtTextMeasure.h"
 #include "SortEngine.h"
@@ -170,6 +171,7 @@ class TzebGrid : public QAbstractScrollArea {
   int PageRows();
   void ScrollIntoView(tarno::grid::CellPos cell);
 
+  tarno::grid::GridViewState ViewState() const;
   void LoadEditor();
   void SelectWholeEditorText();
   void PlaceEditor();

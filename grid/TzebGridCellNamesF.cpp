@@ -1,0 +1,108 @@
+#include "TzebGridCellNamesF.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+TzebGridCellNamesF::TzebGridCellNamesF(const tarno::grid::CellNames& names, const QString& cellName,
+                                       const QString& cellRef, QWidget* parent)
+    : QDialog(parent), names_(names) {
+  setWindowTitle(QStringLiteral("CellNames Dialog"));
+  NamesList = new QListWidget(this);
+  NamesList->setObjectName(QStringLiteral("NamesList"));
+  edName = new QLineEdit(cellName, this);
+  edName->setObjectName(QStringLiteral("edName"));
+  edValue = new QLineEdit(cellRef, this);
+  edValue->setObjectName(QStringLiteral("edValue"));
+  btnAdd = new QPushButton(QStringLiteral("&Add Name"), this);
+  btnDelete = new QPushButton(QStringLiteral("&Delete Name"), this);
+  btnClear = new QPushButton(QStringLiteral("C&lear All"), this);
+  btnOK = new QPushButton(QStringLiteral("OK"), this);
+  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  btnOK->setDefault(true);
+
+  auto* fields = new QFormLayout;
+  auto* nameLabel = new QLabel(QStringLiteral("Cell &Name"), this);
+  nameLabel->setBuddy(edName);
+  auto* valueLabel = new QLabel(QStringLiteral("&Cell"), this);
+  valueLabel->setBuddy(edValue);
+  fields->addRow(nameLabel, edName);
+  fields->addRow(valueLabel, edValue);
+  auto* right = new QVBoxLayout;
+  right->addLayout(fields);
+  right->addWidget(btnAdd);
+  right->addWidget(btnDelete);
+  right->addWidget(btnClear);
+  right->addStretch();
+  right->addWidget(btnOK);
+  right->addWidget(btnCancel);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(NamesList);
+  layout->addLayout(right);
+
+  connect(NamesList, &QListWidget::itemClicked, this, &TzebGridCellNamesF::ShowEntry);
+  connect(btnAdd, &QPushButton::clicked, this, &TzebGridCellNamesF::AddName);
+  connect(btnDelete, &QPushButton::clicked, this, &TzebGridCellNamesF::DeleteName);
+  connect(btnClear, &QPushButton::clicked, this, &TzebGridCellNamesF::ClearAll);
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  ShowMessage = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+  Ask = [this](const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
+  FillList();
+}
+
+void TzebGridCellNamesF::FillList() {
+  NamesList->clear();
+  for (const std::string& entry : names_.Entries()) NamesList->addItem(ToQString(tarno::grid::EntryName(entry)));
+}
+
+void TzebGridCellNamesF::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  edName->setFocus();
+  const int index = edName->text().isEmpty() ? -1 : names_.IndexOfName(edName->text().toStdString());
+  NamesList->setCurrentRow(index);
+}
+
+void TzebGridCellNamesF::ShowEntry(QListWidgetItem* item) {
+  if (!item) return;
+  const std::string& entry = names_.Entries()[static_cast<size_t>(NamesList->row(item))];
+  edName->setText(ToQString(tarno::grid::EntryName(entry)));
+  edValue->setText(ToQString(tarno::grid::EntryReference(entry)));
+}
+
+void TzebGridCellNamesF::AddName() {
+  const std::string name = edName->text().toStdString();
+  if (!names_.Add(name, edValue->text().toStdString())) {
+    if (ShowMessage) ShowMessage(QString::fromStdString(tarno::grid::DuplicateNameMessage(name)));
+    return;
+  }
+  NamesList->addItem(edName->text());
+}
+
+void TzebGridCellNamesF::DeleteName() {
+  const int index = NamesList->currentRow();
+  if (index < 0 || NamesList->selectedItems().isEmpty()) return;
+  names_.Delete(index);
+  delete NamesList->takeItem(index);
+}
+
+void TzebGridCellNamesF::ClearAll() {
+  if (!Ask || !Ask(QStringLiteral("Clear all names?"))) return;
+  names_.Clear();
+  NamesList->clear();
+}

@@ -1,0 +1,245 @@
+#include "TzebGridPreviewF.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "GridPrinter.h"
+
+using tarno::grid::TPrintOptions;
+
+namespace {
+
+// The entries of Headers and Margins, in list order, and the options they edit.
+const std::array<std::string TPrintOptions::*, 5> kTextOptions = {
+    &TPrintOptions::PageTitle, &TPrintOptions::PageFooter, &TPrintOptions::DateFormat, &TPrintOptions::TimeFormat,
+    &TPrintOptions::Logo};
+const std::array<int TPrintOptions::*, 8> kNumberOptions = {
+    &TPrintOptions::MarginTop,    &TPrintOptions::PageTitleMargin, &TPrintOptions::MarginLeft,
+    &TPrintOptions::MarginRight,  &TPrintOptions::MarginBottom,    &TPrintOptions::Leftpadding,
+    &TPrintOptions::HeaderSize,   &TPrintOptions::FooterSize};
+constexpr int kLogoEntry = 4;
+constexpr double kFullSizeShare = 0.8;  // a picture wider than this share of the page goes back to full size
+constexpr double kZoomStep = 1.25;
+constexpr int kMaxOptionValue = 10000;
+
+QToolButton* SpeedButton(const QString& name, const QString& text, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(text);
+  return button;
+}
+
+}  // namespace
+
+TzebGridPreviewF::TzebGridPreviewF(tarno::grid::CellStore& cells, TPrintOptions& options, const QFont& font,
+                                   QWidget* parent)
+    : QDialog(parent), cells_(cells), options_(options), font_(font) {
+  setWindowTitle(QStringLiteral("Preview"));
+  BuildControls();
+  ShowMessage = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text, QMessageBox::Ok); };
+  AskPdfPath = [this] {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF Files (*.pdf)"));
+  };
+  AskLogoPath = [this] {
+    return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Bitmap Files (*.bmp)"));
+  };
+  Prepare();
+  ConnectControls();
+}
+
+void TzebGridPreviewF::BuildControls() {
+  scrollbox = new QScrollArea(this);
+  PreviewImage = new QLabel(scrollbox);
+  PreviewImage->setObjectName(QStringLiteral("PreviewImage"));
+  PreviewImage->installEventFilter(this);
+  scrollbox->setWidget(PreviewImage);
+  scrollbox->setBackgroundRole(QPalette::Dark);
+
+  btnprint = SpeedButton(QStringLiteral("btnprint"), QStringLiteral("Print"), this);
+  btnshow = SpeedButton(QStringLiteral("btnshow"), QStringLiteral("Show"), this);
+  btnsetup = SpeedButton(QStringLiteral("btnsetup"), QStringLiteral("Setup"), this);
+  btnfull = SpeedButton(QStringLiteral("btnfull"), QStringLiteral("Full"), this);
+  btnfull->setToolTip(QStringLiteral("Full View"));
+  btnpic = SpeedButton(QStringLiteral("btnpic"), QStringLiteral("Logo..."), this);
+  btnpdf = SpeedButton(QStringLiteral("btnpdf"), QStringLiteral("PDF..."), this);
+  btnpdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
+  previewpage = new QSpinBox(this);
+  previewpage->setObjectName(QStringLiteral("previewpage"));
+  lblpages = new QLabel(this);
+  lblpages->setObjectName(QStringLiteral("lblpages"));
+  Headers = new QComboBox(this);
+  Headers->setObjectName(QStringLiteral("Headers"));
+  Headers->addItems({"HeaderText", "FooterText", "DateFormat", "TimeFormat", "Logo"});
+  Header = new QLineEdit(this);
+  Header->setObjectName(QStringLiteral("Header"));
+  Margins = new QComboBox(this);
+  Margins->setObjectName(QStringLiteral("Margins"));
+  Margins->addItems({"MarginTop", "MarginHeader", "MarginLeft", "MarginRight", "MarginBottom", "PaddingLeft",
+                     "HeaderSize", "FooterSize"});
+  Margin = new QSpinBox(this);
+  Margin->setObjectName(QStringLiteral("Margin"));
+  Margin->setRange(0, kMaxOptionValue);
+  ckborders = new QCheckBox(QStringLiteral("Borders"), this);
+  ckborders->setObjectName(QStringLiteral("ckborders"));
+  cklive = new QCheckBox(QStringLiteral("Live"), this);
+  cklive->setObjectName(QStringLiteral("cklive"));
+
+  auto* panel = new QHBoxLayout;
+  for (QWidget* widget : std::initializer_list<QWidget*>{btnprint, btnshow, btnsetup, btnfull, btnpic, btnpdf,
+                                                        previewpage, lblpages, Headers, Header, Margins, Margin,
+                                                        ckborders, cklive})
+    panel->addWidget(widget);
+  panel->setStretchFactor(Header, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(panel);
+  layout->addWidget(scrollbox, 1);
+  resize(900, 700);
+}
+
+void TzebGridPreviewF::ConnectControls() {
+  connect(Headers, &QComboBox::currentIndexChanged, this, [this] {
+    loading_ = true;
+    Header->setText(QString::fromStdString(SelectedText()));
+    loading_ = false;
+  });
+  connect(Header, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (loading_) return;
+    SelectedText() = text.toStdString();
+    Changed();
+  });
+  connect(Margins, &QComboBox::currentIndexChanged, this, [this] {
+    loading_ = true;
+    Margin->setValue(SelectedNumber());
+    loading_ = false;
+  });
+  connect(Margin, &QSpinBox::valueChanged, this, [this](int value) {
+    if (loading_) return;
+    SelectedNumber() = value;
+    Changed();
+  });
+  connect(ckborders, &QCheckBox::toggled, this, [this](bool on) {
+    options_.BorderStyle = on ? 1 : 0;
+    Changed();
+  });
+  connect(previewpage, &QSpinBox::valueChanged, this, [this](int value) {
+    if (loading_) return;
+    options_.PreviewPage = value;  // the spin box keeps it within 1 and the page count
+    Changed();
+  });
+  connect(btnshow, &QToolButton::clicked, this, &TzebGridPreviewF::ShowPage);
+  connect(btnprint, &QToolButton::clicked, this, &TzebGridPreviewF::Print);
+  connect(btnpdf, &QToolButton::clicked, this, &TzebGridPreviewF::SavePdf);
+  connect(btnfull, &QToolButton::clicked, this, &TzebGridPreviewF::FullView);
+  connect(btnsetup, &QToolButton::clicked, this, &TzebGridPreviewF::Setup);
+  connect(btnpic, &QToolButton::clicked, this, &TzebGridPreviewF::ChooseLogo);
+}
+
+void TzebGridPreviewF::Prepare() {
+  loading_ = true;
+  Header->setText(QString::fromStdString(options_.PageTitle));
+  Headers->setCurrentIndex(0);
+  Margins->setCurrentIndex(0);
+  Margin->setValue(options_.MarginTop);
+  pageCount_ = tarno::grid::GridPrinter(cells_, options_, font_).CountPages();
+  previewpage->setRange(1, std::max(1, pageCount_));
+  previewpage->setValue(1);
+  lblpages->setText(QStringLiteral("of ") + QString::number(pageCount_));
+  options_.PreviewPage = 1;
+  ckborders->setChecked(options_.BorderStyle == 1);
+  loading_ = false;
+  ShowPage();
+}
+
+std::string& TzebGridPreviewF::SelectedText() {
+  return options_.*kTextOptions[static_cast<size_t>(std::max(0, Headers->currentIndex()))];
+}
+
+int& TzebGridPreviewF::SelectedNumber() {
+  return options_.*kNumberOptions[static_cast<size_t>(std::max(0, Margins->currentIndex()))];
+}
+
+void TzebGridPreviewF::Changed() {
+  if (cklive->isChecked()) ShowPage();
+}
+
+void TzebGridPreviewF::ShowPage() {
+  page_ = tarno::grid::GridPrinter(cells_, options_, font_).RenderPreviewPage(options_.PreviewPage);
+  ShowImage(page_);
+}
+
+void TzebGridPreviewF::ShowImage(const QImage& image) {
+  PreviewImage->setPixmap(QPixmap::fromImage(image));
+  PreviewImage->resize(image.size());
+}
+
+QSize TzebGridPreviewF::ShownSize() const { return PreviewImage->size(); }
+
+void TzebGridPreviewF::FullView() {
+  const int width = scrollbox->viewport()->width();
+  if (page_.isNull() || width <= 0) return;
+  ShowImage(tarno::grid::ResampledImage(page_, width, page_.height() * width / page_.width()));
+}
+
+void TzebGridPreviewF::Zoom() {
+  if (page_.isNull()) return;
+  const QSize shown = ShownSize();
+  if (shown.width() > kFullSizeShare * page_.width()) {
+    ShowImage(page_);
+    return;
+  }
+  const int width = qRound(shown.width() * kZoomStep);
+  ShowImage(tarno::grid::ResampledImage(page_, width, page_.height() * width / page_.width()));
+}
+
+bool TzebGridPreviewF::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == PreviewImage && event->type() == QEvent::MouseButtonPress) {
+    Zoom();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TzebGridPreviewF::Print() {
+  const auto outcome = tarno::grid::PrintGrid(cells_, options_, font_);
+  if (outcome == tarno::grid::PrintOutcome::NoPrinter && ShowMessage)
+    ShowMessage(QString::fromLatin1(tarno::grid::kNoPrinterMessage));
+}
+
+void TzebGridPreviewF::SavePdf() {
+  const QString path = AskPdfPath ? AskPdfPath() : QString();
+  if (path.isEmpty()) return;
+  if (!tarno::grid::PrintGridToPdf(cells_, options_, font_, path) && ShowMessage)
+    ShowMessage(QStringLiteral("Cannot write ") + path);
+}
+
+void TzebGridPreviewF::Setup() {
+  QPrinter printer;
+  printer.setPageOrientation(options_.Orientation == tarno::grid::PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                                              : QPageLayout::Portrait);
+  QPageSetupDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  options_.Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+                             ? tarno::grid::PageOrientation::Landscape
+                             : tarno::grid::PageOrientation::Portrait;
+  Changed();
+}
+
+void TzebGridPreviewF::ChooseLogo() {
+  const QString path = AskLogoPath ? AskLogoPath() : QString();
+  if (path.isEmpty() || Headers->currentIndex() != kLogoEntry) return;
+  Header->setText(path);  // stores it into Logo
+}
