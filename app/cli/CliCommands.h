@@ -23,5 +23,7 @@ int PtcCableCommand(const Words& words);
 int ShowCommand(const Words& words);
 int RoundTripCommand(const Words& words);
 int EditCommand(const Words& words);
+// Built only with the widgets (TARNO_CLI_PRINT).
+int PrintCommand(const Words& words);
 
 }  // namespace tarno::cli

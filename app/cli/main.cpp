@@ -25,7 +25,12 @@ const char* const kUsage =
     "                                        load FILE, run grid commands, save as OUT; commands:\n"
     "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
     "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
-    "                                        remove-last-record find=TEXT find-next\n";
+    "                                        remove-last-record find=TEXT find-next\n"
+#ifdef TARNO_CLI_PRINT
+    "  print --ini INI [--script ROPS] FILE OUT.pdf [--title TEXT] [--landscape] [--borders]\n"
+    "                                        lay FILE's grid out on pages and write them as PDF\n"
+#endif
+    ;
 
 const std::map<std::string, int (*)(const Words&)>& Commands() {
   static const std::map<std::string, int (*)(const Words&)> commands = {
@@ -36,6 +41,9 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"show", tarno::cli::ShowCommand},
       {"roundtrip", tarno::cli::RoundTripCommand},
       {"edit", tarno::cli::EditCommand},
+#ifdef TARNO_CLI_PRINT
+      {"print", tarno::cli::PrintCommand},
+#endif
   };
   return commands;
 }
