@@ -1,4 +1,5 @@
-#include <string>
+#include <string_view>
+#include <vector>
 
 #include "ChannelSortEngine.h"
 #include "NumberWriteBack.h"
@@ -7,22 +8,31 @@
 namespace tarno::editing {
 namespace {
 
-constexpr int kRowColumn = 1;
-constexpr int kKeyColumn = 2;
-
-// Work rows 1.. pair each grid row's number with its key: the cell's text, or
-// the sentinel for an empty cell.
-grid::CellStore WorkTable(const grid::CellStore& cells, int col) {
-  grid::CellStore work;
-  grid::CellStore::Batch batch(work);
-  work.SetColCount(3);
-  work.SetRowCount(cells.RowCount());
+// The work table: entry k stands for grid row k + 1 and holds its cell's text,
+// or the sentinel for an empty cell.
+std::vector<std::string_view> WorkKeys(const grid::CellStore& cells, int col) {
+  std::vector<std::string_view> keys;
+  keys.reserve(static_cast<size_t>(cells.RowCount()));
   for (int row = 1; row < cells.RowCount(); ++row) {
     const std::string_view text = cells.Text(col, row);
-    work.SetText(kRowColumn, row, std::to_string(row));
-    work.SetText(kKeyColumn, row, text.empty() ? std::string_view(kSortedRenumberSentinel) : text);
+    keys.push_back(text.empty() ? std::string_view(kSortedRenumberSentinel) : text);
   }
-  return work;
+  return keys;
+}
+
+// The rows in the order of their keys: a numeric ascending sort of the table,
+// which the engine leaves as it is with fewer than two rows.
+std::vector<int> RowsInKeyOrder(const std::vector<std::string_view>& keys) {
+  const int last = static_cast<int>(keys.size());
+  std::vector<int> rows;
+  if (last < 2) {
+    for (int row = 1; row <= last; ++row) rows.push_back(row);
+    return rows;
+  }
+  grid::SortEngine engine = ChannelSortEngine(grid::ToSortType::tstNumeric, 2, 1, last);
+  rows = engine.SortKeys(keys);
+  for (int& row : rows) ++row;
+  return rows;
 }
 
 }  // namespace
@@ -30,18 +40,14 @@ grid::CellStore WorkTable(const grid::CellStore& cells, int col) {
 void SortedRenumber(TDataObject* data, grid::CellStore* cells) {
   if (!data || !cells) return;
   const int col = cells->Col();
-  grid::CellStore work = WorkTable(*cells, col);
-  // With fewer than two data rows the engine refuses the range and the rows stay as they are.
-  grid::SortEngine engine =
-      ChannelSortEngine(grid::ToSortType::tstNumeric, kKeyColumn, 1, work.RowCount() - 1);
-  engine.ApplySort(work);
-
+  const std::vector<std::string_view> keys = WorkKeys(*cells, col);
+  const std::vector<int> rows = RowsInKeyOrder(keys);  // may throw: no cell changed yet
+  std::vector<bool> numbered(rows.size() + 1, false);
+  for (size_t k = 0; k < keys.size(); ++k) numbered[k + 1] = keys[k] != kSortedRenumberSentinel;
+  // The keys point into the grid, which the numbering changes: read them all first.
   int next = 1;
-  for (int w = 1; w < work.RowCount(); ++w) {
-    if (work.Text(kKeyColumn, w) == kSortedRenumberSentinel) continue;
-    const int row = std::stoi(std::string(work.Text(kRowColumn, w)));
-    WriteNumberThrough(*data, *cells, col, row, next++);
-  }
+  for (const int row : rows)
+    if (numbered[static_cast<size_t>(row)]) WriteNumberThrough(*data, *cells, col, row, next++);
 }
 
 }  // namespace tarno::editing

@@ -227,11 +227,11 @@ std::string_view SortEngine::KeyText(const CellStore& cells, int index) const {
 // The key check of numeric and date sorting. The first key that fails ends the
 // check with the fall-back to character order, so a later key cannot turn the
 // warning back into a case-sensitivity note that no longer applies.
-int SortEngine::CheckKeys(const CellStore& cells) {
+int SortEngine::CheckKeys(const std::vector<std::string_view>& keys) {
   int code = kSortOk;
   if (SortType == ToSortType::tstNumeric) {
-    for (int i = StartIndex; i <= EndIndex; ++i) {
-      if (!PassesIntegerCheck(KeyText(cells, i))) {
+    for (const std::string_view key : keys) {
+      if (!PassesIntegerCheck(key)) {
         SortType = ToSortType::tstCharacter;
         return kSortNonNumericKeys;
       }
@@ -240,14 +240,44 @@ int SortEngine::CheckKeys(const CellStore& cells) {
   } else if (SortType == ToSortType::tstDate) {
     if (CaseSensitiv) code = kSortCaseIgnoredForDate;
     double day = 0;
-    for (int i = StartIndex; i <= EndIndex; ++i) {
-      if (!ReadIsoDate(KeyText(cells, i), day)) {
+    for (const std::string_view key : keys) {
+      if (!ReadIsoDate(key, day)) {
         SortType = ToSortType::tstCharacter;
         return kSortNonDateKeys;
       }
     }
   }
   return code;
+}
+
+std::vector<int> SortEngine::SortKeys(const std::vector<std::string_view>& texts) {
+  SetResult(CheckKeys(texts));
+  const int count = static_cast<int>(texts.size());
+  std::vector<int> order(texts.size());
+  for (int k = 0; k < count; ++k) order[static_cast<size_t>(k)] = k;
+
+  if (SortType == ToSortType::tstCharacter) {
+    std::vector<std::string> keys(texts.size());
+    for (size_t k = 0; k < texts.size(); ++k) {
+      if (EncodeKey) EncodeKey(texts[k], keys[k]);
+      else keys[k].assign(texts[k]);
+      if (!CaseSensitiv) keys[k] = UpperAscii(std::move(keys[k]));
+    }
+    // std::string compares its bytes as unsigned values; a prefix is smaller.
+    QuickSort(order, 0, count - 1, true,
+              [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+  } else {
+    std::vector<double> keys(texts.size());
+    for (size_t k = 0; k < texts.size(); ++k) {
+      const bool read = SortType == ToSortType::tstNumeric ? ReadDecimalKey(texts[k], keys[k])
+                                                            : ReadIsoDate(texts[k], keys[k]);
+      if (!read) throw SortConversionError("'" + std::string(texts[k]) + "' is not a valid floating point value");
+    }
+    QuickSort(order, 0, count - 1, false,
+              [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+  }
+  if (SortDirection == SortDirType::Descending) std::reverse(order.begin(), order.end());
+  return order;
 }
 
 bool SortEngine::ApplySort(CellStore& cells) {
@@ -257,44 +287,14 @@ bool SortEngine::ApplySort(CellStore& cells) {
     Report(SortMessageKind::Error);
     return false;
   }
-  const int code = CheckKeys(cells);
-  SetResult(code);
-
-  // The key table: entry k stands for index StartIndex + k.
-  const int count = EndIndex - StartIndex + 1;
-  std::vector<int> order(static_cast<size_t>(count));
-  for (int k = 0; k < count; ++k) order[static_cast<size_t>(k)] = k;
-
-  if (SortType == ToSortType::tstCharacter) {
-    std::vector<std::string> keys(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
-      std::string& key = keys[static_cast<size_t>(k)];
-      const std::string_view text = KeyText(cells, StartIndex + k);
-      if (EncodeKey) EncodeKey(text, key);
-      else key.assign(text);
-      if (!CaseSensitiv) key = UpperAscii(std::move(key));
-    }
-    // std::string compares its bytes as unsigned values; a prefix is smaller.
-    QuickSort(order, 0, count - 1, true,
-              [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
-  } else {
-    std::vector<double> keys(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
-      const std::string_view text = KeyText(cells, StartIndex + k);
-      const bool read = SortType == ToSortType::tstNumeric ? ReadDecimalKey(text, keys[static_cast<size_t>(k)])
-                                                            : ReadIsoDate(text, keys[static_cast<size_t>(k)]);
-      if (!read) throw SortConversionError("'" + std::string(text) + "' is not a valid floating point value");
-    }
-    QuickSort(order, 0, count - 1, false,
-              [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
-  }
-
+  std::vector<std::string_view> keys;
+  keys.reserve(static_cast<size_t>(EndIndex - StartIndex + 1));
+  for (int i = StartIndex; i <= EndIndex; ++i) keys.push_back(KeyText(cells, i));
+  std::vector<int> order = SortKeys(keys);
   for (int& entry : order) entry += StartIndex;
-  if (SortDirection == SortDirType::Descending) std::reverse(order.begin(), order.end());
   if (HowToSort == SortAxis::stRow) cells.ArrangeRows(StartIndex, order);
   else ArrangeColumns(cells, StartIndex, order);
-
-  if (code < 0) Report(SortMessageKind::Warning);
+  if (sortResult_ < 0) Report(SortMessageKind::Warning);
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CellStore.h"
 
@@ -77,12 +78,18 @@ class SortEngine {
   // (grid unchanged) when a numeric key passed the integer check but is hexadecimal.
   bool ApplySort(CellStore& cells);
 
+  // The sort itself, for key lists kept outside a grid: checks the keys as
+  // ApplySort does (with the fall-back to character order), sorts them and
+  // returns the key indices in their new order, reversed when descending. Sets
+  // SortResult; shows no message and validates no range. Throws SortConversionError.
+  std::vector<int> SortKeys(const std::vector<std::string_view>& keys);
+
   int SortResult() const { return sortResult_; }
   const std::string& SortMessage() const { return sortMessage_; }
 
  private:
   int Validate(const CellStore& cells) const;
-  int CheckKeys(const CellStore& cells);
+  int CheckKeys(const std::vector<std::string_view>& keys);
   std::string_view KeyText(const CellStore& cells, int index) const;
   void SetResult(int code);
   void Report(SortMessageKind kind) const;

@@ -12,14 +12,35 @@ namespace {
 using test::RunProgram;
 using Rows = std::vector<std::vector<std::string>>;
 
-const std::string kSettings = test::SourcePath("data/TarnoChannelEdit.ini");
 constexpr const char* kArchive = "channel_list_UE46D8000_1101.scm";
 constexpr size_t kProgramCol = 1;
-constexpr size_t kNameCol = 32;
+constexpr size_t kNameCol = 3;
+
+// The two files the tests edit, with every byte kept: the cable map's 320-byte
+// records (program number, UTF-16 name, a byte sum) and the satellite table,
+// whose layout declares a header.
+const char* kLayouts =
+    "[map-CableD]\n"
+    "ITEM = Program,   2, 2, #, $00,  1\n"
+    "ITEM = Before,   62, 1, $, $00, -2\n"
+    "ITEM = Name,    200, 2, /, $00,  3\n"
+    "ITEM = After,    55, 1, $, $00, -4\n"
+    "ITEM = Check,     1, 1, ^,    , -5\n"
+    "[SatDataBase.dat]\n"
+    "HEADER = $81\n"
+    "ITEM = Marker,       1, 1, \\,    ,  1\n"
+    "ITEM = Satellite,    4, 4, #,    ,  2\n"
+    "ITEM = Transponders, 4, 4, #,    ,  3\n"
+    "ITEM = Name,       128, 1, $,    , -4\n"
+    "ITEM = East,         4, 4, #,    ,  5\n"
+    "ITEM = Position,     4, 4, #,    ,  6\n";
 
 class CliEdit : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(test::ExtractSample(kArchive, dir_.Path())); }
+  void SetUp() override {
+    ASSERT_TRUE(test::ExtractSample(kArchive, dir_.Path()));
+    test::WriteFile(kSettings, kLayouts);
+  }
 
   std::string Source(const std::string& name = "map-CableD") const { return dir_.File(name); }
   std::string Out() const { return dir_.File("out"); }
@@ -57,6 +78,8 @@ class CliEdit : public ::testing::Test {
   }
 
   test::TempDir dir_;
+  static inline test::TempDir settingsDir_;
+  static inline const std::string kSettings = settingsDir_.File("TarnoChannelEdit.ini");
 };
 
 std::vector<std::string> ColumnOf(const Rows& rows, size_t col) {
@@ -92,7 +115,7 @@ TEST_F(CliEdit, KeepOrderWritesTheRecordsWhereTheyWere) {
 
 TEST_F(CliEdit, MoveRowPlacesTheSelectedRowAtTheTarget) {
   const Rows before = Show(Source());
-  const auto run = Edit({"select=2,5", "set-move-target", "select=7,9", "move-row", "select=1,20", "move-row"});
+  const auto run = Edit({"select=2,5", "set-move-target", "select=3,9", "move-row", "select=1,20", "move-row"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const Rows after = ShowSaved();
   EXPECT_EQ(after[5], before[9]);
@@ -152,7 +175,7 @@ TEST_F(CliEdit, FindAndFindNextVisitEveryMatchInReadingOrderWithoutWrapping) {
 }
 
 TEST_F(CliEdit, TypedTextAndClearedRowsReachTheFile) {
-  const auto run = Edit({"select=32,3", "type=Tarno TV", "select=5,4", "clear-row"});
+  const auto run = Edit({"select=3,3", "type=Tarno TV", "select=5,4", "clear-row"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const Rows after = ShowSaved();
   EXPECT_EQ(after[3][kNameCol], "Tarno TV");
