@@ -200,6 +200,29 @@ TEST_F(CliEdit, RecordsAreAddedAndRemovedOnlyForLayoutsWithAHeader) {
   EXPECT_FALSE(std::filesystem::exists(Out()));
 }
 
+TEST_F(CliEdit, CrcOptionRegeneratesTheCheckByteOfEditedRecords) {
+  auto checkByteMatchesSum = [](const std::string& file) {
+    unsigned sum = 0;
+    for (size_t i = 0; i < 319; ++i) sum += static_cast<unsigned char>(file[i]);
+    return static_cast<unsigned char>(file[319]) == (sum & 0xFF);
+  };
+  ASSERT_TRUE(checkByteMatchesSum(test::ReadFile(Source())));
+  auto run = Edit({"select=3,1", "type=Tarno"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_FALSE(checkByteMatchesSum(test::ReadFile(Out())));
+  run = Edit({"select=3,1", "type=Tarno"}, {"--crc"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(checkByteMatchesSum(test::ReadFile(Out())));
+}
+
+TEST_F(CliEdit, CellTheFieldCannotHoldFailsTheSaveWithItsLogLine) {
+  const auto run = Edit({"select=1,1", "type=99999"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "Loading map-CableD\nData loaded\nError in data\n");
+  EXPECT_EQ(run.err, "tarno-cli: Error in data\n");
+  EXPECT_FALSE(std::filesystem::exists(Out()));
+}
+
 TEST_F(CliEdit, BadCommandsStopBeforeAnythingIsWritten) {
   for (const std::vector<std::string>& commands :
        std::vector<std::vector<std::string>>{{"sort-rows", "bogus"}, {"select=1"}, {"select=a,2"}, {"find"},
