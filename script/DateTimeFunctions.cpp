@@ -79,16 +79,14 @@ bool TryEncodeTime(int hour, int minute, int second, int millisecond, double& va
 double EncodeDate(int year, int month, int day) {
   double value = 0;
   if (!TryEncodeDate(year, month, day, value))
-    throw DateTimeError(std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day) +
-                        " is not a valid date specification");
+    throw DateTimeError("Invalid argument to date encode");
   return value;
 }
 
 double EncodeTime(int hour, int minute, int second, int millisecond) {
   double value = 0;
   if (!TryEncodeTime(hour, minute, second, millisecond, value))
-    throw DateTimeError(std::to_string(hour) + ":" + std::to_string(minute) + ":" + std::to_string(second) + "." +
-                        std::to_string(millisecond) + " is not a valid time specification");
+    throw DateTimeError("Invalid argument to time encode");
   return value;
 }
 

@@ -64,6 +64,7 @@ TEST(Format, MismatchesAndMissingArgumentsAreErrors) {
   EXPECT_THROW(F("%d", {Value()}), FormatError);
   try {
     F("[%d]", {S("x")});
+    ADD_FAILURE() << "no error";
   } catch (const FormatError& e) {
     EXPECT_STREQ(e.what(), "Invalid argument index in format \"[%d]\"");
   }

@@ -174,7 +174,7 @@ TEST_F(HostFunctionScript, DateAndTimeFunctions) {
             "000000000000");
   EXPECT_EQ(RunText("Clock"), "111");
   EXPECT_EQ(Failure("BadDate"),
-            "Error in execution of function BadDate -> Exception: 2023-13-1 is not a valid date specification");
+            "Error in execution of function BadDate -> Exception: Invalid argument to date encode");
 }
 
 TEST(HostFunctionDeclarations, TheCompilerAcceptsEveryDeclaration) {
