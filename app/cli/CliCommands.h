@@ -23,6 +23,8 @@ int PtcCableCommand(const Words& words);
 int ShowCommand(const Words& words);
 int RoundTripCommand(const Words& words);
 int EditCommand(const Words& words);
+int DetectCommand(const Words& words);
+int DemoArchiveCommand(const Words& words);
 // Built only with the widgets (TARNO_CLI_PRINT).
 int PrintCommand(const Words& words);
 

@@ -26,6 +26,8 @@ const char* const kUsage =
     "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
     "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
     "                                        remove-last-record find=TEXT find-next\n"
+    "  detect [--layouts DIR] ARCHIVE        name the preset settings file (layouts/*.ini) that fits ARCHIVE\n"
+    "  demo-archive OUT                      write a small made-up \"1201\" television archive\n"
 #ifdef TARNO_CLI_PRINT
     "  print --ini INI [--script ROPS] FILE OUT.pdf [--title TEXT] [--landscape] [--borders]\n"
     "                                        lay FILE's grid out on pages and write them as PDF\n"
@@ -41,6 +43,8 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"show", tarno::cli::ShowCommand},
       {"roundtrip", tarno::cli::RoundTripCommand},
       {"edit", tarno::cli::EditCommand},
+      {"detect", tarno::cli::DetectCommand},
+      {"demo-archive", tarno::cli::DemoArchiveCommand},
 #ifdef TARNO_CLI_PRINT
       {"print", tarno::cli::PrintCommand},
 #endif

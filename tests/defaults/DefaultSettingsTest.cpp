@@ -1,0 +1,318 @@
+// The default settings, the presets and tarno-cli detect / demo-archive over
+// the real television archives.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <map>
+#include <set>
+
+#include "DefaultsTestSupport.h"
+#include "LoadSave.h"
+#include "TarnoChannelEditUnit002.h"
+
+namespace tarno {
+namespace {
+
+using test::RunProgram;
+
+struct Expected {
+  size_t record;
+  bool header;
+};
+
+// Record sizes and header words the facts give per family.
+std::map<std::string, Expected> Family(const std::string& family) {
+  std::map<std::string, Expected> sizes = {
+      {"PTCCABLE", {12, false}},         {"PTCAIR", {12, false}},          {"FineTune_Digital", {24, false}},
+      {"RadioMap", {24, false}},         {"TSIDList", {12, true}},         {"SatDataBase.dat", {145, true}},
+      {"TransponderDataBase.dat", {45, true}}, {"UserTransponderDataBase.dat", {45, true}},
+      {"PackageDataBase.dat", {13, true}},     {"ServiceProviders", {108, false}},
+      {"CloneInfo", {1, true}},          {"ProductCloneInfo", {1, true}}, {"map-ChKey", {4, false}},
+      {"PTCList", {2, false}}};
+  auto maps = [&](size_t analog, size_t digital, size_t satellite) {
+    sizes["map-AirA"] = sizes["map-CableA"] = {analog, false};
+    sizes["map-AirD"] = sizes["map-CableD"] = {digital, false};
+    sizes["map-SateD"] = {satellite, false};
+  };
+  if (family == "1201") maps(64, 320, 168);
+  if (family == "1101") maps(64, 320, 172);
+  if (family == "1001") maps(40, 292, 144);
+  if (family == "B2009") {
+    maps(28, 248, 144);
+    sizes["FineTune_Digital"] = {28, false};
+    sizes["FineTune"] = {20, false};
+    sizes["TransponderDataBase.dat"] = sizes["UserTransponderDataBase.dat"] = {49, true};
+  }
+  return sizes;
+}
+
+std::string PresetPath(const std::string& family) {
+  return test::SourcePath("data/layouts/TarnoChannelEdit-" + family + ".ini");
+}
+
+TEST(SettingsFiles, TheDefaultIsThe1201Preset) {
+  EXPECT_EQ(test::ReadFile(test::kDefaultSettings), test::ReadFile(PresetPath("1201")));
+  // The build puts the presets where detect looks for them.
+  EXPECT_EQ(test::ReadFile(std::string(TARNO_BIN_DIR) + "/layouts/TarnoChannelEdit-1101.ini"),
+            test::ReadFile(PresetPath("1101")));
+}
+
+TEST(SettingsFiles, EverySectionHasItsRecordSizeAndColumnsOneToN) {
+  for (const std::string family : {"1201", "1101", "1001", "B2009"}) {
+    for (const auto& [name, expected] : Family(family)) {
+      SCOPED_TRACE(family + " " + name);
+      const TDataObject data(PresetPath(family), name);
+      ASSERT_TRUE(data.HasLayout());
+      EXPECT_EQ(static_cast<size_t>(data.RecordSize()), expected.record);
+      EXPECT_EQ(data.HasHeader, expected.header);
+      EXPECT_TRUE(data.HasCompleteColumnMap());
+      std::set<int> columns;
+      int visible = 0;
+      for (const TDataItem& item : data.Items) {
+        columns.insert(std::abs(item.Column));
+        visible += item.Column > 0;
+        // Element sizes a conversion can take, and checks only as the last byte.
+        EXPECT_TRUE(item.ElementSize == 1 || item.ElementSize == 2 || item.ElementSize == 4) << item.Name;
+        if (item.TypeChar == '^') {
+          EXPECT_EQ(item.Offset + item.Size, data.RecordSize());
+        }
+        EXPECT_NE(item.TypeChar, '!') << "no special check rule matches the real files";
+      }
+      EXPECT_EQ(columns.size(), data.Items.size());
+      EXPECT_EQ(*columns.begin(), 1);
+      EXPECT_EQ(*columns.rbegin(), static_cast<int>(data.Items.size()));
+      // Visible columns first, hidden ones behind them.
+      for (const TDataItem& item : data.Items)
+        if (item.Column < 0) {
+          EXPECT_GT(-item.Column, visible) << item.Name;
+        }
+    }
+  }
+}
+
+TEST(SettingsFiles, ChannelMapsCarryTheirSumAndNamesTheirConversion) {
+  for (const std::string family : {"1201", "1101", "1001", "B2009"}) {
+    for (const std::string map : {"map-AirA", "map-CableA", "map-AirD", "map-CableD", "map-SateD"}) {
+      SCOPED_TRACE(family + " " + map);
+      const TDataObject data(PresetPath(family), map);
+      ASSERT_TRUE(data.HasLayout());
+      EXPECT_EQ(data.Items.back().TypeChar, '^');
+      EXPECT_EQ(data.Items.back().Size, 1);
+      const auto first = std::find_if(data.Items.begin(), data.Items.end(),
+                                      [](const TDataItem& item) { return item.Column == 1; });
+      ASSERT_NE(first, data.Items.end());
+      EXPECT_EQ(first->Name, "Nr");  // the program number comes first
+      bool named = false;
+      for (const TDataItem& item : data.Items) named = named || (item.Name == "Name" && item.ScriptName == "NameBE");
+      EXPECT_TRUE(named);
+    }
+  }
+}
+
+class RealArchives : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RealArchives, EveryEntryLoadsWithTheDefault) {
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  int entries = 0;
+  for (const auto& file : std::filesystem::directory_iterator(dir.Path())) {
+    SCOPED_TRACE(file.path().filename().string());
+    std::vector<std::string> log;
+    const auto data = LoadDataFile(test::kDefaultSettings, file.path().string(),
+                                   [&](const std::string& line) { log.push_back(line); });
+    ASSERT_NE(data, nullptr) << (log.empty() ? "" : log.back());
+    EXPECT_EQ(data->Records.size() * static_cast<size_t>(data->RecordSize()) + (data->HasHeader ? 4 : 0),
+              std::filesystem::file_size(file.path()));
+    ++entries;
+  }
+  EXPECT_GE(entries, 10);
+}
+
+TEST_P(RealArchives, DetectNamesTheFamily) {
+  const auto result = RunProgram("tarno-cli", {"detect", std::string(TARNO_SAMPLES_DIR) + "/" + GetParam()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const bool d = GetParam().find("D8000") != std::string::npos;
+  const std::string expected = std::string("/layouts/TarnoChannelEdit-") + (d ? "1101" : "1201") + ".ini\n";
+  ASSERT_GE(result.out.size(), expected.size());
+  EXPECT_EQ(result.out.substr(result.out.size() - expected.size()), expected);
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
+}
+
+// Entries whose every field converts without UTF-16 text come back byte for byte.
+TEST_P(RealArchives, EntriesWithoutNamesRoundTripUnchanged) {
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  for (const std::string entry : {"PTCCABLE", "FineTune_Digital", "RadioMap", "TSIDList", "TransponderDataBase.dat",
+                                  "UserTransponderDataBase.dat", "PackageDataBase.dat", "ServiceProviders",
+                                  "CloneInfo", "ProductCloneInfo", "map-ChKey", "PTCList"}) {
+    const std::string source = dir.File(entry);
+    if (!std::filesystem::exists(source)) continue;
+    SCOPED_TRACE(entry);
+    const auto result = RunProgram("tarno-cli", {"roundtrip", "--ini", test::kDefaultSettings, "--script",
+                                                 test::kDefaultScript, source, dir.File("out")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(test::ReadFile(dir.File("out")) == test::ReadFile(source));
+  }
+}
+
+// Channel maps and satellite names: unchanged except the bytes behind a name's
+// zero unit, which come back as zeros; with --crc every check byte is the sum.
+TEST_P(RealArchives, NamedEntriesRoundTripWithStaleBytesZeroed) {
+  if (!test::EngineBuildsUtf16Text()) GTEST_SKIP() << test::kUtf16EngineFault;
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  const bool d = GetParam().find("D8000") != std::string::npos;
+  const std::string settings = d ? PresetPath("1101") : test::kDefaultSettings;
+  for (const test::NamedEntry& entry : test::NamedEntries(d)) {
+    const std::string source = dir.File(entry.name);
+    if (!std::filesystem::exists(source)) continue;
+    SCOPED_TRACE(entry.name);
+    const auto plain = RunProgram("tarno-cli", {"roundtrip", "--ini", settings, "--script", test::kDefaultScript,
+                                                source, dir.File("plain")});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    const auto crc = RunProgram("tarno-cli", {"roundtrip", "--ini", settings, "--script", test::kDefaultScript,
+                                              "--crc", source, dir.File("crc")});
+    ASSERT_EQ(crc.exitCode, 0) << crc.err;
+    const std::string original = test::ReadFile(source);
+    const std::string copy = test::ReadFile(dir.File("plain"));
+    const std::string withCrc = test::ReadFile(dir.File("crc"));
+    ASSERT_EQ(copy.size(), original.size());
+    ASSERT_EQ(withCrc.size(), original.size());
+    int zeroed = 0;
+    for (size_t at = entry.header; at < original.size(); at += entry.record) {
+      const std::string record = original.substr(at, entry.record);
+      const std::string expected = test::StaleNameBytesZeroed(record, entry);
+      zeroed += expected != record;
+      EXPECT_TRUE(copy.compare(at, entry.record, expected) == 0) << "record " << (at - entry.header) / entry.record;
+      if (entry.checked) {
+        EXPECT_EQ(withCrc.compare(at, entry.record - 1, expected, 0, entry.record - 1), 0);
+        unsigned sum = 0;
+        for (size_t i = 0; i + 1 < entry.record; ++i) sum += static_cast<unsigned char>(withCrc[at + i]);
+        EXPECT_EQ(static_cast<unsigned char>(withCrc[at + entry.record - 1]), sum & 0xFF);
+      }
+    }
+    // Only the H8000 cable map holds names with stale bytes behind them.
+    if (std::string(entry.name) == "map-CableD") {
+      if (GetParam().find("H8000") != std::string::npos)
+        EXPECT_GT(zeroed, 100);
+      else
+        EXPECT_EQ(zeroed, 0);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Real, RealArchives, ::testing::ValuesIn(test::SampleArchives()),
+                         [](const ::testing::TestParamInfo<std::string>& archive) {
+                           std::string name = archive.param.substr(0, archive.param.rfind('.'));
+                           for (char& c : name)
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           return name;
+                         });
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells;
+  std::istringstream in(line);
+  for (std::string cell; std::getline(in, cell, '\t');) cells.push_back(cell);
+  return cells;
+}
+
+// Values decoded by hand from the real bytes.
+TEST(ShowWithTheScript, FrequenciesAreDecimalMegahertz) {
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample("channel_list_UE40ES8000_1201.scm", dir.Path()));
+  const auto ptc = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                            test::kDefaultScript, dir.File("PTCCABLE")});
+  ASSERT_EQ(ptc.exitCode, 0) << ptc.err;
+  const auto lines = Lines(ptc.out);
+  ASSERT_EQ(lines.size(), 1u + 206u);
+  EXPECT_EQ(Cells(lines[0])[0], " MHz");
+  EXPECT_EQ(Cells(lines[1])[0], "222.222");  // channel 0, 43 5E 38 D5
+  EXPECT_EQ(Cells(lines[2])[0], "114");
+  EXPECT_EQ(Cells(lines[2])[1], "00001");
+  const auto radio = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                              test::kDefaultScript, dir.File("RadioMap")});
+  ASSERT_EQ(radio.exitCode, 0) << radio.err;
+  EXPECT_EQ(Cells(Lines(radio.out)[1])[0], "87500");
+}
+
+TEST(ShowWithTheScript, ChannelsShowNamesFrequenciesAndFavourites) {
+  if (!test::EngineBuildsUtf16Text()) GTEST_SKIP() << test::kUtf16EngineFault;
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample("E_format_with_B_model_name.scm", dir.Path()));
+  const auto analog = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                               test::kDefaultScript, dir.File("map-AirA")});
+  ASSERT_EQ(analog.exitCode, 0) << analog.err;
+  const auto rows = Lines(analog.out);
+  EXPECT_EQ(rows[0].rfind(" Nr\t Name\t MHz\t Fav1\t", 0), 0u);
+  // Record 1: number 1, "ARD" and two blanks, 210.25 MHz, in no favourite list.
+  EXPECT_EQ(rows[2].rfind("00001\tARD\u00A0\u00A0\t210.25\t-1\t-1\t-1\t-1\t-1\t", 0), 0u) << rows[2];
+  EXPECT_EQ(rows[3].rfind("00002\tZDF\u00A0\u00A0\t196.25\t", 0), 0u) << rows[3];
+
+  ASSERT_TRUE(test::ExtractSample("channel_list_UE40ES8000_1201.scm", dir.Path()));
+  const auto satellite = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                  test::kDefaultScript, dir.File("map-SateD")});
+  ASSERT_EQ(satellite.exitCode, 0) << satellite.err;
+  const auto sat = Lines(satellite.out);
+  EXPECT_EQ(sat[1].rfind("00641\tTURKSAT TANITIM\t-1\t", 0), 0u) << sat[1];
+  EXPECT_EQ(sat[3].rfind("00643\tDIYANET TV\u00A0\t", 0), 0u) << sat[3];
+  const auto satellites = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                   test::kDefaultScript, dir.File("SatDataBase.dat")});
+  ASSERT_EQ(satellites.exitCode, 0) << satellites.err;
+  EXPECT_EQ(Lines(satellites.out)[1].rfind("0000000001\tAstra 19.2E\t0000000192\tU\t", 0), 0u)
+      << Lines(satellites.out)[1];
+
+  ASSERT_TRUE(test::ExtractSample("channel_list_UE48H8000_1401_reordered.scm", dir.Path()));
+  const auto cable = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                              test::kDefaultScript, dir.File("map-CableD")});
+  ASSERT_EQ(cable.exitCode, 0) << cable.err;
+  // The stale copy of the name behind its zero unit is not shown.
+  EXPECT_EQ(Lines(cable.out)[1].rfind("00011\tTVR 1\t", 0), 0u) << Lines(cable.out)[1];
+}
+
+TEST(DemoArchive, OpensWithTheDefaultAndRoundTrips) {
+  test::TempDir dir;
+  const std::string archive = dir.File("demo.scm");
+  const auto written = RunProgram("tarno-cli", {"demo-archive", archive});
+  ASSERT_EQ(written.exitCode, 0) << written.err;
+  const auto detected = RunProgram("tarno-cli", {"detect", archive});
+  ASSERT_EQ(detected.exitCode, 0) << detected.err;
+  EXPECT_NE(detected.out.find("TarnoChannelEdit-1201.ini"), std::string::npos);
+  EXPECT_EQ(detected.out.find("1101"), std::string::npos);
+  ASSERT_EQ(std::system(("cd '" + dir.Path().string() + "' && unzip -qq demo.scm").c_str()), 0);
+  const bool names = test::EngineBuildsUtf16Text();
+  int entries = 0;
+  for (const auto& file : std::filesystem::directory_iterator(dir.Path())) {
+    const std::string name = file.path().filename().string();
+    if (name == "demo.scm") continue;
+    SCOPED_TRACE(name);
+    ++entries;
+    const bool hasNames = name.rfind("map-", 0) == 0 || name == "SatDataBase.dat";
+    if (hasNames && !names) continue;
+    const auto back = RunProgram("tarno-cli", {"roundtrip", "--ini", test::kDefaultSettings, "--script",
+                                               test::kDefaultScript, "--crc", file.path().string(),
+                                               dir.File(name + ".OUT")});
+    ASSERT_EQ(back.exitCode, 0) << back.err;
+    // Made-up records carry correct check bytes and no stale bytes.
+    EXPECT_TRUE(test::ReadFile(dir.File(name + ".OUT")) == test::ReadFile(file.path().string()));
+  }
+  EXPECT_EQ(entries, 13);
+  if (!names) GTEST_SKIP() << "channel maps not checked: " << test::kUtf16EngineFault;
+  const auto shown = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                              test::kDefaultScript, dir.File("map-CableD")});
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_EQ(Lines(shown.out)[1].rfind("00001\tDemo Eins HD\tDemo1\t", 0), 0u) << Lines(shown.out)[1];
+  EXPECT_EQ(Lines(shown.out)[4].rfind("00004\tTestbild 24\u00A0\t", 0), 0u) << Lines(shown.out)[4];
+}
+
+}  // namespace
+}  // namespace tarno

@@ -1,0 +1,61 @@
+// Shared by the tests of the default settings and script.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "RunProgram.h"
+
+namespace tarno::test {
+
+inline const std::string kDefaultSettings = SourcePath("data/TarnoChannelEdit.ini");
+inline const std::string kDefaultScript = SourcePath("data/TarnoChannelEdit.rops");
+
+inline const char* const kUtf16EngineFault =
+    "our script engine cannot build or read UTF-16 text yet: assigning an integer Variant to a WideChar "
+    "raises Type Mismatch and indexing a WideString raises Out Of Range (the reference engine does both)";
+
+// Whether our engine runs the default script's name conversion; the reference
+// engine does, so a false answer is a fault of our engine.
+inline bool EngineBuildsUtf16Text() {
+  static const bool works = [] {
+    const auto result = RunProgram("pscript-run", {"convert", kDefaultScript, "NameBE_DataToText", "38", "58", "0",
+                                                   "0", "2", "47", ""});
+    return result.exitCode == 0 && result.out.find("OleStr '\u263A'") != std::string::npos;
+  }();
+  return works;
+}
+
+// An entry with UTF-16 names: where the names lie in each record.
+struct NamedEntry {
+  const char* name;
+  size_t header;
+  size_t record;
+  bool checked;                                // last byte is the record's sum
+  bool highByteFirst;
+  std::vector<std::pair<size_t, size_t>> names;  // offset and size within the record
+};
+
+inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
+  return {
+      {"map-AirA", 0, 64, true, true, {{20, 12}}},
+      {"map-CableA", 0, 64, true, true, {{20, 12}}},
+      {"map-AirD", 0, 320, true, true, {{64, 200}, {264, 18}}},
+      {"map-CableD", 0, 320, true, true, {{64, 200}, {264, 18}}},
+      {"map-SateD", 0, dSeries ? 172u : 168u, true, true, {{36, 100}}},
+      {"SatDataBase.dat", 4, 145, false, false, {{9, 128}}},
+  };
+}
+
+// The record as a round trip stores it: every name field keeps its units up
+// to the first zero unit, and everything behind that becomes zero.
+inline std::string StaleNameBytesZeroed(std::string record, const NamedEntry& entry) {
+  for (const auto& [offset, size] : entry.names) {
+    size_t end = offset;
+    while (end + 1 < offset + size && (record[end] != '\0' || record[end + 1] != '\0')) end += 2;
+    for (size_t i = end; i < offset + size; ++i) record[i] = '\0';
+  }
+  return record;
+}
+
+}  // namespace tarno::test
