@@ -107,6 +107,18 @@ TEST(SortedRenumber, EqualValuesAreNumberedInTheQuicksortOrder) {
   EXPECT_EQ(list.Column(test::kNumberCol), (Texts{"00003", "00004", "00001", "00002"}));
 }
 
+TEST(SortedRenumber, RowsNamingTheSameFieldAreWrittenInKeyOrder) {
+  // An inserted row keeps the tags of the row it pushed down; typed text makes it numbered.
+  ChannelList list(test::Numbered({5}));
+  list.cells.InsertRow(1);
+  list.cells.SetText(test::kNumberCol, 1, "9");
+  list.cells.SetCol(test::kNumberCol);
+  SortedRenumber(&list.data, &list.cells);
+  // Row 2 (5) gets 1 first, then row 1 (9) gets 2, which the shared record keeps.
+  EXPECT_EQ(list.StoredNumber(0), 2);
+  EXPECT_EQ(list.Column(test::kNumberCol), (Texts{"00002", "00001"}));
+}
+
 TEST(Renumbering, NothingHappensWithoutAGridOrDataObject) {
   ChannelList list(test::Numbered({5, 9}));
   list.cells.SetCol(test::kNumberCol);
