@@ -68,13 +68,15 @@ void SortedRenumber(TDataObject* data, grid::CellStore* cells) {
   for (const int row : rows)
     if (keys[static_cast<size_t>(row) - 1] != kSortedRenumberSentinel) numberOf[static_cast<size_t>(row)] = next++;
 
+  auto write = [&](int row) {
+    const int number = numberOf[static_cast<size_t>(row)];
+    if (number != 0) WriteNumberThrough(*data, *cells, col, row, number);
+  };
   if (WritesAreIndependent(*data, *cells, col, numberOf)) {
-    for (int row = 1; row < cells->RowCount(); ++row)
-      if (numberOf[static_cast<size_t>(row)] != 0) WriteNumberThrough(*data, *cells, col, row, numberOf[static_cast<size_t>(row)]);
-    return;
+    for (int row = 1; row < cells->RowCount(); ++row) write(row);
+  } else {
+    for (const int row : rows) write(row);
   }
-  for (const int row : rows)
-    if (numberOf[static_cast<size_t>(row)] != 0) WriteNumberThrough(*data, *cells, col, row, numberOf[static_cast<size_t>(row)]);
 }
 
 }  // namespace tarno::editing
