@@ -98,14 +98,18 @@ void TzebGridPreviewF::BuildControls() {
   cklive = new QCheckBox(QStringLiteral("Live"), this);
   cklive->setObjectName(QStringLiteral("cklive"));
 
-  auto* panel = new QHBoxLayout;
+  // Two rows, so the dialog can be narrower than all its controls side by side.
+  auto* commands = new QHBoxLayout;
   for (QWidget* widget : std::initializer_list<QWidget*>{btnprint, btnshow, btnsetup, btnfull, btnpic, btnpdf,
-                                                        previewpage, lblpages, Headers, Header, Margins, Margin,
-                                                        ckborders, cklive})
-    panel->addWidget(widget);
-  panel->setStretchFactor(Header, 1);
+                                                        previewpage, lblpages, ckborders, cklive})
+    commands->addWidget(widget);
+  commands->addStretch();
+  auto* settings = new QHBoxLayout;
+  for (QWidget* widget : std::initializer_list<QWidget*>{Headers, Header, Margins, Margin}) settings->addWidget(widget);
+  settings->setStretchFactor(Header, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(panel);
+  layout->addLayout(commands);
+  layout->addLayout(settings);
   layout->addWidget(scrollbox, 1);
   resize(900, 700);
 }

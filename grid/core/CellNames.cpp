@@ -14,14 +14,14 @@ char Letter(int n) { return static_cast<char>('@' + n); }
 
 }  // namespace
 
-std::string ColumnLetters(int col) {
+std::string A1ColumnLetters(int col) {
   if (col <= kLetters) return std::string(1, Letter(col));
   const int first = col / kLetters - (col % kLetters == 0 ? 1 : 0);
   const int second = col % kLetters == 0 ? kLetters : col % kLetters;
   return {Letter(first), Letter(second)};
 }
 
-std::string A1Name(int col, int row) { return ColumnLetters(col) + std::to_string(row); }
+std::string A1Name(int col, int row) { return A1ColumnLetters(col) + std::to_string(row); }
 
 std::optional<CellRef> ReadA1(std::string_view text) {
   std::string upper = AsciiUpper(text);

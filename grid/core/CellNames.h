@@ -16,7 +16,7 @@ struct CellRef {
 };
 
 // Column letters of a column from 1 to 702 (ZZ): 26 is Z, 27 AA, 52 AZ, 53 BA.
-std::string ColumnLetters(int col);
+std::string A1ColumnLetters(int col);
 std::string A1Name(int col, int row);
 // One or two letters, then a whole decimal row number; any letter case. A text
 // without letters reads as column 0.

@@ -8,7 +8,7 @@ namespace {
 TEST(CellNames, ColumnLettersBothWays) {
   const std::pair<int, const char*> columns[] = {{1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}};
   for (const auto& [col, letters] : columns) {
-    EXPECT_EQ(ColumnLetters(col), letters);
+    EXPECT_EQ(A1ColumnLetters(col), letters);
     EXPECT_EQ(ReadA1(std::string(letters) + "7"), (CellRef{col, 7})) << letters;
   }
   EXPECT_EQ(A1Name(27, 5), "AA5");

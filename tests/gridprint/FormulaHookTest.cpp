@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "GridFeatures.h"
+#include "GridPrintSupport.h"
+
+namespace {
+
+TEST(FormulasOnEnter, ARejectedFormulaIsReportedAndBecomesCurrent) {
+  TzebGrid grid;
+  tarno::test::FillGrid(grid, 5, 5);
+  auto* features = tarno::grid::InstallGridFeatures(grid);
+  QStringList messages;
+  features->ShowMessage = [&](const QString& text) { messages << text; };
+  grid.Cells().SetText(1, 1, "=2*3");
+  grid.Cells().SetText(2, 1, "=SUMROW");
+  grid.Cells().SetText(3, 1, "=1/0");
+  grid.Cells().SetText(3, 3, "=1/");
+  grid.SetCol(1);
+  grid.SetRow(4);
+  grid.Recalculate();
+  EXPECT_EQ(messages, QStringList{"Error in: 1/"});
+  EXPECT_EQ(grid.Col(), 3);
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(features->Formulas().Values().At(2, 1), 6);
+  EXPECT_EQ(features->Formulas().Values().At(3, 1), 0);
+
+  grid.Cells().SetText(3, 3, "=c1r1 - A1");
+  grid.Recalculate();
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_EQ(features->Formulas().Values().At(3, 3), 0);
+}
+
+TEST(FormulasOnEnter, NothingIsEvaluatedWithAutoCalculateOff) {
+  TzebGrid grid;
+  tarno::test::FillGrid(grid, 3, 3);
+  auto* features = tarno::grid::InstallGridFeatures(grid);
+  QStringList messages;
+  features->ShowMessage = [&](const QString& text) { messages << text; };
+  grid.Cells().SetText(1, 1, "=1/");
+  grid.SetAutoCalculate(false);
+  grid.Recalculate();
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_TRUE(features->Formulas().Values().Empty());
+}
+
+}  // namespace
