@@ -80,11 +80,11 @@ void CellStore::ReactToSizeChange() {
   TakeSavedWidths();
   const int emptyHeight = std::max(defaultRowHeight_, measure_->TextHeight(false) + 1);
   for (int r = 1; r < RowCount(); ++r) {
-    const RowData& row = At(r);
-    SetRowHeight(r, row.text.empty() ? emptyHeight : FittedRowHeight(r));
+    RowData& row = At(r);
+    row.height = row.text.empty() ? emptyHeight : FittedRowHeight(r);
   }
   ClampCurrentCell();
-  Notify(Change::Layout);
+  Notify(Change::Layout);  // one notice for every row fitted
 }
 
 std::string_view CellStore::Text(int col, int row) const {
