@@ -187,6 +187,7 @@ const std::vector<Builtin>& builtinFunctions() {
       {"function Replicate(C: Char; I: Integer): string", "REPLICATE", fReplicate},
       {"function StringOfChar(C: Char; I: Integer): string", "STRINGOFCHAR", fReplicate},
       {"function StrGet(var S: string; I: Integer): Char", "STRGET", fStrGet},
+      {"function StrGet2(S: string; I: Integer): Char", "STRGET2", fStrGet},
       {"procedure StrSet(C: Char; I: Integer; var S: string)", "STRSET", fStrSet},
       {"function FloatToStr(E: Extended): string", "FLOATTOSTR", fFloatToStr},
       {"function StrToFloat(S: string): Extended", "STRTOFLOAT", fStrToFloat},

@@ -381,7 +381,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
       Token argAt = tok_;
       if (prm.byRef()) {
         Designator d;
-        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) error("Variable Expected");
+        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(Token{}, "Variable Expected");  // the reference gives no position
         next();
         designatorSuffix(d);
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
@@ -479,6 +479,7 @@ Expr Parser::typeCast(Type* t, const Token& at) {
 // ------------------------------------------------------------------ operators
 
 Expr Parser::intOp(Op op, const Expr& a0, const Expr& b0, Type* resultType) {
+  if (resultType == tOrdChar) resultType = tCardinal;
   // A cast operand is narrowed to its type before it takes part.
   Expr a = a0.raw ? convert(a0, a0.type, tok_) : a0;
   Expr b = b0.raw ? convert(b0, b0.type, tok_) : b0;
@@ -817,10 +818,10 @@ Expr Parser::factor() {
       if (!isOrdinal(e.type)) errorAt(at, "Type mismatch");
       r = e;
       r.type = e.type->kind == TK::Int64 ? tInt64 : e.type->kind == TK::Cardinal ? tCardinal : tInt;
+      if (e.type->kind == TK::Char) r.type = tOrdChar;  // goes into a Variant as the character itself
       break;
     }
     case Tok::Ident: r = identifierFactor(); break;
-    case Tok::Eof: error("Unexpected end of file");
     default: error("Syntax error");
   }
   --depth_;

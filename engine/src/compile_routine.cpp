@@ -137,12 +137,7 @@ void Parser::compileProgram(Compiler& owner) {
         cur = &b;
         next();
         statementList(Tok::End);
-        if (tok_.kind == Tok::Eof && allowNoEnd) {
-          emit(Op::Ret, {});
-          cur = nullptr;
-          break;
-        }
-        expect(Tok::End, "");
+        expect(Tok::End, "");  // only the final period may be missing
         for (int at : b.exitJumps) patchJump(at, here());
         emit(Op::Ret, {});
         cur = nullptr;

@@ -48,9 +48,19 @@ void Parser::statement() {
 void Parser::assignmentOrCall() {
   Token at = tok_;
   Designator d;
+  if (at.text == "BREAK" || at.text == "CONTINUE") {  // a statement, even where a variable has the name
+    next();
+    breakContinue(at.text == "BREAK");
+    return;
+  }
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (tok_.kind == Tok::Eq) {  // "I = 5;" as a statement
+      next();
+      expression();
+      error("Internal error (20)", "20");
+    }
     if (tok_.kind != Tok::Assign) error("Assignment expected");
     next();
     if (tok_.kind == Tok::LBracket && d.type->kind == TK::DynArray) {
@@ -61,11 +71,6 @@ void Parser::assignmentOrCall() {
     }
     Expr e = expression();
     assignTo(d, e, tok_);
-    return;
-  }
-  if ((at.text == "BREAK" || at.text == "CONTINUE") && !findProc(at.text)) {
-    next();
-    breakContinue(at.text == "BREAK");
     return;
   }
   if (isIntrinsic(at.text)) {

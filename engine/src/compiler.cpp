@@ -21,6 +21,11 @@ Parser::Parser(std::vector<Message>& msgs, std::string_view src) : msgs_(msgs), 
 void Parser::next() {
   prev_ = tok_;
   tok_ = lex_.next();
+  if (tok_.kind == Tok::Invalid) {
+    // Reported, then the text ends here: the parser's own error follows.
+    msgs_.push_back({Message::Kind::Error, tok_.text == "'" ? "String error" : "Syntax error", {}, {}, tok_.row, tok_.col, tok_.pos});
+    tok_.kind = Tok::Eof;
+  }
 }
 
 bool Parser::accept(Tok k) {
@@ -147,6 +152,8 @@ void Parser::defineStandardTypes() {
   tCardinal = def("Cardinal", TK::Cardinal);
   types_["LONGWORD"] = tCardinal;
   tInt64 = def("Int64", TK::Int64);
+  tOrdChar = newType(TK::Cardinal, "Cardinal");
+  tOrdChar->charInVariant = true;
   tBool = def("Boolean", TK::Boolean);
   tBool->high = 1;
   for (const char* b : {"ByteBool", "WordBool", "LongBool"}) types_[upperAscii(b)] = tBool;
@@ -457,7 +464,10 @@ void Parser::programHeader() {
 void Parser::usesClause(Compiler& owner) {
   next();
   do {
+    Token at = tok_;
     std::string name = identifier();
+    // SYSTEM is registered already; the reference's check is case-sensitive.
+    if (at.spelled == "SYSTEM") errorAt(at, "Duplicate identifier 'SYSTEM'", "SYSTEM");
     if (!owner.onUses || !owner.onUses(owner, name)) throw CompileStop{};
   } while (accept(Tok::Comma));
   expect(Tok::Semicolon, "");

@@ -216,7 +216,7 @@ class Parser {
   Type *tInt = nullptr, *tInt64 = nullptr, *tByte = nullptr, *tCardinal = nullptr, *tBool = nullptr,
        *tChar = nullptr, *tWChar = nullptr, *tStr = nullptr, *tWStr = nullptr, *tReal = nullptr,
        *tVariant = nullptr, *tVoid = nullptr, *tNil = nullptr, *tVarArray = nullptr,
-       *tArrayOfConst = nullptr, *tWord = nullptr;
+       *tArrayOfConst = nullptr, *tWord = nullptr, *tOrdChar = nullptr;
 };
 
 }  // namespace pscript

@@ -4,6 +4,7 @@
 
 #include "text.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <unordered_map>
 
@@ -158,8 +159,13 @@ Token Lexer::number(Token t) {
   } else {
     t.kind = Tok::Int;
     uint64_t v = 0;
-    for (char ch : text) v = v * 10 + static_cast<uint64_t>(ch - '0');
-    t.ival = static_cast<int64_t>(v);
+    bool overflow = false;
+    for (char ch : text) {
+      auto d = static_cast<uint64_t>(ch - '0');
+      if (v > (static_cast<uint64_t>(INT64_MAX) - d) / 10) overflow = true;
+      v = v * 10 + d;
+    }
+    t.ival = overflow ? 0 : static_cast<int64_t>(v);  // beyond Int64 the reference reads 0
   }
   return t;
 }
@@ -171,7 +177,7 @@ Token Lexer::stringLiteral(Token t) {
     if (peek() == '\'') {
       advance();
       for (;;) {
-        if (pos_ >= src_.size() || peek() == '\n' || peek() == '\r') { t.kind = Tok::Invalid; return t; }
+        if (pos_ >= src_.size() || peek() == '\n' || peek() == '\r') { t.kind = Tok::Invalid; t.text.assign(1, '\''); return t; }
         if (peek() == '\'') {
           if (peek(1) == '\'') { value.push_back('\''); advance(); advance(); continue; }
           advance();

@@ -23,7 +23,7 @@ int32_t variantCode(const Type* t) {
     case TK::SmallInt: return varSmallInt;
     case TK::Integer: return varInteger;
     case TK::Enum: return varByte;
-    case TK::Cardinal: return varLongWord;
+    case TK::Cardinal: return t->charInVariant ? kVtChar : varLongWord;
     case TK::Int64: return varInt64;
     case TK::Boolean: return varBoolean;
     case TK::Char: case TK::WideChar: return kVtChar;

@@ -35,6 +35,7 @@ struct Type {
   VarType realVt = varDouble;   // Single/Double/Extended/Currency
   int32_t runtimeType = -1;     // module type index for aggregates
   const ProcSig* sig = nullptr; // procedural types
+  bool charInVariant = false;   // Ord of a Char: a Variant gets the character
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };
