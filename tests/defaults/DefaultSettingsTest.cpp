@@ -146,7 +146,7 @@ TEST_P(RealArchives, EntriesWithoutNamesRoundTripUnchanged) {
   test::TempDir dir;
   ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
   for (const std::string entry : {"PTCCABLE", "FineTune_Digital", "RadioMap", "TSIDList", "TransponderDataBase.dat",
-                                  "UserTransponderDataBase.dat", "PackageDataBase.dat", "ServiceProviders",
+                                  "UserTransponderDataBase.dat", "PackageDataBase.dat",
                                   "CloneInfo", "ProductCloneInfo", "map-ChKey", "PTCList"}) {
     const std::string source = dir.File(entry);
     if (!std::filesystem::exists(source)) continue;
@@ -194,13 +194,31 @@ TEST_P(RealArchives, NamedEntriesRoundTripWithStaleBytesZeroed) {
         EXPECT_EQ(static_cast<unsigned char>(withCrc[at + entry.record - 1]), sum & 0xFF);
       }
     }
-    // Only the H8000 cable map holds names with stale bytes behind them.
+    // Every real provider record has stale bytes behind its name.
+    if (std::string(entry.name) == "ServiceProviders") {
+      EXPECT_EQ(zeroed * entry.record, original.size());
+    }
+    // Only the H8000 cable map holds channel names with stale bytes behind them.
     if (std::string(entry.name) == "map-CableD") {
       if (GetParam().find("H8000") != std::string::npos)
         EXPECT_GT(zeroed, 100);
       else
         EXPECT_EQ(zeroed, 0);
     }
+  }
+}
+
+// The preset detect names reads every entry of the archive.
+TEST_P(RealArchives, TheDetectedPresetLoadsEveryEntry) {
+  const auto result = RunProgram("tarno-cli", {"detect", std::string(TARNO_SAMPLES_DIR) + "/" + GetParam()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string preset = result.out.substr(0, result.out.find('\n'));
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  for (const auto& file : std::filesystem::directory_iterator(dir.Path())) {
+    SCOPED_TRACE(file.path().filename().string());
+    const auto data = LoadDataFile(preset, file.path().string(), [](const std::string&) {});
+    EXPECT_NE(data, nullptr);
   }
 }
 
@@ -279,6 +297,18 @@ TEST(ShowWithTheScript, ChannelsShowNamesFrequenciesAndFavourites) {
   EXPECT_EQ(Lines(cable.out)[1].rfind("00011\tTVR 1\t", 0), 0u) << Lines(cable.out)[1];
 }
 
+TEST(Detect, SaysWhenNoPresetFits) {
+  test::TempDir dir;
+  test::WriteFile(dir.File("map-AirA"), std::string(100, '\0'));  // no whole number of 28, 40 or 64 bytes
+  ASSERT_EQ(std::system(("cd '" + dir.Path().string() + "' && zip -qq odd.scm map-AirA").c_str()), 0);
+  const auto result = RunProgram("tarno-cli", {"detect", dir.File("odd.scm")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "no preset fits odd.scm\n");
+  EXPECT_NE(result.err.find("TarnoChannelEdit-1201.ini: map-AirA (100 bytes) is no whole number of 64-byte records"),
+            std::string::npos)
+      << result.err;
+}
+
 TEST(DemoArchive, OpensWithTheDefaultAndRoundTrips) {
   test::TempDir dir;
   const std::string archive = dir.File("demo.scm");
@@ -296,7 +326,7 @@ TEST(DemoArchive, OpensWithTheDefaultAndRoundTrips) {
     if (name == "demo.scm") continue;
     SCOPED_TRACE(name);
     ++entries;
-    const bool hasNames = name.rfind("map-", 0) == 0 || name == "SatDataBase.dat";
+    const bool hasNames = name.rfind("map-", 0) == 0 || name == "SatDataBase.dat" || name == "ServiceProviders";
     if (hasNames && !names) continue;
     const auto back = RunProgram("tarno-cli", {"roundtrip", "--ini", test::kDefaultSettings, "--script",
                                                test::kDefaultScript, "--crc", file.path().string(),

@@ -1,6 +1,7 @@
 // Shared by the tests of the default settings and script.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct NamedEntry {
   bool checked;                                // last byte is the record's sum
   bool highByteFirst;
   std::vector<std::pair<size_t, size_t>> names;  // offset and size within the record
+  size_t lengthAt = 0;                           // a 16-bit byte count of the (one) name, when not 0
 };
 
 inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
@@ -44,15 +46,22 @@ inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
       {"map-CableD", 0, 320, true, true, {{64, 200}, {264, 18}}},
       {"map-SateD", 0, dSeries ? 172u : 168u, true, true, {{36, 100}}},
       {"SatDataBase.dat", 4, 145, false, false, {{9, 128}}},
+      {"ServiceProviders", 0, 108, false, true, {{8, 100}}, 6},
   };
 }
 
 // The record as a round trip stores it: every name field keeps its units up
-// to the first zero unit, and everything behind that becomes zero.
+// to the first zero unit (or its byte count), and everything behind becomes zero.
 inline std::string StaleNameBytesZeroed(std::string record, const NamedEntry& entry) {
   for (const auto& [offset, size] : entry.names) {
+    size_t limit = offset + size;
+    if (entry.lengthAt != 0) {
+      const size_t count = static_cast<unsigned char>(record[entry.lengthAt]) |
+                           static_cast<size_t>(static_cast<unsigned char>(record[entry.lengthAt + 1])) << 8;
+      limit = std::min(limit, offset + count);
+    }
     size_t end = offset;
-    while (end + 1 < offset + size && (record[end] != '\0' || record[end + 1] != '\0')) end += 2;
+    while (end + 1 < limit && (record[end] != '\0' || record[end + 1] != '\0')) end += 2;
     for (size_t i = end; i < offset + size; ++i) record[i] = '\0';
   }
   return record;
