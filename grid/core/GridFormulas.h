@@ -27,6 +27,7 @@ struct FormulaFailure {
 };
 
 bool IsFormula(std::string_view text);
+bool HasFormula(const CellStore& cells);
 
 class ValueMatrix {
  public:
@@ -52,7 +53,7 @@ class GridFormulas {
   explicit GridFormulas(const CellNames& names) : names_(names) {}
 
   // Rebuilds the matrix and evaluates every formula; stops at the first one the
-  // parser rejects. Nothing happens without a data row and a data column.
+  // parser rejects. Without a data row, a data column or any formula no matrix is kept.
   std::optional<FormulaFailure> EvaluateAll(const CellStore& cells);
   // One formula (text without "=") at a cell, against the present matrix.
   // Returns false on a parse error.

@@ -160,12 +160,20 @@ TEST_F(GridFormulasTest, SelfReferenceTerminates) {
   EXPECT_EQ(Value(2, 1), 0);
 }
 
-TEST(GridFormulas, EmptyGridDoesNothing) {
+TEST(GridFormulas, NoMatrixWithoutDataOrFormulas) {
   CellStore cells;
   cells.SetColCount(1);
   cells.SetRowCount(3);
   CellNames names;
   GridFormulas formulas(names);
+  EXPECT_FALSE(formulas.EvaluateAll(cells));
+  EXPECT_TRUE(formulas.Values().Empty());
+
+  cells.SetColCount(3);
+  cells.SetText(1, 1, "=1");
+  EXPECT_FALSE(formulas.EvaluateAll(cells));
+  EXPECT_FALSE(formulas.Values().Empty());
+  cells.SetText(1, 1, "1");  // no formula left: the matrix goes
   EXPECT_FALSE(formulas.EvaluateAll(cells));
   EXPECT_TRUE(formulas.Values().Empty());
 }
