@@ -69,7 +69,10 @@ FilterParseResult ParseFilter(std::string_view text, const CellStore& cells, std
   if (rest.empty()) return FilterParseResult::Malformed;
   while (!rest.empty()) {
     auto condition = TakeCondition(rest, cells);
-    if (!condition) return FilterParseResult::Malformed;
+    if (!condition) {
+      table.clear();  // a filter applies whole or not at all
+      return FilterParseResult::Malformed;
+    }
     if (static_cast<int>(table.size()) == kMaxFilterConditions) {
       table.clear();
       return FilterParseResult::TooComplex;

@@ -25,7 +25,8 @@ enum class FilterParseResult { Ok, Malformed, TooComplex };
 
 // Reads "[column] operator "value"" conditions from left to right; text between
 // conditions (a joining word) is ignored. The column must equal a data column's
-// header text exactly; the first such column from the left is used.
+// header text exactly; the first such column from the left is used. The table
+// is left empty unless the result is Ok.
 FilterParseResult ParseFilter(std::string_view text, const CellStore& cells, std::vector<FilterCondition>& table);
 
 bool RowPasses(const CellStore& cells, int row, const std::vector<FilterCondition>& table);

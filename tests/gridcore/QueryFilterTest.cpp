@@ -61,6 +61,10 @@ TEST(QueryFilter, MalformedFiltersChangeNothing) {
     EXPECT_EQ(ParseAndApplyFilter(text, cells), FilterParseResult::Malformed) << text;
     EXPECT_EQ(VisibleRows(cells), "12345") << text;
   }
+  CellStore cells = Channels();
+  std::vector<FilterCondition> table;
+  EXPECT_EQ(ParseFilter("[ Nr] = \"1\" [ Name] ?", cells, table), FilterParseResult::Malformed);
+  EXPECT_TRUE(table.empty());
 }
 
 TEST(QueryFilter, NineConditionsPassTenAreTooComplex) {
