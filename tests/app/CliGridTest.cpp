@@ -46,7 +46,7 @@ std::string ShownAndStoredBack(std::string field) {
 bool EngineBuildsUtf16Text() {
   const auto result = RunProgram("pscript-run", {"convert", kScript, "NameBE_DataToText", "38", "58", "0", "0", "2",
                                                  "47", ""});
-  return result.exitCode == 0 && result.out.find("OleStr '\u263A'") != std::string::npos;
+  return result.exitCode == 0 && result.out.find("NameBE_DataToText -> True") != std::string::npos;
 }
 
 std::string Normalised(const std::string& record, const ChannelMap& map) {
