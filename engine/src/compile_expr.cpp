@@ -529,8 +529,15 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
       case Tok::And: r = x & y; break;
       case Tok::Or: r = x | y; break;
       case Tok::Xor: r = x ^ y; break;
-      case Tok::Shl: r = y >= 64 || y < 0 ? 0 : static_cast<int64_t>(ux << y); break;
-      case Tok::Shr: r = y >= 64 || y < 0 ? 0 : static_cast<int64_t>(static_cast<uint64_t>(wrapTo(ta, x)) >> y); break;
+      // Shifts as the VM does them: 64 bits for Int64, else 32 bits with the count masked.
+      case Tok::Shl:
+        r = ta->kind == TK::Int64 ? static_cast<int64_t>(ux << (y & 63))
+                                  : static_cast<int32_t>(static_cast<uint32_t>(x) << (y & 31));
+        break;
+      case Tok::Shr:
+        r = ta->kind == TK::Int64 ? static_cast<int64_t>(ux >> (y & 63))
+                                  : static_cast<int32_t>(static_cast<uint32_t>(x) >> (y & 31));
+        break;
       default: folded = false; return {};
     }
     Type* rt = a.type;

@@ -60,3 +60,38 @@ TEST(CompilerOutput, ScriptsWithoutMainBlockOrClosingEndCompile) {
 
 }  // namespace
 }  // namespace pscript
+
+namespace pscript {
+namespace {
+
+TEST(CompilerMessages, PositionsFollowWhereTheReferenceChecks) {
+  // operator mismatches: at the token after the right operand
+  EXPECT_EQ(firstMessage("function Main(var V: Variant): Boolean;\nvar S: string;\nbegin\n  S := 'a' - 'b';\nend;\n").toString(),
+            "[Error] (4:17): Type mismatch");
+  // call argument mismatches: at the end of the statement
+  EXPECT_EQ(firstMessage("function F(I: Integer): Integer; begin Result := I; end;\n"
+                         "function Main(var V: Variant): Boolean;\nbegin\n  Result := F('text') = 1;\nend;\n").toString(),
+            "[Error] (4:26): Type mismatch");
+  // surplus arguments: after the closing parenthesis
+  EXPECT_EQ(firstMessage("function F(I: Integer): Integer; begin Result := I; end;\n"
+                         "function Main(var V: Variant): Boolean;\nbegin\n  Result := F(1, 2) = 1;\nend;\n").toString(),
+            "[Error] (4:21): Invalid number of parameters");
+}
+
+TEST(CompilerMessages, UnusedVariablesAndResultEarnHints) {
+  test::CompileResult r = test::compileText("function F(var V: Variant): Boolean;\nvar Unused: Integer;\nbegin\nend;\n");
+  ASSERT_TRUE(r.ok);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0].toString(), "[Hint] (2:5): Variable 'UNUSED' never used");
+  EXPECT_EQ(r.messages[1].toString(), "[Hint] (1:10): Variable 'Result' never used");
+}
+
+TEST(CompilerMessages, LexerErrorsEndTheText) {
+  test::CompileResult r = test::compileText("function Main(var V: Variant): Boolean;\nbegin\n  WriteLn('never closed);\nend;\n");
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0].toString(), "[Error] (3:11): String error");
+  EXPECT_EQ(r.messages[1].toString(), "[Error] (3:11): Syntax error");
+}
+
+}  // namespace
+}  // namespace pscript

@@ -99,3 +99,43 @@ TEST(VmLimits, AbortStopsAnEndlessLoop) {
 
 }  // namespace
 }  // namespace pscript
+
+namespace pscript {
+namespace {
+
+TEST(VmQuirks, CastsReinterpretUntilStoredAndComparisonsFollowTheLeftSide) {
+  EXPECT_EQ(runMain("var i: Integer; b: Byte; begin i := 300; WriteLn(IntToStr(Byte(i))); b := Byte(i); WriteLn(IntToStr(b));"
+                    " WriteLn(IntToStr(0 + Byte(i))); end;"),
+            "300\n44\n44\n");
+  EXPECT_EQ(runMain("var b: Byte; i: Integer; begin b := 255; i := -1; if b = i then WriteLn('eq') else WriteLn('ne');"
+                    " if b >= i then WriteLn('ge') else WriteLn('lt'); end;"),
+            "ne\nlt\n");
+  EXPECT_EQ(runMain("var i: Integer; begin i := -16; WriteLn(IntToStr(i shr 2) + ' ' + IntToStr(1 shl 32)); end;"),
+            "1073741820 1\n");
+}
+
+TEST(VmQuirks, OrdOfACharGoesIntoAVariantAsTheCharacter) {
+  EXPECT_EQ(runMain("var x: Variant; c: Char; begin c := 'O'; x := Ord(c); WriteLn(IntToStr(VarType(x)) + ' ' + x);"
+                    " x := Ord(c) + 0; WriteLn(IntToStr(VarType(x))); end;"),
+            "256 O\n19\n");
+}
+
+TEST(VmStatements, WithExitValueAndArrayLiterals) {
+  const char* decls =
+      "type TP = record X, Y: Integer; end;\n"
+      "function Pick(N: Integer): Integer; begin if N > 0 then Exit(N * 10); Result := -1; end;\n";
+  EXPECT_EQ(runMain("var p: TP; a: array of Integer; begin with p do begin X := 2; Y := 3; end; a := [4, 5, 6];"
+                    " WriteLn(IntToStr(p.X * p.Y) + ' ' + IntToStr(Pick(1)) + ' ' + IntToStr(Pick(0)) + ' ' + IntToStr(a[2] + Length(a))); end;",
+                    decls),
+            "6 10 -1 9\n");
+}
+
+TEST(VmVariants, OperatorResultTypesAndNullOrdering) {
+  EXPECT_EQ(runMain("var x: Variant; begin x := 10; x := x / 4; WriteLn(IntToStr(VarType(x)) + ' ' + IntToStr(x));"
+                    " x := 5; x := x + '7'; WriteLn(IntToStr(VarType(x)));"
+                    " x := Null; if x < 5 then WriteLn('null lowest'); end;"),
+            "3 2\n5\nnull lowest\n");
+}
+
+}  // namespace
+}  // namespace pscript
