@@ -126,6 +126,7 @@ bool Parser::assignable(const Type* from, const Type* to) const {
   if (to->kind == TK::Real) return isNumeric(from);
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
   if (to->kind == TK::Char || to->kind == TK::WideChar) return from->kind == TK::Char || from->kind == TK::WideChar;
+  if (to->kind == TK::Set) return from->kind == TK::Set && sameType(from, to);
   if (to->kind == TK::DynArray || to->kind == TK::OpenArray) return from->kind == TK::Nil || ((from->kind == TK::DynArray || from->kind == TK::OpenArray) && sameType(from->elem, to->elem));
   return false;
 }
@@ -455,6 +456,37 @@ Expr Parser::arrayConstructor(Type* elemHint) {
   return e;
 }
 
+// [a, b, c] in an expression: a set when its elements are ordinal, else an
+// array of Variant.
+Expr Parser::setOrArrayConstructor() {
+  expect(Tok::LBracket, "");
+  std::vector<Expr> items;
+  if (tok_.kind != Tok::RBracket) {
+    do items.push_back(expression()); while (accept(Tok::Comma));
+  }
+  expect(Tok::RBracket, "");
+  bool ordinal = true;
+  for (const Expr& e : items) ordinal = ordinal && isOrdinal(e.type) && e.type->kind != TK::Int64;
+  int32_t t = temp();
+  if (ordinal) {
+    Type* st = newType(TK::Set, "set");
+    st->elem = items.empty() ? nullptr : (isInteger(items[0].type) ? tByte : items[0].type);
+    emit(Op::Clear, {t});
+    for (const Expr& e : items) {
+      if (st->elem && !sameType(e.type, st->elem) && !(isInteger(e.type) && isInteger(st->elem))) error("Type mismatch");
+      emit(Op::SetAdd, {t, operand(e)});
+    }
+    Expr r = withPatch(t, st, -1);
+    return r;
+  }
+  emit(Op::NewArr, {t, -1, static_cast<int32_t>(items.size())});
+  for (size_t i = 0; i < items.size(); ++i) {
+    Expr v = convert(items[i], tVariant, tok_);
+    emit(Op::PutItem, {t, static_cast<int32_t>(i), operand(v)});
+  }
+  return withPatch(t, tVarArray, -1);
+}
+
 Expr Parser::typeCast(Type* t, const Token& at) {
   expect(Tok::LParen, "");
   Expr e = expression();
@@ -599,6 +631,12 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
   }
   const Type* ta = a.type;
   const Type* tb = b.type;
+  if (ta->kind == TK::Set && tb->kind == TK::Set && (op == Tok::Plus || op == Tok::Minus || op == Tok::Star)) {
+    if (!sameType(ta, tb)) errorAt(tok_, "Type mismatch");
+    int32_t t = temp();
+    int32_t which = op == Tok::Plus ? 0 : op == Tok::Minus ? 1 : 2;
+    return withPatch(t, ta->elem ? a.type : b.type, emit(Op::SetOp, {t, operand(a), operand(b), which}));
+  }
   switch (op) {
     case Tok::Plus:
       if (isStringLike(ta) && isStringLike(tb)) {
@@ -648,7 +686,18 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
 }
 
 Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
-  if (op == Tok::In || op == Tok::Is) errorAt(tok_, "Type mismatch");
+  if (op == Tok::In) {
+    if (b.type->kind != TK::Set || !isOrdinal(a.type)) errorAt(tok_, "Type mismatch");
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(Op::SetIn, {t, operand(a), operand(b)}));
+  }
+  if (op == Tok::Is) errorAt(tok_, "Type mismatch");
+  if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
+    int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
+    if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(Op::SetCmp, {t, operand(a), operand(b), which}));
+  }
   int idx = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Lt ? 2 : op == Tok::Le ? 3 : op == Tok::Gt ? 4 : 5;
   static const Op kInt[] = {Op::Eq, Op::Ne, Op::Lt, Op::Le, Op::Gt, Op::Ge};
   static const Op kReal[] = {Op::REq, Op::RNe, Op::RLt, Op::RLe, Op::RGt, Op::RGe};
@@ -806,7 +855,7 @@ Expr Parser::factor() {
     case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;
     case Tok::Plus: next(); r = factor(); break;
     case Tok::Nil: next(); r = literalConst(tNil, Value()); break;
-    case Tok::LBracket: r = arrayConstructor(nullptr); break;
+    case Tok::LBracket: r = setOrArrayConstructor(); break;
     case Tok::Chr: {
       next();
       expect(Tok::LParen, "");

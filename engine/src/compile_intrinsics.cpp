@@ -10,7 +10,7 @@ namespace {
 const std::unordered_set<std::string>& intrinsicNames() {
   static const std::unordered_set<std::string> names = {
       "LENGTH", "SETLENGTH", "HIGH", "LOW", "INC", "DEC", "SUCC", "PRED", "ASSIGNED", "SIZEOF",
-      "GETARRAYLENGTH", "SETARRAYLENGTH"};
+      "GETARRAYLENGTH", "SETARRAYLENGTH", "INCLUDE", "EXCLUDE"};
   return names;
 }
 }  // namespace
@@ -18,16 +18,28 @@ const std::unordered_set<std::string>& intrinsicNames() {
 bool Parser::isIntrinsic(const std::string& upper) const { return intrinsicNames().count(upper) != 0; }
 
 Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatement) {
-  bool isProc = name == "SETLENGTH" || name == "INC" || name == "DEC" || name == "SETARRAYLENGTH";
+  bool isProc = name == "SETLENGTH" || name == "INC" || name == "DEC" || name == "SETARRAYLENGTH" ||
+                name == "INCLUDE" || name == "EXCLUDE";
   if (isProc != asStatement) errorAt(at, "Type mismatch");
   expect(Tok::LParen, "");
-  if (name == "INC" || name == "DEC" || name == "SETLENGTH" || name == "SETARRAYLENGTH") {
+  if (isProc) {
     Designator d;
     Token vt = tok_;
     if (tok_.kind != Tok::Ident) error("Variable Expected");
     if (!designatorFor(tok_, d)) errorAt(tok_, "Unknown identifier '" + tok_.spelled + "'", tok_.spelled);
     next();
     designatorSuffix(d);
+    if (name == "INCLUDE" || name == "EXCLUDE") {
+      expect(Tok::Comma, "");
+      Expr e = expression();
+      expect(Tok::RParen, "");
+      if (d.type->kind != TK::Set || !isOrdinal(e.type)) errorAt(vt, "Type mismatch");
+      Expr set = toTemp(load(d));
+      emit(name == "INCLUDE" ? Op::SetAdd : Op::SetRemove, {set.slot, operand(e)});
+      set.patch[0] = -1;
+      assignTo(d, set, at);
+      return literalConst(tVoid, Value());
+    }
     if (name == "INC" || name == "DEC") {
       if (accept(Tok::Comma)) {  // the count is checked after the whole call
         expression();

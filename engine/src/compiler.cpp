@@ -245,7 +245,12 @@ Type* Parser::typeSpec(const std::string& name) {
     return t;
   }
   if (tok_.kind == Tok::Set) {
-    error("Syntax error");
+    next();
+    expect(Tok::Of, "");
+    Type* t = newType(TK::Set, name);
+    t->elem = typeSpec();
+    if (!isOrdinal(t->elem) || (isInteger(t->elem) && t->elem->kind != TK::Byte)) error("Type mismatch");
+    return t;
   }
   if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) error("Syntax error");
   if (tok_.kind != Tok::Ident) error("Identifier expected");

@@ -156,6 +156,7 @@ class Parser {
   void callArguments(ProcSym& p, int32_t argBase, const Token& at);
   Expr typeCast(Type* t, const Token& at);
   Expr arrayConstructor(Type* elemHint);
+  Expr setOrArrayConstructor();
   Expr constExpression();
   ProcSym* findProc(const std::string& upper);
   int32_t nativeIndexFor(ProcSym& p);

@@ -50,6 +50,9 @@ inline ArrObj* asArr(const Value& v) noexcept {
   return (o && o->kind == HeapKind::Array) ? static_cast<ArrObj*>(o) : nullptr;
 }
 
+// Sets are 256-bit maps held in a string object of this many bytes.
+inline constexpr size_t kSetBytes = 32;
+
 // Makes v's array object unshared (copy-on-write), returning it.
 ArrObj* uniqueArr(Value& v);
 // Makes v's string unshared, returning it (creating one when v is empty).

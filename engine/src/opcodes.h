@@ -49,6 +49,10 @@
   X(StrSetLen, "rs")                                                                \
   X(NewArr, "dti")  /* d := array of type t (-1: variant array) with i items  */   \
   X(PutItem, "dis") /* element i of the fresh array d := s                    */   \
+  X(SetAdd, "ds") X(SetRemove, "ds") /* d := d with / without element s          */ \
+  X(SetOp, "dssi")  /* i: 0 union, 1 difference, 2 intersection             */    \
+  X(SetIn, "dss")   /* d := element s1 in set s2                             */    \
+  X(SetCmp, "dssi") /* i: 0 =, 1 <>, 2 subset (<=), 3 superset (>=)          */    \
   X(Jmp, "j") X(JTrue, "sj") X(JFalse, "sj")                                        \
   X(Call, "pa") X(CallNative, "na")                                                 \
   X(Ret, "")                                                                        \

@@ -58,7 +58,12 @@ bool sameType(const Type* a, const Type* b) {
   if (a->kind != b->kind) return false;
   switch (a->kind) {
     case TK::DynArray: case TK::OpenArray: return sameType(a->elem, b->elem);
-    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Set: case TK::ProcPtr: return false;
+    case TK::Set:
+      // set constructors are typed by their elements; [] fits every set
+      if (!a->elem || !b->elem) return true;
+      return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
+             ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::ProcPtr: return false;
     case TK::Real: return true;
     default: return true;
   }

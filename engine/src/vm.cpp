@@ -98,6 +98,50 @@ Value concat(std::string_view a, std::string_view b) {
   return Value::string(std::move(r));
 }
 
+// A set's bits; an empty Value is the empty set.
+std::string setBits(const Value& v) {
+  StrObj* s = asStr(v);
+  std::string bits(kSetBytes, '\0');
+  if (s && s->s.size() == kSetBytes) bits = s->s;
+  return bits;
+}
+
+bool inRange(int64_t e) { return e >= 0 && e < static_cast<int64_t>(kSetBytes * 8); }
+
+void setEdit(Value& set, int64_t e, bool add) {
+  if (!inRange(e)) fail(ErrorKind::OutOfRange);
+  std::string bits = setBits(set);
+  auto mask = static_cast<unsigned char>(1u << (e & 7));
+  auto& byte = bits[static_cast<size_t>(e >> 3)];
+  byte = static_cast<char>(add ? (static_cast<unsigned char>(byte) | mask) : (static_cast<unsigned char>(byte) & ~mask));
+  set = Value::string(std::move(bits));
+}
+
+void setOp(Value& d, const Value& x, const Value& y, int32_t op) {
+  std::string a = setBits(x), b = setBits(y);
+  for (size_t i = 0; i < kSetBytes; ++i) {
+    auto p = static_cast<unsigned char>(a[i]), q = static_cast<unsigned char>(b[i]);
+    a[i] = static_cast<char>(op == 0 ? (p | q) : op == 1 ? (p & ~q) : (p & q));
+  }
+  d = Value::string(std::move(a));
+}
+
+bool setHas(const Value& set, int64_t e) {
+  StrObj* s = asStr(set);
+  if (!inRange(e) || !s || s->s.size() != kSetBytes) return false;
+  return (static_cast<unsigned char>(s->s[static_cast<size_t>(e >> 3)]) >> (e & 7)) & 1;
+}
+
+bool setCompare(const Value& x, const Value& y, int32_t op) {
+  std::string a = setBits(x), b = setBits(y);
+  bool r = true;
+  for (size_t i = 0; i < kSetBytes; ++i) {
+    auto p = static_cast<unsigned char>(a[i]), q = static_cast<unsigned char>(b[i]);
+    if (op <= 1 ? p != q : op == 2 ? (p & ~q) != 0 : (q & ~p) != 0) r = false;
+  }
+  return op == 1 ? !r : r;
+}
+
 Value toVariant(const Value& s, int32_t code) {
   if (code == kVtChar) return Value::string(std::string(1, static_cast<char>(s.rawInt())));
   if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
@@ -590,6 +634,11 @@ void Vm::execute(size_t baseDepth) {
         pc += 4;
         NEXT;
       }
+      L_SetAdd: setEdit(R(A1), R(A2).rawInt(), true); pc += 3; NEXT;
+      L_SetRemove: setEdit(R(A1), R(A2).rawInt(), false); pc += 3; NEXT;
+      L_SetOp: setOp(R(A1), R(A2), R(A3), ip[4]); pc += 5; NEXT;
+      L_SetIn: R(A1).setInt(setHas(R(A3), R(A2).rawInt())); pc += 4; NEXT;
+      L_SetCmp: R(A1).setInt(setCompare(R(A2), R(A3), ip[4])); pc += 5; NEXT;
       L_Jmp:
         if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         pc = static_cast<size_t>(A1);
