@@ -139,3 +139,18 @@ TEST(VmVariants, OperatorResultTypesAndNullOrdering) {
 
 }  // namespace
 }  // namespace pscript
+
+namespace pscript {
+namespace {
+
+TEST(VmSets, OperatorsMembershipAndIncludeExclude) {
+  const char* decls = "type TDay = (dMon, dTue, dWed); TDays = set of TDay;\n";
+  EXPECT_EQ(runMain("var a, b: TDays; c: set of Char; begin a := [dMon, dWed]; b := [dWed]; Include(b, dTue); Exclude(a, dMon);"
+                    " if (dWed in a) and not (dMon in a) then WriteLn('in'); if a * b = [dWed] then WriteLn('inter');"
+                    " if a <= b then WriteLn('subset'); c := ['x', 'y']; if 'y' in c then WriteLn('char'); end;",
+                    decls),
+            "in\ninter\nsubset\nchar\n");
+}
+
+}  // namespace
+}  // namespace pscript
