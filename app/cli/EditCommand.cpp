@@ -9,6 +9,7 @@
 #include "CliCommands.h"
 #include "EditorKeys.h"
 #include "LoadSave.h"
+#include "ScriptSession.h"
 #include "MoveRow.h"
 #include "RecordCommands.h"
 #include "Renumbering.h"
@@ -166,13 +167,15 @@ struct PrintedLog {
 }  // namespace
 
 int EditCommand(const Words& words) {
-  const CliArguments args(words, {"--ini"}, {"--keep-order", "--crc"});
+  const CliArguments args(words, {"--ini", "--script"}, {"--keep-order", "--crc"});
   const std::vector<std::string>& positional = args.Positional();
   if (positional.size() < 2) throw UsageError("edit needs FILE and OUT before its commands");
   const std::string ini = args.Required("--ini");
   const std::vector<EditStep> steps = ParseSteps({positional.begin() + 2, positional.end()});
 
   PrintedLog log;
+  ScriptSession script;  // as at start-up: a faulty script is logged and the work goes on without one
+  if (!args.Value("--script").empty()) script.Reload(args.Value("--script"), log.Sink());
   LoadedFile file;
   file.data = LoadDataFile(ini, positional[0], log.Sink());
   if (!file.data || !FillLoadedGrid(*file.data, file.cells, log.Sink())) log.Fail();

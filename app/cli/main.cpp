@@ -21,7 +21,7 @@ const char* const kUsage =
     "  show --ini INI [--script ROPS] FILE   print FILE as the grid shows it, tab-separated\n"
     "  roundtrip --ini INI [--script ROPS] [--crc] [--displayed-order] FILE OUT\n"
     "                                        load FILE into a grid, take it back and save as OUT\n"
-    "  edit --ini INI [--keep-order] [--crc] FILE OUT COMMAND...\n"
+    "  edit --ini INI [--script ROPS] [--keep-order] [--crc] FILE OUT COMMAND...\n"
     "                                        load FILE, run grid commands, save as OUT; commands:\n"
     "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
     "                                        sorted-renumber set-move-target move-row clear-row add-record\n"

@@ -152,6 +152,17 @@ TEST(CliScript, ConversionFunctionsOfAScriptShowAndStoreFields) {
   EXPECT_EQ(test::ReadFile(dir.File("out")), test::ReadFile(dir.File("F")));
 }
 
+TEST(CliScript, EditTypesIntoAScriptConvertedField) {
+  test::TempDir dir;
+  const std::string script = std::string(TARNO_SAMPLES_DIR) + "/../../tools/psoracle/samples/fieldconv.pas";
+  test::WriteFile(dir.File("settings.ini"), "[F]\nITEM = Freq, 4, 2, UFreq, , 1\n");
+  test::WriteFile(dir.File("F"), std::string("\x00\x00\x80\x3f\x00\x40\x9c\x45", 8));
+  const auto edited = RunProgram("tarno-cli", {"edit", "--ini", dir.File("settings.ini"), "--script", script,
+                                               dir.File("F"), dir.File("out"), "select=1,2", "type=1;258"});
+  ASSERT_EQ(edited.exitCode, 0) << edited.err;
+  EXPECT_EQ(test::ReadFile(dir.File("out")), std::string("\x00\x00\x80\x3f\x00\x01\x01\x02", 8));
+}
+
 TEST(CliScript, AFaultyScriptIsReportedAndTheFileNeedsNone) {
   test::TempDir dir;
   test::WriteFile(dir.File("settings.ini"), "[F]\nITEM = Freq, 4, 2, UFreq, , 1\n[G]\nITEM = N, 1, 1, , , 1\n");
