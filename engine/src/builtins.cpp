@@ -110,6 +110,20 @@ void fStrSet(NativeCall& c) {
   if (i < 1 || i > static_cast<int64_t>(v.rawString().size())) throw ScriptError(ErrorKind::CustomError, "Out of string range");
   uniqueStr(v)->s[static_cast<size_t>(i - 1)] = static_cast<char>(num(c, 0));
 }
+void fWStrGet(NativeCall& c) {
+  std::u16string_view s = c.arg(0).rawWideString();
+  int64_t i = num(c, 1);
+  if (i < 1 || i > static_cast<int64_t>(s.size())) throw ScriptError(ErrorKind::CustomError, "Out of string range");
+  retInt(c, s[static_cast<size_t>(i - 1)]);
+}
+void fWStrSet(NativeCall& c) {
+  Value& v = c.arg(2);
+  int64_t i = num(c, 1);
+  if (i < 1 || i > static_cast<int64_t>(v.rawWideString().size())) throw ScriptError(ErrorKind::CustomError, "Out of string range");
+  uniqueWStr(v)->s[static_cast<size_t>(i - 1)] = static_cast<char16_t>(num(c, 0));
+}
+void fExceptionProc(NativeCall& c) { retInt(c, c.exec().lastErrorProc()); }
+void fExceptionPos(NativeCall& c) { retInt(c, c.exec().lastErrorPos()); }
 void fFloatToStr(NativeCall& c) { retStr(c, engineFloatToStr(real(c, 0))); }
 void fStrToFloat(NativeCall& c) {
   double d;
@@ -189,6 +203,10 @@ const std::vector<Builtin>& builtinFunctions() {
       {"function StrGet(var S: string; I: Integer): Char", "STRGET", fStrGet},
       {"function StrGet2(S: string; I: Integer): Char", "STRGET2", fStrGet},
       {"procedure StrSet(C: Char; I: Integer; var S: string)", "STRSET", fStrSet},
+      {"function WStrGet(var S: WideString; I: Integer): WideChar", "WSTRGET", fWStrGet},
+      {"procedure WStrSet(C: WideChar; I: Integer; var S: WideString)", "WSTRSET", fWStrSet},
+      {"function ExceptionProc: Cardinal", "EXCEPTIONPROC", fExceptionProc},
+      {"function ExceptionPos: Cardinal", "EXCEPTIONPOS", fExceptionPos},
       {"function FloatToStr(E: Extended): string", "FLOATTOSTR", fFloatToStr},
       {"function StrToFloat(S: string): Extended", "STRTOFLOAT", fStrToFloat},
       {"function Round(E: Extended): LongInt", "ROUND", fRound},

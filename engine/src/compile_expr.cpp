@@ -176,7 +176,12 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     int32_t t = temp();
     return withPatch(t, to, emit(Op::WideToStr, {t, operand(e)}));
   }
-  if (to->kind == TK::WideString && (from->kind == TK::String || from->kind == TK::Char || from->kind == TK::WideChar)) {
+  if (to->kind == TK::WideString && from->kind == TK::WideChar) {
+    if (isConst) { r.cval = Value::wideString(std::u16string(1, static_cast<char16_t>(e.cval.rawInt()))); return r; }
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::WCharToWide, {t, operand(e)}));
+  }
+  if (to->kind == TK::WideString && (from->kind == TK::String || from->kind == TK::Char)) {
     Expr s = convert(e, tStr, at);
     if (s.k == Expr::K::Const) { r.cval = Value::wideString(ansiToUtf16(s.cval.rawString())); r.k = Expr::K::Const; return r; }
     int32_t t = temp();
@@ -316,7 +321,7 @@ Expr Parser::load(const Designator& d) {
   }
   if (d.strChar) {
     int32_t t = temp();
-    last = emit(Op::StrIndex, {t, at, d.charIndex});
+    last = emit(d.type->kind == TK::WideChar ? Op::WStrIndex : Op::StrIndex, {t, at, d.charIndex});
     at = t;
   }
   if (last < 0) {
@@ -349,9 +354,10 @@ void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
   if (d.strChar) {
     Designator base = d;
     base.strChar = false;
-    Expr c = convert(e, tChar, at);
+    bool wide = d.type->kind == TK::WideChar;
+    Expr c = convert(e, wide ? tWChar : tChar, at);
     int32_t cs = operand(c);
-    emit(Op::StrSetChar, {refOf(base), d.charIndex, cs});
+    emit(wide ? Op::WStrSetChar : Op::StrSetChar, {refOf(base), d.charIndex, cs});
     return;
   }
   if (d.steps.empty() && !d.baseIsRef) {
@@ -582,7 +588,8 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
     double r = op == Tok::Plus ? x + y : op == Tok::Minus ? x - y : op == Tok::Star ? x * y : x / y;
     return literalConst(tReal, Value::real(r));
   }
-  if (op == Tok::Plus && isStringLike(ta) && isStringLike(tb) && ta->kind != TK::WideString && tb->kind != TK::WideString) {
+  bool anyWide = ta->kind == TK::WideString || tb->kind == TK::WideString || ta->kind == TK::WideChar || tb->kind == TK::WideChar;
+  if (op == Tok::Plus && isStringLike(ta) && isStringLike(tb) && !anyWide) {
     auto str = [](const Expr& e) { return e.type->kind == TK::Char ? std::string(1, static_cast<char>(e.cval.rawInt())) : std::string(e.cval.rawString()); };
     return literalConst(tStr, Value::string(str(a) + str(b)));
   }
@@ -640,7 +647,7 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
   switch (op) {
     case Tok::Plus:
       if (isStringLike(ta) && isStringLike(tb)) {
-        bool wide = ta->kind == TK::WideString || tb->kind == TK::WideString;
+        bool wide = ta->kind == TK::WideString || tb->kind == TK::WideString || ta->kind == TK::WideChar || tb->kind == TK::WideChar;
         Type* st = wide ? tWStr : tStr;
         Expr x = convert(a, st, at), y = convert(b, st, at);
         int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
@@ -848,8 +855,18 @@ Expr Parser::factor() {
       break;
     }
     case Tok::Real: r = literalConst(tReal, Value::real(tok_.rval)); next(); break;
-    case Tok::String: r = literalConst(tStr, Value::string(tok_.text)); next(); break;
-    case Tok::Char: r = literalConst(tChar, Value::integer(static_cast<uint8_t>(tok_.text[0]))); next(); break;
+    case Tok::String:
+    case Tok::Char:
+      if (tok_.wide) {  // #$263A and the like: WideChar or WideString
+        r = tok_.wideText.size() == 1 ? literalConst(tWChar, Value::integer(tok_.wideText[0]))
+                                      : literalConst(tWStr, Value::wideString(tok_.wideText));
+      } else if (tok_.kind == Tok::Char) {
+        r = literalConst(tChar, Value::integer(static_cast<uint8_t>(tok_.text[0])));
+      } else {
+        r = literalConst(tStr, Value::string(tok_.text));
+      }
+      next();
+      break;
     case Tok::LParen: next(); r = expression(); expect(Tok::RParen, ""); break;
     case Tok::Not: next(); r = unary(Tok::Not, factor(), at); break;
     case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;

@@ -65,6 +65,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     expect(Tok::RParen, "");
     int32_t lenSlot = operand(len);
     if (d.type->kind == TK::String) emit(Op::StrSetLen, {refOf(d), lenSlot});
+    else if (d.type->kind == TK::WideString) emit(Op::WStrSetLen, {refOf(d), lenSlot});
     else if (d.type->kind == TK::DynArray) emit(Op::SetLen, {refOf(d), lenSlot, d.type->runtimeType});
     else errorAt(vt, "Type mismatch");
     return literalConst(tVoid, Value());
@@ -85,11 +86,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     if (t->kind == TK::StaticArray) return literalConst(tInt, Value::integer(t->high - t->low + 1));
     int32_t r = temp();
     if (t->kind == TK::String) return withPatch(r, tInt, emit(Op::StrLen, {r, operand(e)}));
-    if (t->kind == TK::WideString) {
-      int32_t s = temp();
-      emit(Op::WideToStr, {s, operand(e)});
-      return withPatch(r, tInt, emit(Op::StrLen, {r, s}));
-    }
+    if (t->kind == TK::WideString) return withPatch(r, tInt, emit(Op::WStrLen, {r, operand(e)}));
     if (isArray(t) || t->kind == TK::Variant) return withPatch(r, tInt, emit(Op::ArrLen, {r, operand(e)}));
     errorAt(argAt, "Type mismatch");
   }

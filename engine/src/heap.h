@@ -57,5 +57,6 @@ inline constexpr size_t kSetBytes = 32;
 ArrObj* uniqueArr(Value& v);
 // Makes v's string unshared, returning it (creating one when v is empty).
 StrObj* uniqueStr(Value& v);
+WStrObj* uniqueWStr(Value& v);
 
 }  // namespace pscript

@@ -172,6 +172,7 @@ Token Lexer::number(Token t) {
 
 Token Lexer::stringLiteral(Token t) {
   std::string value;
+  std::u16string wide;
   int pieces = 0;
   for (;;) {
     if (peek() == '\'') {
@@ -179,11 +180,12 @@ Token Lexer::stringLiteral(Token t) {
       for (;;) {
         if (pos_ >= src_.size() || peek() == '\n' || peek() == '\r') { t.kind = Tok::Invalid; t.text.assign(1, '\''); return t; }
         if (peek() == '\'') {
-          if (peek(1) == '\'') { value.push_back('\''); advance(); advance(); continue; }
+          if (peek(1) == '\'') { value.push_back('\''); wide.push_back(u'\''); advance(); advance(); continue; }
           advance();
           break;
         }
         value.push_back(peek());
+        wide.push_back(static_cast<unsigned char>(peek()));
         advance();
       }
       ++pieces;
@@ -197,6 +199,8 @@ Token Lexer::stringLiteral(Token t) {
         while (isDigit(peek())) { code = code * 10 + static_cast<uint32_t>(peek() - '0'); advance(); if (code > 0xFFFF) code = 0xFFFF; }
       }
       value.push_back(static_cast<char>(code & 0xFF));
+      wide.push_back(static_cast<char16_t>(code));
+      if (code > 255) t.wide = true;
       ++pieces;
     } else {
       break;
@@ -205,6 +209,7 @@ Token Lexer::stringLiteral(Token t) {
   (void)pieces;
   t.kind = value.size() == 1 ? Tok::Char : Tok::String;
   t.text = value;
+  if (t.wide) t.wideText = std::move(wide);
   return t;
 }
 

@@ -28,6 +28,8 @@ struct Token {
   std::string spelled; // identifier as written
   int64_t ival = 0;
   double rval = 0;
+  bool wide = false;     // a literal with character codes above 255
+  std::u16string wideText;
   int row = 1, col = 1;
   size_t pos = 0;
 };

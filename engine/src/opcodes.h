@@ -37,6 +37,7 @@
   X(StrLen, "ds")                                                                   \
   X(StrSetChar, "rss") /* string at ref: character s1 := s2                   */   \
   X(StrToWide, "ds") X(WideToStr, "ds")                                             \
+  X(WCharToWide, "ds") X(WStrIndex, "dss") X(WStrLen, "ds") X(WStrSetChar, "rss") X(WStrSetLen, "rs")    \
   X(WConcat, "dss")                                                                 \
   X(ToVar, "dsi")   /* d := variant of s with var type i                      */    \
   X(FromVar, "dsi") /* d := s converted to ValueClass i                      */    \

@@ -229,6 +229,14 @@ StrObj* uniqueStr(Value& v) {
   return copy;
 }
 
+WStrObj* uniqueWStr(Value& v) {
+  WStrObj* s = asWStr(v);
+  if (s && s->refs == 1) return s;
+  auto* copy = new WStrObj(s ? std::u16string_view(s->s) : std::u16string_view());
+  v.setHeap(copy, varOleStr);
+  return copy;
+}
+
 std::string varTypeName(uint16_t vt) {
   if (vt & varArray) return "Array of " + varTypeName(vt & 0x0FFF);
   switch (vt) {

@@ -336,6 +336,8 @@ bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
       if (h.kind == Handler::Except) {
         exec_.lastKind_ = kind;
         exec_.lastParam_ = param;
+        exec_.lastProc_ = static_cast<int>(f.proc - m_.module.procs.data());
+        exec_.lastPos_ = static_cast<int>(at);
       } else {
         m_.pending.push_back({m_.frames.size(), h.handler, true, 0, kind, param});
       }
@@ -604,6 +606,34 @@ void Vm::execute(size_t baseDepth) {
         if (e >= 0)
           for (size_t i = old; i < a->items.size(); ++i) a->items[i] = makeAggregate(e);
         pc += 4;
+        NEXT;
+      }
+      L_WStrIndex: {
+        std::u16string_view s = R(A2).rawWideString();
+        int64_t i = R(A3).rawInt();
+        if (i < 1 || i > static_cast<int64_t>(s.size())) fail(ErrorKind::CustomError, "Out of string range");
+        R(A1).setInt(s[static_cast<size_t>(i - 1)]);
+        pc += 4;
+        NEXT;
+      }
+      L_WCharToWide: { char16_t c = static_cast<char16_t>(R(A2).rawInt()); R(A1) = Value::wideString(std::u16string_view(&c, 1)); pc += 3; NEXT; }
+      L_WStrLen: R(A1).setInt(static_cast<int64_t>(R(A2).rawWideString().size())); pc += 3; NEXT;
+      L_WStrSetChar: {
+        Value& t = deref(R(A1));
+        int64_t i = R(A2).rawInt();
+        auto c = static_cast<char16_t>(R(A3).rawInt());
+        if (i < 1 || i > static_cast<int64_t>(t.rawWideString().size())) fail(ErrorKind::CustomError, "Out of string range");
+        uniqueWStr(t)->s[static_cast<size_t>(i - 1)] = c;
+        pc += 4;
+        NEXT;
+      }
+      L_WStrSetLen: {
+        Value& t = deref(R(A1));
+        int64_t n = R(A2).rawInt();
+        if (n > kMaxStringLength / 2) fail(ErrorKind::OutOfMemory);
+        if (n <= 0) { t = Value::wideString(u""); pc += 3; NEXT; }
+        uniqueWStr(t)->s.resize(static_cast<size_t>(n), u' ');
+        pc += 3;
         NEXT;
       }
       L_StrSetLen: {

@@ -161,6 +161,8 @@ class Exec {
   // Exception state visible to ExceptionType / ExceptionParam.
   ErrorKind lastErrorKind() const { return lastKind_; }
   const std::string& lastErrorParam() const { return lastParam_; }
+  int lastErrorProc() const { return lastProc_; }
+  int lastErrorPos() const { return lastPos_; }
 
   struct Impl;  // engine internals
 
@@ -171,6 +173,7 @@ class Exec {
   std::atomic<bool> abort_{false};
   ErrorKind lastKind_ = ErrorKind::NoError;
   std::string lastParam_;
+  int lastProc_ = 0, lastPos_ = 0;
 };
 
 // A readable listing of a compiled module, for debugging ("" if it does not load).
