@@ -1,0 +1,175 @@
+// "Select and extract" and the update at exit, checked with independent zip
+// readers (unzip and Python's zipfile).
+#include <sys/stat.h>
+
+#include <QPushButton>
+#include <cstdlib>
+#include <sstream>
+
+#include "RunProgram.h"
+#include "TelevisionArchive.h"
+#include "WindowFixture.h"
+
+namespace tarno::window::test {
+namespace {
+
+// Runs a shell command; its output goes where the command redirects it.
+int Shell(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()); }
+
+// One line per entry: name, CRC and size, as Python's zipfile reads them.
+std::string ZipListing(const std::string& archive, const std::string& scratch) {
+  Shell("python3 -c \"import zipfile,sys; z=zipfile.ZipFile(sys.argv[1]); "
+        "print('\\n'.join('%s %08x %d' % (i.filename, i.CRC, i.file_size) for i in z.infolist())); "
+        "assert z.testzip() is None\" " + tarno::test::ShellQuote(archive) + " > " + tarno::test::ShellQuote(scratch));
+  return tarno::test::ReadFile(scratch);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class ArchiveTest : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    WriteDefaultScript();
+    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, ArchivePath());
+    Start();
+  }
+  std::string ArchivePath() const { return dir.File("list.scm"); }
+  void Extract(const std::string& path) {
+    dialogs->Answer(path);
+    Click("btnExtract");
+  }
+  std::string Listing() { return ZipListing(ArchivePath(), dir.File("listing.txt")); }
+};
+
+TEST_F(ArchiveTest, ExtractingMakesTheArchiveActive) {
+  Extract(ArchivePath());
+  EXPECT_EQ(LastLog().toStdString(), "File 'list.scm' extracted to '" + ExtractFolder() + "'");
+  EXPECT_EQ(window->windowTitle().toStdString(), "  File 'list.scm' extracted to '" + ExtractFolder() + "'");
+  EXPECT_EQ(Text("txtExtractedFile"), "Archive 'list.scm' active");
+  EXPECT_TRUE(Shown("chkSaveArchive"));
+  EXPECT_EQ(tarno::test::ReadFile(ExtractFolder() + "map-CableD").size(), 320000u);
+
+  ASSERT_EQ(dialogs->openRequests.size(), 1u);
+  const FileDialogRequest& request = dialogs->openRequests[0];
+  EXPECT_EQ(request.title, "Select television archive file");
+  EXPECT_EQ(request.filter, "Television archive files|*.scm|All files|*.*");
+  EXPECT_EQ(request.initialFolder, Folder());
+  EXPECT_TRUE(request.mustExist);
+}
+
+TEST_F(ArchiveTest, AnEditSavedAndExitReplacesOnlyThatEntry) {
+  const std::string before = Listing();
+  ASSERT_EQ(Lines(before).size(), 12u);
+  Extract(ArchivePath());
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  window->Grid()->Cells().SetText(NameColumn(), 2, "Edited Two");
+  Click("btnSave");
+  Click("btnExit");
+  window.reset();  // the program ends
+
+  EXPECT_EQ(Shell("unzip -tqq " + tarno::test::ShellQuote(ArchivePath()) + " >/dev/null"), 0);
+  const std::vector<std::string> was = Lines(before);
+  const std::vector<std::string> now = Lines(Listing());
+  ASSERT_EQ(now.size(), was.size());
+  for (size_t i = 0; i < was.size(); ++i) {
+    if (was[i].rfind("map-CableD ", 0) == 0)
+      EXPECT_NE(now[i], was[i]);
+    else
+      EXPECT_EQ(now[i], was[i]);
+  }
+}
+
+TEST_F(ArchiveTest, ClosingTheWindowTakesTheSameRoadAsExit) {
+  Extract(ArchivePath());
+  tarno::test::WriteFile(ExtractFolder() + "TSIDList", std::string(16, 'x'));
+  window->close();
+  window.reset();
+  EXPECT_NE(Listing(), ZipListing(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, dir.File("l2")));
+}
+
+TEST_F(ArchiveTest, WithUpdateUncheckedTheArchiveIsNotTouched) {
+  Extract(ArchivePath());
+  const std::string bytes = tarno::test::ReadFile(ArchivePath());
+  struct stat before {};
+  ::stat(ArchivePath().c_str(), &before);
+  tarno::test::WriteFile(ExtractFolder() + "TSIDList", std::string(16, 'x'));
+  SetChecked("chkSaveArchive", false);
+  Click("btnExit");
+  window.reset();
+  struct stat after {};
+  ::stat(ArchivePath().c_str(), &after);
+  EXPECT_TRUE(tarno::test::ReadFile(ArchivePath()) == bytes);
+  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
+TEST_F(ArchiveTest, CancellingGivesUpTheActiveArchiveWithoutUpdatingIt) {
+  Extract(ArchivePath());
+  const std::string bytes = tarno::test::ReadFile(ArchivePath());
+  tarno::test::WriteFile(ExtractFolder() + "TSIDList", std::string(16, 'x'));
+  Click("btnExtract");  // cancelled
+  EXPECT_EQ(LastLog(), "No archived television file opened");
+  EXPECT_EQ(window->windowTitle(), "  No archived television file opened");
+  EXPECT_EQ(Text("txtExtractedFile"), "No active archive");
+  EXPECT_FALSE(Shown("chkSaveArchive"));
+  window.reset();
+  EXPECT_TRUE(tarno::test::ReadFile(ArchivePath()) == bytes);
+}
+
+TEST_F(ArchiveTest, AFileThatIsNoArchiveLeavesNoneActive) {
+  tarno::test::WriteFile(dir.File("notes.scm"), "just some text\n");
+  Extract(dir.File("notes.scm"));
+  EXPECT_EQ(LastLog(), "No archived television file opened");
+  EXPECT_EQ(Text("txtExtractedFile"), "No active archive");
+  EXPECT_FALSE(Shown("chkSaveArchive"));
+  EXPECT_TRUE(dialogs->errors.empty());
+}
+
+TEST_F(ArchiveTest, ExtractingLeavesTheLoadedFileAlone) {
+  Extract(ArchivePath());
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  TzebGrid* grid = window->Grid();
+  Extract(ArchivePath());
+  EXPECT_EQ(window->Grid(), grid);
+  EXPECT_NE(window->DataObject(), nullptr);
+  EXPECT_EQ(Text("txtLoadedFile"), "File 'map-CableD' loaded");
+}
+
+TEST_F(ArchiveTest, AHostileArchiveWritesNothingOutsideTheExtractionFolder) {
+  const std::string hostile = dir.File("hostile.scm");
+  const std::string absolute = dir.File("absolute.txt");
+  const std::string script =
+      "import zipfile,sys\n"
+      "z=zipfile.ZipFile(sys.argv[1],'w')\n"
+      "z.writestr('../escaped.txt','up one')\n"
+      "z.writestr('sub/../../escaped2.txt','up two')\n"
+      "z.writestr(zipfile.ZipInfo(sys.argv[2]),'absolute')\n"
+      "z.writestr(zipfile.ZipInfo('folder/'),'')\n"
+      "z.writestr('plain.txt','fine')\n"
+      "z.close()\n";
+  tarno::test::WriteFile(dir.File("make.py"), script);
+  ASSERT_EQ(Shell("python3 " + dir.File("make.py") + " " + tarno::test::ShellQuote(hostile) + " " +
+                  tarno::test::ShellQuote(absolute)),
+            0);
+  const auto entriesBefore = std::distance(std::filesystem::directory_iterator(dir.Path()), {});
+  Extract(hostile);
+
+  EXPECT_FALSE(std::filesystem::exists(dir.File("escaped.txt")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("escaped2.txt")));
+  EXPECT_FALSE(std::filesystem::exists(absolute));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path().parent_path() / "escaped.txt"));
+  // Only the extraction folder is new beside the program.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), entriesBefore + 1);
+  EXPECT_FALSE(std::filesystem::exists(ExtractFolder() + "folder"));
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(ExtractFolder()))
+    EXPECT_EQ(entry.path().parent_path().string() + "/", ExtractFolder()) << entry.path();
+}
+
+}  // namespace
+}  // namespace tarno::window::test
