@@ -1,4 +1,7 @@
-// A full channel map in the grid: 65,535 records of 320 bytes, 45 fields.
+// A full channel map in the grid: 65,535 records of 320 bytes.
+// Without arguments the layout is 45 fields with built-in conversions; with
+// `bench_grid INI SCRIPT SECTION` it is that section of a settings file, its
+// script conversions run by that script (e.g. the default settings' map-CableD).
 // Prints the time of the fill, of the take-back with the save, of row moves,
 // and the process's peak memory.
 #include <sys/resource.h>
@@ -11,6 +14,7 @@
 #include <fstream>
 #include <random>
 
+#include "ScriptSession.h"
 #include "TarnoChannelEditUnit002.h"
 
 namespace {
@@ -99,11 +103,19 @@ long PeakMemoryMb() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   const auto folder = std::filesystem::temp_directory_path() / ("tarno-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "settings.ini") << kSettings;
-  tarno::TDataObject data((folder / "settings.ini").string(), "bench");
+  const bool withScript = argc == 4;
+  tarno::ScriptSession script;
+  if (withScript && !script.Reload(argv[2], [](const std::string& line) { std::printf("%s\n", line.c_str()); }))
+    return 1;
+  tarno::TDataObject data(withScript ? argv[1] : (folder / "settings.ini").string(), withScript ? argv[3] : "bench");
+  if (data.RecordSize() != 320) {
+    std::printf("the layout must describe 320-byte records\n");
+    return 1;
+  }
   data.Records = SyntheticRecords();
   tarno::grid::CellStore grid;
 
@@ -111,6 +123,7 @@ int main() {
   double cpu = CpuSeconds();
   data.FillGrid(&grid);
   const double fill = Seconds(start);
+  if (!data.LastError.empty()) std::printf("fill stopped: %s\n", data.LastError.c_str());
   const double fillCpu = CpuSeconds() - cpu;
 
   start = Clock::now();
@@ -128,8 +141,10 @@ int main() {
   }
   std::filesystem::remove_all(folder);
 
-  std::printf("records %d x %d bytes, %zu fields (%s)\n", kRecords, data.RecordSize(), data.Items.size(),
-              back && saved ? "take-back and save ok" : "FAILED");
+  size_t scripted = 0;
+  for (const auto& item : data.Items) scripted += !item.ScriptName.empty() && item.TypeChar != '^';
+  std::printf("records %d x %d bytes, %zu fields, %zu through the script (%s)\n", kRecords, data.RecordSize(),
+              data.Items.size(), scripted, back && saved ? "take-back and save ok" : "FAILED");
   std::printf("FillGrid                   %6.3f s (processor %.3f s)\n", fill, fillCpu);
   std::printf("GridToRecords + SaveToFile %6.3f s (processor %.3f s)\n", save, saveCpu);
   std::printf("row move (worst of 3)     %7.3f ms\n", worstMove * 1000);
