@@ -7,16 +7,9 @@
 #include "TzebGridCellNamesF.h"
 #include "TzebGridPreviewF.h"
 #include "TzebGridQueryF.h"
+#include "Utf8Text.h"
 
 namespace tarno::grid {
-namespace {
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
-
 GridFeatures::GridFeatures(TzebGrid& grid)
     : QObject(&grid), grid_(grid), printOptions_(DefaultPrintOptions(grid.font().pointSize())) {
   ShowMessage = [this](const QString& text) { QMessageBox::information(&grid_, QString(), text); };

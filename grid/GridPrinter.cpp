@@ -13,15 +13,12 @@
 
 #include "LogoResample.h"
 #include "QueryFilter.h"
+#include "Utf8Text.h"
 
 namespace tarno::grid {
 namespace {
 
 constexpr double kFallbackScreenDpi = 96;
-
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QFont Sized(QFont font, int pointSize) {
   if (pointSize > 0) font.setPointSize(pointSize);
@@ -232,7 +229,8 @@ void GridPrinter::DrawRow(QPainter& painter, const Page& page, const std::vector
       painter.drawRect(QRect(cell.topLeft(), cell.bottomRight() + QPoint(m.ScaleX(2), m.ScaleY(1))));
     }
     const QRect textArea = cell.adjusted(m.ScaleX(options_.Leftpadding), 0, 0, 0);
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, ToQString(cells_.Text(column.col, row.row)));
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     ToQString(cells_.Text(column.col, row.row)));
   }
 }
 

@@ -9,13 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+#include "Utf8Text.h"
 
-QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-}  // namespace
+using tarno::grid::ToQString;
 
 TzebGridCellNamesF::TzebGridCellNamesF(const tarno::grid::CellNames& names, const QString& cellName,
                                        const QString& cellRef, QWidget* parent)

@@ -52,7 +52,8 @@ TzebGridPreviewF::TzebGridPreviewF(tarno::grid::CellStore& cells, TPrintOptions&
   BuildControls();
   ShowMessage = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text, QMessageBox::Ok); };
   AskPdfPath = [this] {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF Files (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
+                                        QStringLiteral("PDF Files (*.pdf)"));
   };
   AskLogoPath = [this] {
     return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Bitmap Files (*.bmp)"));

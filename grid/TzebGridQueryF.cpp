@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "QueryFilter.h"
+#include "Utf8Text.h"
 
 using tarno::grid::FilterParseResult;
 
@@ -54,8 +55,7 @@ TzebGridQueryF::TzebGridQueryF(tarno::grid::CellStore& cells, QWidget* parent) :
 void TzebGridQueryF::LoadFields() {
   FieldsList->clear();
   for (int c = 1; c < cells_.ColCount(); ++c) {
-    const std::string_view header = cells_.Text(c, 0);
-    FieldsList->addItem(QString::fromUtf8(header.data(), static_cast<qsizetype>(header.size())));
+    FieldsList->addItem(tarno::grid::ToQString(cells_.Text(c, 0)));
   }
 }
 

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CellStore cells = GridFrom(input, filter);
   std::vector<FilterCondition> table;
   const FilterParseResult result = tarno::grid::ParseFilter(filter, cells, table);
-  if (result == FilterParseResult::Ok && (table.empty() || table.size() > tarno::grid::kMaxFilterConditions)) std::abort();
+  const size_t limit = tarno::grid::kMaxFilterConditions;
+  if (result == FilterParseResult::Ok && (table.empty() || table.size() > limit)) std::abort();
   if (result != FilterParseResult::Ok && !table.empty()) std::abort();
   for (const FilterCondition& condition : table)
     if (condition.col < 1 || condition.col >= kCols) std::abort();

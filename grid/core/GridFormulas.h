@@ -42,7 +42,9 @@ class ValueMatrix {
   void Set(int col, int row, double value) { values_[Index(col, row)] = value; }
 
  private:
-  size_t Index(int col, int row) const { return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col); }
+  size_t Index(int col, int row) const {
+    return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+  }
   std::vector<double> values_;
   int cols_ = 0;
   int rows_ = 0;

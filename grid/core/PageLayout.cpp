@@ -178,10 +178,11 @@ std::string FormatDateTime(std::string_view format, const std::tm& when) {
       i += 3;
     } else if (lower == 'd' || lower == 'm' || lower == 'y' || lower == 'h' || lower == 'n' || lower == 's') {
       const size_t n = RunLength(format, i, lower);
-      int hour = twelveHour ? (when.tm_hour % 12 == 0 ? 12 : when.tm_hour % 12) : when.tm_hour;
+      const int year = when.tm_year + 1900;
+      const int hour = twelveHour ? (when.tm_hour % 12 == 0 ? 12 : when.tm_hour % 12) : when.tm_hour;
       if (lower == 'd') out += DayText(std::min<size_t>(n, 4), when);
       else if (lower == 'm') out += MonthText(std::min<size_t>(n, 4), when);
-      else if (lower == 'y') out += n <= 2 ? TwoDigits((when.tm_year + 1900) % 100) : std::to_string(when.tm_year + 1900);
+      else if (lower == 'y') out += n <= 2 ? TwoDigits(year % 100) : std::to_string(year);
       else if (lower == 'h') out += n == 1 ? std::to_string(hour) : TwoDigits(hour);
       else if (lower == 'n') out += n == 1 ? std::to_string(when.tm_min) : TwoDigits(when.tm_min);
       else out += n == 1 ? std::to_string(when.tm_sec) : TwoDigits(when.tm_sec);

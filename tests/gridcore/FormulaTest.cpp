@@ -78,7 +78,8 @@ TEST(ReadDecimal, CellTextsAsNumbers) {
   EXPECT_EQ(v, -15);
   EXPECT_TRUE(ReadDecimal("1e-999", v));
   EXPECT_EQ(v, 0);
-  for (const char* text : {"", "abc", "12a", "$10", "inf", "nan", "1e999", "1,5"}) EXPECT_FALSE(ReadDecimal(text, v)) << text;
+  for (const char* text : {"", "abc", "12a", "$10", "inf", "nan", "1e999", "1,5"})
+    EXPECT_FALSE(ReadDecimal(text, v)) << text;
 }
 
 class GridFormulasTest : public ::testing::Test {
@@ -181,7 +182,8 @@ TEST(GridFormulas, NoMatrixWithoutDataOrFormulas) {
 TEST(ReadColumnRow, EitherOrder) {
   EXPECT_EQ(ReadColumnRow("c3r5"), (CellRef{3, 5}));
   EXPECT_EQ(ReadColumnRow("R5C3"), (CellRef{3, 5}));
-  for (const char* text : {"c3", "r5", "c3r", "cr5", "c3r5x", "x3r5", "c3c5"}) EXPECT_FALSE(ReadColumnRow(text)) << text;
+  for (const char* text : {"c3", "r5", "c3r", "cr5", "c3r5x", "x3r5", "c3c5"})
+    EXPECT_FALSE(ReadColumnRow(text)) << text;
 }
 
 }  // namespace

@@ -22,7 +22,9 @@ std::string Shell(const std::string& command) {
   return tarno::test::ReadFile(capture.File("out"));
 }
 
-std::string PdfText(const std::string& pdf) { return Shell("pdftotext -layout " + tarno::test::ShellQuote(pdf) + " -"); }
+std::string PdfText(const std::string& pdf) {
+  return Shell("pdftotext -layout " + tarno::test::ShellQuote(pdf) + " -");
+}
 
 int PdfPages(const std::string& pdf) {
   std::istringstream info(Shell("pdfinfo " + tarno::test::ShellQuote(pdf)));
