@@ -29,12 +29,15 @@ QPageLayout::Orientation ToQt(PageOrientation orientation) {
   return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// The paper's printable area in pixels at dpi.
+// A4 with the printable border: what the PDF gets and the preview shows.
+QPageLayout PrintablePage(PageOrientation orientation) {
+  const QMarginsF border(kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm);
+  return QPageLayout(QPageSize(QPageSize::A4), ToQt(orientation), border, QPageLayout::Millimeter);
+}
+
+// The printable area in pixels at dpi.
 QSize PrintableArea(PageOrientation orientation, double dpi) {
-  const QPageLayout page(QPageSize(QPageSize::A4), ToQt(orientation),
-                         QMarginsF(kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm),
-                         QPageLayout::Millimeter);
-  const QRectF mm = page.paintRect(QPageLayout::Millimeter);
+  const QRectF mm = PrintablePage(orientation).paintRect(QPageLayout::Millimeter);
   return {qRound(mm.width() / 25.4 * dpi), qRound(mm.height() / 25.4 * dpi)};
 }
 
@@ -68,7 +71,7 @@ std::tm Now() {
 // What one kind of page needs: its metrics, the device fonts' heights and the logo.
 struct GridPrinter::Page {
   PageMetrics metrics;
-  QPaintDevice* device = nullptr;  // for font metrics; none in count mode
+  QPaintDevice* device = nullptr;  // fonts measure as on this device
   QImage logo;
   std::string date;
   std::string time;
@@ -170,9 +173,7 @@ bool GridPrinter::WritePdf(const QString& path) const {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  printer.setPageLayout(QPageLayout(
-      QPageSize(QPageSize::A4), ToQt(options_.Orientation),
-      QMarginsF(kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm, kPrintableInsetMm), QPageLayout::Millimeter));
+  printer.setPageLayout(PrintablePage(options_.Orientation));
   return Print(printer);
 }
 
