@@ -194,7 +194,8 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   if (from->kind == TK::Variant) {
     ValueClass c = isInteger(to) ? ValueClass::Int : to->kind == TK::Real ? ValueClass::Real
                  : to->kind == TK::String ? ValueClass::String : to->kind == TK::WideString ? ValueClass::Wide
-                 : to->kind == TK::Boolean ? ValueClass::Bool : ValueClass::Char;
+                 : to->kind == TK::Boolean ? ValueClass::Bool
+                 : to->kind == TK::WideChar ? ValueClass::WideChar : ValueClass::Char;
     int32_t t = temp();
     int a = emit(Op::FromVar, {t, operand(e), static_cast<int32_t>(c)});
     int32_t nk = narrowKind(to);

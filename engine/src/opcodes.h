@@ -99,7 +99,7 @@ inline constexpr int32_t kVtChar = 0x0F00;
 enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };
 
 // FromVar's target classes.
-enum class ValueClass : int32_t { Int, Real, String, Wide, Bool, Char, Count };
+enum class ValueClass : int32_t { Int, Real, String, Wide, Bool, Char, WideChar, Count };
 
 // VarOp's operators.
 enum class VarOperator : int32_t {

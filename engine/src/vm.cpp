@@ -174,7 +174,17 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
     }
     case ValueClass::Wide: { Value v = Value::wideString(s.toWideString()); d = std::move(v); return; }
     case ValueClass::Bool: d.setInt(s.toBool()); return;
-    case ValueClass::Char: {
+    case ValueClass::Char:
+    case ValueClass::WideChar: {
+      // A number is taken as a character code, a text must be one character.
+      bool wide = static_cast<ValueClass>(cls) == ValueClass::WideChar;
+      if (s.isInteger()) { d.setInt(wide ? static_cast<uint16_t>(s.rawInt()) : static_cast<uint8_t>(s.rawInt())); return; }
+      if (wide) {
+        std::u16string t = s.toWideString();
+        if (t.size() != 1) fail(ErrorKind::TypeMismatch);
+        d.setInt(t[0]);
+        return;
+      }
       std::string t = s.toString();
       if (t.size() != 1) fail(ErrorKind::TypeMismatch);
       d.setInt(static_cast<uint8_t>(t[0]));
