@@ -5,15 +5,32 @@
 #include <pscript/errors.h>
 
 #include <cmath>
+#include <vector>
 
 namespace pscript {
 
 void Value::destroy(HeapObj* o) noexcept {
   switch (o->kind) {
-    case HeapKind::String: delete static_cast<StrObj*>(o); break;
-    case HeapKind::WideString: delete static_cast<WStrObj*>(o); break;
-    case HeapKind::Array: delete static_cast<ArrObj*>(o); break;
+    case HeapKind::String: delete static_cast<StrObj*>(o); return;
+    case HeapKind::WideString: delete static_cast<WStrObj*>(o); return;
+    case HeapKind::Array: break;
   }
+  // Arrays can nest without limit (a Variant array holding one holding ...):
+  // free them from a work list, never by recursion on the C++ stack.
+  static thread_local std::vector<ArrObj*>* draining = nullptr;
+  auto* a = static_cast<ArrObj*>(o);
+  if (draining) {
+    draining->push_back(a);
+    return;
+  }
+  std::vector<ArrObj*> work{a};
+  draining = &work;
+  while (!work.empty()) {
+    ArrObj* next = work.back();
+    work.pop_back();
+    delete next;  // its elements' releases queue their arrays here
+  }
+  draining = nullptr;
 }
 
 namespace {

@@ -154,3 +154,15 @@ TEST(VmSets, OperatorsMembershipAndIncludeExclude) {
 
 }  // namespace
 }  // namespace pscript
+
+namespace pscript {
+namespace {
+
+TEST(VmLimits, DeeplyNestedVariantArraysAreFreedWithoutRecursion) {
+  EXPECT_EQ(runMain("var x: Variant; a: array of Variant; i: Integer; begin SetLength(a, 1);"
+                    " for i := 1 to 300000 do begin a[0] := x; x := a; end; WriteLn('built'); end;"),
+            "built\n");
+}
+
+}  // namespace
+}  // namespace pscript
