@@ -230,6 +230,13 @@ Type* Parser::namedType(const std::string& upper) {
 }
 
 Type* Parser::typeSpec(const std::string& name) {
+  // nested array and record types recurse here: bounded like expressions
+  struct Depth {
+    int& d;
+    explicit Depth(int& v) : d(++v) {}
+    ~Depth() { --d; }
+  } guard(depth_);
+  if (depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
   if (tok_.kind == Tok::Record) return recordType(name);
   if (tok_.kind == Tok::Array) return arrayType(name);
   if (tok_.kind == Tok::LParen) {  // enumeration
