@@ -105,8 +105,15 @@ void Utf8ToUtf16(std::string_view text, std::u16string& out) {
 }
 
 void Utf16ToUtf8(std::u16string_view text, std::string& out) {
-  out.clear();
-  out.reserve(text.size());
+  // Most cell texts are plain ASCII: copy those without the per-character encoder.
+  out.resize(text.size());
+  size_t ascii = 0;
+  while (ascii < text.size() && text[ascii] < 0x80) {
+    out[ascii] = static_cast<char>(text[ascii]);
+    ++ascii;
+  }
+  out.resize(ascii);
+  text.remove_prefix(ascii);
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
     const bool high = cp >= 0xD800 && cp <= 0xDBFF;

@@ -1,7 +1,9 @@
 // A full channel map in the grid: 65,535 records of 320 bytes.
-// Without arguments the layout is 45 fields with built-in conversions; with
-// `bench_grid INI SCRIPT SECTION` it is that section of a settings file, its
-// script conversions run by that script (e.g. the default settings' map-CableD).
+//   bench_grid                      45 fields, built-in conversions only
+//   bench_grid SCRIPT               the same 45 fields, the five favourites through
+//                                   SCRIPT's Signed conversion (the default script)
+//   bench_grid INI SCRIPT SECTION   a section of a settings file with its script
+//                                   (e.g. the default settings' map-CableD)
 // Prints the time of the fill, of the take-back with the save, of row moves,
 // and the process's peak memory.
 #include <sys/resource.h>
@@ -61,11 +63,11 @@ ITEM = Name, 200, 2, /, $00, 32
 ITEM = Short name, 18, 2, /, $00, 33
 ITEM = Video format, 1, 1, #, $00, 34
 ITEM = Unknown283, 9, 1, $, $00, -35
-ITEM = Fav1, 4, 4, $, $00, 36
-ITEM = Fav2, 4, 4, $, $00, 37
-ITEM = Fav3, 4, 4, $, $00, 38
-ITEM = Fav4, 4, 4, $, $00, 39
-ITEM = Fav5, 4, 4, $, $00, 40
+ITEM = Fav1, 4, 4, FAV, $00, 36
+ITEM = Fav2, 4, 4, FAV, $00, 37
+ITEM = Fav3, 4, 4, FAV, $00, 38
+ITEM = Fav4, 4, 4, FAV, $00, 39
+ITEM = Fav5, 4, 4, FAV, $00, 40
 ITEM = Unknown312, 3, 1, $, $00, -41
 ITEM = Frequency, 2, 2, #, $00, 42
 ITEM = Unknown316, 1, 1, $, $00, -43
@@ -103,15 +105,24 @@ long PeakMemoryMb() {
 
 }  // namespace
 
+// The built-in layout, its favourites shown by the script's signed conversion or in hex.
+std::string BuiltInSettings(bool scriptedFavourites) {
+  std::string settings = kSettings;
+  const std::string type = scriptedFavourites ? "#Signed" : "$";
+  for (size_t at = settings.find("FAV"); at != std::string::npos; at = settings.find("FAV", at))
+    settings.replace(at, 3, type);
+  return settings;
+}
+
 int main(int argc, char** argv) {
   const auto folder = std::filesystem::temp_directory_path() / ("tarno-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
-  std::ofstream(folder / "settings.ini") << kSettings;
-  const bool withScript = argc == 4;
+  std::ofstream(folder / "settings.ini") << BuiltInSettings(argc == 2);
+  const bool ownSection = argc == 4;
   tarno::ScriptSession script;
-  if (withScript && !script.Reload(argv[2], [](const std::string& line) { std::printf("%s\n", line.c_str()); }))
+  if (argc > 1 && !script.Reload(argv[argc == 2 ? 1 : 2], [](const std::string& line) { std::printf("%s\n", line.c_str()); }))
     return 1;
-  tarno::TDataObject data(withScript ? argv[1] : (folder / "settings.ini").string(), withScript ? argv[3] : "bench");
+  tarno::TDataObject data(ownSection ? argv[1] : (folder / "settings.ini").string(), ownSection ? argv[3] : "bench");
   if (data.RecordSize() != 320) {
     std::printf("the layout must describe 320-byte records\n");
     return 1;
