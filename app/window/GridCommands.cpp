@@ -2,39 +2,74 @@
 // before the focused control.
 #include <QPushButton>
 
+#include "EditorKeys.h"
+#include "FindNext.h"
+#include "MoveRow.h"
+#include "RecordCommands.h"
+#include "Renumbering.h"
+#include "SortRows.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 
 namespace tarno::window {
+namespace {
 
-void TfrmTarnoChannelEdit::btnReorderClick() {}
-void TfrmTarnoChannelEdit::btnRenumberClick() {}
-void TfrmTarnoChannelEdit::btnIncrementalRenumberClick() {}
-void TfrmTarnoChannelEdit::btnOrderedRenumberClick() {}
-void TfrmTarnoChannelEdit::btnClearRowClick() {}
-void TfrmTarnoChannelEdit::btnMoveRowClick() {}
-void TfrmTarnoChannelEdit::btnSetMoveRowClick() {}
-void TfrmTarnoChannelEdit::btnAddRecordClick() {}
-void TfrmTarnoChannelEdit::btnDeleteRecordClick() {}
-void TfrmTarnoChannelEdit::FindNext() {}
+grid::CellStore* CellsOf(TzebGrid* grid) { return grid ? &grid->Cells() : nullptr; }
+
+editing::EditorKey EditorKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_F: return editing::EditorKey::F;
+    case Qt::Key_F1: return editing::EditorKey::F1;
+    case Qt::Key_F2: return editing::EditorKey::F2;
+    case Qt::Key_F3: return editing::EditorKey::F3;
+    case Qt::Key_F4: return editing::EditorKey::F4;
+    case Qt::Key_F12: return editing::EditorKey::F12;
+    default: return editing::EditorKey::Other;
+  }
+}
+
+}  // namespace
+
+void TfrmTarnoChannelEdit::btnReorderClick() {
+  if (grid_) editing::SortRows(CellsOf(grid_));
+}
+void TfrmTarnoChannelEdit::btnRenumberClick() { editing::RenumberColumn(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::btnIncrementalRenumberClick() {
+  editing::SortedRenumber(dataObject_.get(), CellsOf(grid_));
+}
+void TfrmTarnoChannelEdit::btnOrderedRenumberClick() { editing::RowBasedRenumber(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::btnClearRowClick() { editing::ClearCurrentRow(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::btnMoveRowClick() {
+  editing::MoveRowToTarget(editorState_, CellsOf(grid_));
+  ShowMoveTarget();
+}
+void TfrmTarnoChannelEdit::btnSetMoveRowClick() {
+  editing::SetMoveTarget(editorState_, CellsOf(grid_));
+  ShowMoveTarget();
+}
+void TfrmTarnoChannelEdit::btnAddRecordClick() { editing::AddRecord(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::btnDeleteRecordClick() { editing::RemoveLastRecord(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::FindNext() { editing::FindNext(editorState_, CellsOf(grid_)); }
+
+void TfrmTarnoChannelEdit::ShowMoveTarget() {
+  btnSetMoveRow->setText(QString::fromStdString(editorState_.MoveRowCaption));
+}
 
 // Returns true when the key is consumed: F1 to F4 and F12 always, Ctrl+F only
 // while there is a grid to search; every other key goes on to the focused control.
 bool TfrmTarnoChannelEdit::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  switch (key) {
-    case Qt::Key_F:
-      if (!(modifiers & Qt::ControlModifier) || !grid_) return false;
-      FindNext();
-      return true;
-    case Qt::Key_F1: btnClearRowClick(); return true;
-    case Qt::Key_F2:
-      if (grid_) grid_->SetEditorMode(true);
-      return true;
-    case Qt::Key_F3: FindNext(); return true;
-    case Qt::Key_F4: btnMoveRowClick(); return true;
-    case Qt::Key_F12: ShowHiddenButtons(); return true;
-    default: return false;
-  }
+  const editing::EditorKey editorKey = EditorKeyOf(key);
+  if (editorKey == editing::EditorKey::Other) return false;
+  const editing::EditorContext context{editorState_, dataObject_.get(), CellsOf(grid_)};
+  const editing::EditorKeyHooks hooks{
+      [this] { return dialogs_->AskSearchText(); },
+      [this] {
+        if (grid_) grid_->SetEditorMode(true);
+      },
+      [this] { ShowHiddenButtons(); }};
+  const bool consumed = editing::FormKeyDown(editorKey, (modifiers & Qt::ControlModifier) != 0, context, hooks);
+  ShowMoveTarget();
+  return consumed;
 }
 
 // "Read/Write test" and "Generate PtcCable" stay visible from then on.

@@ -10,6 +10,7 @@
 
 #include "MessageBoxHook.h"
 #include "ScriptMessageBox.h"
+#include "SearchDialog.h"
 
 namespace tarno::window {
 namespace {
@@ -69,6 +70,8 @@ std::optional<std::string> QtWindowDialogs::SaveFile(const FileDialogRequest& re
 void QtWindowDialogs::ShowError(const std::string& message) {
   QMessageBox::critical(parent_, QApplication::applicationName(), FromUtf8(message));
 }
+
+std::string QtWindowDialogs::AskSearchText() { return SearchDialog::Ask(parent_).toStdString(); }
 
 int QtWindowDialogs::MessageBox(const std::string& text, const std::string& caption, int mode) {
   QMessageBox box(QtIcon(MessageBoxIcon(mode)), FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton, parent_);

@@ -17,6 +17,7 @@ class QtWindowDialogs : public WindowDialogs {
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   void ShowError(const std::string& message) override;
+  std::string AskSearchText() override;
   int MessageBox(const std::string& text, const std::string& caption, int mode) override;
 
  private:

@@ -65,9 +65,8 @@ void TfrmTarnoChannelEdit::FormCreate() {
   dataObject_.reset();
   grid_ = nullptr;
   archive_.reset();
-  moveToRow_ = 1;
-  searchText_.clear();
-  btnSetMoveRow->setText(QStringLiteral("Move to row: %1").arg(moveToRow_));
+  editorState_ = editing::EditorState();
+  btnSetMoveRow->setText(QStringLiteral("Move to row: %1").arg(editorState_.MoveToRow));
   UpdateControlVisibility();
   mmoInfo->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 10));
   RunCommand([this] { btnReloadScriptClick(); });

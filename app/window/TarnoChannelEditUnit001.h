@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "EditorState.h"
 #include "WindowDialogs.h"
 
 class QLabel;
@@ -50,8 +51,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   TDataObject* DataObject() const { return dataObject_.get(); }
   TzebGrid* Grid() const { return grid_; }
   TelevisionArchive* Archive() const { return archive_.get(); }
-  int MoveToRow() const { return moveToRow_; }
-  const std::string& SearchText() const { return searchText_; }
+  int MoveToRow() const { return editorState_.MoveToRow; }
+  const std::string& SearchText() const { return editorState_.SearchText; }
   bool HasScript() const { return script_ != nullptr; }
   // The lines of the log pane, first to last.
   QStringList LogLines() const;
@@ -122,6 +123,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnDeleteRecordClick();
   void FindNext();
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void ShowMoveTarget();
   void ShowHiddenButtons();
 
   std::shared_ptr<WindowDialogs> dialogs_;
@@ -137,8 +139,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
   std::unique_ptr<TelevisionArchive> archive_;
   std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
-  int moveToRow_ = 1;
-  std::string searchText_;
+  editing::EditorState editorState_;  // the move target and the last search text
   int fontId_ = -1;
 
   // The three areas.

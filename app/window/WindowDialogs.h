@@ -27,6 +27,8 @@ class WindowDialogs {
   virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
   // The top-level error display: the message of an error that ended a command.
   virtual void ShowError(const std::string& message) = 0;
+  // The search dialog of Ctrl+F: the text it held when it closed (empty after Escape).
+  virtual std::string AskSearchText() = 0;
   // A message box with Windows style bits (MB_*); returns the pressed button's ID* code.
   virtual int MessageBox(const std::string& text, const std::string& caption, int mode) = 0;
 };

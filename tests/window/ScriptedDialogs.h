@@ -24,6 +24,10 @@ class ScriptedDialogs : public WindowDialogs {
     return Next();
   }
   void ShowError(const std::string& message) override { errors.push_back(message); }
+  std::string AskSearchText() override {
+    ++searches;
+    return searchAnswer;
+  }
   int MessageBox(const std::string& text, const std::string& caption, int mode) override {
     boxes.push_back({text, caption, mode});
     return boxAnswer;
@@ -41,6 +45,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::vector<std::string> errors;
   std::vector<Box> boxes;
   int boxAnswer = 1;
+  std::string searchAnswer;
+  int searches = 0;
 
  private:
   std::optional<std::string> Next() {

@@ -1,0 +1,73 @@
+// The window's keys and grid buttons over a loaded channel map: search, clear
+// row, move row with its target caption, and keys with nothing loaded.
+#include <QPushButton>
+#include <QTest>
+
+#include "WindowFixture.h"
+
+namespace tarno::window::test {
+namespace {
+
+class KeysTest : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    WriteDefaultScript();
+    ExtractSampleFiles();
+    Start();
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = window->Grid() ? static_cast<QWidget*>(window->Grid()) : Control("btnLoad");
+    QTest::keyClick(focus, key, modifiers);
+  }
+};
+
+TEST_F(KeysTest, CtrlFSearchesOnlyWithAGridAndF3FindsTheNextMatch) {
+  Key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(dialogs->searches, 0);
+
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const std::string wanted = CellText(NameColumn(), 3);
+  ASSERT_FALSE(wanted.empty());
+  dialogs->searchAnswer = wanted;
+  Key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(dialogs->searches, 1);
+  EXPECT_EQ(window->Grid()->Col(), NameColumn());
+  EXPECT_LE(window->Grid()->Row(), 3);
+  EXPECT_NE(QString::fromStdString(CellText(NameColumn(), window->Grid()->Row())).toUpper().indexOf(
+                QString::fromStdString(wanted).toUpper()),
+            -1);
+  EXPECT_EQ(window->SearchText(), QString::fromStdString(wanted).toUpper().toStdString());
+}
+
+TEST_F(KeysTest, F4MovesTheCurrentRowToTheTargetAndTheCaptionFollows) {
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const std::string third = CellText(NameColumn(), 3);
+  window->Grid()->SetRow(3);
+  Key(Qt::Key_F4);
+  EXPECT_EQ(CellText(NameColumn(), 1), third);
+  EXPECT_EQ(window->MoveToRow(), 2);
+  EXPECT_NE(Control<QPushButton>("btnSetMoveRow")->text(), "Move to row: 1");
+  EXPECT_NE(Control<QPushButton>("btnSetMoveRow")->text().indexOf("2"), -1);
+}
+
+TEST_F(KeysTest, F1ClearsTheRecordOfTheCurrentRow) {
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  ASSERT_FALSE(CellText(NameColumn(), 2).empty());
+  window->Grid()->SetRow(2);
+  Key(Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_TRUE(CellText(NameColumn(), 2).empty() || CellText(NameColumn(), 2) != CellText(NameColumn(), 1));
+  Click("btnSave");
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  EXPECT_NE(CellText(1, 2), "00002");
+}
+
+TEST_F(KeysTest, FunctionKeysWithNothingLoadedDoNoHarm) {
+  for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) Key(key);
+  EXPECT_EQ(window->LogLines().first(), "Log started");
+  EXPECT_TRUE(dialogs->errors.empty());
+  EXPECT_FALSE(Shown("btnReadWrite"));
+}
+
+}  // namespace
+}  // namespace tarno::window::test
