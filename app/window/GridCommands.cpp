@@ -10,6 +10,7 @@
 #include "SortRows.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
+#include "WaitCursor.h"
 
 namespace tarno::window {
 namespace {
@@ -34,10 +35,17 @@ void TfrmTarnoChannelEdit::btnReorderClick() {
   if (grid_) editing::SortRows(CellsOf(grid_));
 }
 void TfrmTarnoChannelEdit::btnRenumberClick() { editing::RenumberColumn(dataObject_.get(), CellsOf(grid_)); }
+// The two renumber commands that walk a sorted or counted sequence show the hour-glass.
 void TfrmTarnoChannelEdit::btnIncrementalRenumberClick() {
+  if (!grid_) return;
+  const WaitCursor wait;
   editing::SortedRenumber(dataObject_.get(), CellsOf(grid_));
 }
-void TfrmTarnoChannelEdit::btnOrderedRenumberClick() { editing::RowBasedRenumber(dataObject_.get(), CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::btnOrderedRenumberClick() {
+  if (!grid_) return;
+  const WaitCursor wait;
+  editing::RowBasedRenumber(dataObject_.get(), CellsOf(grid_));
+}
 void TfrmTarnoChannelEdit::btnClearRowClick() { editing::ClearCurrentRow(dataObject_.get(), CellsOf(grid_)); }
 void TfrmTarnoChannelEdit::btnMoveRowClick() {
   editing::MoveRowToTarget(editorState_, CellsOf(grid_));
@@ -49,7 +57,11 @@ void TfrmTarnoChannelEdit::btnSetMoveRowClick() {
 }
 void TfrmTarnoChannelEdit::btnAddRecordClick() { editing::AddRecord(dataObject_.get(), CellsOf(grid_)); }
 void TfrmTarnoChannelEdit::btnDeleteRecordClick() { editing::RemoveLastRecord(dataObject_.get(), CellsOf(grid_)); }
-void TfrmTarnoChannelEdit::FindNext() { editing::FindNext(editorState_, CellsOf(grid_)); }
+void TfrmTarnoChannelEdit::FindNext() {
+  if (!grid_ || editorState_.SearchText.empty()) return;
+  const WaitCursor wait(WaitCursor::PendingEvents::Wait);
+  editing::FindNext(editorState_, CellsOf(grid_));
+}
 
 void TfrmTarnoChannelEdit::ShowMoveTarget() {
   btnSetMoveRow->setText(QString::fromStdString(editorState_.MoveRowCaption));
@@ -60,6 +72,10 @@ void TfrmTarnoChannelEdit::ShowMoveTarget() {
 bool TfrmTarnoChannelEdit::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   const editing::EditorKey editorKey = EditorKeyOf(key);
   if (editorKey == editing::EditorKey::Other) return false;
+  if (editorKey == editing::EditorKey::F3) {  // under the hour-glass
+    FindNext();
+    return true;
+  }
   const editing::EditorContext context{editorState_, dataObject_.get(), CellsOf(grid_)};
   const editing::EditorKeyHooks hooks{
       [this] { return dialogs_->AskSearchText(); },

@@ -10,9 +10,11 @@ namespace tarno::window {
 
 class WaitCursor {
  public:
-  WaitCursor() {
+  enum class PendingEvents { RunOnce, Wait };
+
+  explicit WaitCursor(PendingEvents pending = PendingEvents::RunOnce) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents();
+    if (pending == PendingEvents::RunOnce) QCoreApplication::processEvents();
   }
   ~WaitCursor() { QApplication::restoreOverrideCursor(); }
   WaitCursor(const WaitCursor&) = delete;

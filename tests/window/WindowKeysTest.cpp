@@ -1,5 +1,6 @@
 // The window's keys and grid buttons over a loaded channel map: search, clear
 // row, move row with its target caption, and keys with nothing loaded.
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,6 +39,17 @@ TEST_F(KeysTest, CtrlFSearchesOnlyWithAGridAndF3FindsTheNextMatch) {
                 QString::fromStdString(wanted).toUpper()),
             -1);
   EXPECT_EQ(window->SearchText(), QString::fromStdString(wanted).toUpper().toStdString());
+
+  // F3 goes on below the match; an empty search text (Escape) stops it.
+  const int found = window->Grid()->Row();
+  Key(Qt::Key_F3);
+  EXPECT_GE(window->Grid()->Row(), found);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  dialogs->searchAnswer.clear();
+  Key(Qt::Key_F, Qt::ControlModifier);
+  const int stayed = window->Grid()->Row();
+  Key(Qt::Key_F3);
+  EXPECT_EQ(window->Grid()->Row(), stayed);
 }
 
 TEST_F(KeysTest, F4MovesTheCurrentRowToTheTargetAndTheCaptionFollows) {
