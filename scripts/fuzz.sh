@@ -15,10 +15,16 @@ for bin in build/fuzz/fuzz/fuzz_*; do
   [[ -n "$only" && "$name" != "$only" ]] && continue
   work=build/fuzz/corpus/$name
   mkdir -p "$work"
-  seeds=fuzz/corpus/$name
-  [[ -d "$seeds" ]] || seeds=""
+  seeds=()
+  [[ -d fuzz/corpus/$name ]] && seeds+=(fuzz/corpus/$name)
+  # Inputs the project already keeps elsewhere seed the targets that parse them.
+  case $name in
+    fuzz_layout) seeds+=(data) ;;
+    fuzz_engine_compile) seeds+=(tests/engine/conformance)
+      [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
+  esac
   echo "fuzz: $name for ${seconds}s"
   "$bin" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build/fuzz/ \
-         "$work" $seeds 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
+         "$work" "${seeds[@]}" 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
   grep -E 'stat::number_of_executed_units' build/fuzz/$name.log || true
 done
