@@ -4,6 +4,7 @@
 #include <QLayout>
 
 #include "FileSystem.h"
+#include "GridFeatures.h"
 #include "LoadSave.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
@@ -69,6 +70,7 @@ void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) {
 void TfrmTarnoChannelEdit::CreateGrid() {
   ReleaseGrid();
   grid_ = new TzebGrid(pnlDatabase);
+  grid::InstallGridFeatures(*grid_);  // query filter, formulas, cell names, print preview; owned by the grid
   grid_->setObjectName(QStringLiteral("Grid"));
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
