@@ -127,7 +127,7 @@ end;
 { The file holds the bytes 01 02 03 04 05 06 07 08 09 0A. }
 function ReadFile(var V: Variant): Boolean;
 var
-  H, I, X, Y, N1, N2, N3, N4, P: Integer;
+  H, I, X, Y, N1, N2, N3, N4, P, Code: Integer;
   C: Variant;
   Bt: Byte;
   S: string;
@@ -149,7 +149,9 @@ begin
   N4 := FileRead(H, C, 100);
   S := C;
   FileClose(H);
-  V := Format('%d,%x,%d,%x,%d,%d,%d,%d,%d', [N1, X, N2, Y, N3, P, N4, Length(S), Ord(S[3])]);
+  { Ord as the whole of an argument only relabels the character, so take the number first. }
+  Code := Ord(S[3]);
+  V := Format('%d,%x,%d,%x,%d,%d,%d,%d,%d', [N1, X, N2, Y, N3, P, N4, Length(S), Code]);
   Result := True;
 end;
 
