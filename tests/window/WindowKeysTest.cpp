@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "RunProgram.h"
 #include "WindowFixture.h"
 
 namespace tarno::window::test {
@@ -72,6 +73,31 @@ TEST_F(KeysTest, F1ClearsTheRecordOfTheCurrentRow) {
   Click("btnSave");
   ASSERT_NO_FATAL_FAILURE(LoadCableMap());
   EXPECT_NE(CellText(1, 2), "00002");
+}
+
+// The command-line tool runs the same grid commands as the window's keys and buttons.
+TEST_F(KeysTest, TarnoCliEditGivesTheFileTheSameStepsGiveInTheWindow) {
+  std::filesystem::create_directory(dir.Path() / "original");  // the layout follows the file's bare name
+  const std::string original = dir.File("original/map-CableD");
+  std::filesystem::copy_file(ExtractFolder() + "map-CableD", original);
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const int name = NameColumn();
+  window->Grid()->SetCol(name);
+  window->Grid()->SetRow(3);
+  Key(Qt::Key_F4);  // to the move target, row 1
+  window->Grid()->SetRow(2);
+  window->Grid()->Cells().SetText(name, 2, "Renamed channel");
+  Click("btnSave");
+  ASSERT_EQ(LastLog().toStdString(), "Data saved as " + ExtractFolder() + "map-CableD");
+
+  const std::string column = std::to_string(name);
+  const auto edited = tarno::test::RunProgram(
+      "tarno-cli", {"edit", "--ini", dir.File("TarnoChannelEdit.ini"), "--script", dir.File("TarnoChannelEdit.rops"),
+                    "--crc", original, dir.File("cli-map-CableD"), "select=" + column + ",3", "move-row",
+                    "select=" + column + ",2", "type=Renamed channel"});
+  ASSERT_EQ(edited.exitCode, 0) << edited.err;
+  EXPECT_TRUE(tarno::test::ReadFile(dir.File("cli-map-CableD")) == tarno::test::ReadFile(ExtractFolder() + "map-CableD"));
+  EXPECT_FALSE(tarno::test::ReadFile(original) == tarno::test::ReadFile(dir.File("cli-map-CableD")));
 }
 
 TEST_F(KeysTest, FunctionKeysWithNothingLoadedDoNoHarm) {
