@@ -8,8 +8,8 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 #include "EditorKeys.h"
+#include "HeadlessGrid.h"
 #include "LoadSave.h"
-#include "ScriptSession.h"
 #include "MoveRow.h"
 #include "RecordCommands.h"
 #include "Renumbering.h"
@@ -33,8 +33,8 @@ struct EditStep {
 };
 
 struct LoadedFile {
-  std::unique_ptr<TDataObject> data;
-  grid::CellStore cells;
+  std::unique_ptr<TDataObject>& data;
+  grid::CellStore& cells;
   editing::EditorState state;
 };
 
@@ -152,36 +152,19 @@ void RunStep(LoadedFile& file, const EditStep& step) {
   }
 }
 
-// Log lines go out as they come; a failing step's line also becomes the error.
-struct PrintedLog {
-  std::string last;
-  LogSink Sink() {
-    return [this](const std::string& line) {
-      last = line;
-      std::cout << line << '\n';
-    };
-  }
-  [[noreturn]] void Fail() const { throw CommandFailure(last.empty() ? "failed" : last); }
-};
-
 }  // namespace
 
 int EditCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script"}, {"--keep-order", "--crc"});
   const std::vector<std::string>& positional = args.Positional();
   if (positional.size() < 2) throw UsageError("edit needs FILE and OUT before its commands");
-  const std::string ini = args.Required("--ini");
   const std::vector<EditStep> steps = ParseSteps({positional.begin() + 2, positional.end()});
 
-  PrintedLog log;
-  ScriptSession script;  // as at start-up: a faulty script is logged and the work goes on without one
-  if (!args.Value("--script").empty()) script.Reload(args.Value("--script"), log.Sink());
-  LoadedFile file;
-  file.data = LoadDataFile(ini, positional[0], log.Sink());
-  if (!file.data || !FillLoadedGrid(*file.data, file.cells, log.Sink())) log.Fail();
+  HeadlessGrid grid(true);  // each command's log lines go out as the log pane shows them
+  grid.Load(args, positional[0]);
+  LoadedFile file{grid.data, grid.cells, {}};
   for (const EditStep& step : steps) RunStep(file, step);
-  if (!TakeGridBack(*file.data, file.cells, args.Flag("--keep-order"), log.Sink())) log.Fail();
-  if (!SaveRecords(*file.data, positional[1], args.Flag("--crc"), log.Sink())) log.Fail();
+  grid.Save(positional[1], args.Flag("--keep-order"), args.Flag("--crc"));
   return 0;
 }
 

@@ -11,7 +11,7 @@
 #include "GridPrinter.h"
 #include "LoadSave.h"
 #include "QtTextMeasure.h"
-#include "ScriptSession.h"
+#include "HeadlessGrid.h"
 
 namespace tarno::cli {
 namespace {
@@ -28,31 +28,19 @@ std::unique_ptr<QGuiApplication> StartQt() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-[[noreturn]] void FailWith(const std::vector<std::string>& log) {
-  throw CommandFailure(log.empty() ? "failed" : log.back());
-}
-
 }  // namespace
 
 int PrintCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script", "--title"}, {"--landscape", "--borders"});
   const auto& files = args.Positional(2);
   const auto qt = StartQt();
-  std::vector<std::string> log;
-  const LogSink sink = [&log](const std::string& line) { log.push_back(line); };
-
-  ScriptSession script;
-  const std::string scriptPath = args.Value("--script");
-  if (!scriptPath.empty() && !script.Reload(scriptPath, sink)) std::cerr << log.back() << '\n';
-  const auto data = LoadDataFile(args.Required("--ini"), files[0], sink);
-  if (!data) FailWith(log);
-
   // Column widths measured with the font the pages are printed in.
   const QFont font(QString::fromLatin1(kGridFontFamily), kGridFontSize);
   const grid::QtTextMeasure measure(font);
-  grid::CellStore cells;
+  HeadlessGrid loaded;
+  grid::CellStore& cells = loaded.cells;
   cells.SetMeasure(&measure);
-  if (!FillLoadedGrid(*data, cells, sink)) FailWith(log);
+  loaded.Load(args, files[0]);
 
   grid::TPrintOptions options = grid::DefaultPrintOptions(kGridFontSize);
   options.PageTitle = args.Value("--title");

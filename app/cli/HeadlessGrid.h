@@ -1,0 +1,43 @@
+// A data file in a grid without a window, loaded as the window's Load does, with
+// the script (--script) loaded as its start-up does. Used by the commands that
+// work on the grid: show, roundtrip, edit and print.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CellStore.h"
+#include "CliArguments.h"
+#include "LogSink.h"
+#include "ScriptSession.h"
+#include "TarnoChannelEditUnit002.h"
+
+namespace tarno::cli {
+
+class HeadlessGrid {
+ public:
+  // echoLog: every log line also goes to standard output as it comes.
+  explicit HeadlessGrid(bool echoLog = false) : echoLog_(echoLog) {}
+
+  // Loads the script (a faulty one is reported on standard error and the work
+  // goes on without it), then the file (layout from --ini) into the grid.
+  // A failure ends the command with its log line.
+  void Load(const CliArguments& args, const std::string& file);
+  // Takes the grid back and saves the records as the window's Save does.
+  void Save(const std::string& path, bool keepOriginalOrder, bool regenerateChecksums);
+
+  LogSink Sink();
+  const std::vector<std::string>& LogLines() const { return log_; }
+  [[noreturn]] void Fail() const;
+
+  std::unique_ptr<TDataObject> data;
+  grid::CellStore cells;
+
+ private:
+  ScriptSession script_;
+  std::vector<std::string> log_;
+  bool echoLog_;
+};
+
+}  // namespace tarno::cli
