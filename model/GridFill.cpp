@@ -32,10 +32,11 @@ std::vector<int> TDataObject::ColumnMap() const {
   return map;
 }
 
-bool TDataObject::HasCompleteColumnMap() const {
-  const std::vector<int> map = ColumnMap();
-  return std::find(map.begin() + 1, map.end(), kUnmappedColumn) == map.end();
+static bool IsComplete(const std::vector<int>& columnMap) {
+  return std::find(columnMap.begin() + 1, columnMap.end(), kUnmappedColumn) == columnMap.end();
 }
+
+bool TDataObject::HasCompleteColumnMap() const { return IsComplete(ColumnMap()); }
 
 bool TDataObject::GridMatches(const grid::CellStore* grid) const {
   return grid && static_cast<size_t>(grid->ColCount()) == Items.size() + 1 &&
@@ -52,7 +53,7 @@ void TDataObject::FillGrid(grid::CellStore* grid) {
   grid->SetRowCount(static_cast<int>(Records.size()) + 1);
   grid->SetColCount(static_cast<int>(Items.size()) + 1);
   const std::vector<int> map = ColumnMap();
-  if (!HasCompleteColumnMap()) return;
+  if (!IsComplete(map)) return;
 
   const int columns = static_cast<int>(Items.size());
   std::vector<int> widths(static_cast<size_t>(columns) + 1, 0);

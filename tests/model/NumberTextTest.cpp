@@ -120,18 +120,22 @@ TEST(TextToValue, APrefixStaysInForceForTheNextElements) {
   EXPECT_EQ(bytes[0], 0x20);
 }
 
-TEST(TextToValue, TextFieldsPadWithZeros) {
-  char type = '/';
-  std::u16string text = u"AB";
+// Stores text into `count` one-byte elements of a field of the given type.
+std::vector<uint8_t> StoredBytes(char type, std::u16string text, int count) {
   std::vector<uint8_t> stored;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < count; ++i) {
     ElementBytes bytes{};
-    ASSERT_TRUE(TextToValue(bytes, 1, type, text));
+    EXPECT_TRUE(TextToValue(bytes, 1, type, text));
     stored.push_back(bytes[0]);
   }
-  EXPECT_EQ(stored, (std::vector<uint8_t>{0x41, 0x42, 0x00, 0x00}));
+  return stored;
+}
 
-  text = u"\u20AC\u041F";
+TEST(TextToValue, TextFieldsPadWithZeros) {
+  EXPECT_EQ(StoredBytes('/', u"AB", 4), (std::vector<uint8_t>{0x41, 0x42, 0x00, 0x00}));
+
+  char type = '/';
+  std::u16string text = u"\u20AC\u041F";
   ElementBytes bytes{};
   ASSERT_TRUE(TextToValue(bytes, 1, type, text));
   EXPECT_EQ(bytes[0], 0x80);
@@ -144,15 +148,7 @@ TEST(TextToValue, TextFieldsPadWithZeros) {
 }
 
 TEST(TextToValue, ReversedTextStoresTheLastCharacterFirst) {
-  char type = '\\';
-  std::u16string text = u"XY";
-  std::vector<uint8_t> stored;
-  for (int i = 0; i < 3; ++i) {
-    ElementBytes bytes{};
-    ASSERT_TRUE(TextToValue(bytes, 1, type, text));
-    stored.push_back(bytes[0]);
-  }
-  EXPECT_EQ(stored, (std::vector<uint8_t>{0x59, 0x58, 0x00}));
+  EXPECT_EQ(StoredBytes('\\', u"XY", 3), (std::vector<uint8_t>{0x59, 0x58, 0x00}));
 }
 
 TEST(NumberText, EveryOneByteValueRoundTripsInEveryBase) {
