@@ -151,6 +151,20 @@ void RegisterDateTimeLibraryRuntime(pscript::Exec& exec) {
   for (const auto& [name, native] : kDateTimeNatives) exec.registerFunction(name, native);
 }
 
+void RegisterRunnerLibrariesCompiletime(pscript::Compiler& compiler) {
+  RegisterStandardObjects_C(compiler);
+  RegisterClasses_C(compiler);
+  RegisterDateTimeLibraryCompiletime(compiler);
+  RegisterDll_C(compiler);
+}
+
+void RegisterRunnerLibrariesRuntime(pscript::Exec& exec, pscript::ClassImporter& importer) {
+  RegisterStandardObjects_R(importer);
+  RegisterClasses_R(importer);
+  RegisterDateTimeLibraryRuntime(exec);
+  RegisterDll_Functions(exec);
+}
+
 void RegisterImportsCompiletime(pscript::Compiler& compiler) {
   RegisterStandardObjects_C(compiler);
   RegisterControls_C(compiler);

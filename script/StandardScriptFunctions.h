@@ -21,6 +21,11 @@ void RegisterImportClassesRuntime(pscript::ClassImporter& importer);
 // Run-time functions: dateutils, comobj, menus, dll.
 void RegisterImportFunctionsRuntime(pscript::Exec& exec);
 
+// The libraries the command-line runner offers, in its order: std, classes,
+// dateutils, dll.
+void RegisterRunnerLibrariesCompiletime(pscript::Compiler& compiler);
+void RegisterRunnerLibrariesRuntime(pscript::Exec& exec, pscript::ClassImporter& importer);
+
 // The date and time library alone: type TDateTime and 15 functions.
 void RegisterDateTimeLibraryCompiletime(pscript::Compiler& compiler);
 void RegisterDateTimeLibraryRuntime(pscript::Exec& exec);

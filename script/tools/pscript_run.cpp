@@ -2,6 +2,8 @@
 // output of the reference runner, so the two can be compared line by line.
 #include "host_functions.h"
 
+#include <StandardScriptFunctions.h>
+
 #include <pscript/pscript.h>
 
 #include <chrono>
@@ -64,6 +66,7 @@ struct Host {
     comp.onUses = [](Compiler& c, const std::string& unit) {
       if (unit != "SYSTEM") return false;
       run::registerHostCompileTime(c);
+      tarno::RegisterRunnerLibrariesCompiletime(c);
       return true;
     };
     if (!comp.compile(source)) {
@@ -81,6 +84,7 @@ struct Host {
     if (std::getenv("PSCRIPT_DISASM")) std::fprintf(stderr, "%s", disassembleModule(comp.output()).c_str());
     if (const char* out = std::getenv("PSCRIPT_MODULE_OUT")) std::ofstream(out, std::ios::binary) << comp.output();
     exec.setClassImporter(&classes);
+    tarno::RegisterRunnerLibrariesRuntime(exec, classes);
     run::registerHostRunTime(exec);
     if (!exec.load(comp.output())) {
       std::printf("Load failed: %s\n", exec.loadError().c_str());
