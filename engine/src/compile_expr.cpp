@@ -120,7 +120,8 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
 
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
-  if (to->kind == TK::Variant) return from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
+  if (to->kind == TK::ProcPtr) return from->kind == TK::Nil;
+  if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
   if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
@@ -700,6 +701,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     return withPatch(t, tBool, emit(Op::SetIn, {t, operand(a), operand(b)}));
   }
   if (op == Tok::Is) errorAt(tok_, "Type mismatch");
+  if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
     int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
     if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");
@@ -873,6 +875,7 @@ Expr Parser::factor() {
     case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;
     case Tok::Plus: next(); r = factor(); break;
     case Tok::Nil: next(); r = literalConst(tNil, Value()); break;
+    case Tok::At: r = procAddress(); break;
     case Tok::LBracket: r = setOrArrayConstructor(); break;
     case Tok::Chr: {
       next();
@@ -909,6 +912,10 @@ Expr Parser::identifierFactor() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.type->kind == TK::ProcPtr && tok_.kind == Tok::LParen) {
+      if (!d.type->sig->result) errorAt(tok_, "Type mismatch");
+      return callThrough(load(d), at);
+    }
     return load(d);
   }
   if (auto c = consts_.find(name); c != consts_.end()) {

@@ -113,7 +113,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     return r;
   }
   if (name == "ASSIGNED") {
-    if (t->kind != TK::String) errorAt(argAt, "Type mismatch");
+    if (t->kind != TK::String) errorAt(close, "Type mismatch");
     Expr empty = literalConst(tStr, Value::string(""));
     return compare(Tok::Ne, e, empty, at);
   }

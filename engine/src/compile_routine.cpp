@@ -9,14 +9,6 @@ namespace pscript {
 
 namespace {
 
-bool sameSignature(const ProcSig& a, const ProcSig& b) {
-  if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
-  if (a.result && !sameType(a.result, b.result)) return false;
-  for (size_t i = 0; i < a.params.size(); ++i)
-    if (a.params[i].mode != b.params[i].mode || !sameType(a.params[i].type, b.params[i].type)) return false;
-  return true;
-}
-
 bool isHostSignature(const ProcSig& s) {
   return s.params.size() == 1 && s.params[0].mode == ParamMode::Var && s.params[0].type->kind == TK::Variant &&
          s.result && s.result->kind == TK::Boolean;

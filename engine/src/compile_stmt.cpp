@@ -56,6 +56,10 @@ void Parser::assignmentOrCall() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.type->kind == TK::ProcPtr && tok_.kind == Tok::LParen) {
+      callThrough(load(d), at);
+      return;
+    }
     if (tok_.kind == Tok::Eq) {  // "I = 5;" as a statement
       next();
       expression();

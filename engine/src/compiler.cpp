@@ -259,7 +259,7 @@ Type* Parser::typeSpec(const std::string& name) {
     if (!isOrdinal(t->elem) || (isInteger(t->elem) && t->elem->kind != TK::Byte)) error("Type mismatch");
     return t;
   }
-  if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) error("Syntax error");
+  if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) return procType(name);
   if (tok_.kind != Tok::Ident) error("Identifier expected");
   Token at = tok_;
   std::string id = identifier();

@@ -167,6 +167,13 @@ class Parser {
   Expr chainNarrow(const Expr& t, Type* to, int32_t kind);
   int32_t popTemps(int32_t mark) { int32_t old = cur->tempTop; cur->tempTop = mark; return old; }
 
+  // ---- procedural types (compile_proctypes.cpp)
+  Type* procType(const std::string& name);
+  Expr procAddress();
+  bool isProcValue(const Type* t) const;
+  Expr compareProcValues(Tok op, const Expr& a, const Expr& b);
+  Expr callThrough(const Expr& fn, const Token& at);
+
   // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)
   bool isIntrinsic(const std::string& upper) const;
   Expr intrinsic(const std::string& upper, const Token& at, bool asStatement);

@@ -62,7 +62,8 @@
   X(EndExcept, "")                                                                  \
   X(Raise, "ss")    /* error kind, parameter text                             */   \
   X(Reraise, "")                                                                    \
-  X(ExcType, "d") X(ExcParam, "d")
+  X(ExcType, "d") X(ExcParam, "d")                                                 \
+  X(CallPtr, "sa")  /* call the script procedure whose number s holds (0: nil) */
 
 namespace pscript {
 

@@ -53,6 +53,14 @@ int64_t storageSize(const Type* t) {
   }
 }
 
+bool sameSignature(const ProcSig& a, const ProcSig& b) {
+  if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
+  if (a.result && !sameType(a.result, b.result)) return false;
+  for (size_t i = 0; i < a.params.size(); ++i)
+    if (a.params[i].mode != b.params[i].mode || !sameType(a.params[i].type, b.params[i].type)) return false;
+  return true;
+}
+
 bool sameType(const Type* a, const Type* b) {
   if (a == b) return true;
   if (a->kind != b->kind) return false;
@@ -63,7 +71,8 @@ bool sameType(const Type* a, const Type* b) {
       if (!a->elem || !b->elem) return true;
       return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
              ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
-    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::ProcPtr: return false;
+    case TK::ProcPtr: return a->sig && b->sig && sameSignature(*a->sig, *b->sig);
+    case TK::Record: case TK::StaticArray: case TK::Enum: return false;
     case TK::Real: return true;
     default: return true;
   }

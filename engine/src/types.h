@@ -72,5 +72,7 @@ int32_t variantCode(const Type* t);
 // Storage size as SizeOf reports it.
 int64_t storageSize(const Type* t);
 bool sameType(const Type* a, const Type* b);
+// Same parameter modes and types, same result: forward bodies, procedural values.
+bool sameSignature(const ProcSig& a, const ProcSig& b);
 
 }  // namespace pscript

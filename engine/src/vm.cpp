@@ -406,6 +406,7 @@ void Vm::execute(size_t baseDepth) {
   Value* fp = f->fp;
   Value* g = m_.globals.data();
   const std::atomic<bool>& abort = exec_.abort_;
+  const ProcDesc* callee = nullptr;  // set by Call and CallPtr
   // Threaded dispatch: every handler jumps straight to the next one.
   static void* const kLabels[] = {
 #define PSCRIPT_OP_LABEL(name, operands) &&L_##name,
@@ -695,17 +696,27 @@ void Vm::execute(size_t baseDepth) {
           pc = static_cast<size_t>(A2);
         } else pc += 3;
         NEXT;
-      L_Call: {
-        const ProcDesc& callee = m_.module.procs[static_cast<size_t>(A1)];
+      L_CallPtr: {
+        // The number comes from a run-time value: checked here, not by the loader.
+        int64_t n = R(A1).rawInt();
+        if (n <= 0 || static_cast<uint64_t>(n) >= m_.module.procs.size()) fail(ErrorKind::OutOfProcRange);
+        const ProcDesc& target = m_.module.procs[static_cast<size_t>(n)];
+        if (A2 + 1 + target.paramCount > f->proc->frameSize) fail(ErrorKind::TypeMismatch);
+        callee = &target;
+        goto enter_call;
+      }
+      L_Call:
+        callee = &m_.module.procs[static_cast<size_t>(A1)];
+      enter_call: {
         Value* nfp = fp + A2;
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
-        if (nfp + callee.frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
+        if (nfp + callee->frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
-        for (int32_t k = 1 + callee.paramCount; k < callee.frameSize; ++k) nfp[k].clear();
+        for (int32_t k = 1 + callee->paramCount; k < callee->frameSize; ++k) nfp[k].clear();
         f->pc = pc + 3;
-        m_.frames.push_back({&callee, 0, nfp});
+        m_.frames.push_back({callee, 0, nfp});
         f = &m_.frames.back();
-        code = callee.code.data();
+        code = callee->code.data();
         fp = nfp;
         pc = 0;
         NEXT;
