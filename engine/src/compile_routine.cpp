@@ -86,7 +86,10 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   desc.frameSize = std::max(desc.frameSize, slot);
   cur = &b;
   if (sym.sig.result && isAggregate(sym.sig.result)) emit(Op::Init, {0, sym.sig.result->runtimeType});
-  while (tok_.kind == Tok::Var) varSection(false);
+  while (tok_.kind == Tok::Var || tok_.kind == Tok::Label) {
+    if (tok_.kind == Tok::Var) varSection(false);
+    else labelSection();
+  }
   if (tok_.kind != Tok::Begin) error("'BEGIN' expected");
   next();
   statementList(Tok::End);
@@ -94,6 +97,7 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   for (int at : b.exitJumps) patchJump(at, here());
   emit(Op::Ret, {});
   expect(Tok::Semicolon, "");
+  finishLabels();
   sym.bodyDone = true;
   hintsForLocals(b, nameAt);
   cur = nullptr;

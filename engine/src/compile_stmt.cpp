@@ -24,6 +24,13 @@ void Parser::statement() {
   if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
   int32_t mark = cur->tempTop;
   Tok first = tok_.kind;
+  if (LabelInfo* label = first == Tok::Ident ? findLabel(tok_.text) : nullptr) {
+    placeLabel(*label);
+    statement();  // "L: statement" is one statement
+    --depth_;
+    return;
+  }
+  int32_t jumpMark = cur->jumpSeq;
   switch (tok_.kind) {
     case Tok::Begin: next(); statementList(Tok::End); expect(Tok::End, ""); break;
     case Tok::If: ifStatement(); break;
@@ -34,12 +41,15 @@ void Parser::statement() {
     case Tok::Try: tryStatement(); break;
     case Tok::Exit: exitStatement(); break;
     case Tok::With: withStatement(); break;
+    case Tok::Goto: gotoStatement(); break;
     case Tok::Ident: assignmentOrCall(); break;
     case Tok::Semicolon: case Tok::End: case Tok::Else: case Tok::Until: break;  // empty statement
     case Tok::Eof: error("Unexpected end of file");
     default: error("Syntax error");
   }
   if (deferred_) error("Type mismatch");
+  bool closedToJumps = first == Tok::For || first == Tok::While || first == Tok::Repeat || first == Tok::Case || first == Tok::With;
+  if (closedToJumps) checkJumps(jumpMark);
   lastEndsItself_ = first == Tok::Ident || first == Tok::Begin || first == Tok::Repeat || first == Tok::Case || first == Tok::Try;
   cur->tempTop = mark;
   --depth_;
@@ -261,13 +271,17 @@ void Parser::caseStatement() {
 void Parser::tryStatement() {
   next();
   int start = here();
+  int32_t jumpMark = cur->jumpSeq;
   statementList(Tok::Except, Tok::Finally);
+  checkJumps(jumpMark);
   if (tok_.kind == Tok::Finally) {
     next();
     int end = here();
     int handler = here();
     cur->desc->handlers.push_back({start, end, handler, Handler::Finally});
+    jumpMark = cur->jumpSeq;
     statementList(Tok::End, Tok::Except);
+    checkJumps(jumpMark);
     emit(Op::EndFinally, {handler});
     if (tok_.kind != Tok::Except) { expect(Tok::End, ""); return; }
   }
@@ -276,7 +290,9 @@ void Parser::tryStatement() {
   int end = here();
   int over = emit(Op::Jmp, {0}) + 1;
   cur->desc->handlers.push_back({start, end, here(), Handler::Except});
+  jumpMark = cur->jumpSeq;
   statementList(Tok::End);
+  checkJumps(jumpMark);
   emit(Op::EndExcept, {});
   expect(Tok::End, "");
   patchJump(over, here());

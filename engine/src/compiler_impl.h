@@ -71,6 +71,18 @@ struct LoopLabels {
   int continueTarget = -1;
 };
 
+struct LabelInfo {
+  std::string name;      // upper case
+  int32_t seq = -1;      // order among placed labels and gotos; -1: not placed
+  int codePos = 0;
+};
+
+struct GotoInfo {
+  int32_t label = 0;     // index into ProcBuilder::labels
+  int32_t seq = 0;
+  int patchAt = 0;
+};
+
 struct ProcBuilder {
   ProcDesc* desc = nullptr;
   ProcSym* sym = nullptr;
@@ -81,6 +93,10 @@ struct ProcBuilder {
   std::vector<int> exitJumps;
   std::vector<Designator> withScopes;
   bool resultUsed = false;
+  std::vector<LabelInfo> labels;
+  std::vector<GotoInfo> gotos;
+  int32_t jumpSeq = 0;  // counts label placements and gotos
+  std::vector<std::pair<int32_t, int32_t>> closedBlocks;  // [from, to) in jumpSeq
   int row = 0, col = 0;
   size_t pos = 0;
 };
@@ -173,6 +189,15 @@ class Parser {
   bool isProcValue(const Type* t) const;
   Expr compareProcValues(Tok op, const Expr& a, const Expr& b);
   Expr callThrough(const Expr& fn, const Token& at);
+
+  // ---- goto and label (compile_goto.cpp)
+  void labelSection();
+  LabelInfo* findLabel(const std::string& upper);
+  void placeLabel(LabelInfo& label);
+  void gotoStatement();
+  void checkJumps(int32_t fromSeq);
+  bool jumpsStayOutside(int32_t fromSeq, int32_t toSeq) const;
+  void finishLabels();
 
   // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)
   bool isIntrinsic(const std::string& upper) const;
