@@ -121,6 +121,7 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
   if (to->kind == TK::ProcPtr) return from->kind == TK::Nil;
+  if (to->kind == TK::Interface) return interfaceAssignable(from, to);
   if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
   if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
   if (isInteger(to)) return isInteger(from);
@@ -188,6 +189,7 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     int32_t t = temp();
     return withPatch(t, to, emit(Op::StrToWide, {t, operand(s)}));
   }
+  if (to->kind == TK::Variant && from->kind == TK::Interface) return interfaceToVariant();
   if (to->kind == TK::Variant) {
     int32_t t = temp();
     return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(from)}));
@@ -702,6 +704,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   }
   if (op == Tok::Is) errorAt(tok_, "Type mismatch");
   if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
+  if (a.type->kind == TK::Interface || b.type->kind == TK::Interface) return compareInterfaces(op, a, b);
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
     int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
     if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");

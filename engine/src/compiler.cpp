@@ -201,6 +201,7 @@ void Parser::defineStandardTypes() {
       {"varString", 256}, {"varTypeMask", 0xFFF}, {"varArray", 0x2000}, {"varByRef", 0x4000}};
   for (auto [n, v] : kVar) consts_[upperAscii(n)] = literalConst(tWord, Value::integer(v));
   consts_["MAXINT"] = literalConst(tInt, Value::integer(2147483647));
+  defineInterfaceRoot();
 }
 
 void Parser::registerAggregate(Type* t) {
@@ -260,6 +261,7 @@ Type* Parser::typeSpec(const std::string& name) {
     return t;
   }
   if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) return procType(name);
+  if (tok_.kind == Tok::Interface) return interfaceType(name);
   if (tok_.kind != Tok::Ident) error("Identifier expected");
   Token at = tok_;
   std::string id = identifier();

@@ -190,6 +190,14 @@ class Parser {
   Expr compareProcValues(Tok op, const Expr& a, const Expr& b);
   Expr callThrough(const Expr& fn, const Token& at);
 
+  // ---- interfaces (compile_interfaces.cpp)
+  void defineInterfaceRoot();
+  Type* interfaceType(const std::string& name);
+  void interfaceMethod();
+  bool interfaceAssignable(const Type* from, const Type* to) const;
+  Expr compareInterfaces(Tok op, const Expr& a, const Expr& b);
+  Expr interfaceToVariant();
+
   // ---- goto and label (compile_goto.cpp)
   void labelSection();
   LabelInfo* findLabel(const std::string& upper);

@@ -72,7 +72,7 @@ bool sameType(const Type* a, const Type* b) {
       return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
              ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
     case TK::ProcPtr: return a->sig && b->sig && sameSignature(*a->sig, *b->sig);
-    case TK::Record: case TK::StaticArray: case TK::Enum: return false;
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Interface: return false;
     case TK::Real: return true;
     default: return true;
   }

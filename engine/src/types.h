@@ -15,6 +15,7 @@ enum class TK : uint8_t {
   Void, Byte, ShortInt, Word, SmallInt, Integer, Cardinal, Int64,  // integers
   Boolean, Char, WideChar, Enum, Real, String, WideString, Variant,
   DynArray, StaticArray, Record, OpenArray, ArrayOfConst, Set, ProcPtr, Class, Nil,
+  Interface,  // elem: the parent interface (nullptr for IUnknown)
 };
 
 struct Type;
