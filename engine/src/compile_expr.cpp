@@ -111,7 +111,7 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
   auto it = nativeIndex_.find(p.nativeName);
   if (it != nativeIndex_.end()) return it->second;
   int32_t idx = static_cast<int32_t>(module.natives.size());
-  module.natives.push_back({p.nativeName, static_cast<int32_t>(p.sig.params.size())});
+  module.natives.push_back({p.nativeName, static_cast<int32_t>(p.sig.params.size()), {}, {}});
   nativeIndex_[p.nativeName] = idx;
   return idx;
 }

@@ -49,7 +49,11 @@ void Parser::routine(bool isFunction) {
     sym->forward = true;
     return;
   }
-  if (tok_.kind == Tok::External) error("Syntax error");
+  if (tok_.kind == Tok::External) {
+    if (sym->forward) error("Syntax error");
+    externalDeclaration(*sym);
+    return;
+  }
   routineBody(*sym, module.procs[static_cast<size_t>(sym->index)]);
 }
 

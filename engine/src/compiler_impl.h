@@ -198,6 +198,10 @@ class Parser {
   Expr compareInterfaces(Tok op, const Expr& a, const Expr& b);
   Expr interfaceToVariant();
 
+  // ---- external routines (compile_external.cpp)
+  void externalDeclaration(ProcSym& sym);
+  bool externalsAllowed_ = false;
+
   // ---- goto and label (compile_goto.cpp)
   void labelSection();
   LabelInfo* findLabel(const std::string& upper);

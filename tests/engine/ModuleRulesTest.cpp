@@ -92,5 +92,60 @@ TEST(ModuleRules, CallPtrRefusesACalleeWhoseArgumentsLeaveTheCallersFrame) {
   EXPECT_EQ(runMain(m), ErrorKind::TypeMismatch);
 }
 
+// MAIN calls native 0 with one argument: V := Native(41).
+Module moduleCallingExternal(const std::string& external, const std::string& signature) {
+  Module m = moduleWithMain({op(Op::LoadInt), 3, 41, op(Op::CallNative), 0, 2, op(Op::StoreRef), 1, 2, op(Op::Ret)}, 4);
+  m.natives.push_back({"TWICE", 1, external, signature});
+  return m;
+}
+
+TEST(ModuleRules, ExternalTextAndKindsMustBeValid) {
+  EXPECT_EQ(validationError(moduleCallingExternal("twice@lib.so cdecl", "FvF")), "");
+  EXPECT_EQ(validationError(moduleCallingExternal("twice@lib.so", "GrF")), "");
+  EXPECT_NE(validationError(moduleCallingExternal("twice", "FvF")), "");             // no @
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so fastcall", "FvF")), "");
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so cdecl", "FvFvF")), "");  // two kinds, one argument
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so cdecl", "Fv")), "");     // no result kind
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so cdecl", "ZvF")), "");    // unknown kind
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so cdecl", "AvF")), "");    // a parameter of no kind
+  EXPECT_NE(validationError(moduleCallingExternal("twice@lib.so cdecl", "FxF")), "");    // neither by value nor by reference
+  EXPECT_NE(validationError(moduleCallingExternal("", "FvF")), "");                      // a plain native with kinds
+}
+
+ErrorKind runWithBinder(Exec& e, const Module& m) {
+  EXPECT_TRUE(e.load(serializeModule(m))) << e.loadError();
+  Value v;
+  try {
+    e.call(e.findFunction("MAIN"), v);
+  } catch (const RuntimeError& err) {
+    return err.kind;
+  }
+  return v.rawInt() == 82 ? ErrorKind::NoError : ErrorKind::InternalError;
+}
+
+TEST(ModuleRules, ExternalsAreBoundAtLoadOrAtTheFirstCall) {
+  Exec unbound;
+  EXPECT_FALSE(unbound.load(serializeModule(moduleCallingExternal("twice@lib.so cdecl", "FvF"))));
+  EXPECT_EQ(unbound.loadError(), "Cannot Import dll:lib.so");
+  EXPECT_EQ(runWithBinder(unbound, moduleCallingExternal("twice@lib.so cdecl delayload", "FvF")),
+            ErrorKind::CouldNotCallProc);
+
+  int binds = 0;
+  Exec e;
+  e.setExternalBinder([&binds](const ExternalDecl& d, std::string&) -> ExternalCall {
+    ++binds;
+    if (d.symbol != "twice" || d.library != "lib.so" || d.params.size() != 1) return {};
+    return [](NativeCall& c) { c.result() = Value::integer(c.arg(0).rawInt() * 2); };
+  });
+  EXPECT_EQ(runWithBinder(e, moduleCallingExternal("twice@lib.so cdecl", "FvF")), ErrorKind::NoError);
+  EXPECT_EQ(binds, 1);
+  EXPECT_EQ(runWithBinder(e, moduleCallingExternal("twice@lib.so cdecl delayload", "FvF")), ErrorKind::NoError);
+  EXPECT_EQ(binds, 2);
+  e.unbindExternals("lib.so");
+  Value v;
+  e.call(e.findFunction("MAIN"), v);
+  EXPECT_EQ(binds, 3);
+}
+
 }  // namespace
 }  // namespace pscript
