@@ -6,6 +6,7 @@
 #include "text.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pscript {
 
@@ -192,7 +193,8 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   if (to->kind == TK::Variant && from->kind == TK::Interface) return interfaceToVariant();
   if (to->kind == TK::Variant) {
     int32_t t = temp();
-    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(from)}));
+    const Type* really = e.relabeled ? e.relabeled : from;
+    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(really)}));
   }
   if (from->kind == TK::Variant) {
     ValueClass c = isInteger(to) ? ValueClass::Int : to->kind == TK::Real ? ValueClass::Real
@@ -375,6 +377,15 @@ void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
 
 // ------------------------------------------------------------------ calls
 
+// Where the reference reports a message without a position: [0, 0].
+static Token noPosition() {
+  Token t;
+  t.row = 0;
+  t.col = 0;
+  t.pos = std::numeric_limits<size_t>::max();  // outside every included file
+  return t;
+}
+
 void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
   const auto& params = p.sig.params;
   int32_t top = argBase + 1 + static_cast<int32_t>(params.size());
@@ -392,9 +403,10 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
       Token argAt = tok_;
       if (prm.byRef()) {
         Designator d;
-        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(Token{}, "Variable Expected");  // the reference gives no position
+        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(noPosition(), "Variable Expected");  // the reference gives no position
         next();
         designatorSuffix(d);
+        if (tok_.kind != Tok::Comma && tok_.kind != Tok::RParen) errorAt(noPosition(), "Variable Expected");
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
         if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
         if (d.strChar) errorAt(argAt, "Variable Expected");
@@ -513,6 +525,7 @@ Expr Parser::typeCast(Type* t, const Token& at) {
     Expr r = e;
     r.type = t;
     r.raw = true;
+    r.relabeled = e.relabeled ? e.relabeled : e.type;
     return r;
   }
   return convert(e, t, at);
@@ -730,19 +743,29 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     bool relational = idx >= 2;
     if (relational && (ta->kind == TK::Boolean || ta->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
     if (relational && a.k == Expr::K::Const && b.k == Expr::K::Const && !isInteger(ta)) errorAt(tok_, "Type mismatch");
-    // Relational operators compare in 32 bits with the left side's signedness.
-    Type* cmpType = ta->kind == TK::Int64 ? tInt64 : (rangeOf(ta).lo >= 0 ? tCardinal : tInt);
-    Expr y = b;
-    if (isInteger(ta) && relational) {
-      y = convert(y, tb->kind == TK::Int64 ? tInt64 : cmpType, at);
-    }
-    if (a.k == Expr::K::Const && y.k == Expr::K::Const) {
-      int64_t x = a.cval.rawInt(), z = y.cval.rawInt();
-      bool r = idx == 0 ? x == z : idx == 1 ? x != z : idx == 2 ? x < z : idx == 3 ? x <= z : idx == 4 ? x > z : x >= z;
+    // Both sides are widened to 32 bits, or 64 when either is Int64, each by
+    // its own signedness, and compared with the left side's signedness.
+    bool leftUnsigned = rangeOf(ta).lo >= 0;
+    bool wide = ta->kind == TK::Int64 || tb->kind == TK::Int64;
+    Expr x = a, y = b;
+    if (isInteger(ta) && isInteger(tb) && !wide) y = convert(y, leftUnsigned ? tCardinal : tInt, at);
+    bool unsigned64 = isInteger(ta) && wide && leftUnsigned && relational;
+    if (x.k == Expr::K::Const && y.k == Expr::K::Const) {
+      int64_t p = x.cval.rawInt(), q = y.cval.rawInt();
+      if (unsigned64) { p ^= std::numeric_limits<int64_t>::min(); q ^= std::numeric_limits<int64_t>::min(); }
+      bool r = idx == 0 ? p == q : idx == 1 ? p != q : idx == 2 ? p < q : idx == 3 ? p <= q : idx == 4 ? p > q : p >= q;
       return literalConst(tBool, Value::integer(r));
     }
+    if (unsigned64) {  // flipping the sign bits turns an unsigned order into a signed one
+      int32_t sign = constSlot(Value::integer(std::numeric_limits<int64_t>::min(), varInt64));
+      int32_t fx = temp(), fy = temp();
+      emit(Op::Xor, {fx, operand(x), sign});
+      emit(Op::Xor, {fy, operand(y), sign});
+      int32_t t = temp();
+      return withPatch(t, tBool, emit(kInt[idx], {t, fx, fy}));
+    }
     int32_t t = temp();
-    return withPatch(t, tBool, emit(kInt[idx], {t, operand(a), operand(y)}));
+    return withPatch(t, tBool, emit(kInt[idx], {t, operand(x), operand(y)}));
   }
   if (isNumeric(ta) && isNumeric(tb)) return realOp(kReal[idx], a, b, tBool, at);
   if (isStringLike(ta) && isStringLike(tb)) {
@@ -759,6 +782,7 @@ Expr Parser::unary(Tok op, Expr e, const Token& at) {
   bool c = e.k == Expr::K::Const;
   if (op == Tok::Not) {
     if (t->kind == TK::Boolean) {
+      if (c && inConstDeclaration_) errorAt(tok_, "Type mismatch");
       if (c) return literalConst(tBool, Value::integer(e.cval.rawInt() ? 0 : 1));
       int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
       return withPatch(r, tBool, emit(Op::BoolNot, {r, operand(e)}));
@@ -896,6 +920,8 @@ Expr Parser::factor() {
       Expr e = expression();
       expect(Tok::RParen, "");
       if (!isOrdinal(e.type)) errorAt(at, "Type mismatch");
+      bool namedConstant = e.type->kind == TK::Boolean || e.type->kind == TK::Enum;
+      if (e.k == Expr::K::Const && namedConstant) errorAt(tok_, "Type mismatch");
       r = e;
       r.type = e.type->kind == TK::Int64 ? tInt64 : e.type->kind == TK::Cardinal ? tCardinal : tInt;
       if (e.type->kind == TK::Char) r.type = tOrdChar;  // goes into a Variant as the character itself

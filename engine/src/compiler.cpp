@@ -325,7 +325,9 @@ void Parser::constSection() {
     std::string id = identifier();
     if (tok_.kind == Tok::Colon) error("is ('=') expected");
     expect(Tok::Eq, "");
+    inConstDeclaration_ = true;
     Expr e = constExpression();
+    inConstDeclaration_ = false;
     if (consts_.count(id) || globals_.count(id) || types_.count(id))
       errorAt(at, "Duplicate identifier '" + at.spelled + "'", at.spelled);
     consts_[id] = e;
@@ -398,6 +400,10 @@ std::vector<Param> Parser::parameterList() {
       if (tok_.kind == Tok::Array) {
         next();
         expect(Tok::Of, "");
+        if (tok_.kind == Tok::Const && !declaringHost_) {  // host functions only; two messages, as the reference gives
+          msgs_.push_back({Message::Kind::Error, "Identifier expected", {}, {}, tok_.row, tok_.col, tok_.pos});
+          error("Unknown identifier ''");
+        }
         if (accept(Tok::Const)) t = tArrayOfConst;
         else {
           t = newType(TK::OpenArray, "array of");
@@ -442,6 +448,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
   lex_ = Lexer(decl);
   next();
   bool ok = true;
+  declaringHost_ = true;
   try {
     bool isFunction = tok_.kind == Tok::Function;
     if (!isFunction && tok_.kind != Tok::Procedure) error("Syntax error");
@@ -459,6 +466,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
     ok = false;
     msgs_.resize(savedMsgs);
   }
+  declaringHost_ = false;
   lex_ = saved;
   tok_ = savedTok;
   prev_ = savedPrev;

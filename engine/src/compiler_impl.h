@@ -26,6 +26,7 @@ struct Expr {
   int32_t slot = 0;
   Value cval;
   bool raw = false;  // integer value not yet narrowed to its type (casts, negation)
+  Type* relabeled = nullptr;  // a cast of a variable: the type the value really has
   static constexpr int kMaxPatches = 4;
   int patch[kMaxPatches] = {-1, -1, -1, -1};  // code positions of the dst operands that wrote the temp
 };
@@ -234,6 +235,8 @@ class Parser {
   void deferMismatch() { if (!deferred_) deferred_ = true; }
   bool deferred_ = false;
   bool lastEndsItself_ = false;
+  bool inConstDeclaration_ = false;
+  bool declaringHost_ = false;  // parsing a host declaration (addFunction): array of const allowed  // "not" of a Boolean constant is a Type mismatch there
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);
