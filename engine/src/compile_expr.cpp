@@ -618,7 +618,13 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
   return {};
 }
 
+// Boolean, ByteBool, WordBool and LongBool do not mix in operators.
+static bool mixedBooleans(const Type* a, const Type* b) {
+  return a->kind == TK::Boolean && b->kind == TK::Boolean && a->boolBytes != b->boolBytes;
+}
+
 Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
+  if (mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if ((op == Tok::And || op == Tok::Or) && a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
     bool v = a.cval.rawInt() != 0;
     std::string word = v ? "True" : "False";
@@ -715,7 +721,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     int32_t t = temp();
     return withPatch(t, tBool, emit(Op::SetIn, {t, operand(a), operand(b)}));
   }
-  if (op == Tok::Is) errorAt(tok_, "Type mismatch");
+  if (op == Tok::Is || mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
   if (a.type->kind == TK::Interface || b.type->kind == TK::Interface) return compareInterfaces(op, a, b);
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {

@@ -156,7 +156,11 @@ void Parser::defineStandardTypes() {
   tOrdChar->charInVariant = true;
   tBool = def("Boolean", TK::Boolean);
   tBool->high = 1;
-  for (const char* b : {"ByteBool", "WordBool", "LongBool"}) types_[upperAscii(b)] = tBool;
+  for (auto [name, bytes] : {std::pair{"ByteBool", 1}, {"WordBool", 2}, {"LongBool", 4}}) {
+    Type* b = def(name, TK::Boolean);  // assignable to each other, not mixed in operators
+    b->high = 1;
+    b->boolBytes = bytes;
+  }
   tChar = def("Char", TK::Char);
   types_["ANSICHAR"] = tChar;
   tWChar = def("WideChar", TK::WideChar);

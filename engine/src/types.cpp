@@ -25,7 +25,8 @@ int32_t variantCode(const Type* t) {
     case TK::Enum: return varByte;
     case TK::Cardinal: return t->charInVariant ? kVtChar : varLongWord;
     case TK::Int64: return varInt64;
-    case TK::Boolean: return varBoolean;
+    case TK::Boolean:
+      return t->boolBytes == 0 ? varBoolean : t->boolBytes == 1 ? varByte : t->boolBytes == 2 ? varWord : varLongWord;
     case TK::Char: case TK::WideChar: return kVtChar;
     case TK::Real: return t->realVt == varCurrency ? varCurrency : varDouble;
     case TK::String: return varString;
@@ -37,7 +38,8 @@ int32_t variantCode(const Type* t) {
 
 int64_t storageSize(const Type* t) {
   switch (t->kind) {
-    case TK::Byte: case TK::ShortInt: case TK::Boolean: case TK::Char: case TK::Enum: return 1;
+    case TK::Boolean: return t->boolBytes == 0 ? 1 : t->boolBytes;
+    case TK::Byte: case TK::ShortInt: case TK::Char: case TK::Enum: return 1;
     case TK::Word: case TK::SmallInt: case TK::WideChar: return 2;
     case TK::Integer: case TK::Cardinal: return 4;
     case TK::Int64: return 8;

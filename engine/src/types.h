@@ -37,6 +37,7 @@ struct Type {
   int32_t runtimeType = -1;     // module type index for aggregates
   const ProcSig* sig = nullptr; // procedural types
   bool charInVariant = false;   // Ord of a Char: a Variant gets the character
+  int boolBytes = 0;            // ByteBool 1, WordBool 2, LongBool 4; 0 for Boolean
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };
