@@ -271,6 +271,7 @@ void Parser::designatorSuffix(Designator& d) {
         Expr idx = expression();
         if (!isInteger(idx.type) && idx.type->kind != TK::Variant) error("Type mismatch");
         if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
+          if (idx.type->kind == TK::Variant) error("Type mismatch");
           Expr i = convert(idx, tInt64, at);
           d.strChar = true;
           d.charIndex = operand(i);

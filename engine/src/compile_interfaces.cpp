@@ -88,8 +88,7 @@ Expr Parser::compareInterfaces(Tok op, const Expr& a, const Expr& b) {
 
 // The reference compiles an interface into a Variant and fails when it runs.
 Expr Parser::interfaceToVariant() {
-  emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(ErrorKind::TypeMismatch), varInt64)),
-                   constSlot(Value::string(""))});
+  emitRaise(ErrorKind::TypeMismatch, "");
   int32_t t = temp();
   return withPatch(t, tVariant, emit(Op::Clear, {t}));
 }

@@ -224,6 +224,16 @@ void Parser::forStatement() {
   for (int c : l.continueJumps) patchJump(c, step);
 }
 
+// A Char or string label on a numeric selector, or a number on a string
+// selector. Ordinals are compared across Char and integers for a Char
+// selector's single labels and an integer selector's ranges only.
+static bool caseLabelFits(const Type* selector, const Type* label, bool range) {
+  if (selector->kind == TK::Variant || label->kind == TK::Variant) return true;
+  if (selector->kind == TK::Char && isInteger(label)) return !range;
+  if (isInteger(selector) && label->kind == TK::Char) return range;
+  return isStringLike(selector) == isStringLike(label);
+}
+
 void Parser::caseStatement() {
   next();
   Token at = tok_;
@@ -241,13 +251,24 @@ void Parser::caseStatement() {
       Expr lo = constExpression();
       if (accept(Tok::DotDot)) {
         Expr hi = constExpression();
+        if (!caseLabelFits(sel.type, lo.type, true) || !caseLabelFits(sel.type, hi.type, true)) {
+          emitRaise(ErrorKind::Exception, "Type Mismatch");
+          cur->tempTop = keep;
+          continue;
+        }
+        if (isInteger(sel.type) && lo.type->kind == TK::Char) lo.type = tInt;
+        if (isInteger(sel.type) && hi.type->kind == TK::Char) hi.type = tInt;
         Expr ge = compare(Tok::Ge, sel, lo, lt);
         int skip = emit(Op::JFalse, {operand(ge), 0}) + 2;
         Expr le = compare(Tok::Le, sel, hi, lt);
         toBody.push_back(emit(Op::JTrue, {operand(le), 0}) + 2);
         patchJump(skip, here());
+      } else if (!caseLabelFits(sel.type, lo.type, false)) {
+        emitRaise(ErrorKind::Exception, "Type Mismatch");  // as the reference: when the label is tested
       } else {
-        Expr eq = compare(Tok::Eq, sel, lo, lt);
+        Expr s = sel;
+        if (s.type->kind == TK::Char && isInteger(lo.type)) s.type = tInt;  // its ordinal
+        Expr eq = compare(Tok::Eq, s, lo, lt);
         toBody.push_back(emit(Op::JTrue, {operand(eq), 0}) + 2);
       }
       cur->tempTop = keep;

@@ -127,6 +127,11 @@ int32_t Parser::constSlot(const Value& v) {
   return g;
 }
 
+// Code that fails when it runs, where the reference compiles what it cannot do.
+void Parser::emitRaise(ErrorKind kind, const std::string& param) {
+  emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(kind), varInt64)), constSlot(Value::string(param))});
+}
+
 // ------------------------------------------------------------------ types
 
 Type* Parser::newType(TK kind, std::string name) {

@@ -147,6 +147,7 @@ class Parser {
   int32_t temp(int n = 1);
   int32_t constSlot(const Value& v);
   int32_t newGlobal() { return ~(module.globalCount++); }
+  void emitRaise(ErrorKind kind, const std::string& param);
 
   // ---- expressions (compile_expr.cpp)
   Expr expression();
