@@ -725,6 +725,10 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   if (op == Tok::Is || mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
   if (a.type->kind == TK::Interface || b.type->kind == TK::Interface) return compareInterfaces(op, a, b);
+  if (a.type->kind == TK::Record && a.type == b.type && (op == Tok::Eq || op == Tok::Ne)) {
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(Op::RecCmp, {t, operand(a), operand(b), op == Tok::Eq ? 0 : 1}));
+  }
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
     int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
     if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");

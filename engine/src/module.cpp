@@ -240,6 +240,7 @@ struct ProcChecker {
       case Op::Init: return a[1] >= 0 || fail("init type");
       case Op::SetOp: return (a[3] >= 0 && a[3] <= 2) || fail("set operator");
       case Op::SetCmp: return (a[3] >= 0 && a[3] <= 3) || fail("set comparison");
+      case Op::RecCmp: return (a[3] == 0 || a[3] == 1) || fail("record comparison");
       case Op::RealNarrow: return (a[1] == 0 || a[1] == 1) || fail("real kind");
       case Op::Narrow: return (a[1] >= 0 && a[1] < static_cast<int32_t>(IntKind::Count)) || fail("int kind");
       case Op::FromVar: return (a[2] >= 0 && a[2] < static_cast<int32_t>(ValueClass::Count)) || fail("class");

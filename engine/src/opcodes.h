@@ -63,7 +63,8 @@
   X(Raise, "ss")    /* error kind, parameter text                             */   \
   X(Reraise, "")                                                                    \
   X(ExcType, "d") X(ExcParam, "d")                                                 \
-  X(CallPtr, "sa")  /* call the script procedure whose number s holds (0: nil) */
+  X(CallPtr, "sa")  /* call the script procedure whose number s holds (0: nil) */ \
+  X(RecCmp, "dssi") /* records: i 0 =, 1 <>                                  */
 
 namespace pscript {
 

@@ -4,6 +4,7 @@
 #include "heap.h"
 #include "engine_limits.h"
 #include "opcodes.h"
+#include "record_compare.h"
 #include "text.h"
 
 #include <cmath>
@@ -680,6 +681,7 @@ void Vm::execute(size_t baseDepth) {
       L_SetOp: setOp(R(A1), R(A2), R(A3), ip[4]); pc += 5; NEXT;
       L_SetIn: R(A1).setInt(setHas(R(A3), R(A2).rawInt())); pc += 4; NEXT;
       L_SetCmp: R(A1).setInt(setCompare(R(A2), R(A3), ip[4])); pc += 5; NEXT;
+      L_RecCmp: R(A1).setInt(sameRecordContents(R(A2), R(A3)) != (ip[4] == 1)); pc += 5; NEXT;
       L_Jmp:
         if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         pc = static_cast<size_t>(A1);

@@ -92,6 +92,17 @@ TEST(ModuleRules, CallPtrRefusesACalleeWhoseArgumentsLeaveTheCallersFrame) {
   EXPECT_EQ(runMain(m), ErrorKind::TypeMismatch);
 }
 
+TEST(ModuleRules, RecCmpTakesOnlyEqualOrNotEqual) {
+  auto recCmp = [](int32_t which) {
+    return moduleWithMain({op(Op::LoadInt), 2, 5, op(Op::RecCmp), 3, 2, 2, which, op(Op::Ret)}, 4);
+  };
+  EXPECT_EQ(validationError(recCmp(0)), "");
+  EXPECT_EQ(validationError(recCmp(1)), "");
+  EXPECT_NE(validationError(recCmp(2)), "");
+  EXPECT_NE(validationError(recCmp(-1)), "");
+  EXPECT_EQ(runMain(recCmp(1)), ErrorKind::NoError);  // plain values compare by their bits
+}
+
 // MAIN calls native 0 with one argument: V := Native(41).
 Module moduleCallingExternal(const std::string& external, const std::string& signature) {
   Module m = moduleWithMain({op(Op::LoadInt), 3, 41, op(Op::CallNative), 0, 2, op(Op::StoreRef), 1, 2, op(Op::Ret)}, 4);
