@@ -337,6 +337,7 @@ void Parser::exitStatement() {
 void Parser::withStatement() {
   next();
   size_t scopes = cur->withScopes.size();
+  std::vector<Designator> opened;  // names in the list do not see each other's fields
   do {
     Token at = tok_;
     Designator d;
@@ -345,8 +346,9 @@ void Parser::withStatement() {
     next();
     designatorSuffix(d);
     if (d.type->kind != TK::Record || d.strChar) errorAt(at, "Class type expected");
-    cur->withScopes.push_back(d);
+    opened.push_back(d);
   } while (accept(Tok::Comma));
+  cur->withScopes.insert(cur->withScopes.end(), opened.begin(), opened.end());
   expect(Tok::Do, "");
   statement();
   cur->withScopes.resize(scopes);
