@@ -2,6 +2,7 @@
 // that leaves each value in a slot.
 #include "compiler_impl.h"
 
+#include "currency.h"
 #include "engine_limits.h"
 #include "text.h"
 
@@ -42,7 +43,7 @@ bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
 
 double realNarrowed(const Type* t, double d) {
   if (t->realVt == varSingle) return static_cast<double>(static_cast<float>(d));
-  if (t->realVt == varCurrency) return std::nearbyint(d * 10000.0) / 10000.0;
+  if (t->realVt == varCurrency) return roundConstantToCurrency(d);
   return d;
 }
 

@@ -3,6 +3,7 @@
 
 #include "heap.h"
 #include "engine_limits.h"
+#include "currency.h"
 #include "opcodes.h"
 #include "record_compare.h"
 #include "text.h"
@@ -485,7 +486,7 @@ void Vm::execute(size_t baseDepth) {
       L_Shr32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 31))); pc += 4; NEXT;
       L_RealNarrow: {
         double d = R(A1).rawReal();
-        R(A1).setReal(A2 == 0 ? static_cast<double>(static_cast<float>(d)) : std::nearbyint(d * 10000.0) / 10000.0);
+        R(A1).setReal(A2 == 0 ? static_cast<double>(static_cast<float>(d)) : std::nearbyint(d * kCurrencyScale) / kCurrencyScale);
         pc += 3;
         NEXT;
       }
