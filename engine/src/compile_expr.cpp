@@ -120,12 +120,23 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
 
 // ------------------------------------------------------------------ conversion
 
+// FromVar's class for a plain type, or -1.
+static int32_t fromVariantClass(const Type* t) {
+  ValueClass c = isInteger(t) ? ValueClass::Int : t->kind == TK::Real ? ValueClass::Real
+               : t->kind == TK::String ? ValueClass::String : t->kind == TK::WideString ? ValueClass::Wide
+               : t->kind == TK::Boolean ? ValueClass::Bool : t->kind == TK::WideChar ? ValueClass::WideChar
+               : t->kind == TK::Char ? ValueClass::Char : ValueClass::Count;
+  return c == ValueClass::Count ? -1 : static_cast<int32_t>(c);
+}
+
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
   if (to->kind == TK::ProcPtr) return from->kind == TK::Nil;
   if (to->kind == TK::Interface) return interfaceAssignable(from, to);
   if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
-  if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
+  if (from->kind == TK::Variant)
+    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean ||
+           (to->kind == TK::DynArray && (to->elem->kind == TK::Variant || fromVariantClass(to->elem) >= 0));
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
@@ -198,10 +209,10 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(really)}));
   }
   if (from->kind == TK::Variant) {
-    ValueClass c = isInteger(to) ? ValueClass::Int : to->kind == TK::Real ? ValueClass::Real
-                 : to->kind == TK::String ? ValueClass::String : to->kind == TK::WideString ? ValueClass::Wide
-                 : to->kind == TK::Boolean ? ValueClass::Bool
-                 : to->kind == TK::WideChar ? ValueClass::WideChar : ValueClass::Char;
+    ValueClass c = static_cast<ValueClass>(fromVariantClass(to));
+    if (to->kind == TK::DynArray)
+      c = to->elem->kind == TK::Variant ? ValueClass::VariantList
+                                        : static_cast<ValueClass>(kFirstElementList + fromVariantClass(to->elem));
     int32_t t = temp();
     int a = emit(Op::FromVar, {t, operand(e), static_cast<int32_t>(c)});
     int32_t nk = narrowKind(to);

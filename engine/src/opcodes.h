@@ -100,8 +100,13 @@ inline constexpr int32_t kVtChar = 0x0F00;
 // Narrow's integer kinds.
 enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };
 
-// FromVar's target classes.
-enum class ValueClass : int32_t { Int, Real, String, Wide, Bool, Char, WideChar, Count };
+// FromVar's target classes. The lists are dynamic arrays made from a variant
+// array: of Variant, or of the element class in the same order as the first seven.
+enum class ValueClass : int32_t {
+  Int, Real, String, Wide, Bool, Char, WideChar,
+  VariantList, IntList, RealList, StringList, WideList, BoolList, CharList, WideCharList, Count
+};
+inline constexpr int32_t kFirstElementList = static_cast<int32_t>(ValueClass::IntList);
 
 // VarOp's operators.
 enum class VarOperator : int32_t {

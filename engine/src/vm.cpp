@@ -164,6 +164,27 @@ Value toVariant(const Value& s, int32_t code) {
   return Value::integer(s.rawInt(), static_cast<VarType>(code));
 }
 
+void fromVariant(Value& d, const Value& s, int32_t cls);
+
+// A variant array's elements in a fresh dynamic array, each converted to
+// elementClass (-1: kept as Variants).
+Value variantArrayToList(const Value& s, int32_t elementClass) {
+  if (!s.isArray()) fail(ErrorKind::TypeMismatch);
+  const ArrObj* src = asArr(s);
+  auto* list = new ArrObj();
+  list->typeId = 0;  // any type id: only variant arrays carry -1
+  Value r;
+  r.setHeap(list, vtDynArray);
+  list->items = src->items;
+  if (elementClass < 0) return r;
+  try {
+    for (Value& item : list->items) fromVariant(item, Value(item), elementClass);
+  } catch (const ScriptError&) {
+    fail(ErrorKind::TypeMismatch);  // whichever element does not convert
+  }
+  return r;
+}
+
 void fromVariant(Value& d, const Value& s, int32_t cls) {
   switch (static_cast<ValueClass>(cls)) {
     case ValueClass::Int: d.setInt(s.toInt()); return;
@@ -192,6 +213,11 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
       d.setInt(static_cast<uint8_t>(t[0]));
       return;
     }
+    case ValueClass::VariantList: d = variantArrayToList(s, -1); return;
+    case ValueClass::IntList: case ValueClass::RealList: case ValueClass::StringList: case ValueClass::WideList:
+    case ValueClass::BoolList: case ValueClass::CharList: case ValueClass::WideCharList:
+      d = variantArrayToList(s, cls - kFirstElementList);
+      return;
     default: fail(ErrorKind::TypeMismatch);
   }
 }

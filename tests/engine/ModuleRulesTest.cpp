@@ -103,6 +103,18 @@ TEST(ModuleRules, RecCmpTakesOnlyEqualOrNotEqual) {
   EXPECT_EQ(runMain(recCmp(1)), ErrorKind::NoError);  // plain values compare by their bits
 }
 
+TEST(ModuleRules, FromVarListClassesAreCheckedAndNeedAVariantArray) {
+  auto fromVar = [](int32_t cls) {
+    return moduleWithMain({op(Op::LoadInt), 2, 5, op(Op::FromVar), 3, 2, cls, op(Op::Ret)}, 4);
+  };
+  int32_t count = static_cast<int32_t>(ValueClass::Count);
+  EXPECT_EQ(validationError(fromVar(static_cast<int32_t>(ValueClass::VariantList))), "");
+  EXPECT_EQ(validationError(fromVar(count - 1)), "");
+  EXPECT_NE(validationError(fromVar(count)), "");
+  EXPECT_EQ(runMain(fromVar(static_cast<int32_t>(ValueClass::VariantList))), ErrorKind::TypeMismatch);
+  EXPECT_EQ(runMain(fromVar(static_cast<int32_t>(ValueClass::IntList))), ErrorKind::TypeMismatch);
+}
+
 // MAIN calls native 0 with one argument: V := Native(41).
 Module moduleCallingExternal(const std::string& external, const std::string& signature) {
   Module m = moduleWithMain({op(Op::LoadInt), 3, 41, op(Op::CallNative), 0, 2, op(Op::StoreRef), 1, 2, op(Op::Ret)}, 4);
