@@ -182,12 +182,17 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     return c;
   }
   if ((to->kind == TK::Char || to->kind == TK::WideChar) && (from->kind == TK::Char || from->kind == TK::WideChar)) return r;
-  if (to->kind == TK::String && (from->kind == TK::Char || from->kind == TK::WideChar)) {
+  if (to->kind == TK::String && from->kind == TK::WideChar) {
+    // Through a WideString, as the reference does: U+20AC becomes its UTF-8 bytes.
+    return convert(convert(e, tWStr, at), tStr, at);
+  }
+  if (to->kind == TK::String && from->kind == TK::Char) {
     if (isConst) { r.cval = Value::string(std::string(1, static_cast<char>(e.cval.rawInt()))); return r; }
     int32_t t = temp();
     return withPatch(t, to, emit(Op::CharToStr, {t, operand(e)}));
   }
   if (to->kind == TK::String && from->kind == TK::WideString) {
+    if (isConst) { r.cval = Value::string(utf16ToAnsi(e.cval.rawWideString())); return r; }
     int32_t t = temp();
     return withPatch(t, to, emit(Op::WideToStr, {t, operand(e)}));
   }
@@ -203,6 +208,7 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     return withPatch(t, to, emit(Op::StrToWide, {t, operand(s)}));
   }
   if (to->kind == TK::Variant && from->kind == TK::Interface) return interfaceToVariant();
+  if (to->kind == TK::Variant && from->kind == TK::WideChar) return convert(convert(e, tWStr, at), tVariant, at);  // an OleStr
   if (to->kind == TK::Variant) {
     int32_t t = temp();
     const Type* really = e.relabeled ? e.relabeled : from;
