@@ -433,7 +433,8 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
         if (tok_.kind == Tok::LBracket) {
-          Expr a = arrayConstructor(prm.type->kind == TK::OpenArray ? prm.type->elem : nullptr);
+          bool constArgs = prm.type->kind == TK::ArrayOfConst;
+          Expr a = arrayConstructor(constArgs ? nullptr : prm.type->elem, constArgs);
           storeInto(slot, a, a.type, tok_);
         } else {
           Expr a = expression();
@@ -469,7 +470,7 @@ Expr Parser::callRoutine(ProcSym& p, const Token& at) {
   return e;
 }
 
-Expr Parser::arrayConstructor(Type* elemHint) {
+Expr Parser::arrayConstructor(Type* elemHint, bool markVariants) {
   expect(Tok::LBracket, "");
   std::vector<Expr> items;
   if (tok_.kind != Tok::RBracket) {
@@ -489,6 +490,11 @@ Expr Parser::arrayConstructor(Type* elemHint) {
   for (size_t i = 0; i < items.size(); ++i) {
     int32_t mark = cur->tempTop;
     Expr v = convert(items[i], elem, tok_);
+    if (markVariants && items[i].type->kind == TK::Variant) {
+      int32_t marked = temp();
+      emit(Op::ToVar, {marked, operand(v), kVtVariantArgument});
+      v = withPatch(marked, tVariant, -1);
+    }
     emit(Op::PutItem, {t, static_cast<int32_t>(i), operand(v)});
     cur->tempTop = mark;
   }

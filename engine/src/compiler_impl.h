@@ -173,7 +173,8 @@ class Parser {
   Expr callRoutine(ProcSym& p, const Token& at);
   void callArguments(ProcSym& p, int32_t argBase, const Token& at);
   Expr typeCast(Type* t, const Token& at);
-  Expr arrayConstructor(Type* elemHint);
+  // markVariants: the items of an array of const, where Variants stay marked as such.
+  Expr arrayConstructor(Type* elemHint, bool markVariants = false);
   Expr setOrArrayConstructor();
   Expr constExpression();
   ProcSym* findProc(const std::string& upper);

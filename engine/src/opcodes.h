@@ -96,6 +96,8 @@ constexpr int operandCount(Op op) {
 
 // ToVar's code for a Char value: the VM turns it into a one-character string.
 inline constexpr int32_t kVtChar = 0x0F00;
+// ToVar's code for a Variant going into an array of const: the value, marked kVariantArgument.
+inline constexpr int32_t kVtVariantArgument = 0x0F01;
 
 // Narrow's integer kinds.
 enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };

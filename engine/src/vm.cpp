@@ -146,6 +146,12 @@ bool setCompare(const Value& x, const Value& y, int32_t op) {
 
 Value toVariant(const Value& s, int32_t code) {
   if (code == kVtChar) return Value::string(std::string(1, static_cast<char>(s.rawInt())));
+  if (code == kVtVariantArgument) {
+    if (isRef(s)) fail(ErrorKind::TypeMismatch);
+    Value v = s;
+    v.setAux(kVariantArgument);
+    return v;
+  }
   if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
   if (code == varOleStr) { Value v = Value::wideString(u""); if (asWStr(s)) copyValue(v, s); return v; }
   if (code == (varArray | varVariant)) {

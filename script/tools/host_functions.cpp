@@ -142,6 +142,7 @@ std::string format(const std::string& fmt, const Value& args) {
     if (index >= 0) next = index;
     if (next >= count) formatError(fmt);
     const Value& a = args.arrayAt(args.arrayLow() + next++);
+    if (a.aux() == kVariantArgument && type != 'S') formatError(fmt);  // a Variant serves %s only
     std::string piece;
     char buf[512];
     switch (type) {
