@@ -285,7 +285,7 @@ void hGetTickCount(NativeCall& c) {
 
 void hWriteLn(NativeCall& c) {
   std::string_view s = c.arg(0).rawString();
-  std::fwrite(s.data(), 1, s.size(), stdout);
+  if (!s.empty()) std::fwrite(s.data(), 1, s.size(), stdout);  // an empty view may have no data pointer
   std::fputc('\n', stdout);
 }
 
