@@ -33,14 +33,17 @@ Expr Parser::procAddress() {
   p->used = true;
   Type* t = newType(TK::ProcPtr, p->sig.name);
   t->sig = &p->sig;
+  t->routineAddress = true;
   return literalConst(t, Value::integer(p->index));
 }
 
 bool Parser::isProcValue(const Type* t) const { return t->kind == TK::ProcPtr || t->kind == TK::Nil; }
 
-// Only = and <> apply; nil is the value 0 (no procedure has that number).
+// Only = and <> apply, between values of one declared type or with nil
+// (the value 0: no procedure has that number). Another type of the same
+// signature, or an @Routine, does not compare.
 Expr Parser::compareProcValues(Tok op, const Expr& a, const Expr& b) {
-  bool sigsDiffer = a.type->kind == TK::ProcPtr && b.type->kind == TK::ProcPtr && !sameType(a.type, b.type);
+  bool sigsDiffer = a.type->kind == TK::ProcPtr && b.type->kind == TK::ProcPtr && a.type != b.type;
   if ((op != Tok::Eq && op != Tok::Ne) || sigsDiffer || !isProcValue(a.type) || !isProcValue(b.type))
     errorAt(tok_, "Type mismatch");
   int32_t t = temp();

@@ -55,13 +55,20 @@ int64_t storageSize(const Type* t) {
   }
 }
 
-bool sameSignature(const ProcSig& a, const ProcSig& b) {
+namespace {
+
+bool signaturesMatch(const ProcSig& a, const ProcSig& b, bool constIsValue) {
   if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
   if (a.result && !sameType(a.result, b.result)) return false;
+  auto mode = [&](ParamMode m) { return constIsValue && m == ParamMode::Const ? ParamMode::Value : m; };
   for (size_t i = 0; i < a.params.size(); ++i)
-    if (a.params[i].mode != b.params[i].mode || !sameType(a.params[i].type, b.params[i].type)) return false;
+    if (mode(a.params[i].mode) != mode(b.params[i].mode) || !sameType(a.params[i].type, b.params[i].type)) return false;
   return true;
 }
+
+}  // namespace
+
+bool sameSignature(const ProcSig& a, const ProcSig& b) { return signaturesMatch(a, b, false); }
 
 bool sameType(const Type* a, const Type* b) {
   if (a == b) return true;
@@ -73,7 +80,9 @@ bool sameType(const Type* a, const Type* b) {
       if (!a->elem || !b->elem) return true;
       return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
              ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
-    case TK::ProcPtr: return a->sig && b->sig && sameSignature(*a->sig, *b->sig);
+    case TK::ProcPtr:  // declared procedural types are distinct even with one signature
+      // const and value parameters count as one here, as in the reference
+      return (a->routineAddress || b->routineAddress) && a->sig && b->sig && signaturesMatch(*a->sig, *b->sig, true);
     case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Interface: return false;
     case TK::Real: return true;
     default: return true;

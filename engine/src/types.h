@@ -38,6 +38,7 @@ struct Type {
   const ProcSig* sig = nullptr; // procedural types
   bool charInVariant = false;   // Ord of a Char: a Variant gets the character
   int boolBytes = 0;            // ByteBool 1, WordBool 2, LongBool 4; 0 for Boolean
+  bool routineAddress = false;  // the type of @Routine: fits every procedural type of its signature
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };
