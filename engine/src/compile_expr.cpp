@@ -304,6 +304,7 @@ void Parser::designatorSuffix(Designator& d) {
       } while (accept(Tok::Comma));
       expect(Tok::RBracket, "");
     } else if (tok_.kind == Tok::Dot) {
+      if (d.type->kind == TK::Interface) return;  // no members reachable from a script: the '.' is left over
       next();
       if (d.type->kind != TK::Record || d.strChar) error("Identifier expected");
       Token at = tok_;
