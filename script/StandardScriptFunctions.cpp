@@ -6,6 +6,7 @@
 
 #include "DateTimeFunctions.h"
 #include "DateTimeText.h"
+#include "DllLibrary.h"
 
 namespace tarno {
 
@@ -106,8 +107,8 @@ constexpr std::pair<const char*, pscript::NativeFn> kDateTimeNatives[] = {
 
 // ---------------------------------------------------------------- libraries
 // The engine has no imported classes yet (no class declarations for the
-// compiler, no class binding at run time), no COM and no external (dll)
-// declarations; those steps are empty until it does. TDateTime is one of the
+// compiler, no class binding at run time) and no COM; those steps are empty
+// until it does. The dll library lives in DllLibrary.cpp. TDateTime is one of the
 // engine's own types, so the date library only adds its functions. The menu
 // functions need the types TShortCut and TShiftState, which a host cannot
 // declare to the engine yet.
@@ -123,8 +124,6 @@ void RegisterDB_C(pscript::Compiler&) {}                   // engine classes
 void RegisterExtCtrls_C(pscript::Compiler&) {}             // engine classes
 void RegisterGraphics_C(pscript::Compiler&) {}             // engine classes
 void RegisterMenus_C(pscript::Compiler&) {}                // classes; ShortCut & co. need TShortCut/TShiftState
-void RegisterDll_C(pscript::Compiler&) {}                  // external declarations: engine handler
-void InstallExternalDeclarationHandler(pscript::Compiler&) {}  // set again after the libraries, as above
 
 void RegisterStandardObjects_R(pscript::ClassImporter&) {}
 void RegisterControls_R(pscript::ClassImporter&) {}
@@ -139,7 +138,6 @@ void RegisterMenus_R(pscript::ClassImporter&) {}
 
 void RegisterComObj_Functions(pscript::Exec&) {}  // CreateOleObject, GetActiveOleObject
 void RegisterMenus_Functions(pscript::Exec&) {}   // ShortCut, ShortCutToKey, ShortCutToText, TextToShortCut, NewMenu ...
-void RegisterDll_Functions(pscript::Exec&) {}     // UnloadDll, DLLGetLastError and the external-call handler
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zipcmp zipmerge ziptool
-          libgtest-dev libgmock-dev libbenchmark-dev ttf-bitstream-vera fonts-dejavu-core
+          libffi-dev libgtest-dev libgmock-dev libbenchmark-dev ttf-bitstream-vera fonts-dejavu-core
           xvfb xauth zip unzip python3)
 optional=(clang libclang-rt-14-dev imagemagick poppler-utils fpc lazarus-src-2.2)
 

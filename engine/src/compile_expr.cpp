@@ -2,10 +2,12 @@
 // that leaves each value in a slot.
 #include "compiler_impl.h"
 
+#include "currency.h"
 #include "engine_limits.h"
 #include "text.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pscript {
 
@@ -41,7 +43,7 @@ bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
 
 double realNarrowed(const Type* t, double d) {
   if (t->realVt == varSingle) return static_cast<double>(static_cast<float>(d));
-  if (t->realVt == varCurrency) return std::nearbyint(d * 10000.0) / 10000.0;
+  if (t->realVt == varCurrency) return roundConstantToCurrency(d);
   return d;
 }
 
@@ -111,17 +113,30 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
   auto it = nativeIndex_.find(p.nativeName);
   if (it != nativeIndex_.end()) return it->second;
   int32_t idx = static_cast<int32_t>(module.natives.size());
-  module.natives.push_back({p.nativeName, static_cast<int32_t>(p.sig.params.size())});
+  module.natives.push_back({p.nativeName, static_cast<int32_t>(p.sig.params.size()), {}, {}});
   nativeIndex_[p.nativeName] = idx;
   return idx;
 }
 
 // ------------------------------------------------------------------ conversion
 
+// FromVar's class for a plain type, or -1.
+static int32_t fromVariantClass(const Type* t) {
+  ValueClass c = isInteger(t) ? ValueClass::Int : t->kind == TK::Real ? ValueClass::Real
+               : t->kind == TK::String ? ValueClass::String : t->kind == TK::WideString ? ValueClass::Wide
+               : t->kind == TK::Boolean ? ValueClass::Bool : t->kind == TK::WideChar ? ValueClass::WideChar
+               : t->kind == TK::Char ? ValueClass::Char : ValueClass::Count;
+  return c == ValueClass::Count ? -1 : static_cast<int32_t>(c);
+}
+
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
-  if (to->kind == TK::Variant) return from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
-  if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
+  if (to->kind == TK::ProcPtr) return from->kind == TK::Nil;
+  if (to->kind == TK::Interface) return interfaceAssignable(from, to);
+  if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
+  if (from->kind == TK::Variant)
+    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean ||
+           (to->kind == TK::DynArray && (to->elem->kind == TK::Variant || fromVariantClass(to->elem) >= 0));
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
@@ -167,12 +182,17 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     return c;
   }
   if ((to->kind == TK::Char || to->kind == TK::WideChar) && (from->kind == TK::Char || from->kind == TK::WideChar)) return r;
-  if (to->kind == TK::String && (from->kind == TK::Char || from->kind == TK::WideChar)) {
+  if (to->kind == TK::String && from->kind == TK::WideChar) {
+    // Through a WideString, as the reference does: U+20AC becomes its UTF-8 bytes.
+    return convert(convert(e, tWStr, at), tStr, at);
+  }
+  if (to->kind == TK::String && from->kind == TK::Char) {
     if (isConst) { r.cval = Value::string(std::string(1, static_cast<char>(e.cval.rawInt()))); return r; }
     int32_t t = temp();
     return withPatch(t, to, emit(Op::CharToStr, {t, operand(e)}));
   }
   if (to->kind == TK::String && from->kind == TK::WideString) {
+    if (isConst) { r.cval = Value::string(utf16ToAnsi(e.cval.rawWideString())); return r; }
     int32_t t = temp();
     return withPatch(t, to, emit(Op::WideToStr, {t, operand(e)}));
   }
@@ -187,15 +207,18 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
     int32_t t = temp();
     return withPatch(t, to, emit(Op::StrToWide, {t, operand(s)}));
   }
+  if (to->kind == TK::Variant && from->kind == TK::Interface) return interfaceToVariant();
+  if (to->kind == TK::Variant && from->kind == TK::WideChar) return convert(convert(e, tWStr, at), tVariant, at);  // an OleStr
   if (to->kind == TK::Variant) {
     int32_t t = temp();
-    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(from)}));
+    const Type* really = e.relabeled ? e.relabeled : from;
+    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(really)}));
   }
   if (from->kind == TK::Variant) {
-    ValueClass c = isInteger(to) ? ValueClass::Int : to->kind == TK::Real ? ValueClass::Real
-                 : to->kind == TK::String ? ValueClass::String : to->kind == TK::WideString ? ValueClass::Wide
-                 : to->kind == TK::Boolean ? ValueClass::Bool
-                 : to->kind == TK::WideChar ? ValueClass::WideChar : ValueClass::Char;
+    ValueClass c = static_cast<ValueClass>(fromVariantClass(to));
+    if (to->kind == TK::DynArray)
+      c = to->elem->kind == TK::Variant ? ValueClass::VariantList
+                                        : static_cast<ValueClass>(kFirstElementList + fromVariantClass(to->elem));
     int32_t t = temp();
     int a = emit(Op::FromVar, {t, operand(e), static_cast<int32_t>(c)});
     int32_t nk = narrowKind(to);
@@ -266,6 +289,7 @@ void Parser::designatorSuffix(Designator& d) {
         Expr idx = expression();
         if (!isInteger(idx.type) && idx.type->kind != TK::Variant) error("Type mismatch");
         if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
+          if (idx.type->kind == TK::Variant) error("Type mismatch");
           Expr i = convert(idx, tInt64, at);
           d.strChar = true;
           d.charIndex = operand(i);
@@ -280,6 +304,7 @@ void Parser::designatorSuffix(Designator& d) {
       } while (accept(Tok::Comma));
       expect(Tok::RBracket, "");
     } else if (tok_.kind == Tok::Dot) {
+      if (d.type->kind == TK::Interface) return;  // no members reachable from a script: the '.' is left over
       next();
       if (d.type->kind != TK::Record || d.strChar) error("Identifier expected");
       Token at = tok_;
@@ -372,6 +397,15 @@ void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
 
 // ------------------------------------------------------------------ calls
 
+// Where the reference reports a message without a position: [0, 0].
+static Token noPosition() {
+  Token t;
+  t.row = 0;
+  t.col = 0;
+  t.pos = std::numeric_limits<size_t>::max();  // outside every included file
+  return t;
+}
+
 void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
   const auto& params = p.sig.params;
   int32_t top = argBase + 1 + static_cast<int32_t>(params.size());
@@ -389,9 +423,10 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
       Token argAt = tok_;
       if (prm.byRef()) {
         Designator d;
-        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(Token{}, "Variable Expected");  // the reference gives no position
+        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(noPosition(), "Variable Expected");  // the reference gives no position
         next();
         designatorSuffix(d);
+        if (tok_.kind != Tok::Comma && tok_.kind != Tok::RParen) errorAt(noPosition(), "Variable Expected");
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
         if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
         if (d.strChar) errorAt(argAt, "Variable Expected");
@@ -399,7 +434,8 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
         if (tok_.kind == Tok::LBracket) {
-          Expr a = arrayConstructor(prm.type->kind == TK::OpenArray ? prm.type->elem : nullptr);
+          bool constArgs = prm.type->kind == TK::ArrayOfConst;
+          Expr a = arrayConstructor(constArgs ? nullptr : prm.type->elem, constArgs);
           storeInto(slot, a, a.type, tok_);
         } else {
           Expr a = expression();
@@ -435,7 +471,7 @@ Expr Parser::callRoutine(ProcSym& p, const Token& at) {
   return e;
 }
 
-Expr Parser::arrayConstructor(Type* elemHint) {
+Expr Parser::arrayConstructor(Type* elemHint, bool markVariants) {
   expect(Tok::LBracket, "");
   std::vector<Expr> items;
   if (tok_.kind != Tok::RBracket) {
@@ -455,6 +491,11 @@ Expr Parser::arrayConstructor(Type* elemHint) {
   for (size_t i = 0; i < items.size(); ++i) {
     int32_t mark = cur->tempTop;
     Expr v = convert(items[i], elem, tok_);
+    if (markVariants && items[i].type->kind == TK::Variant) {
+      int32_t marked = temp();
+      emit(Op::ToVar, {marked, operand(v), kVtVariantArgument});
+      v = withPatch(marked, tVariant, -1);
+    }
     emit(Op::PutItem, {t, static_cast<int32_t>(i), operand(v)});
     cur->tempTop = mark;
   }
@@ -510,6 +551,7 @@ Expr Parser::typeCast(Type* t, const Token& at) {
     Expr r = e;
     r.type = t;
     r.raw = true;
+    r.relabeled = e.relabeled ? e.relabeled : e.type;
     return r;
   }
   return convert(e, t, at);
@@ -602,7 +644,13 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
   return {};
 }
 
+// Boolean, ByteBool, WordBool and LongBool do not mix in operators.
+static bool mixedBooleans(const Type* a, const Type* b) {
+  return a->kind == TK::Boolean && b->kind == TK::Boolean && a->boolBytes != b->boolBytes;
+}
+
 Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
+  if (mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if ((op == Tok::And || op == Tok::Or) && a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
     bool v = a.cval.rawInt() != 0;
     std::string word = v ? "True" : "False";
@@ -699,7 +747,13 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     int32_t t = temp();
     return withPatch(t, tBool, emit(Op::SetIn, {t, operand(a), operand(b)}));
   }
-  if (op == Tok::Is) errorAt(tok_, "Type mismatch");
+  if (op == Tok::Is || mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
+  if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
+  if (a.type->kind == TK::Interface || b.type->kind == TK::Interface) return compareInterfaces(op, a, b);
+  if (a.type->kind == TK::Record && a.type == b.type && (op == Tok::Eq || op == Tok::Ne)) {
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(Op::RecCmp, {t, operand(a), operand(b), op == Tok::Eq ? 0 : 1}));
+  }
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
     int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
     if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");
@@ -725,19 +779,29 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     bool relational = idx >= 2;
     if (relational && (ta->kind == TK::Boolean || ta->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
     if (relational && a.k == Expr::K::Const && b.k == Expr::K::Const && !isInteger(ta)) errorAt(tok_, "Type mismatch");
-    // Relational operators compare in 32 bits with the left side's signedness.
-    Type* cmpType = ta->kind == TK::Int64 ? tInt64 : (rangeOf(ta).lo >= 0 ? tCardinal : tInt);
-    Expr y = b;
-    if (isInteger(ta) && relational) {
-      y = convert(y, tb->kind == TK::Int64 ? tInt64 : cmpType, at);
-    }
-    if (a.k == Expr::K::Const && y.k == Expr::K::Const) {
-      int64_t x = a.cval.rawInt(), z = y.cval.rawInt();
-      bool r = idx == 0 ? x == z : idx == 1 ? x != z : idx == 2 ? x < z : idx == 3 ? x <= z : idx == 4 ? x > z : x >= z;
+    // Both sides are widened to 32 bits, or 64 when either is Int64, each by
+    // its own signedness, and compared with the left side's signedness.
+    bool leftUnsigned = rangeOf(ta).lo >= 0;
+    bool wide = ta->kind == TK::Int64 || tb->kind == TK::Int64;
+    Expr x = a, y = b;
+    if (isInteger(ta) && isInteger(tb) && !wide) y = convert(y, leftUnsigned ? tCardinal : tInt, at);
+    bool unsigned64 = isInteger(ta) && wide && leftUnsigned && relational;
+    if (x.k == Expr::K::Const && y.k == Expr::K::Const) {
+      int64_t p = x.cval.rawInt(), q = y.cval.rawInt();
+      if (unsigned64) { p ^= std::numeric_limits<int64_t>::min(); q ^= std::numeric_limits<int64_t>::min(); }
+      bool r = idx == 0 ? p == q : idx == 1 ? p != q : idx == 2 ? p < q : idx == 3 ? p <= q : idx == 4 ? p > q : p >= q;
       return literalConst(tBool, Value::integer(r));
     }
+    if (unsigned64) {  // flipping the sign bits turns an unsigned order into a signed one
+      int32_t sign = constSlot(Value::integer(std::numeric_limits<int64_t>::min(), varInt64));
+      int32_t fx = temp(), fy = temp();
+      emit(Op::Xor, {fx, operand(x), sign});
+      emit(Op::Xor, {fy, operand(y), sign});
+      int32_t t = temp();
+      return withPatch(t, tBool, emit(kInt[idx], {t, fx, fy}));
+    }
     int32_t t = temp();
-    return withPatch(t, tBool, emit(kInt[idx], {t, operand(a), operand(y)}));
+    return withPatch(t, tBool, emit(kInt[idx], {t, operand(x), operand(y)}));
   }
   if (isNumeric(ta) && isNumeric(tb)) return realOp(kReal[idx], a, b, tBool, at);
   if (isStringLike(ta) && isStringLike(tb)) {
@@ -754,6 +818,7 @@ Expr Parser::unary(Tok op, Expr e, const Token& at) {
   bool c = e.k == Expr::K::Const;
   if (op == Tok::Not) {
     if (t->kind == TK::Boolean) {
+      if (c && inConstDeclaration_) errorAt(tok_, "Type mismatch");
       if (c) return literalConst(tBool, Value::integer(e.cval.rawInt() ? 0 : 1));
       int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
       return withPatch(r, tBool, emit(Op::BoolNot, {r, operand(e)}));
@@ -873,6 +938,7 @@ Expr Parser::factor() {
     case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;
     case Tok::Plus: next(); r = factor(); break;
     case Tok::Nil: next(); r = literalConst(tNil, Value()); break;
+    case Tok::At: r = procAddress(); break;
     case Tok::LBracket: r = setOrArrayConstructor(); break;
     case Tok::Chr: {
       next();
@@ -890,6 +956,8 @@ Expr Parser::factor() {
       Expr e = expression();
       expect(Tok::RParen, "");
       if (!isOrdinal(e.type)) errorAt(at, "Type mismatch");
+      bool namedConstant = e.type->kind == TK::Boolean || e.type->kind == TK::Enum;
+      if (e.k == Expr::K::Const && namedConstant) errorAt(tok_, "Type mismatch");
       r = e;
       r.type = e.type->kind == TK::Int64 ? tInt64 : e.type->kind == TK::Cardinal ? tCardinal : tInt;
       if (e.type->kind == TK::Char) r.type = tOrdChar;  // goes into a Variant as the character itself
@@ -909,6 +977,10 @@ Expr Parser::identifierFactor() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.type->kind == TK::ProcPtr && tok_.kind == Tok::LParen) {
+      if (!d.type->sig->result) errorAt(tok_, "Type mismatch");
+      return callThrough(load(d), at);
+    }
     return load(d);
   }
   if (auto c = consts_.find(name); c != consts_.end()) {

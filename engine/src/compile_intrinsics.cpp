@@ -87,6 +87,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     int32_t r = temp();
     if (t->kind == TK::String) return withPatch(r, tInt, emit(Op::StrLen, {r, operand(e)}));
     if (t->kind == TK::WideString) return withPatch(r, tInt, emit(Op::WStrLen, {r, operand(e)}));
+    if (name == "GETARRAYLENGTH" && t->kind == TK::Variant) emitRaise(ErrorKind::CouldNotCallProc, "");
     if (isArray(t) || t->kind == TK::Variant) return withPatch(r, tInt, emit(Op::ArrLen, {r, operand(e)}));
     errorAt(argAt, "Type mismatch");
   }
@@ -113,7 +114,8 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     return r;
   }
   if (name == "ASSIGNED") {
-    if (t->kind != TK::String) errorAt(argAt, "Type mismatch");
+    if (t->kind == TK::Interface) return compare(Tok::Ne, e, literalConst(tNil, Value()), at);
+    if (t->kind != TK::String) errorAt(close, "Type mismatch");
     Expr empty = literalConst(tStr, Value::string(""));
     return compare(Tok::Ne, e, empty, at);
   }

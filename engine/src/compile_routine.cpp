@@ -9,14 +9,6 @@ namespace pscript {
 
 namespace {
 
-bool sameSignature(const ProcSig& a, const ProcSig& b) {
-  if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
-  if (a.result && !sameType(a.result, b.result)) return false;
-  for (size_t i = 0; i < a.params.size(); ++i)
-    if (a.params[i].mode != b.params[i].mode || !sameType(a.params[i].type, b.params[i].type)) return false;
-  return true;
-}
-
 bool isHostSignature(const ProcSig& s) {
   return s.params.size() == 1 && s.params[0].mode == ParamMode::Var && s.params[0].type->kind == TK::Variant &&
          s.result && s.result->kind == TK::Boolean;
@@ -57,7 +49,11 @@ void Parser::routine(bool isFunction) {
     sym->forward = true;
     return;
   }
-  if (tok_.kind == Tok::External) error("Syntax error");
+  if (tok_.kind == Tok::External) {
+    if (sym->forward) error("Syntax error");
+    externalDeclaration(*sym);
+    return;
+  }
   routineBody(*sym, module.procs[static_cast<size_t>(sym->index)]);
 }
 
@@ -94,7 +90,10 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   desc.frameSize = std::max(desc.frameSize, slot);
   cur = &b;
   if (sym.sig.result && isAggregate(sym.sig.result)) emit(Op::Init, {0, sym.sig.result->runtimeType});
-  while (tok_.kind == Tok::Var) varSection(false);
+  while (tok_.kind == Tok::Var || tok_.kind == Tok::Label) {
+    if (tok_.kind == Tok::Var) varSection(false);
+    else labelSection();
+  }
   if (tok_.kind != Tok::Begin) error("'BEGIN' expected");
   next();
   statementList(Tok::End);
@@ -102,6 +101,7 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   for (int at : b.exitJumps) patchJump(at, here());
   emit(Op::Ret, {});
   expect(Tok::Semicolon, "");
+  finishLabels();
   sym.bodyDone = true;
   hintsForLocals(b, nameAt);
   cur = nullptr;

@@ -24,6 +24,13 @@ void Parser::statement() {
   if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
   int32_t mark = cur->tempTop;
   Tok first = tok_.kind;
+  if (LabelInfo* label = first == Tok::Ident ? findLabel(tok_.text) : nullptr) {
+    placeLabel(*label);
+    statement();  // "L: statement" is one statement
+    --depth_;
+    return;
+  }
+  int32_t jumpMark = cur->jumpSeq;
   switch (tok_.kind) {
     case Tok::Begin: next(); statementList(Tok::End); expect(Tok::End, ""); break;
     case Tok::If: ifStatement(); break;
@@ -34,12 +41,15 @@ void Parser::statement() {
     case Tok::Try: tryStatement(); break;
     case Tok::Exit: exitStatement(); break;
     case Tok::With: withStatement(); break;
+    case Tok::Goto: gotoStatement(); break;
     case Tok::Ident: assignmentOrCall(); break;
     case Tok::Semicolon: case Tok::End: case Tok::Else: case Tok::Until: break;  // empty statement
     case Tok::Eof: error("Unexpected end of file");
     default: error("Syntax error");
   }
   if (deferred_) error("Type mismatch");
+  bool closedToJumps = first == Tok::For || first == Tok::While || first == Tok::Repeat || first == Tok::Case || first == Tok::With;
+  if (closedToJumps) checkJumps(jumpMark);
   lastEndsItself_ = first == Tok::Ident || first == Tok::Begin || first == Tok::Repeat || first == Tok::Case || first == Tok::Try;
   cur->tempTop = mark;
   --depth_;
@@ -56,6 +66,10 @@ void Parser::assignmentOrCall() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.type->kind == TK::ProcPtr && tok_.kind == Tok::LParen) {
+      callThrough(load(d), at);
+      return;
+    }
     if (tok_.kind == Tok::Eq) {  // "I = 5;" as a statement
       next();
       expression();
@@ -210,6 +224,16 @@ void Parser::forStatement() {
   for (int c : l.continueJumps) patchJump(c, step);
 }
 
+// A Char or string label on a numeric selector, or a number on a string
+// selector. Ordinals are compared across Char and integers for a Char
+// selector's single labels and an integer selector's ranges only.
+static bool caseLabelFits(const Type* selector, const Type* label, bool range) {
+  if (selector->kind == TK::Variant || label->kind == TK::Variant) return true;
+  if (selector->kind == TK::Char && isInteger(label)) return !range;
+  if (isInteger(selector) && label->kind == TK::Char) return range;
+  return isStringLike(selector) == isStringLike(label);
+}
+
 void Parser::caseStatement() {
   next();
   Token at = tok_;
@@ -227,13 +251,24 @@ void Parser::caseStatement() {
       Expr lo = constExpression();
       if (accept(Tok::DotDot)) {
         Expr hi = constExpression();
+        if (!caseLabelFits(sel.type, lo.type, true) || !caseLabelFits(sel.type, hi.type, true)) {
+          emitRaise(ErrorKind::Exception, "Type Mismatch");
+          cur->tempTop = keep;
+          continue;
+        }
+        if (isInteger(sel.type) && lo.type->kind == TK::Char) lo.type = tInt;
+        if (isInteger(sel.type) && hi.type->kind == TK::Char) hi.type = tInt;
         Expr ge = compare(Tok::Ge, sel, lo, lt);
         int skip = emit(Op::JFalse, {operand(ge), 0}) + 2;
         Expr le = compare(Tok::Le, sel, hi, lt);
         toBody.push_back(emit(Op::JTrue, {operand(le), 0}) + 2);
         patchJump(skip, here());
+      } else if (!caseLabelFits(sel.type, lo.type, false)) {
+        emitRaise(ErrorKind::Exception, "Type Mismatch");  // as the reference: when the label is tested
       } else {
-        Expr eq = compare(Tok::Eq, sel, lo, lt);
+        Expr s = sel;
+        if (s.type->kind == TK::Char && isInteger(lo.type)) s.type = tInt;  // its ordinal
+        Expr eq = compare(Tok::Eq, s, lo, lt);
         toBody.push_back(emit(Op::JTrue, {operand(eq), 0}) + 2);
       }
       cur->tempTop = keep;
@@ -257,13 +292,17 @@ void Parser::caseStatement() {
 void Parser::tryStatement() {
   next();
   int start = here();
+  int32_t jumpMark = cur->jumpSeq;
   statementList(Tok::Except, Tok::Finally);
+  checkJumps(jumpMark);
   if (tok_.kind == Tok::Finally) {
     next();
     int end = here();
     int handler = here();
     cur->desc->handlers.push_back({start, end, handler, Handler::Finally});
+    jumpMark = cur->jumpSeq;
     statementList(Tok::End, Tok::Except);
+    checkJumps(jumpMark);
     emit(Op::EndFinally, {handler});
     if (tok_.kind != Tok::Except) { expect(Tok::End, ""); return; }
   }
@@ -272,7 +311,9 @@ void Parser::tryStatement() {
   int end = here();
   int over = emit(Op::Jmp, {0}) + 1;
   cur->desc->handlers.push_back({start, end, here(), Handler::Except});
+  jumpMark = cur->jumpSeq;
   statementList(Tok::End);
+  checkJumps(jumpMark);
   emit(Op::EndExcept, {});
   expect(Tok::End, "");
   patchJump(over, here());
@@ -296,6 +337,7 @@ void Parser::exitStatement() {
 void Parser::withStatement() {
   next();
   size_t scopes = cur->withScopes.size();
+  std::vector<Designator> opened;  // names in the list do not see each other's fields
   do {
     Token at = tok_;
     Designator d;
@@ -304,8 +346,9 @@ void Parser::withStatement() {
     next();
     designatorSuffix(d);
     if (d.type->kind != TK::Record || d.strChar) errorAt(at, "Class type expected");
-    cur->withScopes.push_back(d);
+    opened.push_back(d);
   } while (accept(Tok::Comma));
+  cur->withScopes.insert(cur->withScopes.end(), opened.begin(), opened.end());
   expect(Tok::Do, "");
   statement();
   cur->withScopes.resize(scopes);

@@ -127,6 +127,11 @@ int32_t Parser::constSlot(const Value& v) {
   return g;
 }
 
+// Code that fails when it runs, where the reference compiles what it cannot do.
+void Parser::emitRaise(ErrorKind kind, const std::string& param) {
+  emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(kind), varInt64)), constSlot(Value::string(param))});
+}
+
 // ------------------------------------------------------------------ types
 
 Type* Parser::newType(TK kind, std::string name) {
@@ -156,7 +161,11 @@ void Parser::defineStandardTypes() {
   tOrdChar->charInVariant = true;
   tBool = def("Boolean", TK::Boolean);
   tBool->high = 1;
-  for (const char* b : {"ByteBool", "WordBool", "LongBool"}) types_[upperAscii(b)] = tBool;
+  for (auto [name, bytes] : {std::pair{"ByteBool", 1}, {"WordBool", 2}, {"LongBool", 4}}) {
+    Type* b = def(name, TK::Boolean);  // assignable to each other, not mixed in operators
+    b->high = 1;
+    b->boolBytes = bytes;
+  }
   tChar = def("Char", TK::Char);
   types_["ANSICHAR"] = tChar;
   tWChar = def("WideChar", TK::WideChar);
@@ -201,6 +210,7 @@ void Parser::defineStandardTypes() {
       {"varString", 256}, {"varTypeMask", 0xFFF}, {"varArray", 0x2000}, {"varByRef", 0x4000}};
   for (auto [n, v] : kVar) consts_[upperAscii(n)] = literalConst(tWord, Value::integer(v));
   consts_["MAXINT"] = literalConst(tInt, Value::integer(2147483647));
+  defineInterfaceRoot();
 }
 
 void Parser::registerAggregate(Type* t) {
@@ -259,7 +269,8 @@ Type* Parser::typeSpec(const std::string& name) {
     if (!isOrdinal(t->elem) || (isInteger(t->elem) && t->elem->kind != TK::Byte)) error("Type mismatch");
     return t;
   }
-  if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) error("Syntax error");
+  if (tok_.kind == Tok::Procedure || tok_.kind == Tok::Function) return procType(name);
+  if (tok_.kind == Tok::Interface) return interfaceType(name);
   if (tok_.kind != Tok::Ident) error("Identifier expected");
   Token at = tok_;
   std::string id = identifier();
@@ -323,7 +334,9 @@ void Parser::constSection() {
     std::string id = identifier();
     if (tok_.kind == Tok::Colon) error("is ('=') expected");
     expect(Tok::Eq, "");
+    inConstDeclaration_ = true;
     Expr e = constExpression();
+    inConstDeclaration_ = false;
     if (consts_.count(id) || globals_.count(id) || types_.count(id))
       errorAt(at, "Duplicate identifier '" + at.spelled + "'", at.spelled);
     consts_[id] = e;
@@ -396,6 +409,10 @@ std::vector<Param> Parser::parameterList() {
       if (tok_.kind == Tok::Array) {
         next();
         expect(Tok::Of, "");
+        if (tok_.kind == Tok::Const && !declaringHost_) {  // host functions only; two messages, as the reference gives
+          msgs_.push_back({Message::Kind::Error, "Identifier expected", {}, {}, tok_.row, tok_.col, tok_.pos});
+          error("Unknown identifier ''");
+        }
         if (accept(Tok::Const)) t = tArrayOfConst;
         else {
           t = newType(TK::OpenArray, "array of");
@@ -440,6 +457,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
   lex_ = Lexer(decl);
   next();
   bool ok = true;
+  declaringHost_ = true;
   try {
     bool isFunction = tok_.kind == Tok::Function;
     if (!isFunction && tok_.kind != Tok::Procedure) error("Syntax error");
@@ -457,6 +475,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
     ok = false;
     msgs_.resize(savedMsgs);
   }
+  declaringHost_ = false;
   lex_ = saved;
   tok_ = savedTok;
   prev_ = savedPrev;

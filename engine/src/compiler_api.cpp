@@ -18,6 +18,10 @@ bool Compiler::addFunction(std::string_view declaration) {
   return impl_->active->declareFunction(declaration, false);
 }
 
+void Compiler::allowExternalDeclarations() {
+  if (impl_->active) impl_->active->externalsAllowed_ = true;
+}
+
 const std::vector<Message>& Compiler::messages() const { return impl_->messages; }
 std::vector<Message>& Compiler::messages() { return impl_->messages; }
 const std::string& Compiler::output() const { return impl_->output; }

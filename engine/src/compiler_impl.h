@@ -26,6 +26,7 @@ struct Expr {
   int32_t slot = 0;
   Value cval;
   bool raw = false;  // integer value not yet narrowed to its type (casts, negation)
+  Type* relabeled = nullptr;  // a cast of a variable: the type the value really has
   static constexpr int kMaxPatches = 4;
   int patch[kMaxPatches] = {-1, -1, -1, -1};  // code positions of the dst operands that wrote the temp
 };
@@ -71,6 +72,18 @@ struct LoopLabels {
   int continueTarget = -1;
 };
 
+struct LabelInfo {
+  std::string name;      // upper case
+  int32_t seq = -1;      // order among placed labels and gotos; -1: not placed
+  int codePos = 0;
+};
+
+struct GotoInfo {
+  int32_t label = 0;     // index into ProcBuilder::labels
+  int32_t seq = 0;
+  int patchAt = 0;
+};
+
 struct ProcBuilder {
   ProcDesc* desc = nullptr;
   ProcSym* sym = nullptr;
@@ -81,6 +94,10 @@ struct ProcBuilder {
   std::vector<int> exitJumps;
   std::vector<Designator> withScopes;
   bool resultUsed = false;
+  std::vector<LabelInfo> labels;
+  std::vector<GotoInfo> gotos;
+  int32_t jumpSeq = 0;  // counts label placements and gotos
+  std::vector<std::pair<int32_t, int32_t>> closedBlocks;  // [from, to) in jumpSeq
   int row = 0, col = 0;
   size_t pos = 0;
 };
@@ -130,6 +147,7 @@ class Parser {
   int32_t temp(int n = 1);
   int32_t constSlot(const Value& v);
   int32_t newGlobal() { return ~(module.globalCount++); }
+  void emitRaise(ErrorKind kind, const std::string& param);
 
   // ---- expressions (compile_expr.cpp)
   Expr expression();
@@ -155,7 +173,8 @@ class Parser {
   Expr callRoutine(ProcSym& p, const Token& at);
   void callArguments(ProcSym& p, int32_t argBase, const Token& at);
   Expr typeCast(Type* t, const Token& at);
-  Expr arrayConstructor(Type* elemHint);
+  // markVariants: the items of an array of const, where Variants stay marked as such.
+  Expr arrayConstructor(Type* elemHint, bool markVariants = false);
   Expr setOrArrayConstructor();
   Expr constExpression();
   ProcSym* findProc(const std::string& upper);
@@ -166,6 +185,34 @@ class Parser {
   Expr withPatch(int32_t slot, Type* t, int at1, int at2 = -1);
   Expr chainNarrow(const Expr& t, Type* to, int32_t kind);
   int32_t popTemps(int32_t mark) { int32_t old = cur->tempTop; cur->tempTop = mark; return old; }
+
+  // ---- procedural types (compile_proctypes.cpp)
+  Type* procType(const std::string& name);
+  Expr procAddress();
+  bool isProcValue(const Type* t) const;
+  Expr compareProcValues(Tok op, const Expr& a, const Expr& b);
+  Expr callThrough(const Expr& fn, const Token& at);
+
+  // ---- interfaces (compile_interfaces.cpp)
+  void defineInterfaceRoot();
+  Type* interfaceType(const std::string& name);
+  void interfaceMethod();
+  bool interfaceAssignable(const Type* from, const Type* to) const;
+  Expr compareInterfaces(Tok op, const Expr& a, const Expr& b);
+  Expr interfaceToVariant();
+
+  // ---- external routines (compile_external.cpp)
+  void externalDeclaration(ProcSym& sym);
+  bool externalsAllowed_ = false;
+
+  // ---- goto and label (compile_goto.cpp)
+  void labelSection();
+  LabelInfo* findLabel(const std::string& upper);
+  void placeLabel(LabelInfo& label);
+  void gotoStatement();
+  void checkJumps(int32_t fromSeq);
+  bool jumpsStayOutside(int32_t fromSeq, int32_t toSeq) const;
+  void finishLabels();
 
   // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)
   bool isIntrinsic(const std::string& upper) const;
@@ -190,6 +237,8 @@ class Parser {
   void deferMismatch() { if (!deferred_) deferred_ = true; }
   bool deferred_ = false;
   bool lastEndsItself_ = false;
+  bool inConstDeclaration_ = false;
+  bool declaringHost_ = false;  // parsing a host declaration (addFunction): array of const allowed  // "not" of a Boolean constant is a Type mismatch there
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);

@@ -34,10 +34,15 @@ bool Exec::load(std::string_view bytes) {
   m.globals.clear();
   m.natives.clear();
   m.nativeUser.clear();
+  m.externals.clear();
   m.procByName.clear();
   m.module = Module{};
   if (!deserializeModule(bytes, m.module, m.loadError)) return false;
   for (const NativeDesc& n : m.module.natives) {
+    if (!n.external.empty()) {
+      if (!m.addExternal(n)) return false;
+      continue;
+    }
     auto reg = std::find_if(m.registry.begin(), m.registry.end(), [&](const auto& r) { return r.first == n.name; });
     if (reg != m.registry.end()) {
       m.natives.push_back(reg->second.fn);

@@ -4,6 +4,7 @@
 
 #include "heap.h"
 #include "engine_limits.h"
+#include "external.h"
 #include "opcodes.h"
 
 #include <pscript/pscript.h>
@@ -140,7 +141,7 @@ std::string serializeModule(const Module& m) {
     for (int32_t e : t.elems) w.i32(e);
   }
   w.u32(static_cast<uint32_t>(m.natives.size()));
-  for (const auto& n : m.natives) { w.str(n.name); w.i32(n.argCount); }
+  for (const auto& n : m.natives) { w.str(n.name); w.i32(n.argCount); w.str(n.external); w.str(n.signature); }
   w.u32(static_cast<uint32_t>(m.procs.size()));
   for (const auto& p : m.procs) {
     w.str(p.name);
@@ -176,9 +177,10 @@ bool deserializeModule(std::string_view bytes, Module& m, std::string& error) {
     t.elems.resize(ne);
     for (auto& e : t.elems) if (!r.i32(e)) return false;
   }
-  if (!r.count(n, 8)) return false;
+  if (!r.count(n, 16)) return false;
   m.natives.resize(n);
-  for (auto& nd : m.natives) if (!r.str(nd.name) || !r.i32(nd.argCount)) return false;
+  for (auto& nd : m.natives)
+    if (!r.str(nd.name) || !r.i32(nd.argCount) || !r.str(nd.external) || !r.str(nd.signature)) return false;
   if (!r.count(n, 18)) return false;
   m.procs.resize(n);
   for (auto& p : m.procs) {
@@ -238,6 +240,7 @@ struct ProcChecker {
       case Op::Init: return a[1] >= 0 || fail("init type");
       case Op::SetOp: return (a[3] >= 0 && a[3] <= 2) || fail("set operator");
       case Op::SetCmp: return (a[3] >= 0 && a[3] <= 3) || fail("set comparison");
+      case Op::RecCmp: return (a[3] == 0 || a[3] == 1) || fail("record comparison");
       case Op::RealNarrow: return (a[1] == 0 || a[1] == 1) || fail("real kind");
       case Op::Narrow: return (a[1] >= 0 && a[1] < static_cast<int32_t>(IntKind::Count)) || fail("int kind");
       case Op::FromVar: return (a[2] >= 0 && a[2] < static_cast<int32_t>(ValueClass::Count)) || fail("class");
@@ -337,6 +340,15 @@ bool initProcIsStraight(const ProcDesc& p) {
   return true;
 }
 
+// An external routine's text must parse and its kinds must match its arity;
+// a plain native carries neither.
+bool externalValid(const NativeDesc& n) {
+  if (n.external.empty()) return n.signature.empty();
+  ExternalDecl d;
+  return parseExternalSpec(n.external, d).empty() && decodeExternalSignature(n.signature, d) &&
+         d.params.size() == static_cast<size_t>(n.argCount);
+}
+
 }  // namespace
 
 bool validateModule(const Module& m, std::string& error) {
@@ -345,8 +357,10 @@ bool validateModule(const Module& m, std::string& error) {
   for (const auto& c : m.constants)
     if (c.global < 0 || c.global >= m.globalCount) { error = "Out of Global Vars range"; return false; }
   if (!typesValid(m, error)) return false;
-  for (const auto& n : m.natives)
+  for (const auto& n : m.natives) {
     if (n.argCount < 0 || static_cast<size_t>(n.argCount) > kMaxFrameSlots) { error = "Invalid Opcode Parameter"; return false; }
+    if (!externalValid(n)) { error = "Invalid Opcode Parameter"; return false; }
+  }
   if (!initProcIsStraight(m.procs[0])) { error = "Invalid Opcode"; return false; }
   for (const auto& p : m.procs) {
     ProcChecker c{m, p, {}, error};

@@ -11,7 +11,7 @@
 namespace pscript {
 
 inline constexpr uint32_t kModuleMagic = 0x43535054;  // "TPSC"
-inline constexpr uint32_t kModuleVersion = 1;
+inline constexpr uint32_t kModuleVersion = 2;
 
 enum class AggKind : uint8_t { Record, StaticArray, DynArray };
 
@@ -44,6 +44,8 @@ struct ProcDesc {
 struct NativeDesc {
   std::string name;  // upper case
   int32_t argCount = 0;
+  std::string external;   // an external routine: the text after "external"; else empty
+  std::string signature;  // an external routine's parameter and result kinds (external.h)
 };
 
 struct ConstDesc {

@@ -62,7 +62,9 @@
   X(EndExcept, "")                                                                  \
   X(Raise, "ss")    /* error kind, parameter text                             */   \
   X(Reraise, "")                                                                    \
-  X(ExcType, "d") X(ExcParam, "d")
+  X(ExcType, "d") X(ExcParam, "d")                                                 \
+  X(CallPtr, "sa")  /* call the script procedure whose number s holds (0: nil) */ \
+  X(RecCmp, "dssi") /* records: i 0 =, 1 <>                                  */
 
 namespace pscript {
 
@@ -94,12 +96,19 @@ constexpr int operandCount(Op op) {
 
 // ToVar's code for a Char value: the VM turns it into a one-character string.
 inline constexpr int32_t kVtChar = 0x0F00;
+// ToVar's code for a Variant going into an array of const: the value, marked kVariantArgument.
+inline constexpr int32_t kVtVariantArgument = 0x0F01;
 
 // Narrow's integer kinds.
 enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };
 
-// FromVar's target classes.
-enum class ValueClass : int32_t { Int, Real, String, Wide, Bool, Char, WideChar, Count };
+// FromVar's target classes. The lists are dynamic arrays made from a variant
+// array: of Variant, or of the element class in the same order as the first seven.
+enum class ValueClass : int32_t {
+  Int, Real, String, Wide, Bool, Char, WideChar,
+  VariantList, IntList, RealList, StringList, WideList, BoolList, CharList, WideCharList, Count
+};
+inline constexpr int32_t kFirstElementList = static_cast<int32_t>(ValueClass::IntList);
 
 // VarOp's operators.
 enum class VarOperator : int32_t {

@@ -25,7 +25,8 @@ int32_t variantCode(const Type* t) {
     case TK::Enum: return varByte;
     case TK::Cardinal: return t->charInVariant ? kVtChar : varLongWord;
     case TK::Int64: return varInt64;
-    case TK::Boolean: return varBoolean;
+    case TK::Boolean:
+      return t->boolBytes == 0 ? varBoolean : t->boolBytes == 1 ? varByte : t->boolBytes == 2 ? varWord : varLongWord;
     case TK::Char: case TK::WideChar: return kVtChar;
     case TK::Real: return t->realVt == varCurrency ? varCurrency : varDouble;
     case TK::String: return varString;
@@ -37,7 +38,8 @@ int32_t variantCode(const Type* t) {
 
 int64_t storageSize(const Type* t) {
   switch (t->kind) {
-    case TK::Byte: case TK::ShortInt: case TK::Boolean: case TK::Char: case TK::Enum: return 1;
+    case TK::Boolean: return t->boolBytes == 0 ? 1 : t->boolBytes;
+    case TK::Byte: case TK::ShortInt: case TK::Char: case TK::Enum: return 1;
     case TK::Word: case TK::SmallInt: case TK::WideChar: return 2;
     case TK::Integer: case TK::Cardinal: return 4;
     case TK::Int64: return 8;
@@ -53,6 +55,21 @@ int64_t storageSize(const Type* t) {
   }
 }
 
+namespace {
+
+bool signaturesMatch(const ProcSig& a, const ProcSig& b, bool constIsValue) {
+  if (a.params.size() != b.params.size() || (a.result == nullptr) != (b.result == nullptr)) return false;
+  if (a.result && !sameType(a.result, b.result)) return false;
+  auto mode = [&](ParamMode m) { return constIsValue && m == ParamMode::Const ? ParamMode::Value : m; };
+  for (size_t i = 0; i < a.params.size(); ++i)
+    if (mode(a.params[i].mode) != mode(b.params[i].mode) || !sameType(a.params[i].type, b.params[i].type)) return false;
+  return true;
+}
+
+}  // namespace
+
+bool sameSignature(const ProcSig& a, const ProcSig& b) { return signaturesMatch(a, b, false); }
+
 bool sameType(const Type* a, const Type* b) {
   if (a == b) return true;
   if (a->kind != b->kind) return false;
@@ -63,7 +80,10 @@ bool sameType(const Type* a, const Type* b) {
       if (!a->elem || !b->elem) return true;
       return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
              ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
-    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::ProcPtr: return false;
+    case TK::ProcPtr:  // declared procedural types are distinct even with one signature
+      // const and value parameters count as one here, as in the reference
+      return (a->routineAddress || b->routineAddress) && a->sig && b->sig && signaturesMatch(*a->sig, *b->sig, true);
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Interface: return false;
     case TK::Real: return true;
     default: return true;
   }

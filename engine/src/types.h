@@ -15,6 +15,7 @@ enum class TK : uint8_t {
   Void, Byte, ShortInt, Word, SmallInt, Integer, Cardinal, Int64,  // integers
   Boolean, Char, WideChar, Enum, Real, String, WideString, Variant,
   DynArray, StaticArray, Record, OpenArray, ArrayOfConst, Set, ProcPtr, Class, Nil,
+  Interface,  // elem: the parent interface (nullptr for IUnknown)
 };
 
 struct Type;
@@ -36,6 +37,8 @@ struct Type {
   int32_t runtimeType = -1;     // module type index for aggregates
   const ProcSig* sig = nullptr; // procedural types
   bool charInVariant = false;   // Ord of a Char: a Variant gets the character
+  int boolBytes = 0;            // ByteBool 1, WordBool 2, LongBool 4; 0 for Boolean
+  bool routineAddress = false;  // the type of @Routine: fits every procedural type of its signature
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };
@@ -72,5 +75,7 @@ int32_t variantCode(const Type* t);
 // Storage size as SizeOf reports it.
 int64_t storageSize(const Type* t);
 bool sameType(const Type* a, const Type* b);
+// Same parameter modes and types, same result: forward bodies, procedural values.
+bool sameSignature(const ProcSig& a, const ProcSig& b);
 
 }  // namespace pscript

@@ -3,7 +3,9 @@
 
 #include "heap.h"
 #include "engine_limits.h"
+#include "currency.h"
 #include "opcodes.h"
+#include "record_compare.h"
 #include "text.h"
 
 #include <cmath>
@@ -144,6 +146,12 @@ bool setCompare(const Value& x, const Value& y, int32_t op) {
 
 Value toVariant(const Value& s, int32_t code) {
   if (code == kVtChar) return Value::string(std::string(1, static_cast<char>(s.rawInt())));
+  if (code == kVtVariantArgument) {
+    if (isRef(s)) fail(ErrorKind::TypeMismatch);
+    Value v = s;
+    v.setAux(kVariantArgument);
+    return v;
+  }
   if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
   if (code == varOleStr) { Value v = Value::wideString(u""); if (asWStr(s)) copyValue(v, s); return v; }
   if (code == (varArray | varVariant)) {
@@ -160,6 +168,27 @@ Value toVariant(const Value& s, int32_t code) {
   if (code == varEmpty) { if (isRef(s)) fail(ErrorKind::TypeMismatch); return s; }
   if (isRef(s) || s.isHeap()) fail(ErrorKind::TypeMismatch);
   return Value::integer(s.rawInt(), static_cast<VarType>(code));
+}
+
+void fromVariant(Value& d, const Value& s, int32_t cls);
+
+// A variant array's elements in a fresh dynamic array, each converted to
+// elementClass (-1: kept as Variants).
+Value variantArrayToList(const Value& s, int32_t elementClass) {
+  if (!s.isArray()) fail(ErrorKind::TypeMismatch);
+  const ArrObj* src = asArr(s);
+  auto* list = new ArrObj();
+  list->typeId = 0;  // any type id: only variant arrays carry -1
+  Value r;
+  r.setHeap(list, vtDynArray);
+  list->items = src->items;
+  if (elementClass < 0) return r;
+  try {
+    for (Value& item : list->items) fromVariant(item, Value(item), elementClass);
+  } catch (const ScriptError&) {
+    fail(ErrorKind::TypeMismatch);  // whichever element does not convert
+  }
+  return r;
 }
 
 void fromVariant(Value& d, const Value& s, int32_t cls) {
@@ -190,6 +219,11 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
       d.setInt(static_cast<uint8_t>(t[0]));
       return;
     }
+    case ValueClass::VariantList: d = variantArrayToList(s, -1); return;
+    case ValueClass::IntList: case ValueClass::RealList: case ValueClass::StringList: case ValueClass::WideList:
+    case ValueClass::BoolList: case ValueClass::CharList: case ValueClass::WideCharList:
+      d = variantArrayToList(s, cls - kFirstElementList);
+      return;
     default: fail(ErrorKind::TypeMismatch);
   }
 }
@@ -406,6 +440,7 @@ void Vm::execute(size_t baseDepth) {
   Value* fp = f->fp;
   Value* g = m_.globals.data();
   const std::atomic<bool>& abort = exec_.abort_;
+  const ProcDesc* callee = nullptr;  // set by Call and CallPtr
   // Threaded dispatch: every handler jumps straight to the next one.
   static void* const kLabels[] = {
 #define PSCRIPT_OP_LABEL(name, operands) &&L_##name,
@@ -483,7 +518,7 @@ void Vm::execute(size_t baseDepth) {
       L_Shr32: R(A1).setInt(static_cast<int32_t>(static_cast<uint32_t>(R(A2).rawInt()) >> (R(A3).rawInt() & 31))); pc += 4; NEXT;
       L_RealNarrow: {
         double d = R(A1).rawReal();
-        R(A1).setReal(A2 == 0 ? static_cast<double>(static_cast<float>(d)) : std::nearbyint(d * 10000.0) / 10000.0);
+        R(A1).setReal(A2 == 0 ? static_cast<double>(static_cast<float>(d)) : std::nearbyint(d * kCurrencyScale) / kCurrencyScale);
         pc += 3;
         NEXT;
       }
@@ -679,6 +714,7 @@ void Vm::execute(size_t baseDepth) {
       L_SetOp: setOp(R(A1), R(A2), R(A3), ip[4]); pc += 5; NEXT;
       L_SetIn: R(A1).setInt(setHas(R(A3), R(A2).rawInt())); pc += 4; NEXT;
       L_SetCmp: R(A1).setInt(setCompare(R(A2), R(A3), ip[4])); pc += 5; NEXT;
+      L_RecCmp: R(A1).setInt(sameRecordContents(R(A2), R(A3)) != (ip[4] == 1)); pc += 5; NEXT;
       L_Jmp:
         if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         pc = static_cast<size_t>(A1);
@@ -695,17 +731,27 @@ void Vm::execute(size_t baseDepth) {
           pc = static_cast<size_t>(A2);
         } else pc += 3;
         NEXT;
-      L_Call: {
-        const ProcDesc& callee = m_.module.procs[static_cast<size_t>(A1)];
+      L_CallPtr: {
+        // The number comes from a run-time value: checked here, not by the loader.
+        int64_t n = R(A1).rawInt();
+        if (n <= 0 || static_cast<uint64_t>(n) >= m_.module.procs.size()) fail(ErrorKind::OutOfProcRange);
+        const ProcDesc& target = m_.module.procs[static_cast<size_t>(n)];
+        if (A2 + 1 + target.paramCount > f->proc->frameSize) fail(ErrorKind::TypeMismatch);
+        callee = &target;
+        goto enter_call;
+      }
+      L_Call:
+        callee = &m_.module.procs[static_cast<size_t>(A1)];
+      enter_call: {
         Value* nfp = fp + A2;
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
-        if (nfp + callee.frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
+        if (nfp + callee->frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
-        for (int32_t k = 1 + callee.paramCount; k < callee.frameSize; ++k) nfp[k].clear();
+        for (int32_t k = 1 + callee->paramCount; k < callee->frameSize; ++k) nfp[k].clear();
         f->pc = pc + 3;
-        m_.frames.push_back({&callee, 0, nfp});
+        m_.frames.push_back({callee, 0, nfp});
         f = &m_.frames.back();
-        code = callee.code.data();
+        code = callee->code.data();
         fp = nfp;
         pc = 0;
         NEXT;

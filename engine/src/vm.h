@@ -6,6 +6,7 @@
 
 #include <pscript/pscript.h>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -46,6 +47,13 @@ struct Pending {
   std::string param;
 };
 
+// One external routine of the loaded module and what it is bound to.
+struct ExternalSlot {
+  ExternalDecl decl;
+  ExternalCall call;  // empty until bound
+  const ExternalBinder* binder = nullptr;
+};
+
 struct Exec::Impl {
   Module module;
   bool loaded = false;
@@ -60,6 +68,10 @@ struct Exec::Impl {
   Value* stackEnd = nullptr;
   FrameStack frames;
   std::vector<Pending> pending;
+  ExternalBinder externalBinder;
+  std::deque<ExternalSlot> externals;  // stable addresses: natives' user pointers
+  // Binds the external routine n (exec_external.cpp); false with loadError set.
+  bool addExternal(const NativeDesc& n);
   ~Impl();
 };
 

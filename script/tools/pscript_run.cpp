@@ -6,6 +6,7 @@
 
 #include <pscript/pscript.h>
 
+#include <cctype>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -161,17 +162,33 @@ int modeRun(const std::string& script) {
   return ok ? 0 : 2;
 }
 
+// The runner's StrToInt: leading blanks, a sign, then decimal digits or
+// $/0x hexadecimal, &octal or %binary digits. Decimal text must fit an
+// Integer; the other bases may use all 32 bits (0xFFFFFFFF is -1).
 int parseInt(const std::string& s) {
-  size_t used = 0;
-  long long v = 0;
-  try {
-    if (!s.empty() && s[0] == '$') v = std::stoll(s.substr(1), &used, 16), ++used;
-    else v = std::stoll(s, &used, 10);
-  } catch (const std::exception&) {
-    used = 0;
+  auto invalid = [&]() { return std::runtime_error("EConvertError: \"" + s + "\" is an invalid integer"); };
+  size_t i = s.find_first_not_of(" \t");
+  if (i == std::string::npos) throw invalid();
+  bool negative = s[i] == '-';
+  if (s[i] == '-' || s[i] == '+') ++i;
+  int base = 10;
+  if (s.compare(i, 1, "$") == 0) { base = 16; i += 1; }
+  else if (s.compare(i, 2, "0x") == 0 || s.compare(i, 2, "0X") == 0) { base = 16; i += 2; }
+  else if (s.compare(i, 1, "&") == 0) { base = 8; i += 1; }
+  else if (s.compare(i, 1, "%") == 0) { base = 2; i += 1; }
+  if (i >= s.size()) throw invalid();
+  const uint64_t limit = base == 10 ? static_cast<uint64_t>(INT_MAX) + (negative ? 1 : 0) : 0xFFFFFFFFull;
+  uint64_t v = 0;
+  for (; i < s.size(); ++i) {
+    int digit = std::isdigit(static_cast<unsigned char>(s[i])) ? s[i] - '0'
+              : std::isxdigit(static_cast<unsigned char>(s[i])) ? std::toupper(static_cast<unsigned char>(s[i])) - 'A' + 10
+              : base;
+    if (digit >= base) throw invalid();
+    v = v * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+    if (v > limit) throw invalid();
   }
-  if (used != s.size() || s.empty() || v < INT_MIN || v > INT_MAX) throw std::runtime_error("EConvertError: \"" + s + "\" is an invalid integer");
-  return static_cast<int>(v);
+  int32_t value = static_cast<int32_t>(static_cast<uint32_t>(v));
+  return negative ? static_cast<int>(0 - static_cast<uint32_t>(value)) : value;
 }
 
 int parseByte(const std::string& s) {

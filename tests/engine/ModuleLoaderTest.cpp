@@ -92,6 +92,41 @@ TEST(ModuleLoader, SurvivesRandomCorruption) {
   }
 }
 
+// Procedural calls, goto, record compares and Variant-to-array conversion.
+const char* const kNewerScript =
+    "type TF = function(A: Integer): Integer; TR = record A: Integer; B: Byte; end;\n"
+    "function Twice(A: Integer): Integer; begin Result := A * 2; end;\n"
+    "function Main(var V: Variant): Boolean;\n"
+    "label Again;\n"
+    "var F: TF; R, Q: TR; I: Integer; L: TVariantArray; N: array of Integer;\n"
+    "begin\n"
+    "  F := @Twice; I := 0;\n"
+    "Again:\n"
+    "  I := F(I) + 1;\n"
+    "  if I < 20 then goto Again;\n"
+    "  R.A := I; Q := R;\n"
+    "  SetLength(L, 2); L[0] := 3; L[1] := '4'; V := L; N := V;\n"
+    "  Result := (R = Q) and (N[1] = 4);\n"
+    "end;\n";
+
+TEST(ModuleLoader, SurvivesRandomCorruptionOfNewerInstructions) {
+  test::CompileResult r = test::compileText(kNewerScript);
+  ASSERT_TRUE(r.ok);
+  Exec e;
+  test::bindTestHost(e);
+  ASSERT_TRUE(e.load(r.code)) << e.loadError();
+  Value v;
+  EXPECT_TRUE(e.call(e.findFunction("Main"), v));
+  std::mt19937 rng(4321);
+  Watchdog dog;
+  for (int round = 0; round < 3000; ++round) {
+    std::string bad = r.code;
+    int flips = 1 + static_cast<int>(rng() % 4);
+    for (int k = 0; k < flips; ++k) bad[rng() % bad.size()] = static_cast<char>(rng());
+    loadAndMaybeRun(bad, dog);
+  }
+}
+
 TEST(ModuleLoader, RejectsWrongHeaderAndMissingImports) {
   Exec e;
   EXPECT_FALSE(e.load("junk"));

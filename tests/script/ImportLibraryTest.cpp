@@ -35,8 +35,6 @@ TEST(ImportLibraries, MenusGiveTheShortCutFunctions) {
 }
 
 TEST(ImportLibraries, LibraryCallsGiveExternalDeclarations) {
-  GTEST_SKIP() << "engine: no handler for external declarations (compile-time hook for \"external 'f@lib'\" and "
-                  "run-time binding of dynamic-library calls)";
   TScriptObject host(test::TestScript("dll_external.pas").string());
   ASSERT_EQ(host.ErrorText, "");
   EXPECT_EQ(RunText(host, "Pid", ""), std::to_string(getpid()));

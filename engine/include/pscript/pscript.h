@@ -73,6 +73,8 @@ class Compiler {
 
   // Declares a host function from its Pascal declaration; false if it cannot be parsed.
   bool addFunction(std::string_view declaration);
+  // Lets the script declare external routines (the dll library); call from onUses.
+  void allowExternalDeclarations();
   bool compile(std::string_view source);
   const std::vector<Message>& messages() const;
   std::vector<Message>& messages();
@@ -124,8 +126,36 @@ class NativeCall {
   int count_ = 0;
 };
 
+// Value::aux() of an `array of const` element that the script passed as a
+// Variant: the reference's Format takes such an element for %s only.
+inline constexpr uint32_t kVariantArgument = 0x56415200;
+
 // A native function; raise errors by throwing ScriptError or std::exception.
 using NativeFn = void (*)(NativeCall&);
+
+// An external routine: "function F(...): T; external 'symbol@library [cc]
+// [delayload]'". The host binds it to native code (Exec::setExternalBinder).
+struct ExternalDecl {
+  // How a parameter or the result is passed; Other: no native form.
+  enum class Kind : uint8_t {
+    None, Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, Boolean, Char, WideChar, Single, Double, String, Other
+  };
+  struct Param {
+    Kind kind = Kind::Other;
+    bool byRef = false;  // var / out
+  };
+  std::string symbol;
+  std::string library;
+  std::string callingConvention;  // upper case: REGISTER (the default), STDCALL, CDECL or PASCAL
+  bool delayLoad = false;
+  std::vector<Param> params;
+  Kind result = Kind::None;
+};
+
+// Binds an external routine to a callable that reads the call's arguments and
+// sets its result; returns an empty callable (and sets error) when it cannot.
+using ExternalCall = std::function<void(NativeCall&)>;
+using ExternalBinder = std::function<ExternalCall(const ExternalDecl&, std::string& error)>;
 
 // A script function found by name; valid while its Exec holds the module.
 struct ProcHandle {
@@ -144,6 +174,11 @@ class Exec {
   // Binds a native function; the name is matched in upper case.
   void registerFunction(const std::string& name, NativeFn fn, void* user = nullptr);
 
+  // Binds the module's external routines at load time, or at their first
+  // call with delayload. Without a binder, a module with externals fails to load.
+  void setExternalBinder(ExternalBinder binder);
+  // Drops the bindings of one library's routines: their next call binds again.
+  void unbindExternals(std::string_view library);
   bool load(std::string_view module);
   const std::string& loadError() const;
 
