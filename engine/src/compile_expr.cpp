@@ -127,6 +127,7 @@ bool Parser::assignable(const Type* from, const Type* to) const {
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
   if (to->kind == TK::Char || to->kind == TK::WideChar) return from->kind == TK::Char || from->kind == TK::WideChar;
   if (to->kind == TK::Set) return from->kind == TK::Set && sameType(from, to);
+  if (to->kind == TK::Class) return from->kind == TK::Nil || (from->kind == TK::Class && descendsFrom(from, to));
   if (to->kind == TK::DynArray || to->kind == TK::OpenArray) return from->kind == TK::Nil || ((from->kind == TK::DynArray || from->kind == TK::OpenArray) && sameType(from->elem, to->elem));
   return false;
 }
@@ -223,8 +224,10 @@ void Parser::storeInto(int32_t slot, const Expr& e, Type* target, const Token& a
 bool Parser::designatorFor(const Token& name, Designator& d) {
   if (cur) {
     // Fields named by an enclosing with statement come first.
+    if (withMemberFor(name, d)) return true;
     for (auto it = cur->withScopes.rbegin(); it != cur->withScopes.rend(); ++it) {
       const Type* rt = it->type;
+      if (rt->kind != TK::Record) continue;
       for (size_t i = 0; i < rt->fields.size(); ++i) {
         if (rt->fields[i].name != name.text) continue;
         d = *it;
@@ -258,6 +261,7 @@ bool Parser::designatorFor(const Token& name, Designator& d) {
 
 void Parser::designatorSuffix(Designator& d) {
   for (;;) {
+    if (objectSuffix(d)) continue;
     if (tok_.kind == Tok::LBracket) {
       next();
       do {
@@ -308,6 +312,7 @@ Expr Parser::suffixOf(const Expr& value) {
 }
 
 Expr Parser::load(const Designator& d) {
+  if (d.prop) return readProperty(d);
   int32_t at = d.slot;
   int last = -1;
   if (d.baseIsRef) {
@@ -351,6 +356,7 @@ int32_t Parser::refOf(const Designator& d) {
 }
 
 void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
+  if (d.prop) { writeProperty(d, e, at); return; }
   if (!d.writable) errorAt(at, "Variable Expected");
   if (d.strChar) {
     Designator base = d;
@@ -394,7 +400,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         designatorSuffix(d);
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
         if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
-        if (d.strChar) errorAt(argAt, "Variable Expected");
+        if (d.strChar || d.prop || d.called) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
@@ -700,6 +706,12 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     return withPatch(t, tBool, emit(Op::SetIn, {t, operand(a), operand(b)}));
   }
   if (op == Tok::Is) errorAt(tok_, "Type mismatch");
+  bool objects = (a.type->kind == TK::Class || a.type->kind == TK::Nil) && (b.type->kind == TK::Class || b.type->kind == TK::Nil);
+  if (objects && (a.type->kind == TK::Class || b.type->kind == TK::Class)) {
+    if (op != Tok::Eq && op != Tok::Ne) errorAt(tok_, "Type mismatch");
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(op == Tok::Eq ? Op::Eq : Op::Ne, {t, operand(a), operand(b)}));
+  }
   if (a.type->kind == TK::Set && b.type->kind == TK::Set) {
     int32_t which = op == Tok::Eq ? 0 : op == Tok::Ne ? 1 : op == Tok::Le ? 2 : op == Tok::Ge ? 3 : -1;
     if (which < 0 || !sameType(a.type, b.type)) errorAt(tok_, "Type mismatch");
@@ -814,6 +826,11 @@ Expr Parser::expression() {
          tok_.kind == Tok::Gt || tok_.kind == Tok::Ge || tok_.kind == Tok::In || tok_.kind == Tok::Is) {
     Token at = tok_;
     next();
+    if (at.kind == Tok::Is) {
+      Token typeAt = tok_;
+      a = objectTest(Tok::Is, a, classTypeName(), typeAt);
+      continue;
+    }
     Expr b = simpleExpression();
     a = compare(at.kind, std::move(a), std::move(b), at);
   }
@@ -835,9 +852,14 @@ Expr Parser::simpleExpression() {
 Expr Parser::term() {
   Expr a = factor();
   while (tok_.kind == Tok::Star || tok_.kind == Tok::Slash || tok_.kind == Tok::Div || tok_.kind == Tok::Mod ||
-         tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr) {
+         tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr || tok_.kind == Tok::As) {
     Token at = tok_;
     next();
+    if (at.kind == Tok::As) {
+      Token typeAt = tok_;
+      a = objectTest(Tok::As, a, classTypeName(), typeAt);
+      continue;
+    }
     Expr b = factor();
     a = binary(at.kind, std::move(a), std::move(b), at);
   }
@@ -919,6 +941,13 @@ Expr Parser::identifierFactor() {
   if (Type* t = namedType(name)) {
     next();
     if (tok_.kind == Tok::LParen) return typeCast(t, at);
+    if (t->kind == TK::Class && accept(Tok::Dot)) {
+      Token member = tok_;
+      identifier();
+      Expr r = constructorCall(t, member);
+      if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) return suffixOf(r);
+      return r;
+    }
     errorAt(at, "Type mismatch");
   }
   if (isIntrinsic(name)) {

@@ -113,6 +113,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     return r;
   }
   if (name == "ASSIGNED") {
+    if (t->kind == TK::Class) return compare(Tok::Ne, e, literalConst(tNil, Value()), at);
     if (t->kind != TK::String) errorAt(argAt, "Type mismatch");
     Expr empty = literalConst(tStr, Value::string(""));
     return compare(Tok::Ne, e, empty, at);

@@ -56,6 +56,7 @@ void Parser::assignmentOrCall() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.called && tok_.kind != Tok::Assign) return;  // a method call
     if (tok_.kind == Tok::Eq) {  // "I = 5;" as a statement
       next();
       expression();
@@ -303,7 +304,8 @@ void Parser::withStatement() {
     if (!designatorFor(tok_, d)) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
     next();
     designatorSuffix(d);
-    if (d.type->kind != TK::Record || d.strChar) errorAt(at, "Class type expected");
+    settleProperty(d);
+    if ((d.type->kind != TK::Record && d.type->kind != TK::Class) || d.strChar) errorAt(at, "Class type expected");
     cur->withScopes.push_back(d);
   } while (accept(Tok::Comma));
   expect(Tok::Do, "");

@@ -36,8 +36,18 @@ bool Exec::load(std::string_view bytes) {
   m.nativeUser.clear();
   m.procByName.clear();
   m.module = Module{};
+  m.objects.clear();
+  m.objectBindings.clear();
   if (!deserializeModule(bytes, m.module, m.loadError)) return false;
   for (const NativeDesc& n : m.module.natives) {
+    if (isObjectNativeName(n.name)) {
+      ObjectBinding b;
+      if (!resolveObjectNative(classes_, n.name, b, m.loadError)) return false;
+      m.objectBindings.push_back(std::move(b));
+      m.natives.push_back(objectNativeFn(m.objectBindings.back().kind));
+      m.nativeUser.push_back(&m.objectBindings.back());
+      continue;
+    }
     auto reg = std::find_if(m.registry.begin(), m.registry.end(), [&](const auto& r) { return r.first == n.name; });
     if (reg != m.registry.end()) {
       m.natives.push_back(reg->second.fn);
@@ -69,6 +79,25 @@ bool Exec::load(std::string_view bytes) {
   }
   m.loaded = true;
   return true;
+}
+
+Value Exec::newObject(std::unique_ptr<ScriptObject> object, const std::string& className) {
+  return impl_->objects.add(std::move(object), upperAscii(className));
+}
+
+ScriptObject* Exec::object(const Value& v) const { return impl_->objects.get(v); }
+
+void Exec::freeObject(const Value& v) {
+  std::unique_ptr<ScriptObject> gone = impl_->objects.take(v);
+  if (gone) gone->freeing(*this);
+}
+
+size_t Exec::objectCount() const { return impl_->objects.size(); }
+
+const std::string& Exec::objectClass(const Value& v) const {
+  static const std::string kNone;
+  const std::string* name = impl_->objects.className(v);
+  return name ? *name : kNone;
 }
 
 ProcHandle Exec::findFunction(std::string_view name) const {

@@ -63,7 +63,7 @@ bool sameType(const Type* a, const Type* b) {
       if (!a->elem || !b->elem) return true;
       return sameType(a->elem, b->elem) || (isInteger(a->elem) && isInteger(b->elem)) ||
              ((a->elem->kind == TK::Char || a->elem->kind == TK::WideChar) && (b->elem->kind == TK::Char || b->elem->kind == TK::WideChar));
-    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::ProcPtr: return false;
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::ProcPtr: case TK::Class: return false;
     case TK::Real: return true;
     default: return true;
   }

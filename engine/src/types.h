@@ -25,6 +25,7 @@ struct Field {
 };
 
 struct ProcSig;
+struct ClassInfo;
 
 struct Type {
   TK kind = TK::Void;
@@ -36,6 +37,7 @@ struct Type {
   int32_t runtimeType = -1;     // module type index for aggregates
   const ProcSig* sig = nullptr; // procedural types
   bool charInVariant = false;   // Ord of a Char: a Variant gets the character
+  ClassInfo* cls = nullptr;     // imported classes
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "module.h"
+#include "objects.h"
 
 #include <pscript/pscript.h>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -60,6 +62,8 @@ struct Exec::Impl {
   Value* stackEnd = nullptr;
   FrameStack frames;
   std::vector<Pending> pending;
+  ObjectTable objects;
+  std::deque<ObjectBinding> objectBindings;  // user data of the natives behind object members
   ~Impl();
 };
 
