@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ClassLibraries.h"
 #include "DateTimeFunctions.h"
 #include "DateTimeText.h"
 
@@ -105,19 +106,19 @@ constexpr std::pair<const char*, pscript::NativeFn> kDateTimeNatives[] = {
 };
 
 // ---------------------------------------------------------------- libraries
-// The engine has no imported classes yet (no class declarations for the
-// compiler, no class binding at run time), no COM and no external (dll)
-// declarations; those steps are empty until it does. TDateTime is one of the
+// std and classes come from ClassLibraries.h; the other class libraries
+// (controls, forms...) have no classes here yet, and there is no COM and no
+// external (dll) declarations; those steps stay empty. TDateTime is one of the
 // engine's own types, so the date library only adds its functions. The menu
 // functions need the types TShortCut and TShiftState, which a host cannot
 // declare to the engine yet.
 
-void RegisterStandardObjects_C(pscript::Compiler&) {}      // TObject, TPersistent, TComponent: engine classes
+void RegisterStandardObjects_C(pscript::Compiler& compiler) { DeclareStdClasses(compiler); }
 void RegisterControls_C(pscript::Compiler&) {}             // engine classes
 void RegisterStdCtrls_C(pscript::Compiler&) {}             // engine classes
 void RegisterForms_C(pscript::Compiler&) {}                // engine classes
 void RegisterComObj_C(pscript::Compiler&) {}               // IDispatch and COM: not on this platform
-void RegisterClasses_C(pscript::Compiler&) {}              // TStrings, TStringList, streams: engine classes
+void RegisterClasses_C(pscript::Compiler& compiler) { DeclareClassesLibrary(compiler); }
 void RegisterButtons_C(pscript::Compiler&) {}              // engine classes
 void RegisterDB_C(pscript::Compiler&) {}                   // engine classes
 void RegisterExtCtrls_C(pscript::Compiler&) {}             // engine classes
@@ -126,11 +127,11 @@ void RegisterMenus_C(pscript::Compiler&) {}                // classes; ShortCut 
 void RegisterDll_C(pscript::Compiler&) {}                  // external declarations: engine handler
 void InstallExternalDeclarationHandler(pscript::Compiler&) {}  // set again after the libraries, as above
 
-void RegisterStandardObjects_R(pscript::ClassImporter&) {}
+void RegisterStandardObjects_R(pscript::ClassImporter& importer) { BindStdClasses(importer); }
 void RegisterControls_R(pscript::ClassImporter&) {}
 void RegisterStdCtrls_R(pscript::ClassImporter&) {}
 void RegisterForms_R(pscript::ClassImporter&) {}
-void RegisterClasses_R(pscript::ClassImporter&) {}
+void RegisterClasses_R(pscript::ClassImporter& importer) { BindClassesLibrary(importer); }
 void RegisterButtons_R(pscript::ClassImporter&) {}
 void RegisterDB_R(pscript::ClassImporter&) {}
 void RegisterExtCtrls_R(pscript::ClassImporter&) {}
