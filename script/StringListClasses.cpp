@@ -338,8 +338,6 @@ void GetQuoteChar(NativeCall& c) { ReturnInt(c, static_cast<unsigned char>(List(
 void SetQuoteChar(NativeCall& c) { List(c).quoteChar = CharArg(c); }
 void GetSeparator(NativeCall& c) { ReturnInt(c, static_cast<unsigned char>(List(c).nameValueSeparator)); }
 void SetSeparator(NativeCall& c) { List(c).nameValueSeparator = CharArg(c); }
-void GetStrict(NativeCall& c) { ReturnInt(c, List(c).strictDelimiter); }
-void SetStrict(NativeCall& c) { List(c).strictDelimiter = BoolArg(c, 1); }
 void GetSorted(NativeCall& c) { ReturnInt(c, List(c).sorted); }
 void SetSorted(NativeCall& c) {
   bool on = BoolArg(c, 1);
@@ -385,7 +383,6 @@ const Member kStringsMethods[] = {
 const Property kStringsProperties[] = {
     {"property Capacity: Integer read write;", "Capacity", GetCapacity, SetCapacity},
     {"property Delimiter: Char read write;", "Delimiter", GetDelimiter, SetDelimiter},
-    {"property StrictDelimiter: Boolean read write;", "StrictDelimiter", GetStrict, SetStrict},
     {"property DelimitedText: string read write;", "DelimitedText", GetDelimitedText, SetDelimitedText},
     {"property NameValueSeparator: Char read write;", "NameValueSeparator", GetSeparator, SetSeparator},
     {"property QuoteChar: Char read write;", "QuoteChar", GetQuoteChar, SetQuoteChar},

@@ -19,7 +19,8 @@ struct StringListObject : PersistentObject {
     pscript::Value object;
   };
   std::vector<Item> items;
-  bool sorted = false, caseSensitive = false, strictDelimiter = false;
+  bool sorted = false, caseSensitive = false;
+  bool strictDelimiter = false;  // the import offers no StrictDelimiter property: stays false
   Duplicates duplicates = Duplicates::Ignore;
   char delimiter = ',', quoteChar = '"', nameValueSeparator = '=';
   int64_t capacity = 0;

@@ -504,6 +504,12 @@ Expr Parser::typeCast(Type* t, const Token& at) {
   expect(Tok::LParen, "");
   Expr e = expression();
   if (tok_.kind != Tok::RParen) expect(Tok::RParen, "");
+  if (t->kind == TK::Class && (e.type->kind == TK::Class || e.type->kind == TK::Nil)) {
+    next();  // unchecked, as in the reference: a member of the wrong class fails when called
+    Expr r = e.k == Expr::K::Const ? toTemp(e) : e;
+    r.type = t;
+    return r;
+  }
   bool ok = (isInteger(t) && isInteger(e.type)) || (t->kind == TK::Real && isNumeric(e.type)) ||
             (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
             (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
@@ -940,7 +946,11 @@ Expr Parser::identifierFactor() {
   }
   if (Type* t = namedType(name)) {
     next();
-    if (tok_.kind == Tok::LParen) return typeCast(t, at);
+    if (tok_.kind == Tok::LParen) {
+      Expr r = typeCast(t, at);
+      if (t->kind == TK::Class && (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket)) return suffixOf(r);
+      return r;
+    }
     if (t->kind == TK::Class && accept(Tok::Dot)) {
       Token member = tok_;
       identifier();
