@@ -308,6 +308,10 @@ bool Parser::withMemberFor(const Token& name, Designator& d) {
 
 // ------------------------------------------------------------------ is, as
 
+void Parser::failAtRunTime(ErrorKind kind) {
+  emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(kind), varInt64)), constSlot(Value::string(""))});
+}
+
 Type* Parser::classTypeName() {
   Token at = tok_;
   if (tok_.kind != Tok::Ident) error("Identifier expected");
@@ -320,9 +324,7 @@ Type* Parser::classTypeName() {
 
 Expr Parser::objectTest(Tok op, const Expr& obj, Type* cls, const Token& at) {
   if (obj.type->kind != TK::Class && obj.type->kind != TK::Nil && op == Tok::Is) {
-    // the reference compiles this and fails when it runs
-    emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(ErrorKind::TypeMismatch), varInt64)),
-                     constSlot(Value::string(""))});
+    failAtRunTime(ErrorKind::TypeMismatch);  // the reference compiles this and fails when it runs
     return literalConst(tBool, Value::integer(0));
   }
   if (obj.type->kind != TK::Class && obj.type->kind != TK::Nil) errorAt(at, "Type mismatch");

@@ -121,7 +121,7 @@ int32_t Parser::nativeIndexFor(ProcSym& p) {
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
   if (to->kind == TK::Variant) return from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
-  if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean;
+  if (from->kind == TK::Variant) return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean || to->kind == TK::Class;
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
@@ -136,6 +136,11 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   Type* from = e.type;
   if (from == to && !e.raw) return e;
   if (!assignable(from, to)) errorAt(at, "Type mismatch");
+  if ((to->kind == TK::Variant && from->kind == TK::Class) || (from->kind == TK::Variant && to->kind == TK::Class)) {
+    failAtRunTime(ErrorKind::TypeMismatch);  // compiles, as in the reference; objects never enter Variants
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::Clear, {t}));
+  }
   Expr r = e;
   r.type = to;
   bool isConst = e.k == Expr::K::Const;

@@ -201,6 +201,7 @@ class Parser {
   bool withMemberFor(const Token& name, Designator& d);
   Type* classTypeName();
   Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
+  void failAtRunTime(ErrorKind kind);
   std::deque<ClassInfo> classStore_;
 
   // ---- statements (compile_stmt.cpp)

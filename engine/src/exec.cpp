@@ -42,7 +42,7 @@ bool Exec::load(std::string_view bytes) {
   for (const NativeDesc& n : m.module.natives) {
     if (isObjectNativeName(n.name)) {
       ObjectBinding b;
-      if (!resolveObjectNative(classes_, n.name, b, m.loadError)) return false;
+      if (!resolveObjectNative(classes_, n, b, m.loadError)) return false;
       m.objectBindings.push_back(std::move(b));
       m.natives.push_back(objectNativeFn(m.objectBindings.back().kind));
       m.nativeUser.push_back(&m.objectBindings.back());

@@ -259,12 +259,14 @@ ClassImporter::Factory findFactory(const ClassImporter& imp, std::string cls) {
 }
 }  // namespace
 
-bool resolveObjectNative(const ClassImporter* imp, const std::string& name, ObjectBinding& out, std::string& why) {
+bool resolveObjectNative(const ClassImporter* imp, const NativeDesc& native, ObjectBinding& out, std::string& why) {
+  const std::string& name = native.name;
   why = "Cannot Import " + name;
   size_t colon = name.find(':');
   std::string kind = name.substr(0, colon), rest = name.substr(colon + 1);
+  if (native.argCount < 1) return false;  // Self (or the object tested) comes first
   if (kind == "obj") {
-    if (rest != "IS" && rest != "AS") return false;
+    if ((rest != "IS" && rest != "AS") || native.argCount != 2) return false;
     out.kind = rest == "IS" ? ObjectBinding::Kind::Is : ObjectBinding::Kind::As;
     return true;
   }

@@ -2,6 +2,8 @@
 // natives that run methods, property accessors and constructors on it.
 #pragma once
 
+#include "module.h"
+
 #include <pscript/pscript.h>
 
 #include <cstdint>
@@ -47,7 +49,7 @@ struct ObjectBinding {
 
 // Resolves a module's native name that belongs to objects. Returns false with
 // a reason when the name is malformed or the importer lacks the member.
-bool resolveObjectNative(const ClassImporter* importer, const std::string& name, ObjectBinding& out, std::string& why);
+bool resolveObjectNative(const ClassImporter* importer, const NativeDesc& native, ObjectBinding& out, std::string& why);
 bool isObjectNativeName(const std::string& name);
 NativeFn objectNativeFn(ObjectBinding::Kind kind);
 
