@@ -77,30 +77,22 @@ void ComponentIndex(NativeCall& c) {
   ReturnInt(c, index);
 }
 
+// Moves the component within its owner's list (clamped, as the RTL does).
+void ComponentSetIndex(NativeCall& c) {
+  auto& self = Self<ComponentObject>(c);
+  auto* owner = c.exec().objectAs<ComponentObject>(self.owner);
+  if (!owner) return;
+  auto& list = owner->components;
+  owner->Remove(self.self);
+  int64_t at = std::clamp<int64_t>(IntArg(c, 1), 0, static_cast<int64_t>(list.size()));
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), self.self);
+}
+
 void ComponentDestroyComponents(NativeCall& c) {
   auto& self = Self<ComponentObject>(c);
   std::vector<Value> owned = std::move(self.components);
   for (const Value& child : owned) c.exec().freeObject(child);
 }
-
-void ComponentInsert(NativeCall& c) {
-  auto& self = Self<ComponentObject>(c);
-  auto* child = c.exec().objectAs<ComponentObject>(c.arg(1));
-  if (!child) return;
-  if (auto* old = c.exec().objectAs<ComponentObject>(child->owner)) old->Remove(c.arg(1));
-  child->owner = c.arg(0);
-  self.components.push_back(c.arg(1));
-}
-
-void ComponentRemove(NativeCall& c) {
-  auto& self = Self<ComponentObject>(c);
-  auto* child = c.exec().objectAs<ComponentObject>(c.arg(1));
-  if (!child) return;
-  self.Remove(c.arg(1));
-  child->owner = Value();
-}
-
-void ComponentNothing(NativeCall&) {}
 
 void ComponentState(NativeCall& c) { ReturnInt(c, 0); }
 void ComponentName(NativeCall& c) { ReturnStr(c, Self<ComponentObject>(c).name); }
@@ -114,16 +106,17 @@ const Member kComponentMethods[] = {
     {"function FindComponent(AName: string): TComponent;", "FindComponent", ComponentFindComponent},
     {"constructor Create(AOwner: TComponent); virtual;", "Create", ComponentCreate},
     {"procedure DestroyComponents;", "DestroyComponents", ComponentDestroyComponents},
-    {"procedure Destroying;", "Destroying", ComponentNothing},
-    {"procedure FreeNotification(AComponent: TComponent);", "FreeNotification", ComponentNothing},
-    {"procedure InsertComponent(AComponent: TComponent);", "InsertComponent", ComponentInsert},
-    {"procedure RemoveComponent(AComponent: TComponent);", "RemoveComponent", ComponentRemove},
+    // Declared but not bound, as in the reference: a script using them does not load.
+    {"procedure Destroying;", "Destroying", nullptr},
+    {"procedure FreeNotification(AComponent: TComponent);", "FreeNotification", nullptr},
+    {"procedure InsertComponent(AComponent: TComponent);", "InsertComponent", nullptr},
+    {"procedure RemoveComponent(AComponent: TComponent);", "RemoveComponent", nullptr},
 };
 const Property kComponentProperties[] = {
     {"property Owner: TComponent read;", "Owner", ComponentOwner, nullptr},
     {"property Components[Index: Integer]: TComponent read;", "Components", ComponentItem, nullptr},
     {"property ComponentCount: Integer read;", "ComponentCount", ComponentCount, nullptr},
-    {"property ComponentIndex: Integer read;", "ComponentIndex", ComponentIndex, nullptr},
+    {"property ComponentIndex: Integer read write;", "ComponentIndex", ComponentIndex, ComponentSetIndex},
     {"property ComponentState: Byte read;", "ComponentState", ComponentState, nullptr},
     {"property DesignInfo: LongInt read write;", "DesignInfo", ComponentDesignInfo, ComponentSetDesignInfo},
     {"property Name: string read write;", "Name", ComponentName, ComponentSetName},

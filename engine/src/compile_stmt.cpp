@@ -85,6 +85,14 @@ void Parser::assignmentOrCall() {
     return;
   }
   if (consts_.count(at.text)) { next(); error("Assignment expected"); }
+  if (Type* t = namedType(at.text); t && t->kind == TK::Class) {
+    next();
+    expect(Tok::Dot, "");
+    Token member = tok_;
+    identifier();
+    constructorCall(t, member);  // TComponent.Create(Owner); the owner keeps it
+    return;
+  }
   errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
 }
 

@@ -274,6 +274,7 @@ bool resolveObjectNative(const ClassImporter* imp, const NativeDesc& native, Obj
   if (dot == std::string::npos || !imp) return false;
   out.upperClass = rest.substr(0, dot);
   std::string member = rest.substr(dot + 1);
+  why = "Cannot Import " + member;  // the reference names the member alone
   if (!imp->find(out.upperClass)) return false;
   if (kind == "call") {
     if (member == "FREE") { out.kind = ObjectBinding::Kind::Free; return true; }
