@@ -243,8 +243,8 @@ void Parser::settleProperty(Designator& d) {
 // Returns true when it consumed a suffix that belongs to objects.
 bool Parser::objectSuffix(Designator& d) {
   if (d.withMember) {
-    Token name = *d.withMember;
-    d.withMember.reset();
+    d.withMember = false;
+    Token name = withMemberTok_;
     memberAccess(d, name);
     return true;
   }
@@ -300,7 +300,8 @@ bool Parser::withMemberFor(const Token& name, Designator& d) {
     if (it->type->kind != TK::Class) continue;
     if (!findMethod(it->type, name.text) && !findProperty(it->type, name.text)) continue;
     d = *it;
-    d.withMember = name;
+    d.withMember = true;
+    withMemberTok_ = name;
     return true;
   }
   return false;

@@ -13,7 +13,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <optional>
 #include <unordered_map>
 
 namespace pscript {
@@ -49,7 +48,7 @@ struct Designator {
   int32_t propSelf = 0;
   std::vector<int32_t> propArgs;
   bool called = false;
-  std::optional<Token> withMember;
+  bool withMember = false;  // the member is Parser::withMemberTok_
 };
 
 struct LocalVar {
@@ -203,6 +202,7 @@ class Parser {
   Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
   void failAtRunTime(ErrorKind kind);
   std::deque<ClassInfo> classStore_;
+  Token withMemberTok_;  // member named inside "with", until designatorSuffix takes it
 
   // ---- statements (compile_stmt.cpp)
   void block();
