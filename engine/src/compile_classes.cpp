@@ -307,6 +307,24 @@ bool Parser::withMemberFor(const Token& name, Designator& d) {
   return false;
 }
 
+// "with TStringList.Create do": an object computed once and held in a
+// temporary for the body. False when the text does not start an object.
+bool Parser::withObjectExpression(Designator& d) {
+  Type* t = namedType(tok_.text);
+  bool callsFunction = !t && findProc(tok_.text) && findProc(tok_.text)->sig.result &&
+                       findProc(tok_.text)->sig.result->kind == TK::Class;
+  if (!callsFunction && !(t && t->kind == TK::Class)) return false;
+  Token at = tok_;
+  Expr e = expression();
+  if (e.type->kind != TK::Class) errorAt(at, "Class type expected");
+  Expr held = toTemp(e);
+  d = Designator{};
+  d.slot = held.slot;
+  d.type = held.type;
+  d.writable = false;
+  return true;
+}
+
 // ------------------------------------------------------------------ is, as
 
 void Parser::failAtRunTime(ErrorKind kind) {

@@ -309,9 +309,12 @@ void Parser::withStatement() {
     Token at = tok_;
     Designator d;
     if (tok_.kind != Tok::Ident) error("Identifier expected");
-    if (!designatorFor(tok_, d)) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
-    next();
-    designatorSuffix(d);
+    if (designatorFor(tok_, d)) {
+      next();
+      designatorSuffix(d);
+    } else if (!withObjectExpression(d)) {
+      errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+    }
     settleProperty(d);
     if ((d.type->kind != TK::Record && d.type->kind != TK::Class) || d.strChar) errorAt(at, "Class type expected");
     cur->withScopes.push_back(d);

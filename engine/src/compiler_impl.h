@@ -198,6 +198,7 @@ class Parser {
   Expr readProperty(const Designator& d);
   void writeProperty(const Designator& d, const Expr& value, const Token& at);
   bool withMemberFor(const Token& name, Designator& d);
+  bool withObjectExpression(Designator& d);
   Type* classTypeName();
   Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
   void failAtRunTime(ErrorKind kind);
