@@ -307,6 +307,22 @@ bool Parser::withMemberFor(const Token& name, Designator& d) {
   return false;
 }
 
+// A statement that starts with a computed object: F(x).Add(...),
+// TComponent(O).Name := ..., TStringList.Create.Free.
+void Parser::objectStatement(const Expr& object) {
+  Designator d;
+  d.slot = object.slot;
+  d.type = object.type;
+  d.writable = false;
+  if (object.k == Expr::K::Const) d.slot = toTemp(object).slot;
+  designatorSuffix(d);
+  if (d.called && tok_.kind != Tok::Assign) return;
+  if (tok_.kind != Tok::Assign) error("Assignment expected");
+  next();
+  Expr e = expression();
+  assignTo(d, e, tok_);
+}
+
 // "with TStringList.Create do": an object computed once and held in a
 // temporary for the body. False when the text does not start an object.
 bool Parser::withObjectExpression(Designator& d) {

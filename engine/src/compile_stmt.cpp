@@ -81,16 +81,22 @@ void Parser::assignmentOrCall() {
   }
   if (ProcSym* p = findProc(at.text)) {
     next();
-    callRoutine(*p, at);
+    Expr r = callRoutine(*p, at);
+    if (r.type->kind == TK::Class && (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket)) objectStatement(r);
     return;
   }
   if (consts_.count(at.text)) { next(); error("Assignment expected"); }
   if (Type* t = namedType(at.text); t && t->kind == TK::Class) {
     next();
+    if (tok_.kind == Tok::LParen) {  // TComponent(O).Name := ...
+      objectStatement(typeCast(t, at));
+      return;
+    }
     expect(Tok::Dot, "");
     Token member = tok_;
     identifier();
-    constructorCall(t, member);  // TComponent.Create(Owner); the owner keeps it
+    Expr r = constructorCall(t, member);  // TComponent.Create(Owner); the owner keeps it
+    if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) objectStatement(r);
     return;
   }
   errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);

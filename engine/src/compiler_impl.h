@@ -199,6 +199,7 @@ class Parser {
   void writeProperty(const Designator& d, const Expr& value, const Token& at);
   bool withMemberFor(const Token& name, Designator& d);
   bool withObjectExpression(Designator& d);
+  void objectStatement(const Expr& object);
   Type* classTypeName();
   Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
   void failAtRunTime(ErrorKind kind);
