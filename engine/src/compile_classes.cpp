@@ -190,15 +190,21 @@ Expr Parser::constructorCall(Type* cls, const Token& at) {
   return r;
 }
 
+// Index arguments; like a call's arguments, a wrong type or count is
+// reported at the end of the statement / after the brackets.
 void Parser::indexArguments(const PropSym& p, std::vector<int32_t>& out) {
   expect(Tok::LBracket, "");
-  for (size_t i = 0; i < p.indexes.size(); ++i) {
-    if (i > 0) expect(Tok::Comma, "");
+  if (accept(Tok::RBracket)) errorAt(tok_, "Invalid number of parameters");
+  size_t n = 0;
+  do {
     Token at = tok_;
     Expr idx = expression();
-    out.push_back(operand(convert(idx, p.indexes[i], at)));
-  }
+    if (n < p.indexes.size() && assignable(idx.type, p.indexes[n])) out.push_back(operand(convert(idx, p.indexes[n], at)));
+    else if (n < p.indexes.size()) deferMismatch();
+    ++n;
+  } while (accept(Tok::Comma));
   expect(Tok::RBracket, "");
+  if (n != p.indexes.size()) errorAt(tok_, "Invalid number of parameters");
 }
 
 void Parser::pendingProperty(Designator& d, const PropSym& p, const Expr& self) {
@@ -347,18 +353,21 @@ void Parser::failAtRunTime(ErrorKind kind) {
   emit(Op::Raise, {constSlot(Value::integer(static_cast<int64_t>(kind), varInt64)), constSlot(Value::string(""))});
 }
 
-Type* Parser::classTypeName() {
+// The type after "is" or "as"; "is" also takes a type that is no class
+// (it compiles and fails when it runs, as in the reference).
+Type* Parser::classTypeName(bool anyType) {
   Token at = tok_;
   if (tok_.kind != Tok::Ident) error("Identifier expected");
   Type* t = namedType(tok_.text);
   if (!t) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
-  if (t->kind != TK::Class) errorAt(at, "Class type expected");
+  if (t->kind != TK::Class && !anyType) errorAt(at, "Class type expected");
   next();
   return t;
 }
 
 Expr Parser::objectTest(Tok op, const Expr& obj, Type* cls, const Token& at) {
-  if (obj.type->kind != TK::Class && obj.type->kind != TK::Nil && op == Tok::Is) {
+  if (obj.k == Expr::K::Const) errorAt(tok_, "Type mismatch");  // "5 is TObject", "nil is TObject"
+  if ((obj.type->kind != TK::Class && obj.type->kind != TK::Nil && op == Tok::Is) || cls->kind != TK::Class) {
     failAtRunTime(ErrorKind::TypeMismatch);  // the reference compiles this and fails when it runs
     return literalConst(tBool, Value::integer(0));
   }

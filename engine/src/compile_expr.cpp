@@ -839,7 +839,7 @@ Expr Parser::expression() {
     next();
     if (at.kind == Tok::Is) {
       Token typeAt = tok_;
-      a = objectTest(Tok::Is, a, classTypeName(), typeAt);
+      a = objectTest(Tok::Is, a, classTypeName(true), typeAt);
       continue;
     }
     Expr b = simpleExpression();
@@ -963,6 +963,7 @@ Expr Parser::identifierFactor() {
       if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) return suffixOf(r);
       return r;
     }
+    if (t->kind == TK::Class) errorAt(tok_, "Type mismatch");  // a class reference where a value is due
     errorAt(at, "Type mismatch");
   }
   if (isIntrinsic(name)) {

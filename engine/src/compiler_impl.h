@@ -200,7 +200,7 @@ class Parser {
   bool withMemberFor(const Token& name, Designator& d);
   bool withObjectExpression(Designator& d);
   void objectStatement(const Expr& object);
-  Type* classTypeName();
+  Type* classTypeName(bool anyType = false);
   Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
   void failAtRunTime(ErrorKind kind);
   std::deque<ClassInfo> classStore_;

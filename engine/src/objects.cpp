@@ -188,8 +188,7 @@ struct ObjectCalls {
   static void free(NativeCall& c) {
     if (c.count() < 1) throw ScriptError(ErrorKind::CouldNotCallProc, "");
     const Value& self = c.arg(0);
-    if (self.type() == varEmpty) return;  // Free on nil does nothing
-    if (!c.exec().object(self)) throw ScriptError(ErrorKind::NullPointerException, "");
+    if (!c.exec().object(self)) throw ScriptError(ErrorKind::NullPointerException, "");  // nil too, as in the reference
     c.exec().freeObject(self);
   }
 
