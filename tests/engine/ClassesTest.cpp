@@ -181,6 +181,21 @@ TEST(ClassDeclarations, MembersAreCheckedWhereTheScriptUsesThem) {
   EXPECT_EQ(m[0].text, "Type mismatch");
 }
 
+TEST(ClassImporterMisuse, CyclicOrMissingAncestryEndsLookups) {
+  ClassImporter importer;
+  importer.registerClass("TA", "TB");
+  importer.registerClass("TB", "TA");  // a cycle a host should never make
+  EXPECT_TRUE(importer.inherits("TA", "TB"));
+  EXPECT_FALSE(importer.inherits("TA", "TC"));  // ends instead of looping
+  importer.registerMethod("TNeverRegistered", "M", [](NativeCall&) {});
+  const ClassImporter::ClassEntry* e = importer.find("TNEVERREGISTERED");
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->factory, nullptr);  // bound members alone make nothing constructible
+  EXPECT_EQ(importer.find("TA")->ancestor, "TB");
+  importer.registerClass("TA", "");  // registering again replaces the ancestry
+  EXPECT_FALSE(importer.inherits("TA", "TB"));
+}
+
 // The native of a member is found at load time; a missing binding or a
 // corrupted name or argument count stops the load.
 class ObjectNativeLoading : public ::testing::Test {
