@@ -11,7 +11,6 @@
 #include <fcntl.h>
 #include <fstream>
 #include <limits>
-#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,9 +22,13 @@ using pscript::Value;
 using namespace classlib;
 
 namespace {
-// Streams are 32-bit at the script's side (LongInt sizes and positions).
+// Positions are LongInt at the script's side; a memory stream stays well
+// below that so that a script cannot ask the editor for gigabytes.
 constexpr int64_t kMaxStreamSize = std::numeric_limits<int32_t>::max();
-constexpr int32_t kFmCreate = 0xFFFF;  // the import's fmCreate
+constexpr int64_t kMaxMemoryStreamSize = int64_t{1} << 28;
+constexpr size_t kCopyChunk = 64 * 1024;  // Read, ReadBuffer and CopyFrom move data in pieces of this size
+
+[[noreturn]] void MemoryStreamTooLarge() { throw std::runtime_error("Out of memory while expanding memory stream"); }
 }  // namespace
 
 // ------------------------------------------------------------------ stream objects
@@ -57,7 +60,7 @@ int64_t MemoryStreamObject::ReadBytes(char* into, int64_t count) {
 
 int64_t MemoryStreamObject::WriteBytes(const char* from, int64_t count) {
   if (count <= 0) return 0;
-  if (position + count > kMaxStreamSize) throw std::runtime_error("Out of memory while expanding memory stream");
+  if (position + count > kMaxMemoryStreamSize) MemoryStreamTooLarge();
   if (position + count > static_cast<int64_t>(data.size())) data.resize(static_cast<size_t>(position + count));
   std::copy_n(from, count, data.data() + position);
   position += count;
@@ -71,7 +74,7 @@ int64_t MemoryStreamObject::Seek(int64_t offset, int origin) {
 }
 
 void MemoryStreamObject::SetSize(int64_t size) {
-  if (size < 0 || size > kMaxStreamSize) throw std::runtime_error("Out of memory while expanding memory stream");
+  if (size < 0 || size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
   data.resize(static_cast<size_t>(size));
   position = std::min(position, size);
 }
@@ -118,6 +121,18 @@ void FileStreamObject::SetSize(int64_t size) {
   if (size < 0 || ::ftruncate(descriptor, size) != 0) throw std::runtime_error("Stream write error");
 }
 
+std::string ReadFileForStream(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary | std::ios::ate);
+  if (!in) throw std::runtime_error("Unable to open file \"" + fileName + "\"");
+  std::streamoff size = in.tellg();
+  if (size < 0 || size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
+  std::string data(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  in.read(data.data(), size);
+  data.resize(static_cast<size_t>(in.gcount()));
+  return data;
+}
+
 // ------------------------------------------------------------------ natives
 
 namespace {
@@ -129,8 +144,14 @@ StreamObject& StreamArg(NativeCall& c, int i) {
 }
 
 int64_t ReadDiscarding(StreamObject& s, int64_t count) {
-  std::string scratch(static_cast<size_t>(std::clamp<int64_t>(count, 0, kMaxStreamSize)), '\0');
-  return s.ReadBytes(scratch.data(), static_cast<int64_t>(scratch.size()));
+  char scratch[kCopyChunk];
+  int64_t done = 0;
+  while (done < count) {
+    int64_t n = s.ReadBytes(scratch, std::min<int64_t>(count - done, static_cast<int64_t>(kCopyChunk)));
+    if (n <= 0) break;
+    done += n;
+  }
+  return done;
 }
 
 // Bytes from the buffer string; a count past its end writes what it has.
@@ -157,11 +178,16 @@ void CopyFrom(NativeCall& c) {
     source.Seek(0, 0);
     count = source.Size();
   }
-  std::string data(static_cast<size_t>(std::clamp<int64_t>(count, 0, kMaxStreamSize)), '\0');
-  if (source.ReadBytes(data.data(), static_cast<int64_t>(data.size())) != static_cast<int64_t>(data.size()))
-    throw std::runtime_error("Stream read error");
-  Stream(c).WriteAll(data);
-  ReturnInt(c, static_cast<int64_t>(data.size()));
+  count = std::clamp<int64_t>(count, 0, kMaxStreamSize);
+  StreamObject& target = Stream(c);
+  char chunk[kCopyChunk];
+  for (int64_t done = 0; done < count;) {
+    int64_t want = std::min<int64_t>(count - done, static_cast<int64_t>(kCopyChunk));
+    if (source.ReadBytes(chunk, want) != want) throw std::runtime_error("Stream read error");
+    if (target.WriteBytes(chunk, want) != want) throw std::runtime_error("Stream write error");
+    done += want;
+  }
+  ReturnInt(c, count);
 }
 void GetPosition(NativeCall& c) { ReturnInt(c, Stream(c).Seek(0, 1)); }
 void SetPosition(NativeCall& c) { Stream(c).Seek(IntArg(c, 1), 0); }
@@ -172,13 +198,7 @@ void HandleCreate(NativeCall& c) { Self<FileStreamObject>(c).handle = static_cas
 void GetHandle(NativeCall& c) { ReturnInt(c, Self<FileStreamObject>(c).handle); }
 void FileCreate(NativeCall& c) { Self<FileStreamObject>(c).Open(StrArg(c, 1), static_cast<int32_t>(IntArg(c, 2))); }
 
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) throw std::runtime_error("Unable to open file \"" + name + "\"");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+
 void SaveToStream(NativeCall& c) {
   auto& self = Self<MemoryStreamObject>(c);
   StreamArg(c, 1).WriteAll(self.data);
@@ -193,12 +213,13 @@ void LoadFromStream(NativeCall& c) {
   StreamObject& source = StreamArg(c, 1);
   source.Seek(0, 0);
   auto& self = Self<MemoryStreamObject>(c);
+  if (source.Size() > kMaxMemoryStreamSize) MemoryStreamTooLarge();
   self.data = source.ReadRest();
   self.position = 0;
 }
 void LoadFromFile(NativeCall& c) {
   auto& self = Self<MemoryStreamObject>(c);
-  self.data = ReadFile(StrArg(c, 1));
+  self.data = ReadFileForStream(StrArg(c, 1));
   self.position = 0;
 }
 void StringStreamCreate(NativeCall& c) { Self<MemoryStreamObject>(c).data = StrArg(c, 1); }

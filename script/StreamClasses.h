@@ -43,4 +43,8 @@ struct FileStreamObject : StreamObject {
   void SetSize(int64_t size) override;
 };
 
+// A file's bytes for LoadFromFile; throws the RTL's open error, or an
+// out-of-memory error for a file beyond what a memory stream may hold.
+std::string ReadFileForStream(const std::string& fileName);
+
 }  // namespace tarno

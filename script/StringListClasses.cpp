@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace tarno {
@@ -267,13 +266,7 @@ void Move(NativeCall& c) {
   items.erase(items.begin() + static_cast<std::ptrdiff_t>(from));
   items.insert(items.begin() + static_cast<std::ptrdiff_t>(to), item);
 }
-void LoadFromFile(NativeCall& c) {
-  std::ifstream in(StrArg(c, 1), std::ios::binary);
-  if (!in) throw std::runtime_error("Unable to open file \"" + StrArg(c, 1) + "\"");
-  std::ostringstream text;
-  text << in.rdbuf();
-  List(c).SetText(text.str());
-}
+void LoadFromFile(NativeCall& c) { List(c).SetText(ReadFileForStream(StrArg(c, 1))); }
 // The RTL writes every line with its break, the last one too.
 std::string FileText(const StringListObject& list) { return list.items.empty() ? std::string() : list.Text() + '\n'; }
 void SaveToFile(NativeCall& c) {

@@ -165,6 +165,8 @@ TEST(MemoryStreams, PositionsStayInsideTheData) {
   m.WriteAll("z");
   EXPECT_EQ(m.Size(), 9);
   EXPECT_THROW(m.SetSize(-1), std::runtime_error);
+  EXPECT_THROW(m.SetSize(int64_t{1} << 30), std::runtime_error);  // a script cannot ask for a gigabyte
+  EXPECT_EQ(m.Size(), 9);
 }
 
 }  // namespace
