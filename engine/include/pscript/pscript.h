@@ -142,6 +142,9 @@ class ScriptObject {
 // accessor's NativeCall has Self as arg(0), then the parameters (for a
 // property: its indexes, then the new value of a write). A constructor gets
 // the fresh instance as arg(0). The compile-time side is Compiler::addClass.
+// Free is the engine's own: it runs ScriptObject::freeing and drops the
+// handle (Free on nil or on a freed object is a Null Pointer Exception).
+// The importer must outlive every load and call of the Exec that uses it.
 class ClassImporter {
  public:
   using Factory = std::unique_ptr<ScriptObject> (*)();
