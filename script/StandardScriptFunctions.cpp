@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "ClassLibraries.h"
 #include "DateTimeFunctions.h"
 #include "DateTimeText.h"
 #include "DllLibrary.h"
+#include "MenuLibrary.h"
 
 namespace tarno {
 
@@ -106,30 +108,29 @@ constexpr std::pair<const char*, pscript::NativeFn> kDateTimeNatives[] = {
 };
 
 // ---------------------------------------------------------------- libraries
-// The engine has no imported classes yet (no class declarations for the
-// compiler, no class binding at run time) and no COM; those steps are empty
-// until it does. The dll library lives in DllLibrary.cpp. TDateTime is one of the
-// engine's own types, so the date library only adds its functions. The menu
-// functions need the types TShortCut and TShiftState, which a host cannot
-// declare to the engine yet.
+// std and classes come from ClassLibraries.h, the dll library from
+// DllLibrary.cpp and the menu functions from MenuLibrary.cpp. The other
+// class libraries (controls, forms...) have no classes here yet, and there is
+// no COM; those steps stay empty. TDateTime is one of the
+// engine's own types, so the date library only adds its functions.
 
-void RegisterStandardObjects_C(pscript::Compiler&) {}      // TObject, TPersistent, TComponent: engine classes
+void RegisterStandardObjects_C(pscript::Compiler& compiler) { DeclareStdClasses(compiler); }
 void RegisterControls_C(pscript::Compiler&) {}             // engine classes
 void RegisterStdCtrls_C(pscript::Compiler&) {}             // engine classes
 void RegisterForms_C(pscript::Compiler&) {}                // engine classes
 void RegisterComObj_C(pscript::Compiler&) {}               // IDispatch and COM: not on this platform
-void RegisterClasses_C(pscript::Compiler&) {}              // TStrings, TStringList, streams: engine classes
+void RegisterClasses_C(pscript::Compiler& compiler) { DeclareClassesLibrary(compiler); }
 void RegisterButtons_C(pscript::Compiler&) {}              // engine classes
 void RegisterDB_C(pscript::Compiler&) {}                   // engine classes
 void RegisterExtCtrls_C(pscript::Compiler&) {}             // engine classes
 void RegisterGraphics_C(pscript::Compiler&) {}             // engine classes
-void RegisterMenus_C(pscript::Compiler&) {}                // classes; ShortCut & co. need TShortCut/TShiftState
+void RegisterMenus_C(pscript::Compiler& compiler) { RegisterMenuFunctions_C(compiler); }  // the menu classes: later
 
-void RegisterStandardObjects_R(pscript::ClassImporter&) {}
+void RegisterStandardObjects_R(pscript::ClassImporter& importer) { BindStdClasses(importer); }
 void RegisterControls_R(pscript::ClassImporter&) {}
 void RegisterStdCtrls_R(pscript::ClassImporter&) {}
 void RegisterForms_R(pscript::ClassImporter&) {}
-void RegisterClasses_R(pscript::ClassImporter&) {}
+void RegisterClasses_R(pscript::ClassImporter& importer) { BindClassesLibrary(importer); }
 void RegisterButtons_R(pscript::ClassImporter&) {}
 void RegisterDB_R(pscript::ClassImporter&) {}
 void RegisterExtCtrls_R(pscript::ClassImporter&) {}
@@ -137,7 +138,7 @@ void RegisterGraphics_R(pscript::ClassImporter&) {}
 void RegisterMenus_R(pscript::ClassImporter&) {}
 
 void RegisterComObj_Functions(pscript::Exec&) {}  // CreateOleObject, GetActiveOleObject
-void RegisterMenus_Functions(pscript::Exec&) {}   // ShortCut, ShortCutToKey, ShortCutToText, TextToShortCut, NewMenu ...
+void RegisterMenus_Functions(pscript::Exec& exec) { RegisterMenuFunctions_R(exec); }  // NewMenu, NewItem ...: later
 
 }  // namespace
 

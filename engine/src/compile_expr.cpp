@@ -135,13 +135,14 @@ bool Parser::assignable(const Type* from, const Type* to) const {
   if (to->kind == TK::Interface) return interfaceAssignable(from, to);
   if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
   if (from->kind == TK::Variant)
-    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean ||
+    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean || to->kind == TK::Class ||
            (to->kind == TK::DynArray && (to->elem->kind == TK::Variant || fromVariantClass(to->elem) >= 0));
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
   if (to->kind == TK::String || to->kind == TK::WideString) return isStringLike(from);
   if (to->kind == TK::Char || to->kind == TK::WideChar) return from->kind == TK::Char || from->kind == TK::WideChar;
   if (to->kind == TK::Set) return from->kind == TK::Set && sameType(from, to);
+  if (to->kind == TK::Class) return from->kind == TK::Nil || (from->kind == TK::Class && descendsFrom(from, to));
   if (to->kind == TK::DynArray || to->kind == TK::OpenArray) return from->kind == TK::Nil || ((from->kind == TK::DynArray || from->kind == TK::OpenArray) && sameType(from->elem, to->elem));
   return false;
 }
@@ -150,6 +151,11 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   Type* from = e.type;
   if (from == to && !e.raw) return e;
   if (!assignable(from, to)) errorAt(at, "Type mismatch");
+  if ((to->kind == TK::Variant && from->kind == TK::Class) || (from->kind == TK::Variant && to->kind == TK::Class)) {
+    failAtRunTime(ErrorKind::TypeMismatch);  // compiles, as in the reference; objects never enter Variants
+    int32_t t = temp();
+    return withPatch(t, to, emit(Op::Clear, {t}));
+  }
   Expr r = e;
   r.type = to;
   bool isConst = e.k == Expr::K::Const;
@@ -246,8 +252,10 @@ void Parser::storeInto(int32_t slot, const Expr& e, Type* target, const Token& a
 bool Parser::designatorFor(const Token& name, Designator& d) {
   if (cur) {
     // Fields named by an enclosing with statement come first.
+    if (withMemberFor(name, d)) return true;
     for (auto it = cur->withScopes.rbegin(); it != cur->withScopes.rend(); ++it) {
       const Type* rt = it->type;
+      if (rt->kind != TK::Record) continue;
       for (size_t i = 0; i < rt->fields.size(); ++i) {
         if (rt->fields[i].name != name.text) continue;
         d = *it;
@@ -281,6 +289,7 @@ bool Parser::designatorFor(const Token& name, Designator& d) {
 
 void Parser::designatorSuffix(Designator& d) {
   for (;;) {
+    if (objectSuffix(d)) continue;
     if (tok_.kind == Tok::LBracket) {
       next();
       do {
@@ -333,6 +342,7 @@ Expr Parser::suffixOf(const Expr& value) {
 }
 
 Expr Parser::load(const Designator& d) {
+  if (d.prop) return readProperty(d);
   int32_t at = d.slot;
   int last = -1;
   if (d.baseIsRef) {
@@ -376,6 +386,7 @@ int32_t Parser::refOf(const Designator& d) {
 }
 
 void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
+  if (d.prop) { writeProperty(d, e, at); return; }
   if (!d.writable) errorAt(at, "Variable Expected");
   if (d.strChar) {
     Designator base = d;
@@ -429,7 +440,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
         if (tok_.kind != Tok::Comma && tok_.kind != Tok::RParen) errorAt(noPosition(), "Variable Expected");
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
         if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
-        if (d.strChar) errorAt(argAt, "Variable Expected");
+        if (d.strChar || d.prop || d.called) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
@@ -539,6 +550,12 @@ Expr Parser::typeCast(Type* t, const Token& at) {
   expect(Tok::LParen, "");
   Expr e = expression();
   if (tok_.kind != Tok::RParen) expect(Tok::RParen, "");
+  if (t->kind == TK::Class && (e.type->kind == TK::Class || e.type->kind == TK::Nil)) {
+    next();  // unchecked, as in the reference: a member of the wrong class fails when called
+    Expr r = e.k == Expr::K::Const ? toTemp(e) : e;
+    r.type = t;
+    return r;
+  }
   bool ok = (isInteger(t) && isInteger(e.type)) || (t->kind == TK::Real && isNumeric(e.type)) ||
             (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
             (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
@@ -750,6 +767,12 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   if (op == Tok::Is || mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if (a.type->kind == TK::ProcPtr || b.type->kind == TK::ProcPtr) return compareProcValues(op, a, b);
   if (a.type->kind == TK::Interface || b.type->kind == TK::Interface) return compareInterfaces(op, a, b);
+  bool objects = (a.type->kind == TK::Class || a.type->kind == TK::Nil) && (b.type->kind == TK::Class || b.type->kind == TK::Nil);
+  if (objects && (a.type->kind == TK::Class || b.type->kind == TK::Class)) {
+    if (op != Tok::Eq && op != Tok::Ne) errorAt(tok_, "Type mismatch");
+    int32_t t = temp();
+    return withPatch(t, tBool, emit(op == Tok::Eq ? Op::Eq : Op::Ne, {t, operand(a), operand(b)}));
+  }
   if (a.type->kind == TK::Record && a.type == b.type && (op == Tok::Eq || op == Tok::Ne)) {
     int32_t t = temp();
     return withPatch(t, tBool, emit(Op::RecCmp, {t, operand(a), operand(b), op == Tok::Eq ? 0 : 1}));
@@ -879,6 +902,11 @@ Expr Parser::expression() {
          tok_.kind == Tok::Gt || tok_.kind == Tok::Ge || tok_.kind == Tok::In || tok_.kind == Tok::Is) {
     Token at = tok_;
     next();
+    if (at.kind == Tok::Is) {
+      Token typeAt = tok_;
+      a = objectTest(Tok::Is, a, classTypeName(true), typeAt);
+      continue;
+    }
     Expr b = simpleExpression();
     a = compare(at.kind, std::move(a), std::move(b), at);
   }
@@ -900,9 +928,14 @@ Expr Parser::simpleExpression() {
 Expr Parser::term() {
   Expr a = factor();
   while (tok_.kind == Tok::Star || tok_.kind == Tok::Slash || tok_.kind == Tok::Div || tok_.kind == Tok::Mod ||
-         tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr) {
+         tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr || tok_.kind == Tok::As) {
     Token at = tok_;
     next();
+    if (at.kind == Tok::As) {
+      Token typeAt = tok_;
+      a = objectTest(Tok::As, a, classTypeName(), typeAt);
+      continue;
+    }
     Expr b = factor();
     a = binary(at.kind, std::move(a), std::move(b), at);
   }
@@ -990,7 +1023,19 @@ Expr Parser::identifierFactor() {
   }
   if (Type* t = namedType(name)) {
     next();
-    if (tok_.kind == Tok::LParen) return typeCast(t, at);
+    if (tok_.kind == Tok::LParen) {
+      Expr r = typeCast(t, at);
+      if (t->kind == TK::Class && (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket)) return suffixOf(r);
+      return r;
+    }
+    if (t->kind == TK::Class && accept(Tok::Dot)) {
+      Token member = tok_;
+      identifier();
+      Expr r = constructorCall(t, member);
+      if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) return suffixOf(r);
+      return r;
+    }
+    if (t->kind == TK::Class) errorAt(tok_, "Type mismatch");  // a class reference where a value is due
     errorAt(at, "Type mismatch");
   }
   if (isIntrinsic(name)) {

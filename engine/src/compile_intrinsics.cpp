@@ -114,7 +114,7 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     return r;
   }
   if (name == "ASSIGNED") {
-    if (t->kind == TK::Interface) return compare(Tok::Ne, e, literalConst(tNil, Value()), at);
+    if (t->kind == TK::Interface || t->kind == TK::Class) return compare(Tok::Ne, e, literalConst(tNil, Value()), at);
     if (t->kind != TK::String) errorAt(close, "Type mismatch");
     Expr empty = literalConst(tStr, Value::string(""));
     return compare(Tok::Ne, e, empty, at);

@@ -66,6 +66,7 @@ void Parser::assignmentOrCall() {
   if (designatorFor(at, d)) {
     next();
     designatorSuffix(d);
+    if (d.called && tok_.kind != Tok::Assign) return;  // a method call
     if (d.type->kind == TK::ProcPtr && tok_.kind == Tok::LParen) {
       callThrough(load(d), at);
       return;
@@ -94,10 +95,24 @@ void Parser::assignmentOrCall() {
   }
   if (ProcSym* p = findProc(at.text)) {
     next();
-    callRoutine(*p, at);
+    Expr r = callRoutine(*p, at);
+    if (r.type->kind == TK::Class && (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket)) objectStatement(r);
     return;
   }
   if (consts_.count(at.text)) { next(); error("Assignment expected"); }
+  if (Type* t = namedType(at.text); t && t->kind == TK::Class) {
+    next();
+    if (tok_.kind == Tok::LParen) {  // TComponent(O).Name := ...
+      objectStatement(typeCast(t, at));
+      return;
+    }
+    expect(Tok::Dot, "");
+    Token member = tok_;
+    identifier();
+    Expr r = constructorCall(t, member);  // TComponent.Create(Owner); the owner keeps it
+    if (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket) objectStatement(r);
+    return;
+  }
   errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
 }
 
@@ -342,10 +357,14 @@ void Parser::withStatement() {
     Token at = tok_;
     Designator d;
     if (tok_.kind != Tok::Ident) error("Identifier expected");
-    if (!designatorFor(tok_, d)) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
-    next();
-    designatorSuffix(d);
-    if (d.type->kind != TK::Record || d.strChar) errorAt(at, "Class type expected");
+    if (designatorFor(tok_, d)) {
+      next();
+      designatorSuffix(d);
+    } else if (!withObjectExpression(d)) {
+      errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
+    }
+    settleProperty(d);
+    if ((d.type->kind != TK::Record && d.type->kind != TK::Class) || d.strChar) errorAt(at, "Class type expected");
     opened.push_back(d);
   } while (accept(Tok::Comma));
   cur->withScopes.insert(cur->withScopes.end(), opened.begin(), opened.end());

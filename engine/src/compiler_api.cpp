@@ -22,6 +22,21 @@ void Compiler::allowExternalDeclarations() {
   if (impl_->active) impl_->active->externalsAllowed_ = true;
 }
 
+bool Compiler::addDeclarations(std::string_view text) {
+  if (!impl_->active) return false;
+  return impl_->active->declareText(text);
+}
+
+bool Compiler::addClass(std::string_view name, std::string_view ancestor, bool isAbstract) {
+  if (!impl_->active) return false;
+  return impl_->active->declareClass(name, ancestor, isAbstract);
+}
+
+bool Compiler::addClassMember(std::string_view className, std::string_view declaration) {
+  if (!impl_->active) return false;
+  return impl_->active->declareClassMember(className, declaration);
+}
+
 const std::vector<Message>& Compiler::messages() const { return impl_->messages; }
 std::vector<Message>& Compiler::messages() { return impl_->messages; }
 const std::string& Compiler::output() const { return impl_->output; }

@@ -4,6 +4,8 @@
 
 #include "lexer.h"
 #include "module.h"
+#include "class_types.h"
+#include "engine_limits.h"
 #include "types.h"
 
 #include <pscript/pscript.h>
@@ -41,6 +43,13 @@ struct Designator {
   int32_t charIndex = 0;
   Type* type = nullptr;
   bool writable = true;
+  // Objects: a property of the object in slot propSelf (read or written
+  // later), a method call's result, or a member named inside "with".
+  const PropSym* prop = nullptr;
+  int32_t propSelf = 0;
+  std::vector<int32_t> propArgs;
+  bool called = false;
+  bool withMember = false;  // the member is Parser::withMemberTok_
 };
 
 struct LocalVar {
@@ -217,6 +226,32 @@ class Parser {
   // ---- intrinsics handled by the compiler (compile_intrinsics.cpp)
   bool isIntrinsic(const std::string& upper) const;
   Expr intrinsic(const std::string& upper, const Token& at, bool asStatement);
+
+  // ---- imported classes (compile_classes.cpp)
+  bool declareText(std::string_view text);
+  bool declareClass(std::string_view name, std::string_view ancestor, bool isAbstract);
+  bool declareClassMember(std::string_view className, std::string_view decl);
+  template <class F> bool parseHostText(std::string_view text, F&& body);
+  void methodDeclaration(ClassInfo& info, Type* cls);
+  void propertyDeclaration(ClassInfo& info);
+  int32_t objectNative(const std::string& name, int32_t argCount);
+  Expr memberCall(const MethodSym& m, const Expr* self, const std::string& native, const Token& at);
+  Expr constructorCall(Type* cls, const Token& at);
+  void indexArguments(const PropSym& p, std::vector<int32_t>& out);
+  void pendingProperty(Designator& d, const PropSym& p, const Expr& self);
+  void memberAccess(Designator& d, const Token& name);
+  void settleProperty(Designator& d);
+  bool objectSuffix(Designator& d);
+  Expr readProperty(const Designator& d);
+  void writeProperty(const Designator& d, const Expr& value, const Token& at);
+  bool withMemberFor(const Token& name, Designator& d);
+  bool withObjectExpression(Designator& d);
+  void objectStatement(const Expr& object);
+  Type* classTypeName(bool anyType = false);
+  Expr objectTest(Tok op, const Expr& obj, Type* cls, const Token& at);
+  void failAtRunTime(ErrorKind kind);
+  std::deque<ClassInfo> classStore_;
+  Token withMemberTok_;  // member named inside "with", until designatorSuffix takes it
 
   // ---- statements (compile_stmt.cpp)
   void block();

@@ -18,5 +18,6 @@ inline constexpr int64_t kMaxStringLength = 1 << 30;    // bytes of one string
 inline constexpr size_t kMaxTypeCount = 1u << 16;
 inline constexpr size_t kMaxTypeNesting = 64;           // aggregate within aggregate
 inline constexpr size_t kMaxModuleItems = 1u << 20;     // procs, natives, constants...
+inline constexpr size_t kMaxObjects = 1u << 20;         // live objects of imported classes in one Exec
 
 }  // namespace pscript

@@ -37,10 +37,20 @@ bool Exec::load(std::string_view bytes) {
   m.externals.clear();
   m.procByName.clear();
   m.module = Module{};
+  m.objects.clear();
+  m.objectBindings.clear();
   if (!deserializeModule(bytes, m.module, m.loadError)) return false;
   for (const NativeDesc& n : m.module.natives) {
     if (!n.external.empty()) {
       if (!m.addExternal(n)) return false;
+      continue;
+    }
+    if (isObjectNativeName(n.name)) {
+      ObjectBinding b;
+      if (!resolveObjectNative(classes_, n, b, m.loadError)) return false;
+      m.objectBindings.push_back(std::move(b));
+      m.natives.push_back(objectNativeFn(m.objectBindings.back().kind));
+      m.nativeUser.push_back(&m.objectBindings.back());
       continue;
     }
     auto reg = std::find_if(m.registry.begin(), m.registry.end(), [&](const auto& r) { return r.first == n.name; });
@@ -74,6 +84,25 @@ bool Exec::load(std::string_view bytes) {
   }
   m.loaded = true;
   return true;
+}
+
+Value Exec::newObject(std::unique_ptr<ScriptObject> object, const std::string& className) {
+  return impl_->objects.add(std::move(object), upperAscii(className));
+}
+
+ScriptObject* Exec::object(const Value& v) const { return impl_->objects.get(v); }
+
+void Exec::freeObject(const Value& v) {
+  std::unique_ptr<ScriptObject> gone = impl_->objects.take(v);
+  if (gone) gone->freeing(*this);
+}
+
+size_t Exec::objectCount() const { return impl_->objects.size(); }
+
+const std::string& Exec::objectClass(const Value& v) const {
+  static const std::string kNone;
+  const std::string* name = impl_->objects.className(v);
+  return name ? *name : kNone;
 }
 
 ProcHandle Exec::findFunction(std::string_view name) const {

@@ -83,7 +83,7 @@ bool sameType(const Type* a, const Type* b) {
     case TK::ProcPtr:  // declared procedural types are distinct even with one signature
       // const and value parameters count as one here, as in the reference
       return (a->routineAddress || b->routineAddress) && a->sig && b->sig && signaturesMatch(*a->sig, *b->sig, true);
-    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Interface: return false;
+    case TK::Record: case TK::StaticArray: case TK::Enum: case TK::Interface: case TK::Class: return false;
     case TK::Real: return true;
     default: return true;
   }

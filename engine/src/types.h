@@ -26,6 +26,7 @@ struct Field {
 };
 
 struct ProcSig;
+struct ClassInfo;
 
 struct Type {
   TK kind = TK::Void;
@@ -39,6 +40,7 @@ struct Type {
   bool charInVariant = false;   // Ord of a Char: a Variant gets the character
   int boolBytes = 0;            // ByteBool 1, WordBool 2, LongBool 4; 0 for Boolean
   bool routineAddress = false;  // the type of @Routine: fits every procedural type of its signature
+  ClassInfo* cls = nullptr;     // imported classes
 };
 
 enum class ParamMode : uint8_t { Value, Const, Var, Out };

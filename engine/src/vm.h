@@ -3,6 +3,7 @@
 #pragma once
 
 #include "module.h"
+#include "objects.h"
 
 #include <pscript/pscript.h>
 
@@ -72,6 +73,8 @@ struct Exec::Impl {
   std::deque<ExternalSlot> externals;  // stable addresses: natives' user pointers
   // Binds the external routine n (exec_external.cpp); false with loadError set.
   bool addExternal(const NativeDesc& n);
+  ObjectTable objects;
+  std::deque<ObjectBinding> objectBindings;  // user data of the natives behind object members
   ~Impl();
 };
 

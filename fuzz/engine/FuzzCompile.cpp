@@ -1,5 +1,7 @@
 // Any text through preprocessor and compiler; what compiles is also loaded
 // and its functions run under a small call budget.
+#include "FuzzClasses.h"
+
 #include <pscript/pscript.h>
 
 #include <cstddef>
@@ -32,10 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   c.onUses = [](Compiler& comp, const std::string& unit) {
     comp.addFunction("procedure WriteLn(S: string)");
     comp.addFunction("function VarGetIndexed(VarIn: Variant; Index: Integer): Variant");
+    if (unit == "SYSTEM") fuzzclasses::declare(comp);
     return unit == "SYSTEM";
   };
   if (!c.compile(source)) return 0;
+  ClassImporter classes;
+  fuzzclasses::bind(classes);
   Exec e;
+  e.setClassImporter(&classes);
   e.registerFunction("WRITELN", noop);
   e.registerFunction("VARGETINDEXED", noop);
   if (!e.load(c.output())) return 0;

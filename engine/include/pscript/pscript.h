@@ -75,6 +75,17 @@ class Compiler {
   bool addFunction(std::string_view declaration);
   // Lets the script declare external routines (the dll library); call from onUses.
   void allowExternalDeclarations();
+  // Type and const sections in Pascal text ("type TDuplicates = (dupIgnore,
+  // dupAccept); const fmCreate = $FFFF;"); false if they cannot be parsed.
+  bool addDeclarations(std::string_view text);
+  // Declares an imported class; ancestor "" for a root class. An abstract
+  // class may be constructed, with a warning.
+  bool addClass(std::string_view name, std::string_view ancestor, bool isAbstract = false);
+  // One member of a declared class, as Pascal text: "function Add(S: string):
+  // Integer;", "constructor Create(AOwner: TComponent); virtual;",
+  // "property Strings[Index: Integer]: string read write; default;",
+  // "property Count: Integer read;". Without read/write a property is both.
+  bool addClassMember(std::string_view className, std::string_view declaration);
   bool compile(std::string_view source);
   const std::vector<Message>& messages() const;
   std::vector<Message>& messages();
@@ -87,17 +98,6 @@ class Compiler {
 };
 
 // ---------------------------------------------------------------- run time
-
-// Classes that scripts may use. Kept for import libraries; scripts cannot
-// declare classes themselves.
-class ClassImporter {
- public:
-  void registerClass(std::string name) { classes_.push_back(std::move(name)); }
-  const std::vector<std::string>& classes() const { return classes_; }
-
- private:
-  std::vector<std::string> classes_;
-};
 
 class Exec;
 
@@ -117,6 +117,7 @@ class NativeCall {
 
  private:
   friend class Vm;
+  friend struct ObjectCalls;
   [[noreturn]] static Value& argOutOfRange();
   static Value& element(const Value& ref);
   Value* args_ = nullptr;
@@ -156,6 +157,47 @@ struct ExternalDecl {
 // sets its result; returns an empty callable (and sets error) when it cannot.
 using ExternalCall = std::function<void(NativeCall&)>;
 using ExternalBinder = std::function<ExternalCall(const ExternalDecl&, std::string& error)>;
+// An instance of an imported class. The Exec owns it behind a handle;
+// scripts free it with Free, and whatever is left goes with the Exec.
+class ScriptObject {
+ public:
+  virtual ~ScriptObject() = default;
+  // Called by Free before the object goes: frees what it owns (through exec).
+  virtual void freeing(Exec& exec) { (void)exec; }
+};
+
+// Run-time side of imported classes: ancestry, how to make an instance, and
+// the natives behind methods and properties. A method's or property
+// accessor's NativeCall has Self as arg(0), then the parameters (for a
+// property: its indexes, then the new value of a write). A constructor gets
+// the fresh instance as arg(0). The compile-time side is Compiler::addClass.
+// Free is the engine's own: it runs ScriptObject::freeing and drops the
+// handle (Free on nil or on a freed object is a Null Pointer Exception).
+// The importer must outlive every load and call of the Exec that uses it.
+class ClassImporter {
+ public:
+  using Factory = std::unique_ptr<ScriptObject> (*)();
+  // Names are matched in upper case; factory may be null for classes that
+  // only their descendants instantiate.
+  void registerClass(const std::string& name, const std::string& ancestor, Factory factory = nullptr);
+  void registerMethod(const std::string& className, const std::string& method, NativeFn fn, void* user = nullptr);
+  void registerProperty(const std::string& className, const std::string& property, NativeFn read, NativeFn write,
+                        void* user = nullptr);
+
+  struct Binding { NativeFn fn = nullptr; void* user = nullptr; };
+  struct ClassEntry {
+    std::string spelled, ancestor;  // ancestor in upper case, "" for a root
+    Factory factory = nullptr;
+    std::vector<std::pair<std::string, Binding>> methods, readers, writers;
+  };
+  const ClassEntry* find(const std::string& upperName) const;
+  // Whether class upperName is upperAncestor or descends from it.
+  bool inherits(const std::string& upperName, const std::string& upperAncestor) const;
+
+ private:
+  ClassEntry& entry(const std::string& name);
+  std::vector<std::pair<std::string, ClassEntry>> classes_;
+};
 
 // A script function found by name; valid while its Exec holds the module.
 struct ProcHandle {
@@ -198,6 +240,17 @@ class Exec {
   const std::string& lastErrorParam() const { return lastParam_; }
   int lastErrorProc() const { return lastProc_; }
   int lastErrorPos() const { return lastPos_; }
+
+  // Objects of imported classes, reached by scripts through handles.
+  Value newObject(std::unique_ptr<ScriptObject> object, const std::string& className);
+  ScriptObject* object(const Value& v) const;  // nullptr for nil or a freed object
+  template <class T> T* objectAs(const Value& v) const { return dynamic_cast<T*>(object(v)); }
+  // Runs the object's freeing hook and destroys it; nil and freed objects are ignored.
+  void freeObject(const Value& v);
+  size_t objectCount() const;
+  // The upper-case class name of a live object ("" otherwise).
+  const std::string& objectClass(const Value& v) const;
+  const ClassImporter* classImporter() const { return classes_; }
 
   struct Impl;  // engine internals
 

@@ -21,6 +21,7 @@ enum VarType : uint16_t {
   vtAggregate = 0x4002, // record or static array (copy semantics)
   vtSlotRef = 0x4003,   // reference to a variable (var parameter)
   vtElemRef = 0x4004,   // reference to an element of an aggregate
+  vtObject = 0x4005,    // handle of an imported class's object (nil is varEmpty)
 };
 
 struct HeapObj;

@@ -1,0 +1,73 @@
+#include "MenuLibrary.h"
+
+#include <string>
+
+#include "MenuShortcuts.h"
+
+namespace tarno {
+
+namespace {
+
+using pscript::NativeCall;
+using pscript::Value;
+
+// TShiftState may already come from the controls library; declaring it again
+// would be a duplicate, so only the missing types are added.
+constexpr const char* kShiftStateTypes =
+    "type TEShiftState = (ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble);"
+    " TShiftState = set of TEShiftState;";
+constexpr const char* kShortCutType = "type TShortCut = Word;";
+
+constexpr const char* kDeclarations[] = {
+    "function ShortCut(Key: Word; Shift: TShiftState): TShortCut;",
+    "procedure ShortCutToKey(ShortCut: TShortCut; var Key: Word; var Shift: TShiftState);",
+    "function ShortCutToText(ShortCut: TShortCut): string;",
+    "function TextToShortCut(Text: string): TShortCut;",
+};
+
+// The engine keeps a set as 32 bytes of element bits (bit n of byte n / 8);
+// an empty value is the empty set.
+constexpr size_t kSetBytes = 32;
+
+uint32_t ShiftStateOf(const Value& set) {
+  if (set.type() != pscript::varString) return 0;
+  const std::string bits = set.toString();
+  return bits.size() == kSetBytes ? static_cast<unsigned char>(bits[0]) : 0;
+}
+
+Value ShiftStateValue(uint32_t shiftState) {
+  std::string bits(kSetBytes, '\0');
+  bits[0] = static_cast<char>(shiftState & 0xFFu);
+  return Value::string(std::move(bits));
+}
+
+Value ShortCutValue(uint16_t shortCut) { return Value::integer(shortCut, pscript::varWord); }
+uint16_t WordArg(const NativeCall& c, int i) { return static_cast<uint16_t>(c.arg(i).toInt()); }
+
+void NativeShortCut(NativeCall& c) { c.result() = ShortCutValue(ShortCut(WordArg(c, 0), ShiftStateOf(c.arg(1)))); }
+void NativeShortCutToKey(NativeCall& c) {
+  uint16_t key = 0;
+  uint32_t shiftState = 0;
+  ShortCutToKey(WordArg(c, 0), key, shiftState);
+  c.arg(1) = ShortCutValue(key);
+  c.arg(2) = ShiftStateValue(shiftState);
+}
+void NativeShortCutToText(NativeCall& c) { c.result() = Value::string(ShortCutToText(WordArg(c, 0))); }
+void NativeTextToShortCut(NativeCall& c) { c.result() = ShortCutValue(TextToShortCut(c.arg(0).toString())); }
+
+}  // namespace
+
+void RegisterMenuFunctions_C(pscript::Compiler& compiler) {
+  compiler.addDeclarations(kShiftStateTypes);  // false when controls declared them first
+  compiler.addDeclarations(kShortCutType);
+  for (const char* declaration : kDeclarations) compiler.addFunction(declaration);
+}
+
+void RegisterMenuFunctions_R(pscript::Exec& exec) {
+  exec.registerFunction("SHORTCUT", NativeShortCut);
+  exec.registerFunction("SHORTCUTTOKEY", NativeShortCutToKey);
+  exec.registerFunction("SHORTCUTTOTEXT", NativeShortCutToText);
+  exec.registerFunction("TEXTTOSHORTCUT", NativeTextToShortCut);
+}
+
+}  // namespace tarno
