@@ -176,12 +176,7 @@ Expr Parser::memberCall(const MethodSym& m, const Expr* self, const std::string&
   else emit(Op::Clear, {argBase + 1});
   callArguments(call, argBase + 1, at);
   emit(Op::CallNative, {objectNative(native, static_cast<int32_t>(m.sig.params.size()) + 1), argBase});
-  cur->tempTop = argBase + 1;
-  Expr e;
-  e.k = Expr::K::Temp;
-  e.slot = argBase;
-  e.type = m.sig.result ? m.sig.result : tVoid;
-  return e;
+  return callResult(argBase, m.sig.result);
 }
 
 Expr Parser::constructorCall(Type* cls, const Token& at) {

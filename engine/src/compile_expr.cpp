@@ -467,6 +467,17 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
   (void)at;
 }
 
+// A call's result is the first slot of its argument block; the temporaries
+// above it are free again.
+Expr Parser::callResult(int32_t argBase, Type* result) {
+  cur->tempTop = argBase + 1;
+  Expr e;
+  e.k = Expr::K::Temp;
+  e.slot = argBase;
+  e.type = result ? result : tVoid;
+  return e;
+}
+
 Expr Parser::callRoutine(ProcSym& p, const Token& at) {
   p.used = true;
   if (!p.native && p.index < 0) errorAt(at, "Unknown identifier '" + at.spelled + "'", at.spelled);
@@ -474,12 +485,7 @@ Expr Parser::callRoutine(ProcSym& p, const Token& at) {
   callArguments(p, argBase, at);
   if (p.native) emit(Op::CallNative, {nativeIndexFor(p), argBase});
   else emit(Op::Call, {p.index, argBase});
-  cur->tempTop = argBase + 1;
-  Expr e;
-  e.k = Expr::K::Temp;
-  e.slot = argBase;
-  e.type = p.sig.result ? p.sig.result : tVoid;
-  return e;
+  return callResult(argBase, p.sig.result);
 }
 
 Expr Parser::arrayConstructor(Type* elemHint, bool markVariants) {

@@ -58,12 +58,7 @@ Expr Parser::callThrough(const Expr& fn, const Token& at) {
   int32_t argBase = temp(1 + static_cast<int>(callee.sig.params.size()));
   callArguments(callee, argBase, at);
   emit(Op::CallPtr, {fnSlot, argBase});
-  cur->tempTop = argBase + 1;
-  Expr e;
-  e.k = Expr::K::Temp;
-  e.slot = argBase;
-  e.type = callee.sig.result ? callee.sig.result : tVoid;
-  return e;
+  return callResult(argBase, callee.sig.result);
 }
 
 }  // namespace pscript

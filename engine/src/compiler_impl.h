@@ -201,6 +201,7 @@ class Parser {
   bool isProcValue(const Type* t) const;
   Expr compareProcValues(Tok op, const Expr& a, const Expr& b);
   Expr callThrough(const Expr& fn, const Token& at);
+  Expr callResult(int32_t argBase, Type* result);
 
   // ---- interfaces (compile_interfaces.cpp)
   void defineInterfaceRoot();
