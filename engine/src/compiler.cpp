@@ -230,6 +230,8 @@ void Parser::registerAggregate(Type* t) {
     d.count = t->kind == TK::StaticArray ? t->high - t->low + 1 : 0;
     d.elems.push_back(elemId(t->elem));
   }
+  typeValues_.push_back(typeValueCount(d, typeValues_));
+  if (typeValues_.back() > kMaxAggregateValues) error("Out Of Range");
   t->runtimeType = static_cast<int32_t>(module.types.size());
   module.types.push_back(std::move(d));
 }

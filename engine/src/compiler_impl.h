@@ -296,6 +296,7 @@ class Parser {
   std::vector<std::pair<int32_t, Type*>> aggregateGlobals_;
   std::map<std::pair<int, std::string>, int32_t> constSlots_;
   std::unordered_map<std::string, int32_t> nativeIndex_;
+  std::vector<int64_t> typeValues_;  // typeValueCount of each module type
   ProcBuilder* cur = nullptr;
   ProcBuilder initProc_;
   // well-known types

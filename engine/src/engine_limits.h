@@ -13,8 +13,12 @@ inline constexpr size_t kMaxStackSlots = 1u << 22;      // VM value stack (64 MB
 inline constexpr size_t kMaxCallDepth = 100000;         // script call nesting
 inline constexpr size_t kMaxFrameSlots = 1u << 16;      // slots of one procedure frame
 inline constexpr size_t kMaxGlobals = 1u << 20;
-inline constexpr int64_t kMaxArrayLength = 1 << 26;     // elements of one array
-inline constexpr int64_t kMaxStringLength = 1 << 30;    // bytes of one string
+inline constexpr int64_t kMaxArrayLength = 1 << 26;     // elements of one array type
+// Values (16 bytes each) that one array or record may take, the records and
+// static arrays inside it included: 256 MB, far beyond any field conversion,
+// so that no script or module can exhaust memory with one SetLength.
+inline constexpr int64_t kMaxAggregateValues = 1 << 24;
+inline constexpr int64_t kMaxStringLength = 1 << 28;    // bytes of one string
 inline constexpr size_t kMaxTypeCount = 1u << 16;
 inline constexpr size_t kMaxTypeNesting = 64;           // aggregate within aggregate
 inline constexpr size_t kMaxModuleItems = 1u << 20;     // procs, natives, constants...

@@ -40,6 +40,8 @@ bool Exec::load(std::string_view bytes) {
   m.objects.clear();
   m.objectBindings.clear();
   if (!deserializeModule(bytes, m.module, m.loadError)) return false;
+  m.typeValues.clear();
+  for (const TypeDesc& t : m.module.types) m.typeValues.push_back(typeValueCount(t, m.typeValues));
   for (const NativeDesc& n : m.module.natives) {
     if (!n.external.empty()) {
       if (!m.addExternal(n)) return false;

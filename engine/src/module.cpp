@@ -246,7 +246,7 @@ struct ProcChecker {
       case Op::FromVar: return (a[2] >= 0 && a[2] < static_cast<int32_t>(ValueClass::Count)) || fail("class");
       case Op::VarOp: return (a[3] >= 0 && a[3] < static_cast<int32_t>(VarOperator::Count)) || fail("operator");
       case Op::ToVar: return (a[2] >= 0 && (a[2] <= 0xFFF || a[2] == (varArray | varVariant))) || fail("var type");
-      case Op::NewArr: return (a[2] >= 0 && a[2] <= kMaxArrayLength) || fail("length");
+      case Op::NewArr: return (a[2] >= 0 && a[2] <= kMaxAggregateValues) || fail("length");
       case Op::SetLen: return (a[2] >= 0 && m.types[static_cast<size_t>(a[2])].kind == AggKind::DynArray) || fail("array type");
       case Op::Call: {
         const ProcDesc& callee = m.procs[static_cast<size_t>(a[0])];
@@ -313,6 +313,7 @@ struct ProcChecker {
 
 bool typesValid(const Module& m, std::string& error) {
   std::vector<size_t> depth(m.types.size(), 0);
+  std::vector<int64_t> values;
   for (size_t i = 0; i < m.types.size(); ++i) {
     const TypeDesc& t = m.types[i];
     size_t want = t.kind == AggKind::Record ? static_cast<size_t>(t.count) : 1;
@@ -322,6 +323,8 @@ bool typesValid(const Module& m, std::string& error) {
       if (e >= 0) depth[i] = std::max(depth[i], depth[static_cast<size_t>(e)] + 1);
     }
     if (depth[i] > kMaxTypeNesting) { error = "Invalid Type"; return false; }
+    values.push_back(typeValueCount(t, values));
+    if (values.back() > kMaxAggregateValues) { error = "Out Of Memory"; return false; }
   }
   return true;
 }
@@ -350,6 +353,22 @@ bool externalValid(const NativeDesc& n) {
 }
 
 }  // namespace
+
+int64_t typeValueCount(const TypeDesc& t, const std::vector<int64_t>& earlier) {
+  constexpr int64_t kBeyond = kMaxAggregateValues + 1;
+  if (t.kind == AggKind::DynArray) return 1;  // the elements come with SetLength
+  auto valuesOf = [&](int32_t e) {
+    return e >= 0 && static_cast<size_t>(e) < earlier.size() ? earlier[static_cast<size_t>(e)] : 1;
+  };
+  int64_t total = 1;
+  if (t.kind == AggKind::Record) {
+    for (int32_t e : t.elems) total = std::min(kBeyond, total + valuesOf(e));
+  } else if (!t.elems.empty() && t.count > 0) {
+    const int64_t each = valuesOf(t.elems[0]);
+    total = t.count > (kBeyond - 1) / each ? kBeyond : std::min(kBeyond, 1 + t.count * each);
+  }
+  return total;
+}
 
 bool validateModule(const Module& m, std::string& error) {
   if (m.globalCount < 0 || static_cast<size_t>(m.globalCount) > kMaxGlobals) { error = "Out of Global Vars range"; return false; }

@@ -61,6 +61,11 @@ struct Module {
   std::vector<ProcDesc> procs;  // procs[0] initialises the globals
 };
 
+// How many Values one instance of t takes, the aggregates inside it
+// included; earlier holds the counts of the types before t, which are the
+// only ones t may refer to. Saturates just above kMaxAggregateValues.
+int64_t typeValueCount(const TypeDesc& t, const std::vector<int64_t>& earlier);
+
 std::string serializeModule(const Module& m);
 // Parses and validates; on failure returns false with a reason.
 bool deserializeModule(std::string_view bytes, Module& out, std::string& error);

@@ -320,6 +320,14 @@ Value variantOp(const Value& a, const Value& b, VarOperator op) {
 Value& NativeCall::argOutOfRange() { fail(ErrorKind::OutOfRange); }
 Value& NativeCall::element(const Value& ref) { return deref(ref); }
 
+int64_t Vm::elementValues(int32_t arrayType) const {
+  if (arrayType < 0 || static_cast<size_t>(arrayType) >= m_.module.types.size()) fail(ErrorKind::InvalidType);
+  const TypeDesc& t = m_.module.types[static_cast<size_t>(arrayType)];
+  const int32_t e = t.elems.empty() ? -1 : t.elems[0];
+  if (e < 0 || static_cast<size_t>(e) >= m_.typeValues.size()) return 1;
+  return std::max<int64_t>(1, m_.typeValues[static_cast<size_t>(e)]);
+}
+
 Value Vm::makeAggregate(int32_t type, size_t depth) {
   if (type < 0 || static_cast<size_t>(type) >= m_.module.types.size() || depth > kMaxTypeNesting) fail(ErrorKind::InvalidType);
   const TypeDesc& t = m_.module.types[static_cast<size_t>(type)];
@@ -641,7 +649,7 @@ void Vm::execute(size_t baseDepth) {
       L_SetLen: {
         Value& t = deref(R(A1));
         int64_t n = R(A2).rawInt();
-        if (n > kMaxArrayLength) fail(ErrorKind::OutOfMemory);
+        if (n > kMaxAggregateValues / elementValues(A3)) fail(ErrorKind::OutOfMemory);
         if (n <= 0) { t.clear(); pc += 4; NEXT; }
         if (!asArr(t)) t = makeAggregate(A3);
         ArrObj* a = uniqueArr(t);

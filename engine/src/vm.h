@@ -60,6 +60,7 @@ struct Exec::Impl {
   bool loaded = false;
   std::string loadError;
   std::vector<Value> globals;
+  std::vector<int64_t> typeValues;  // typeValueCount of each module type
   std::vector<NativeFn> natives;
   std::vector<void*> nativeUser;
   struct Registered { NativeFn fn; void* user; };
@@ -90,6 +91,8 @@ class Vm {
   void releaseFrame(const Frame& f);
   size_t leave(size_t pc, int32_t target);
   Value makeAggregate(int32_t type, size_t depth = 0);
+  // Values one element of the dynamic array type takes (at least 1).
+  int64_t elementValues(int32_t arrayType) const;
   void callNative(int32_t index, Value* base);
 
   Exec& exec_;

@@ -83,6 +83,21 @@ TEST(VmLimits, DeepRecursionAndHugeAllocationsFailCleanly) {
   EXPECT_EQ(runMain("begin WriteLn(IntToStr(Down(2000))); end;", down), "2000\n");
   EXPECT_EQ(runMain("begin WriteLn(IntToStr(Down(100000000))); end;", down), "error: Out Of Stack Range");
   EXPECT_EQ(runMain("var a: array of Integer; begin SetLength(a, 2000000000); end;"), "error: Out Of Memory");
+  // Elements that are records or static arrays count with everything inside them.
+  const char* records = "type TRec = record A, B, C: Integer; S: string; end;\n";
+  EXPECT_EQ(runMain("var a: array of TRec; begin SetLength(a, 5000000); end;", records), "error: Out Of Memory");
+  EXPECT_EQ(runMain("var a: array of TRec; begin SetLength(a, 1000); WriteLn(IntToStr(Length(a))); end;", records),
+            "1000\n");
+  EXPECT_EQ(runMain("var a: array of array[0..9999] of Byte; begin SetLength(a, 2000); end;"), "error: Out Of Memory");
+}
+
+TEST(VmLimits, StaticArraysTooBigForMemoryDoNotCompile) {
+  test::Script nested("var A: array[0..60000000] of array[0..60000000] of Integer;\n"
+                      "function Main(var V: Variant): Boolean; begin Result := True; end;");
+  EXPECT_FALSE(nested.compiled);
+  test::Script fits("var A: array[0..999] of array[0..999] of Integer;\n"
+                    "function Main(var V: Variant): Boolean; begin A[999][999] := 1; Result := True; end;");
+  EXPECT_TRUE(fits.loaded);
 }
 
 TEST(VmLimits, AbortStopsAnEndlessLoop) {
