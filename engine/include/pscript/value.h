@@ -32,6 +32,7 @@ class Value {
   Value(const Value& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { retain(); }
   Value(Value&& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { o.forget(); }
   Value& operator=(const Value& o) noexcept {
+    if (this == &o) return *this;  // release() below would clear o's heap flag too
     if (o.heap_) o.retain();
     if (heap_) release();
     u_ = o.u_;
