@@ -25,6 +25,10 @@ void BindStreamClasses(pscript::ClassImporter& importer);
 void DeclareBitsClass(pscript::Compiler& compiler);
 void BindBitsClass(pscript::ClassImporter& importer);
 
+// TParser, a token reader over a TStream (needs the streams declared first).
+void DeclareParserClass(pscript::Compiler& compiler);
+void BindParserClass(pscript::ClassImporter& importer);
+
 // The classes library as a whole: its types and constants, then the classes.
 void DeclareClassesLibrary(pscript::Compiler& compiler);
 void BindClassesLibrary(pscript::ClassImporter& importer);

@@ -26,12 +26,14 @@ void DeclareClassesLibrary(pscript::Compiler& compiler) {
   DeclareStringListClasses(compiler);
   DeclareBitsClass(compiler);
   DeclareStreamClasses(compiler);
+  DeclareParserClass(compiler);
 }
 
 void BindClassesLibrary(pscript::ClassImporter& importer) {
   BindStreamClasses(importer);
   BindStringListClasses(importer);
   BindBitsClass(importer);
+  BindParserClass(importer);
 }
 
 }  // namespace tarno
