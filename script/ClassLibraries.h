@@ -29,6 +29,10 @@ void BindBitsClass(pscript::ClassImporter& importer);
 void DeclareParserClass(pscript::Compiler& compiler);
 void BindParserClass(pscript::ClassImporter& importer);
 
+// TCollection, TCollectionItem and TOwnedCollection.
+void DeclareCollectionClasses(pscript::Compiler& compiler);
+void BindCollectionClasses(pscript::ClassImporter& importer);
+
 // The classes library as a whole: its types and constants, then the classes.
 void DeclareClassesLibrary(pscript::Compiler& compiler);
 void BindClassesLibrary(pscript::ClassImporter& importer);

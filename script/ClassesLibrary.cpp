@@ -27,6 +27,7 @@ void DeclareClassesLibrary(pscript::Compiler& compiler) {
   DeclareBitsClass(compiler);
   DeclareStreamClasses(compiler);
   DeclareParserClass(compiler);
+  DeclareCollectionClasses(compiler);
 }
 
 void BindClassesLibrary(pscript::ClassImporter& importer) {
@@ -34,6 +35,7 @@ void BindClassesLibrary(pscript::ClassImporter& importer) {
   BindStringListClasses(importer);
   BindBitsClass(importer);
   BindParserClass(importer);
+  BindCollectionClasses(importer);
 }
 
 }  // namespace tarno

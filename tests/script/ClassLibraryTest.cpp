@@ -155,6 +155,61 @@ TEST_F(FileStreams, ModesAndDescriptors) {
   EXPECT_EQ(byNumber.WriteBytes("x", 1), 0);
 }
 
+// Blocks of 4096 bytes as the RTL reads them: a token may span two, a NUL
+// byte ends the block (what follows it in that block is skipped).
+TEST(ParserReading, TokensAcrossBlocksNulBytesAndAFreedStream) {
+  LibraryScript s(
+      "var M: TMemoryStream; P: TParser;\n"
+      "function Open(const B: string): string;\n"
+      "begin M := TMemoryStream.Create; M.Write(B, Length(B)); M.Position := 0;\n"
+      "  P := TParser.Create(M); Result := P.TokenString; end;\n"
+      "function Long(var V: Variant): Boolean;\n"
+      "var B: string; begin B := StringOfChar('a', 5000) + ' 12';\n"
+      "  V := IntToStr(Length(Open(B))) + ' ' + IntToStr(P.SourcePos);\n"
+      "  P.NextToken; V := V + ' ' + P.TokenString + ' ' + IntToStr(P.SourcePos); Result := True; end;\n"
+      "function Nul(var V: Variant): Boolean;\n"
+      "begin V := Open('x' + #0 + 'y'); V := V + IntToStr(Ord(P.NextToken)); Result := True; end;\n"
+      "function FreeStreamFirst(var V: Variant): Boolean;\n"
+      "var N: Integer; begin Open('a b'); M.Free; N := Ord(P.NextToken); N := N + Ord(P.NextToken);\n"
+      "  P.Free; V := N; Result := True; end;\n"
+      "function NumberedError(var V: Variant): Boolean;\n"
+      "begin Open('a'); P.Error(5); Result := True; end;\n"
+      "function NoStream(var V: Variant): Boolean;\n"
+      "begin P := TParser.Create(nil); Result := True; end;\n"
+      "begin end.");
+  ASSERT_TRUE(s.loaded) << s.messages << s.exec.loadError();
+  Value v;
+  EXPECT_EQ(s.call("Long", v), "");
+  EXPECT_EQ(v.toString(), "5000 5000 12 5003");
+  EXPECT_EQ(s.call("Nul", v), "");
+  EXPECT_EQ(v.toString(), "x0");
+  EXPECT_EQ(s.call("FreeStreamFirst", v), "");
+  EXPECT_EQ(v.toInt(), 1);  // the second token was already read; then the end
+  EXPECT_NE(s.call("NumberedError", v).find("5 (at 1,2, stream offset 00000001)"), std::string::npos);
+  EXPECT_NE(s.call("NoStream", v), "");
+}
+
+TEST(CollectionOwnership, TheCollectionFreesItsItemsAndAFreedItemLeavesIt) {
+  LibraryScript s(
+      "var C: TCollection; A: TCollectionItem;\n"
+      "function Build(var V: Variant): Boolean;\n"
+      "begin C := TCollection.Create; A := C.Add; C.Add; C.Insert(0); Result := True; end;\n"
+      "function DropItem(var V: Variant): Boolean;\n"
+      "begin A.Free; V := C.Count; Result := True; end;\n"
+      "function DropCollection(var V: Variant): Boolean;\n"
+      "begin C.Free; Result := True; end;\n"
+      "begin end.");
+  ASSERT_TRUE(s.loaded) << s.messages << s.exec.loadError();
+  Value v;
+  EXPECT_EQ(s.call("Build", v), "");
+  EXPECT_EQ(s.exec.objectCount(), 4u);
+  EXPECT_EQ(s.call("DropItem", v), "");
+  EXPECT_EQ(v.toInt(), 2);
+  EXPECT_EQ(s.exec.objectCount(), 3u);
+  EXPECT_EQ(s.call("DropCollection", v), "");
+  EXPECT_EQ(s.exec.objectCount(), 0u);
+}
+
 TEST(MemoryStreams, PositionsStayInsideTheData) {
   MemoryStreamObject m;
   m.WriteAll("abc");
