@@ -414,23 +414,31 @@ void Vm::run(int proc, Value* fp) {
       execute(base);
       return;
     } catch (const AbortSignal&) {
-      while (m_.frames.size() > base) { releaseFrame(m_.frames.back()); m_.frames.pop_back(); }
-      while (!m_.pending.empty() && m_.pending.back().depth > base) m_.pending.pop_back();
-      throw RuntimeError(ErrorKind::CustomError, "Script aborted", proc, 0);
+      stopAborted(base, proc);
     } catch (const ScriptError& e) {
-      int where = static_cast<int>(m_.frames.back().pc);
-      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
-      if (!unwind(e.kind, e.param, base)) throw RuntimeError(e.kind, e.param, procNo, where);
+      handleError(e.kind, e.param, base, proc);
     } catch (const std::bad_alloc&) {
-      int where = static_cast<int>(m_.frames.back().pc);
-      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
-      if (!unwind(ErrorKind::OutOfMemory, "", base)) throw RuntimeError(ErrorKind::OutOfMemory, "", procNo, where);
+      handleError(ErrorKind::OutOfMemory, "", base, proc);
     } catch (const std::exception& e) {
-      int where = static_cast<int>(m_.frames.back().pc);
-      int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
-      if (!unwind(ErrorKind::Exception, e.what(), base)) throw RuntimeError(ErrorKind::Exception, e.what(), procNo, where);
+      handleError(ErrorKind::Exception, e.what(), base, proc);
     }
   }
+}
+
+void Vm::stopAborted(size_t base, int proc) {
+  while (m_.frames.size() > base) { releaseFrame(m_.frames.back()); m_.frames.pop_back(); }
+  while (!m_.pending.empty() && m_.pending.back().depth > base) m_.pending.pop_back();
+  throw RuntimeError(ErrorKind::CustomError, "Script aborted", proc, 0);
+}
+
+// Hands an error to the nearest handler, or to the host. A handler may lie
+// before the failing instruction, so reaching one counts as a backward jump
+// for the abort flag.
+void Vm::handleError(ErrorKind kind, const std::string& param, size_t base, int proc) {
+  int where = static_cast<int>(m_.frames.back().pc);
+  int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
+  if (!unwind(kind, param, base)) throw RuntimeError(kind, param, procNo, where);
+  if (exec_.abort_.load(std::memory_order_relaxed)) stopAborted(base, proc);
 }
 
 // Labels as values are a GNU extension, used here for dispatch speed.
@@ -780,7 +788,10 @@ void Vm::execute(size_t baseDepth) {
         pc = f->pc;
         NEXT;
       }
-      L_Leave: pc = leave(pc, A1); NEXT;
+      L_Leave:
+        if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        pc = leave(pc, A1);
+        NEXT;
       L_EndFinally: {
         if (!m_.pending.empty() && m_.pending.back().depth == m_.frames.size() && m_.pending.back().handler == A1) {
           Pending p = std::move(m_.pending.back());

@@ -91,6 +91,8 @@ class Vm {
   void releaseFrame(const Frame& f);
   size_t leave(size_t pc, int32_t target);
   Value makeAggregate(int32_t type, size_t depth = 0);
+  [[noreturn]] void stopAborted(size_t base, int proc);
+  void handleError(ErrorKind kind, const std::string& param, size_t base, int proc);
   // Values one element of the dynamic array type takes (at least 1).
   int64_t elementValues(int32_t arrayType) const;
   void callNative(int32_t index, Value* base);

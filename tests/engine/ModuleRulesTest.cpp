@@ -172,3 +172,32 @@ TEST(ModuleRules, ExternalsAreBoundAtLoadOrAtTheFirstCall) {
 
 }  // namespace
 }  // namespace pscript
+
+namespace pscript {
+namespace {
+
+// An except handler placed before the instruction that fails makes a loop
+// without a backward jump; the abort flag must still end it.
+TEST(ModuleRules, AnErrorHandledBeforeItsInstructionStillStopsOnAbort) {
+  Module m = moduleWithMain({op(Op::StrIndex), 2, 2, 2, op(Op::Ret)}, 3);
+  Handler h;
+  h.kind = Handler::Except;
+  h.tryStart = 0;
+  h.tryEnd = 4;
+  h.handler = 0;
+  m.procs[1].handlers.push_back(h);
+  ASSERT_EQ(validationError(m), "");
+  Exec e;
+  ASSERT_TRUE(e.load(serializeModule(m))) << e.loadError();
+  e.requestAbort();
+  Value v;
+  try {
+    e.call(e.findFunction("MAIN"), v);
+    ADD_FAILURE() << "the handler loop ended without an error";
+  } catch (const RuntimeError& err) {
+    EXPECT_STREQ(err.what(), "Script aborted");
+  }
+}
+
+}  // namespace
+}  // namespace pscript

@@ -112,6 +112,14 @@ TEST(VmLimits, AbortStopsAnEndlessLoop) {
   stopper.join();
 }
 
+TEST(VmLimits, AbortStopsALoopMadeWithGoto) {
+  test::Script s("function Main(var V: Variant): Boolean; label L; begin L: goto L; end;");
+  ASSERT_TRUE(s.loaded);
+  s.exec.requestAbort();
+  Value v;
+  EXPECT_THROW(s.exec.call(s.exec.findFunction("Main"), v), RuntimeError);
+}
+
 }  // namespace
 }  // namespace pscript
 
