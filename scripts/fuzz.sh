@@ -24,7 +24,8 @@ for bin in build/fuzz/fuzz/fuzz_*; do
       [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
   esac
   echo "fuzz: $name for ${seconds}s"
-  "$bin" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build/fuzz/ \
+  # -timeout: an input running longer than that is a finding (a hang), not a stall.
+  "$bin" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
          "$work" "${seeds[@]}" 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
   grep -E 'stat::number_of_executed_units' build/fuzz/$name.log || true
 done
