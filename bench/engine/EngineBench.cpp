@@ -39,31 +39,37 @@ struct LoadedScript {
 };
 
 // The editor's argument array: four data bytes, element size, type char, text.
-Value fieldArgs() {
+Value fieldArgs(char typeChar) {
   Value v = Value::newVarArray(0, 6);
   v.arraySet(0, Value::integer(0, varByte));
   v.arraySet(1, Value::integer(100, varByte));
   v.arraySet(2, Value::integer(0, varByte));
   v.arraySet(3, Value::integer(0, varByte));
   v.arraySet(4, Value::integer(2, varInteger));
-  v.arraySet(5, Value::integer('N', varByte));
+  v.arraySet(5, Value::integer(typeChar, varByte));
   v.arraySet(6, Value::wideString(u""));
   return v;
 }
 
-void callRepeatedly(benchmark::State& state, const char* file, const char* func) {
+// Calls func with the field arguments, the text element reset before each
+// call (DataToText appends to it, TextToData reads it).
+void callRepeatedly(benchmark::State& state, const char* file, const char* func, char typeChar = 'N',
+                    std::u16string_view text = u"") {
   LoadedScript s(file);
   ProcHandle h = s.exec.findFunction(func);
-  Value v = fieldArgs();
-  const Value emptyText = Value::wideString(u"");
+  Value v = fieldArgs(typeChar);
+  const Value startText = Value::wideString(text);
   for (auto _ : state) {
-    if (!v.isArray()) v = fieldArgs();  // Bench leaves a number in V
-    v.arraySet(6, emptyText);  // DataToText appends: start each call from an empty text
+    if (!v.isArray()) v = fieldArgs(typeChar);  // Bench leaves a number in V
+    v.arraySet(6, startText);
     benchmark::DoNotOptimize(s.exec.call(h, v));
   }
 }
 
 void BM_FreqDataToText(benchmark::State& state) { callRepeatedly(state, "fieldconv.pas", "Freq_DataToText"); }
+void BM_FreqTextToData(benchmark::State& state) {
+  callRepeatedly(state, "fieldconv.pas", "Freq_TextToData", 'U', u"11778;rest");
+}
 void BM_Nop(benchmark::State& state) { callRepeatedly(state, "compute.pas", "Nop"); }
 void BM_ComputeBench(benchmark::State& state) { callRepeatedly(state, "compute.pas", "Bench"); }
 
@@ -78,6 +84,7 @@ void BM_CompileFieldconv(benchmark::State& state) {
 }
 
 BENCHMARK(BM_FreqDataToText);
+BENCHMARK(BM_FreqTextToData);
 BENCHMARK(BM_Nop);
 BENCHMARK(BM_ComputeBench)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompileFieldconv)->Unit(benchmark::kMicrosecond);
