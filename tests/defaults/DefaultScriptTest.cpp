@@ -2,6 +2,7 @@
 // (psoracle): the same conversions, and every shown value stored back as the
 // same bytes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -54,14 +55,20 @@ std::vector<std::string> Arguments(const Call& c) {
   return args;
 }
 
-// The reference runner, built once into the build tree; empty when it cannot be built.
+// The reference runner, built once into the build tree; empty when it cannot
+// be built. Tests run as parallel processes, so each builds in a folder of its
+// own and renames the program into place: nobody runs a half-written file.
 std::string ReferenceRunner() {
   static const std::string path = [] {
     const std::string out = std::string(TARNO_BIN_DIR) + "/../psoracle";
     const std::string program = out + "/psoracle";
     if (std::filesystem::exists(program)) return program;
-    const std::string command = "OUT='" + out + "' sh '" + std::string(TARNO_PSORACLE_DIR) + "/build.sh' >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0 && std::filesystem::exists(program) ? program : std::string();
+    const std::string work = out + "/build-" + std::to_string(::getpid());
+    const std::string command = "OUT='" + work + "' sh '" + std::string(TARNO_PSORACLE_DIR) + "/build.sh' >/dev/null 2>&1";
+    std::error_code ec;
+    if (std::system(command.c_str()) == 0) std::filesystem::rename(work + "/psoracle", program, ec);
+    std::filesystem::remove_all(work, ec);
+    return std::filesystem::exists(program) ? program : std::string();
   }();
   return path;
 }
