@@ -25,21 +25,8 @@ constexpr const char* kDeclarations[] = {
     "function TextToShortCut(Text: string): TShortCut;",
 };
 
-// The engine keeps a set as 32 bytes of element bits (bit n of byte n / 8);
-// an empty value is the empty set.
-constexpr size_t kSetBytes = 32;
-
-uint32_t ShiftStateOf(const Value& set) {
-  if (set.type() != pscript::varString) return 0;
-  const std::string bits = set.toString();
-  return bits.size() == kSetBytes ? static_cast<unsigned char>(bits[0]) : 0;
-}
-
-Value ShiftStateValue(uint32_t shiftState) {
-  std::string bits(kSetBytes, '\0');
-  bits[0] = static_cast<char>(shiftState & 0xFFu);
-  return Value::string(std::move(bits));
-}
+uint32_t ShiftStateOf(const Value& set) { return static_cast<uint32_t>(set.setElements() & 0xFFu); }
+Value ShiftStateValue(uint32_t shiftState) { return Value::setOf(shiftState); }
 
 Value ShortCutValue(uint16_t shortCut) { return Value::integer(shortCut, pscript::varWord); }
 uint16_t WordArg(const NativeCall& c, int i) { return static_cast<uint16_t>(c.arg(i).toInt()); }

@@ -42,33 +42,13 @@ bool descendsFrom(const Type* from, const Type* to) {
 
 // ------------------------------------------------------------------ host declarations
 
-template <class F>
-bool Parser::parseHostText(std::string_view text, F&& body) {
-  Lexer saved = lex_;
-  Token savedTok = tok_, savedPrev = prev_;
-  size_t savedMsgs = msgs_.size();
-  lex_ = Lexer(text);
-  next();
-  bool ok = true;
-  try {
-    body();
-    if (tok_.kind != Tok::Eof) error("Syntax error");
-  } catch (const CompileStop&) {
-    ok = false;
-    msgs_.resize(savedMsgs);
-  }
-  lex_ = saved;
-  tok_ = savedTok;
-  prev_ = savedPrev;
-  return ok;
-}
-
 bool Parser::declareText(std::string_view text) {
   return parseHostText(text, [&] {
     while (tok_.kind == Tok::Type || tok_.kind == Tok::Const) {
       if (tok_.kind == Tok::Type) typeSection();
       else constSection();
     }
+    expectEndOfText();
   });
 }
 
@@ -149,6 +129,7 @@ bool Parser::declareClassMember(std::string_view className, std::string_view dec
   return parseHostText(decl, [&] {
     if (tok_.kind == Tok::Property) propertyDeclaration(*cls->cls);
     else methodDeclaration(*cls->cls, cls);
+    expectEndOfText();
   });
 }
 

@@ -36,12 +36,12 @@ void Parser::externalDeclaration(ProcSym& sym) {
   if (!externalsAllowed_) error("Syntax error");
   next();
   if (tok_.kind != Tok::String && tok_.kind != Tok::Char) error("String Expected");
-  std::string spec = tok_.text;
+  std::string text = tok_.text;
   ExternalDecl decl;
   next();
   expect(Tok::Semicolon, "");
   // Reported where the declaration ends, followed by an empty second message.
-  std::string why = parseExternalSpec(spec, decl);
+  std::string why = parseExternalText(text, decl);
   if (!why.empty()) {
     msgs_.push_back({Message::Kind::Error, why, why, {}, tok_.row, tok_.col, tok_.pos});
     error("", "");
@@ -56,7 +56,7 @@ void Parser::externalDeclaration(ProcSym& sym) {
   sym.nativeName = upperAscii(sym.sig.name);
   // Registered now, so that loading binds it even when nothing calls it.
   nativeIndex_[sym.nativeName] = static_cast<int32_t>(module.natives.size());
-  module.natives.push_back({sym.nativeName, static_cast<int32_t>(sym.sig.params.size()), spec,
+  module.natives.push_back({sym.nativeName, static_cast<int32_t>(sym.sig.params.size()), text,
                             encodeExternalSignature(decl)});
 }
 

@@ -452,15 +452,28 @@ ProcSym* Parser::findProc(const std::string& upper) {
   return it == procs_.end() ? nullptr : it->second.get();
 }
 
-bool Parser::declareFunction(std::string_view decl, bool builtin) {
+bool Parser::parseHostText(std::string_view text, const std::function<void()>& body) {
   Lexer saved = lex_;
   Token savedTok = tok_, savedPrev = prev_;
   size_t savedMsgs = msgs_.size();
-  lex_ = Lexer(decl);
-  next();
+  lex_ = Lexer(text);
   bool ok = true;
-  declaringHost_ = true;
   try {
+    next();
+    body();
+  } catch (const CompileStop&) {
+    ok = false;
+    msgs_.resize(savedMsgs);
+  }
+  lex_ = saved;
+  tok_ = savedTok;
+  prev_ = savedPrev;
+  return ok;
+}
+
+bool Parser::declareFunction(std::string_view decl, bool builtin) {
+  declaringHost_ = true;
+  const bool ok = parseHostText(decl, [&] {
     bool isFunction = tok_.kind == Tok::Function;
     if (!isFunction && tok_.kind != Tok::Procedure) error("Syntax error");
     std::string upper;
@@ -473,14 +486,8 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
     sym->intrinsic = builtin;
     sym->clash = !builtin && findProc(upper) != nullptr;
     procs_[upper] = std::move(sym);  // a host declaration replaces a built-in of that name
-  } catch (const CompileStop&) {
-    ok = false;
-    msgs_.resize(savedMsgs);
-  }
+  });
   declaringHost_ = false;
-  lex_ = saved;
-  tok_ = savedTok;
-  prev_ = savedPrev;
   return ok;
 }
 

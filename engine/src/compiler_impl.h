@@ -11,6 +11,7 @@
 #include <pscript/pscript.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -232,7 +233,10 @@ class Parser {
   bool declareText(std::string_view text);
   bool declareClass(std::string_view name, std::string_view ancestor, bool isAbstract);
   bool declareClassMember(std::string_view className, std::string_view decl);
-  template <class F> bool parseHostText(std::string_view text, F&& body);
+  // Parses a host's declaration text with body, the script's parse state kept
+  // aside; false (and no messages left) when the text does not compile.
+  bool parseHostText(std::string_view text, const std::function<void()>& body);
+  void expectEndOfText() { if (tok_.kind != Tok::Eof) error("Syntax error"); }
   void methodDeclaration(ClassInfo& info, Type* cls);
   void propertyDeclaration(ClassInfo& info);
   int32_t objectNative(const std::string& name, int32_t argCount);
@@ -273,8 +277,8 @@ class Parser {
   void deferMismatch() { if (!deferred_) deferred_ = true; }
   bool deferred_ = false;
   bool lastEndsItself_ = false;
-  bool inConstDeclaration_ = false;
-  bool declaringHost_ = false;  // parsing a host declaration (addFunction): array of const allowed  // "not" of a Boolean constant is a Type mismatch there
+  bool inConstDeclaration_ = false;  // "not" of a Boolean constant is a Type mismatch there
+  bool declaringHost_ = false;  // parsing a host declaration (addFunction): array of const allowed
   void withStatement();
   void condJump(const Expr& cond, bool jumpIfTrue, int& patchAt);
   void routineBody(ProcSym& sym, ProcDesc& desc);

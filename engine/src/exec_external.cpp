@@ -24,7 +24,7 @@ bool Exec::Impl::addExternal(const NativeDesc& n) {
   ExternalSlot& slot = externals.emplace_back();
   slot.binder = &externalBinder;
   // The loader has checked both texts.
-  parseExternalSpec(n.external, slot.decl);
+  parseExternalText(n.external, slot.decl);
   decodeExternalSignature(n.signature, slot.decl);
   if (!slot.decl.delayLoad) {
     std::string error;

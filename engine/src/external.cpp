@@ -44,11 +44,11 @@ bool kindFromCode(char c, ExternalDecl::Kind& k) {
 
 }  // namespace
 
-std::string parseExternalSpec(std::string_view spec, ExternalDecl& out) {
-  size_t at = spec.rfind('@');
+std::string parseExternalText(std::string_view text, ExternalDecl& out) {
+  size_t at = text.rfind('@');
   if (at == std::string_view::npos) return std::string(kInvalidExternal);
-  out.symbol = std::string(spec.substr(0, at));
-  std::string_view rest = spec.substr(at + 1);
+  out.symbol = std::string(text.substr(0, at));
+  std::string_view rest = text.substr(at + 1);
   out.delayLoad = false;
   if (rest.find(' ') == std::string_view::npos) {
     out.library = withoutQuotes(rest);

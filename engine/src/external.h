@@ -11,7 +11,7 @@ namespace pscript {
 
 // Reads 'symbol@library [cc] [delayload]' into out (symbol, library,
 // callingConvention, delayLoad). Returns "" or the compile error text.
-std::string parseExternalSpec(std::string_view spec, ExternalDecl& out);
+std::string parseExternalText(std::string_view text, ExternalDecl& out);
 
 // Two characters per parameter (kind, then 'v' or 'r'), then the result kind.
 std::string encodeExternalSignature(const ExternalDecl& d);

@@ -348,7 +348,7 @@ bool initProcIsStraight(const ProcDesc& p) {
 bool externalValid(const NativeDesc& n) {
   if (n.external.empty()) return n.signature.empty();
   ExternalDecl d;
-  return parseExternalSpec(n.external, d).empty() && decodeExternalSignature(n.signature, d) &&
+  return parseExternalText(n.external, d).empty() && decodeExternalSignature(n.signature, d) &&
          d.params.size() == static_cast<size_t>(n.argCount);
 }
 

@@ -72,6 +72,21 @@ Value Value::null() noexcept {
   return r;
 }
 
+// A set is kSetBytes of element bits (bit n of byte n / 8); empty is the empty set.
+Value Value::setOf(uint64_t elements) {
+  std::string bits(kSetBytes, '\0');
+  for (size_t i = 0; i < sizeof elements; ++i) bits[i] = static_cast<char>((elements >> (8 * i)) & 0xFFu);
+  return string(std::move(bits));
+}
+
+uint64_t Value::setElements() const {
+  const StrObj* s = asStr(*this);
+  if (!s || s->s.size() != kSetBytes) return 0;
+  uint64_t elements = 0;
+  for (size_t i = 0; i < sizeof elements; ++i) elements |= uint64_t{static_cast<unsigned char>(s->s[i])} << (8 * i);
+  return elements;
+}
+
 Value Value::string(std::string_view s) {
   Value r;
   r.vt_ = varString;

@@ -46,17 +46,21 @@ std::string validationError(const Module& m) {
   return validateModule(m, error) ? std::string() : error;
 }
 
-// Loads the module and calls MAIN; returns the error kind it raised.
-ErrorKind runMain(const Module& m) {
-  Exec e;
+// Loads the module into e and calls MAIN with v; returns the error kind it raised.
+ErrorKind runMainIn(Exec& e, const Module& m, Value& v) {
   EXPECT_TRUE(e.load(serializeModule(m))) << e.loadError();
-  Value v;
   try {
     e.call(e.findFunction("MAIN"), v);
   } catch (const RuntimeError& err) {
     return err.kind;
   }
   return ErrorKind::NoError;
+}
+
+ErrorKind runMain(const Module& m) {
+  Exec e;
+  Value v;
+  return runMainIn(e, m, v);
 }
 
 TEST(ModuleRules, CallPtrOperandsMustBeFrameSlots) {
@@ -136,13 +140,9 @@ TEST(ModuleRules, ExternalTextAndKindsMustBeValid) {
 }
 
 ErrorKind runWithBinder(Exec& e, const Module& m) {
-  EXPECT_TRUE(e.load(serializeModule(m))) << e.loadError();
   Value v;
-  try {
-    e.call(e.findFunction("MAIN"), v);
-  } catch (const RuntimeError& err) {
-    return err.kind;
-  }
+  const ErrorKind kind = runMainIn(e, m, v);
+  if (kind != ErrorKind::NoError) return kind;
   return v.rawInt() == 82 ? ErrorKind::NoError : ErrorKind::InternalError;
 }
 
@@ -169,12 +169,6 @@ TEST(ModuleRules, ExternalsAreBoundAtLoadOrAtTheFirstCall) {
   e.call(e.findFunction("MAIN"), v);
   EXPECT_EQ(binds, 3);
 }
-
-}  // namespace
-}  // namespace pscript
-
-namespace pscript {
-namespace {
 
 // An except handler placed before the instruction that fails makes a loop
 // without a backward jump; the abort flag must still end it.

@@ -67,6 +67,10 @@ class Value {
   static Value wideFromUtf8(std::string_view utf8);
   // A one-dimensional variant array with bounds [low, high], elements empty.
   static Value newVarArray(int64_t low, int64_t high);
+  // A set of a host-declared type: bit n stands for the element of ordinal n
+  // (ordinals 0..63; larger sets are the engine's own business).
+  static Value setOf(uint64_t elements);
+  uint64_t setElements() const;
 
   VarType type() const noexcept { return static_cast<VarType>(vt_); }
   bool isHeap() const noexcept { return heap_ != 0; }
