@@ -113,7 +113,8 @@ const Member kComponentMethods[] = {
     {"procedure RemoveComponent(AComponent: TComponent);", "RemoveComponent", nullptr},
 };
 const Property kComponentProperties[] = {
-    {"property Owner: TComponent read;", "Owner", ComponentOwner, nullptr},
+    // Writable as declared; with no writer bound, a script that sets it does not load.
+    {"property Owner: TComponent read write;", "Owner", ComponentOwner, nullptr},
     {"property Components[Index: Integer]: TComponent read;", "Components", ComponentItem, nullptr},
     {"property ComponentCount: Integer read;", "ComponentCount", ComponentCount, nullptr},
     {"property ComponentIndex: Integer read write;", "ComponentIndex", ComponentIndex, ComponentSetIndex},

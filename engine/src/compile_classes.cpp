@@ -159,7 +159,7 @@ std::string describedType(const Type* t) {
     case TK::Real:
       return t->realVt == varSingle ? "SINGLE" : t->realVt == varCurrency ? "CURRENCY" : upperAscii(t->name);
     case TK::OpenArray: case TK::DynArray:
-      if (t->name.empty() || t->name[0] == '!') return "ARRAY OF " + describedType(t->elem);
+      if (t->name.empty() || t->name[0] == '!' || t->name == "array of") return "ARRAY OF " + describedType(t->elem);
       return upperAscii(t->name);
     default: return upperAscii(t->name);
   }
