@@ -174,19 +174,9 @@ void RegisterRunnerLibrariesRuntime(pscript::Exec& exec, pscript::ClassImporter&
   RegisterDll_Functions(exec);
 }
 
-void RegisterUiRunnerLibrariesCompiletime(pscript::Compiler& compiler) {
-  RegisterStandardObjects_C(compiler);
-  RegisterClasses_C(compiler);
-  RegisterGraphics_C(compiler);
-  RegisterControls_C(compiler);
-  RegisterStdCtrls_C(compiler);
-  RegisterForms_C(compiler);
-  RegisterDateTimeLibraryCompiletime(compiler);
-  RegisterButtons_C(compiler);
-  RegisterExtCtrls_C(compiler);
-  RegisterMenus_C(compiler);
-  RegisterDll_C(compiler);
-}
+// The editor's own sequence: comobj and DB declare nothing, and the second
+// installation of the external-declaration handler changes nothing.
+void RegisterUiRunnerLibrariesCompiletime(pscript::Compiler& compiler) { RegisterImportsCompiletime(compiler); }
 
 void RegisterUiRunnerLibrariesRuntime(pscript::Exec& exec) { RegisterMenus_Functions(exec); }
 

@@ -783,16 +783,9 @@ begin
 end;
 
 function ModeDeclarations(const Script: string): Integer;
-var
-  H: TScriptHost;
 begin
   DumpDeclarations := True;
-  H := TScriptHost.Create;
-  try
-    if H.Load(Script, True) then Result := 0 else Result := 1;
-  finally
-    H.Free;
-  end;
+  Result := ModeCompile(Script);
 end;
 
 function ParseByteArg(const S: string): Integer;
