@@ -32,7 +32,15 @@ using pscript::Value;
 
 class ScriptForms : public ::testing::Test {
  protected:
-  void SetUp() override { ui::InstallScriptUi(); }
+  void SetUp() override {
+    ui::InstallScriptUi();
+    // A modal loop that a fault leaves running is closed (as by its close box)
+    // after a while, so that the test fails instead of hanging.
+    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    watchdog_.start(kWatchdogMs);
+  }
   void TearDown() override {
     script_.reset();
     std::filesystem::remove(path_);
@@ -61,6 +69,8 @@ class ScriptForms : public ::testing::Test {
     return nullptr;
   }
 
+  static constexpr int kWatchdogMs = 5000;
+  QTimer watchdog_;
   std::filesystem::path path_;
   std::unique_ptr<TScriptObject> script_;
 };
@@ -158,13 +168,14 @@ TEST_F(ScriptForms, ShowModalRunsUntilATimerOrAButtonEndsItAndBlocksOtherWindows
   EXPECT_TRUE(otherBlocked);
   EXPECT_FALSE(Window("Modal")->isVisible());
 
-  // The first click is refused by OnCloseQuery, the second closes with the button's result.
-  auto clickYes = [] {
+  // The first click is refused by OnCloseQuery, the next closes with the button's result.
+  QTimer clicker;
+  QObject::connect(&clicker, &QTimer::timeout, [] {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->findChild<QPushButton*>()->click();
-  };
-  QTimer::singleShot(10, clickYes);
-  QTimer::singleShot(40, clickYes);
+  });
+  clicker.start(20);
   EXPECT_EQ(Call("ByButton"), "6 asked 2");
+  clicker.stop();
 }
 
 const char* const kErrors = R"(
