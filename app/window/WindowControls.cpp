@@ -29,8 +29,8 @@ constexpr int kDesignHeight = 793;
 constexpr int kFrameAllowanceWidth = 16;
 constexpr int kFrameAllowanceHeight = 48;
 // The least useful sizes of the areas; the window is never smaller than they need.
-constexpr int kMinGridHeight = 150;
-constexpr int kMinLogHeight = 40;
+constexpr int kMinGridHeight = 120;
+constexpr int kMinLogHeight = 60;
 constexpr int kMinButtonsHeight = 60;
 constexpr int kMinWindowWidth = 320;
 // The design's places: margins, gaps between the areas, their heights.

@@ -14,14 +14,8 @@
 namespace tarno::window::test {
 namespace {
 
-class FitTest : public WindowFixture {
+class FitTest : public SampleFilesWindow {
  protected:
-  void SetUp() override {
-    WindowFixture::SetUp();
-    WriteDefaultScript();
-    ExtractSampleFiles();
-    Start();
-  }
   // Every control of the panel that is shown, after F12 and a load showed them all.
   std::vector<QWidget*> PanelControls() const {
     std::vector<QWidget*> controls;
