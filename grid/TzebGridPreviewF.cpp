@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
@@ -36,7 +37,10 @@ constexpr int kLogoEntry = 4;
 constexpr double kFullSizeShare = 0.8;  // a picture wider than this share of the page goes back to full size
 constexpr double kZoomStep = 1.25;
 constexpr int kMaxOptionValue = 10000;
-constexpr int kProgressDelayMs = 300;  // a job done sooner shows no progress window
+constexpr int kProgressDelayMs = 300;
+constexpr int kPreferredWidth = 900;
+constexpr int kPreferredHeight = 700;
+constexpr int kFrameAllowance = 48;  // the window frame, unknown before the dialog is shown  // a job done sooner shows no progress window
 
 // The progress of a print job, with Cancel. Its updates let the pending events
 // run, so the windows stay responsive while thousands of pages are drawn.
@@ -141,7 +145,10 @@ void TzebGridPreviewF::BuildControls() {
   layout->addLayout(commands);
   layout->addLayout(settings);
   layout->addWidget(scrollbox, 1);
-  resize(900, 700);
+  QSize size(kPreferredWidth, kPreferredHeight);
+  if (const QScreen* shown = screen())
+    size = size.boundedTo(shown->availableGeometry().size() - QSize(kFrameAllowance, kFrameAllowance));
+  resize(size);
 }
 
 void TzebGridPreviewF::ConnectControls() {
