@@ -58,7 +58,7 @@ TfrmTarnoChannelEdit::~TfrmTarnoChannelEdit() {
 void TfrmTarnoChannelEdit::DerivePaths(const std::string& programFolder) {
   programFolder_ = programFolder;
   if (programFolder_.empty() || programFolder_.back() != '/') programFolder_ += '/';
-  iniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
+  iniFileName_ = defaultIniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
   scriptFileName_ = programFolder_ + "TarnoChannelEdit.rops";
   extractFolder_ = programFolder_ + "Extracted/";
 }
