@@ -43,8 +43,33 @@ bool StringListObject::AssignFrom(pscript::Exec& exec, const pscript::Value& sou
   auto* other = exec.objectAs<StringListObject>(source);
   if (!other) return false;
   if (other == this) return true;
+  charge.set(other->charge.bytes());
   items = other->items;
   return true;
+}
+
+namespace {
+size_t ItemBytes(const std::string& text) { return sizeof(StringListObject::Item) + text.size(); }
+}  // namespace
+
+void StringListObject::InsertItem(size_t at, const std::string& s, const pscript::Value& object) {
+  charge.set(charge.bytes() + ItemBytes(s));
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), {s, object});
+}
+
+void StringListObject::SetItemText(size_t at, const std::string& s) {
+  charge.set(charge.bytes() - std::min(charge.bytes(), ItemBytes(items[at].text)) + ItemBytes(s));
+  items[at].text = s;
+}
+
+void StringListObject::DeleteItem(size_t at) {
+  charge.set(charge.bytes() - std::min(charge.bytes(), ItemBytes(items[at].text)));
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+void StringListObject::ClearItems() {
+  items.clear();
+  charge.release();
 }
 
 void StringListObject::CheckIndex(int64_t index, bool allowEnd) const {
@@ -79,7 +104,7 @@ bool StringListObject::Find(const std::string& s, int64_t& index) const {
 
 int64_t StringListObject::Add(const std::string& s, const pscript::Value& object) {
   if (!sorted) {
-    items.push_back({s, object});
+    InsertItem(items.size(), s, object);
     return static_cast<int64_t>(items.size()) - 1;
   }
   int64_t at = 0;
@@ -87,14 +112,14 @@ int64_t StringListObject::Add(const std::string& s, const pscript::Value& object
     if (duplicates == Duplicates::Ignore) return at;
     if (duplicates == Duplicates::Error) throw std::runtime_error("String list does not allow duplicates");
   }
-  items.insert(items.begin() + at, {s, object});
+  InsertItem(static_cast<size_t>(at), s, object);
   return at;
 }
 
 void StringListObject::Insert(int64_t index, const std::string& s, const pscript::Value& object) {
   if (sorted) throw std::runtime_error("Operation not allowed on sorted list");
   CheckIndex(index, true);
-  items.insert(items.begin() + index, {s, object});
+  InsertItem(static_cast<size_t>(index), s, object);
 }
 
 int64_t StringListObject::IndexOf(const std::string& s) const {
@@ -136,7 +161,7 @@ void StringListObject::SetValue(const std::string& name, const std::string& valu
   int64_t i = IndexOfName(name);
   std::string line = name + nameValueSeparator + value;
   if (i < 0) Add(line);
-  else items[static_cast<size_t>(i)].text = line;
+  else SetItemText(static_cast<size_t>(i), line);
 }
 
 void StringListObject::Sort() {
@@ -154,15 +179,15 @@ std::string StringListObject::Text() const {
 }
 
 void StringListObject::SetText(const std::string& text) {
-  items.clear();
+  ClearItems();
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) {
-      items.push_back({text.substr(start), {}});
+      InsertItem(items.size(), text.substr(start));
       break;
     }
-    items.push_back({text.substr(start, end - start), {}});
+    InsertItem(items.size(), text.substr(start, end - start));
     start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
   }
 }
@@ -182,7 +207,7 @@ std::string StringListObject::DelimitedText(char delim, char quote, bool strict)
 }
 
 void StringListObject::SetDelimitedText(const std::string& text, char delim, char quote, bool strict) {
-  items.clear();
+  ClearItems();
   size_t i = 0, n = text.size();
   bool notFirst = false;
   auto blank = [&](size_t k) { return !strict && k < n && static_cast<unsigned char>(text[k]) <= ' '; };
@@ -197,16 +222,16 @@ void StringListObject::SetDelimitedText(const std::string& text, char delim, cha
           item += text[j];
           j += text[j] == quote ? 2 : 1;
         }
-        items.push_back({item, {}});
+        InsertItem(items.size(), item);
         i = j + 1;
       } else {
         size_t j = i;
         while (j < n && text[j] != delim && !(!strict && static_cast<unsigned char>(text[j]) <= ' ')) ++j;
-        items.push_back({text.substr(i, j - i), {}});
+        InsertItem(items.size(), text.substr(i, j - i));
         i = j;
       }
     } else if (notFirst) {
-      items.push_back({std::string(), {}});
+      InsertItem(items.size(), std::string());
     }
     while (blank(i)) ++i;
     notFirst = true;
@@ -232,8 +257,8 @@ void AddStrings(NativeCall& c) {
   std::vector<StringListObject::Item> copy = from->items;
   for (const auto& item : copy) List(c).Add(item.text, item.object);
 }
-void Clear(NativeCall& c) { List(c).items.clear(); }
-void Delete(NativeCall& c) { List(c).items.erase(List(c).items.begin() + static_cast<std::ptrdiff_t>(Checked(c, 1))); }
+void Clear(NativeCall& c) { List(c).ClearItems(); }
+void Delete(NativeCall& c) { List(c).DeleteItem(Checked(c, 1)); }
 void IndexOf(NativeCall& c) { ReturnInt(c, List(c).IndexOf(StrArg(c, 1))); }
 void IndexOfName(NativeCall& c) { ReturnInt(c, List(c).IndexOfName(StrArg(c, 1))); }
 void IndexOfObject(NativeCall& c) {
@@ -297,7 +322,7 @@ void GetCount(NativeCall& c) { ReturnInt(c, static_cast<int64_t>(List(c).items.s
 void GetCapacity(NativeCall& c) { ReturnInt(c, std::max<int64_t>(List(c).capacity, static_cast<int64_t>(List(c).items.size()))); }
 void SetCapacity(NativeCall& c) { List(c).capacity = IntArg(c, 1); }
 void GetString(NativeCall& c) { ReturnStr(c, List(c).items[Checked(c, 1)].text); }
-void SetString(NativeCall& c) { List(c).items[Checked(c, 1)].text = StrArg(c, 2); }
+void SetString(NativeCall& c) { List(c).SetItemText(Checked(c, 1), StrArg(c, 2)); }
 void GetObject(NativeCall& c) {
   const Value& v = List(c).items[Checked(c, 1)].object;
   if (c.exec().object(v)) c.result() = v;
@@ -310,7 +335,7 @@ void GetValueFromIndex(NativeCall& c) { ReturnStr(c, List(c).ValueFromIndex(Chec
 void SetValueFromIndex(NativeCall& c) {
   size_t i = Checked(c, 1);
   auto& list = List(c);
-  list.items[i].text = list.Name(i) + list.nameValueSeparator + StrArg(c, 2);
+  list.SetItemText(i, list.Name(i) + list.nameValueSeparator + StrArg(c, 2));
 }
 void GetText(NativeCall& c) { ReturnStr(c, List(c).Text()); }
 void SetText(NativeCall& c) { List(c).SetText(StrArg(c, 1)); }

@@ -20,6 +20,7 @@ for bin in build/fuzz/fuzz/fuzz_*; do
   # Inputs the project already keeps elsewhere seed the targets that parse them.
   case $name in
     fuzz_layout) seeds+=(data) ;;
+    fuzz_archive) [[ -d ../shared/samples/scm ]] && seeds+=(../shared/samples/scm) ;;
     fuzz_engine_compile) seeds+=(tests/engine/conformance)
       [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
   esac

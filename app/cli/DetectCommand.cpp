@@ -5,8 +5,6 @@
 // every record size except the satellite map, so an archive without one fits
 // both; their favourite lists then decide: D sets store 0 or 1, later sets a
 // position or -1 (all four bytes $FF) for "not in this list".
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -16,7 +14,6 @@
 
 #include "CliArguments.h"
 #include "CliCommands.h"
-#include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
 
@@ -31,29 +28,10 @@ fs::path ProgramFolder() {
   return error ? fs::current_path() : self.parent_path();
 }
 
-// A temporary folder removed with the object.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tarno-detect-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw CommandFailure("cannot create a temporary folder");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 struct Entry {
   std::string name;
   uintmax_t size = 0;
+  std::string bytes;
 };
 
 // Why a preset does not fit, or empty when it does.
@@ -72,7 +50,7 @@ std::string Misfit(const fs::path& preset, const std::vector<Entry>& entries) {
 
 // Favourite words of the used records of the digital and analog maps:
 // +1 when they look like D-series flags, -1 like later positions, 0 unknown.
-int FavouriteEvidence(const fs::path& folder, const std::vector<Entry>& entries) {
+int FavouriteEvidence(const std::vector<Entry>& entries) {
   struct MapShape {
     const char* name;
     size_t record;
@@ -83,8 +61,9 @@ int FavouriteEvidence(const fs::path& folder, const std::vector<Entry>& entries)
       {"map-AirD", 320, 292, 9}, {"map-CableD", 320, 292, 9}, {"map-AirA", 64, 36, 0}, {"map-CableA", 64, 36, 0}};
   bool flags = false;
   for (const MapShape& shape : kShapes) {
-    if (std::none_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.name == shape.name; })) continue;
-    const std::string bytes = ReadWholeFile((folder / shape.name).string());
+    const auto map = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.name == shape.name; });
+    if (map == entries.end()) continue;
+    const std::string& bytes = map->bytes;
     for (size_t at = 0; at + shape.record <= bytes.size(); at += shape.record) {
       if (bytes[at + shape.usedByte] == '\0') continue;
       for (size_t list = 0; list < 5; ++list) {
@@ -113,16 +92,14 @@ int DetectCommand(const Words& words) {
   if (error || presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());
   std::sort(presets.begin(), presets.end());
 
-  ScratchFolder scratch;
+  // Read into memory, never into a folder that a killed run would leave behind.
+  std::vector<Entry> entries;
   {
     TelevisionArchive archive;
     archive.Open(archivePath);
-    archive.SetBaseDirectory(scratch.Path().string());
-    archive.ExtractAll();
+    for (ArchiveEntry& entry : archive.ReadEntries())
+      entries.push_back({entry.name, entry.bytes.size(), std::move(entry.bytes)});
   }
-  std::vector<Entry> entries;
-  for (const auto& item : fs::directory_iterator(scratch.Path()))
-    if (item.is_regular_file()) entries.push_back({item.path().filename().string(), item.file_size()});
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
 
   std::vector<fs::path> fitting;
@@ -139,7 +116,7 @@ int DetectCommand(const Words& words) {
   const auto d = std::find_if(fitting.begin(), fitting.end(), [&](const fs::path& p) { return named(p, "1101"); });
   const auto e = std::find_if(fitting.begin(), fitting.end(), [&](const fs::path& p) { return named(p, "1201"); });
   if (d != fitting.end() && e != fitting.end()) {
-    const int evidence = FavouriteEvidence(scratch.Path(), entries);
+    const int evidence = FavouriteEvidence(entries);
     if (evidence != 0) {
       const fs::path keep = evidence > 0 ? *d : *e;
       fitting.assign(1, keep);
