@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <map>
 
@@ -54,16 +55,21 @@ void TelevisionArchive::Open(const std::string& path) {
 
 void TelevisionArchive::OpenFromMemory(const std::string& path, std::string bytes) {
   Close();
-  bytes_ = std::move(bytes);
+  // The buffer source frees the buffer it was made with once the archive is
+  // rewritten, whatever it was told: it gets a copy of its own, from malloc.
+  // (An empty one has no entry to replace, so it is never rewritten.)
+  void* copy = bytes.empty() ? nullptr : std::malloc(bytes.size());
+  if (!bytes.empty() && !copy) throw ArchiveError("Cannot open archive '" + path + "': out of memory");
+  if (copy) std::memcpy(copy, bytes.data(), bytes.size());
   zip_error_t error;
   zip_error_init(&error);
-  zip_source_t* source = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
+  zip_source_t* source = zip_source_buffer_create(copy, bytes.size(), copy ? 1 : 0, &error);
+  if (!source) std::free(copy);
   zip_t* archive = source ? zip_open_from_source(source, ZIP_CHECKCONS, &error) : nullptr;
   if (!archive) {
     const std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
     if (source) zip_source_free(source);
-    bytes_.clear();
     throw ArchiveError("Cannot open archive '" + path + "': " + text);
   }
   zip_error_fini(&error);
@@ -84,7 +90,6 @@ void TelevisionArchive::Close() {
   if (source_) zip_source_free(source_);
   archive_ = nullptr;
   source_ = nullptr;
-  bytes_.clear();
   fileName_.clear();
   replaced_ = 0;
 }

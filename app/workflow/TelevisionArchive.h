@@ -81,7 +81,6 @@ class TelevisionArchive {
 
   zip* archive_ = nullptr;
   zip_source* source_ = nullptr;  // the archive's bytes in memory
-  std::string bytes_;             // what source_ reads until the archive is rewritten
   std::string fileName_;
   std::string baseDirectory_;
   int replaced_ = 0;
