@@ -107,8 +107,7 @@ bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16stri
     }
     call = ScriptObject->BeginField(item.ScriptName + "_TextToData", item.ElementSize, item.TypeChar, text);
   }
-  thread_local std::u16string rest;
-  rest = text;
+  std::u16string_view rest = text;
   char workingType = item.TypeChar;
   size_t patternPosition = 0;
   const int elements = item.Size / item.ElementSize;

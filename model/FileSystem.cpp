@@ -6,11 +6,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "Errors.h"
 #include "LayoutReader.h"
+#include "TemporaryFiles.h"
 
 namespace tarno {
 
@@ -19,6 +23,9 @@ std::string SystemErrorText(const std::string& action, const std::string& path, 
 }
 
 namespace {
+
+// Symbolic links followed one after another before giving up, as the system does.
+constexpr int kMaxSymbolicLinks = 40;
 
 bool Exists(const std::string& path) {
   struct stat info {};
@@ -36,23 +43,43 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-mode_t ModeForReplacement(const std::string& path) {
+// The file a chain of symbolic links leads to; the path itself when it is none.
+std::string FollowLinks(const std::string& path) {
+  std::string target = path;
+  for (int hops = 0; hops <= kMaxSymbolicLinks; ++hops) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+    std::vector<char> buffer(static_cast<size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1);
+    const ssize_t length = ::readlink(target.c_str(), buffer.data(), buffer.size());
+    if (length < 0) throw FileError(SystemErrorText("Cannot follow link", path, errno));
+    const std::string next(buffer.data(), static_cast<size_t>(length));
+    target = next.front() == '/' ? next : FolderOf(target) + next;
+  }
+  throw FileError(SystemErrorText("Cannot follow link", path, ELOOP));
+}
+
+// Permissions, owner and group of the file being replaced, so the new one keeps them.
+struct Replaced {
+  mode_t mode;
+  std::optional<std::pair<uid_t, gid_t>> owner;
+};
+
+Replaced ReplacedAttributes(const std::string& target) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  if (::lstat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+    return {info.st_mode & 07777, std::make_pair(info.st_uid, info.st_gid)};
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  return 0666 & ~mask;
+  return {0666 & ~mask, std::nullopt};
 }
 
 class TemporaryFile {
  public:
   explicit TemporaryFile(const std::string& target) {
-    std::string pattern = FolderOf(target) + "." + BareNameOf(target) + ".XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    fd_ = ::mkstemp(buffer.data());
+    std::string pattern = TemporaryFilePattern(FolderOf(target), BareNameOf(target));
+    fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0) throw FileError(SystemErrorText("Cannot create file", target, errno));
-    path_ = buffer.data();
+    path_ = pattern;
   }
   ~TemporaryFile() {
     if (fd_ >= 0) ::close(fd_);
@@ -61,10 +88,17 @@ class TemporaryFile {
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  // Writes, syncs, closes and renames over target; the temporary is gone either way.
-  void CommitTo(const std::string& target, std::string_view bytes, mode_t mode) {
-    if (!WriteAll(fd_, bytes) || ::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0)
+  // Writes, closes and renames over target; the temporary is gone either way.
+  void CommitTo(const std::string& target, std::string_view bytes, const AtomicWriteOptions& options) {
+    const Replaced replaced = ReplacedAttributes(target);
+    if (!WriteAll(fd_, bytes) || ::fchmod(fd_, replaced.mode) != 0 || (options.syncToDisk && ::fsync(fd_) != 0))
       throw FileError(SystemErrorText("Cannot write file", target, errno));
+    // Only a privileged process can give the file back to its owner; others keep their own.
+    if (replaced.owner) (void)!::fchown(fd_, replaced.owner->first, replaced.owner->second);
+    if (options.modificationTime) {
+      const timespec times[2] = {{0, UTIME_OMIT}, {*options.modificationTime, 0}};
+      if (::futimens(fd_, times) != 0) throw FileError(SystemErrorText("Cannot set the time of file", target, errno));
+    }
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw FileError(SystemErrorText("Cannot write file", target, errno));
@@ -107,10 +141,16 @@ std::string ResolveFileName(const std::string& path) {
   return found.empty() ? path : found;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
   const std::string resolved = ResolveFileName(path);
-  const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking on open: a pipe without a writer would wait for one.
+  const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw FileError(SystemErrorText("Cannot open file", path, errno));
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    throw FileError("Cannot read file '" + path + "': it is no regular file");
+  }
   std::string content;
   char buffer[65536];
   for (;;) {
@@ -122,16 +162,34 @@ std::string ReadWholeFile(const std::string& path) {
       throw FileError(SystemErrorText("Cannot read file", path, error));
     }
     if (got == 0) break;
+    if (content.size() + static_cast<size_t>(got) > maxBytes) {
+      ::close(fd);
+      throw FileError("Cannot read file '" + path + "': it is larger than " + std::to_string(maxBytes) + " bytes");
+    }
     content.append(buffer, static_cast<size_t>(got));
   }
   ::close(fd);
   return content;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string target = ResolveFileName(path);
+std::string ReplaceableFile(const std::string& path, bool followLinks) {
+  const std::string resolved = ResolveFileName(path);
+  const std::string target = followLinks ? FollowLinks(resolved) : resolved;
+  struct stat info {};
+  if (::lstat(target.c_str(), &info) != 0) return target;
+  if (S_ISLNK(info.st_mode)) return target;  // not followed: the link itself is replaced
+  if (!S_ISREG(info.st_mode)) throw FileError("File '" + path + "' is no regular file");
+  // A privileged process may write anything: the mode bits still say whether anyone should.
+  if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+    throw FileError("File '" + path + "' is write-protected");
+  return target;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const AtomicWriteOptions& options) {
+  const std::string target = ReplaceableFile(path, options.followLinks);
+  RemoveStaleTemporaries(FolderOf(target));
   TemporaryFile temporary(target);
-  temporary.CommitTo(target, bytes, ModeForReplacement(target));
+  temporary.CommitTo(target, bytes, options);
 }
 
 }  // namespace tarno

@@ -4,10 +4,13 @@
 
 #include <pscript/pscript.h>
 
-#include <fstream>
-#include <iterator>
-#include <optional>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <optional>
 
 #include "ScriptFunctions.h"
 #include "StandardScriptFunctions.h"
@@ -23,13 +26,27 @@ constexpr const char* kCrLf = "\r\n";
 constexpr int kArgumentCount = 7;
 constexpr int kTextIndex = 6;
 
-bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
+// No script or include file comes near this; the engine takes no larger source.
+constexpr size_t kMaxScriptFileBytes = size_t{64} << 20;
+
+// Only a regular file of bounded size: a pipe or a device would never end.
+bool ReadScriptFile(const std::string& fileName, std::string& bytes) {
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
   struct stat info {};
-  if (::stat(fileName.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) <= kMaxScriptFileBytes;
+  if (read) {
+    bytes.assign(static_cast<size_t>(info.st_size), '\0');
+    size_t at = 0;
+    while (read && at < bytes.size()) {
+      const ssize_t got = ::pread(fd, bytes.data() + at, bytes.size() - at, static_cast<off_t>(at));
+      if (got < 0 && errno == EINTR) continue;
+      read = got > 0;
+      if (read) at += static_cast<size_t>(got);
+    }
+  }
+  ::close(fd);
+  return read;
 }
 
 // The text as lines (ended by CR LF, CR or LF, the last one perhaps by nothing),
@@ -87,7 +104,7 @@ bool LoadedWithoutException(pscript::Exec& exec, const std::string& code) {
 bool ScriptOnNeedFile(pscript::PreProcessor& /*sender*/, const std::string& /*callingFile*/, std::string& fileName,
                       std::string& output) {
   std::string bytes;
-  if (!ReadWholeFile(fileName, bytes)) {
+  if (!ReadScriptFile(fileName, bytes)) {
     NeedFileError = "File " + fileName + " not handled";
     return false;
   }

@@ -47,12 +47,24 @@ uint32_t BaseTextToIntT(View text, int base) {
   return sum;
 }
 
+// Taking characters off a text: a string is shortened, a view (the take-back
+// of a field, element by element) only moves its ends, so a long text costs
+// its length once rather than once per element.
+template <class C>
+void DropFront(std::basic_string<C>& text, size_t count) { text.erase(0, count); }
+template <class C>
+void DropFront(std::basic_string_view<C>& text, size_t count) { text.remove_prefix(count); }
+template <class C>
+void DropBack(std::basic_string<C>& text) { text.pop_back(); }
+template <class C>
+void DropBack(std::basic_string_view<C>& text) { text.remove_suffix(1); }
+
 template <class Str>
 uint32_t NextNumberT(Str& text, int& base) {
   using View = std::basic_string_view<typename Str::value_type>;
   size_t first = 0;
   while (first < text.size() && IsBlankOrControl(static_cast<char32_t>(text[first]))) ++first;
-  while (text.size() > first && IsBlankOrControl(static_cast<char32_t>(text.back()))) text.pop_back();
+  while (text.size() > first && IsBlankOrControl(static_cast<char32_t>(text.back()))) DropBack(text);
   if (first < text.size()) {
     const char32_t lead = static_cast<char32_t>(text[first]);
     const int prefixBase = lead < 256 ? PrefixBase(static_cast<unsigned char>(lead)) : kNoBase;
@@ -64,7 +76,7 @@ uint32_t NextNumberT(Str& text, int& base) {
   const size_t blank = text.find(static_cast<typename Str::value_type>(' '), first);
   const size_t end = blank == Str::npos ? text.size() : blank;
   const uint32_t value = BaseTextToIntT(View(text).substr(first, end - first), base);
-  text.erase(0, blank == Str::npos ? text.size() : blank + 1);
+  DropFront(text, blank == Str::npos ? text.size() : blank + 1);
   return value;
 }
 
@@ -117,15 +129,16 @@ bool ReversedToText(const ElementBytes& bytes, int elementSize, std::u16string& 
   return true;
 }
 
-bool TextFromText(ElementBytes& bytes, int elementSize, std::u16string& text) {
+template <class Text>
+bool TextFromText(ElementBytes& bytes, int elementSize, Text& text) {
   if (elementSize == 1) {
     bytes[0] = text.empty() ? 0 : UnicodeToAnsi(text.front());
-    if (!text.empty()) text.erase(0, 1);
+    if (!text.empty()) DropFront(text, 1);
     return true;
   }
   if (elementSize == 2) {
     const char16_t unit = text.empty() ? 0 : text.front();
-    if (!text.empty()) text.erase(0, 1);
+    if (!text.empty()) DropFront(text, 1);
     bytes[0] = static_cast<uint8_t>(unit >> 8);
     bytes[1] = static_cast<uint8_t>(unit & 0xFF);
     return true;
@@ -133,17 +146,19 @@ bool TextFromText(ElementBytes& bytes, int elementSize, std::u16string& text) {
   return false;
 }
 
-bool ReversedFromText(ElementBytes& bytes, int elementSize, std::u16string& text) {
+template <class Text>
+bool ReversedFromText(ElementBytes& bytes, int elementSize, Text& text) {
   if (elementSize != 1) return false;
   bytes[0] = text.empty() ? 0 : UnicodeToAnsi(text.back());
-  if (!text.empty()) text.pop_back();
+  if (!text.empty()) DropBack(text);
   return true;
 }
 
-bool NumberFromText(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string& text) {
+template <class Text>
+bool NumberFromText(ElementBytes& bytes, int elementSize, char& typeChar, Text& text) {
   if (text.empty()) return false;
   int base = PrefixBase(static_cast<unsigned char>(typeChar));
-  uint32_t value = NextNumber(text, base);
+  uint32_t value = NextNumberT(text, base);
   // A prefix written before one number stays in force for the following elements.
   typeChar = base < kBaseCount ? BasePrefix[base] : '\0';
   for (int i = 0; i < elementSize; ++i) {
@@ -189,11 +204,19 @@ bool ValueToText(const ElementBytes& bytes, int elementSize, char typeChar, std:
   return true;
 }
 
-bool TextToValue(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string& text) {
+template <class Text>
+bool TextToValueT(ElementBytes& bytes, int elementSize, char& typeChar, Text& text) {
   if (typeChar == '/') return TextFromText(bytes, elementSize, text);
   if (typeChar == '\\') return ReversedFromText(bytes, elementSize, text);
   if (elementSize < 1 || elementSize > kMaxElementSize) return false;
   return NumberFromText(bytes, elementSize, typeChar, text);
+}
+
+bool TextToValue(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string& text) {
+  return TextToValueT(bytes, elementSize, typeChar, text);
+}
+bool TextToValue(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string_view& text) {
+  return TextToValueT(bytes, elementSize, typeChar, text);
 }
 
 }  // namespace tarno

@@ -36,5 +36,7 @@ using ElementBytes = std::array<uint8_t, kMaxElementSize>;
 bool ValueToText(const ElementBytes& bytes, int elementSize, char typeChar, std::u16string& text);
 // Takes one element's value off the text; false when it does not fit or no text is left.
 bool TextToValue(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string& text);
+// The same on a view of the text, which only moves its ends: a field's take-back.
+bool TextToValue(ElementBytes& bytes, int elementSize, char& typeChar, std::u16string_view& text);
 
 }  // namespace tarno

@@ -61,10 +61,18 @@ int64_t MemoryStreamObject::ReadBytes(char* into, int64_t count) {
 int64_t MemoryStreamObject::WriteBytes(const char* from, int64_t count) {
   if (count <= 0) return 0;
   if (position + count > kMaxMemoryStreamSize) MemoryStreamTooLarge();
-  if (position + count > static_cast<int64_t>(data.size())) data.resize(static_cast<size_t>(position + count));
+  if (position + count > static_cast<int64_t>(data.size())) {
+    pscript::reserveCharged(charge, data, static_cast<size_t>(position + count));
+    data.resize(static_cast<size_t>(position + count));
+  }
   std::copy_n(from, count, data.data() + position);
   position += count;
   return count;
+}
+
+void MemoryStreamObject::SetData(std::string bytes) {
+  charge.set(bytes.capacity());
+  data = std::move(bytes);
 }
 
 int64_t MemoryStreamObject::Seek(int64_t offset, int origin) {
@@ -75,6 +83,7 @@ int64_t MemoryStreamObject::Seek(int64_t offset, int origin) {
 
 void MemoryStreamObject::SetSize(int64_t size) {
   if (size < 0 || size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
+  pscript::reserveCharged(charge, data, static_cast<size_t>(size));
   data.resize(static_cast<size_t>(size));
   position = std::min(position, size);
 }
@@ -214,15 +223,15 @@ void LoadFromStream(NativeCall& c) {
   source.Seek(0, 0);
   auto& self = Self<MemoryStreamObject>(c);
   if (source.Size() > kMaxMemoryStreamSize) MemoryStreamTooLarge();
-  self.data = source.ReadRest();
+  self.SetData(source.ReadRest());
   self.position = 0;
 }
 void LoadFromFile(NativeCall& c) {
   auto& self = Self<MemoryStreamObject>(c);
-  self.data = ReadFileForStream(StrArg(c, 1));
+  self.SetData(ReadFileForStream(StrArg(c, 1)));
   self.position = 0;
 }
-void StringStreamCreate(NativeCall& c) { Self<MemoryStreamObject>(c).data = StrArg(c, 1); }
+void StringStreamCreate(NativeCall& c) { Self<MemoryStreamObject>(c).SetData(StrArg(c, 1)); }
 
 const Member kStreamMethods[] = {
     {"function Read(Buffer: string; Count: LongInt): LongInt;", "Read", Read},

@@ -1,6 +1,7 @@
 // Host objects behind TStream and its descendants.
 #pragma once
 
+#include <pscript/memory.h>
 #include <pscript/pscript.h>
 
 #include <cstdint>
@@ -23,6 +24,9 @@ struct StreamObject : pscript::ScriptObject {
 struct MemoryStreamObject : StreamObject {
   std::string data;
   int64_t position = 0;
+  pscript::MemoryCharge charge;  // data, against the scripts' memory limit
+  // Replaces data, charging for the new bytes.
+  void SetData(std::string bytes);
   int64_t ReadBytes(char* into, int64_t count) override;
   int64_t WriteBytes(const char* from, int64_t count) override;
   int64_t Seek(int64_t offset, int origin) override;

@@ -45,9 +45,11 @@ bool StringListObject::AssignFrom(pscript::Exec& exec, const pscript::Value& sou
   if (other == this) return true;
   other->Refresh();
   std::vector<Item> copy = other->items;
+  const size_t copyBytes = other->charge.bytes();
   const pscript::Value me = self;
   BeginUpdate(exec);  // a handler may free the list: it is looked up again after each event
   if (auto* list = exec.objectAs<StringListObject>(me)) {
+    list->charge.set(copyBytes);
     list->items = std::move(copy);
     list->ContentsChanged();
     list->EndUpdate(exec);
@@ -70,6 +72,30 @@ void StringListObject::BeginUpdate(pscript::Exec& exec) {
 void StringListObject::EndUpdate(pscript::Exec& exec) {
   if (updateCount > 0) --updateCount;
   if (updateCount == 0) RunHandler(exec, onChange, self);
+}
+
+namespace {
+size_t ItemBytes(const std::string& text) { return sizeof(StringListObject::Item) + text.size(); }
+}  // namespace
+
+void StringListObject::InsertItem(size_t at, const std::string& s, const pscript::Value& object) {
+  charge.set(charge.bytes() + ItemBytes(s));
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), {s, object});
+}
+
+void StringListObject::SetItemText(size_t at, const std::string& s) {
+  charge.set(charge.bytes() - std::min(charge.bytes(), ItemBytes(items[at].text)) + ItemBytes(s));
+  items[at].text = s;
+}
+
+void StringListObject::DeleteItem(size_t at) {
+  charge.set(charge.bytes() - std::min(charge.bytes(), ItemBytes(items[at].text)));
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+void StringListObject::ClearItems() {
+  items.clear();
+  charge.release();
 }
 
 void StringListObject::CheckIndex(int64_t index, bool allowEnd) const {
@@ -104,7 +130,7 @@ bool StringListObject::Find(const std::string& s, int64_t& index) const {
 
 int64_t StringListObject::Add(const std::string& s, const pscript::Value& object) {
   if (!sorted) {
-    items.push_back({s, object});
+    InsertItem(items.size(), s, object);
     return static_cast<int64_t>(items.size()) - 1;
   }
   int64_t at = 0;
@@ -112,7 +138,7 @@ int64_t StringListObject::Add(const std::string& s, const pscript::Value& object
     if (duplicates == Duplicates::Ignore) return at;
     if (duplicates == Duplicates::Error) throw std::runtime_error("String list does not allow duplicates");
   }
-  items.insert(items.begin() + at, {s, object});
+  InsertItem(static_cast<size_t>(at), s, object);
   return at;
 }
 
@@ -123,7 +149,7 @@ void StringListObject::CheckInsert(int64_t index) const {
 
 void StringListObject::Insert(int64_t index, const std::string& s, const pscript::Value& object) {
   CheckInsert(index);
-  items.insert(items.begin() + index, {s, object});
+  InsertItem(static_cast<size_t>(index), s, object);
 }
 
 int64_t StringListObject::IndexOf(const std::string& s) const {
@@ -165,7 +191,7 @@ void StringListObject::SetValue(const std::string& name, const std::string& valu
   int64_t i = IndexOfName(name);
   std::string line = name + nameValueSeparator + value;
   if (i < 0) Add(line);
-  else items[static_cast<size_t>(i)].text = line;
+  else SetItemText(static_cast<size_t>(i), line);
 }
 
 void StringListObject::Sort() {
@@ -183,15 +209,15 @@ std::string StringListObject::Text() const {
 }
 
 void StringListObject::SetText(const std::string& text) {
-  items.clear();
+  ClearItems();
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) {
-      items.push_back({text.substr(start), {}});
+      InsertItem(items.size(), text.substr(start));
       break;
     }
-    items.push_back({text.substr(start, end - start), {}});
+    InsertItem(items.size(), text.substr(start, end - start));
     start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
   }
 }
@@ -211,7 +237,7 @@ std::string StringListObject::DelimitedText(char delim, char quote, bool strict)
 }
 
 void StringListObject::SetDelimitedText(const std::string& text, char delim, char quote, bool strict) {
-  items.clear();
+  ClearItems();
   size_t i = 0, n = text.size();
   bool notFirst = false;
   auto blank = [&](size_t k) { return !strict && k < n && static_cast<unsigned char>(text[k]) <= ' '; };
@@ -226,16 +252,16 @@ void StringListObject::SetDelimitedText(const std::string& text, char delim, cha
           item += text[j];
           j += text[j] == quote ? 2 : 1;
         }
-        items.push_back({item, {}});
+        InsertItem(items.size(), item);
         i = j + 1;
       } else {
         size_t j = i;
         while (j < n && text[j] != delim && !(!strict && static_cast<unsigned char>(text[j]) <= ' ')) ++j;
-        items.push_back({text.substr(i, j - i), {}});
+        InsertItem(items.size(), text.substr(i, j - i));
         i = j;
       }
     } else if (notFirst) {
-      items.push_back({std::string(), {}});
+      InsertItem(items.size(), std::string());
     }
     while (blank(i)) ++i;
     notFirst = true;
@@ -289,11 +315,11 @@ void AddStrings(NativeCall& c) {
   });
 }
 void Clear(NativeCall& c) {
-  if (!List(c).items.empty()) Change(c, [](StringListObject& l) { l.items.clear(); });
+  if (!List(c).items.empty()) Change(c, [](StringListObject& l) { l.ClearItems(); });
 }
 void Delete(NativeCall& c) {
   const size_t at = Checked(c, 1);
-  Change(c, [&](StringListObject& l) { l.items.erase(l.items.begin() + static_cast<std::ptrdiff_t>(at)); });
+  Change(c, [&](StringListObject& l) { l.DeleteItem(at); });
 }
 void IndexOf(NativeCall& c) { ReturnInt(c, List(c).IndexOf(StrArg(c, 1))); }
 void IndexOfName(NativeCall& c) { ReturnInt(c, List(c).IndexOfName(StrArg(c, 1))); }
@@ -379,7 +405,7 @@ void SetCapacity(NativeCall& c) { List(c).capacity = IntArg(c, 1); }
 void GetString(NativeCall& c) { ReturnStr(c, List(c).items[Checked(c, 1)].text); }
 void SetString(NativeCall& c) {
   const size_t at = Checked(c, 1);
-  Change(c, [&](StringListObject& l) { l.items[at].text = StrArg(c, 2); });
+  Change(c, [&](StringListObject& l) { l.SetItemText(at, StrArg(c, 2)); });
 }
 void GetObject(NativeCall& c) {
   const Value& v = List(c).items[Checked(c, 1)].object;
@@ -395,7 +421,7 @@ void SetValue(NativeCall& c) { Change(c, [&](StringListObject& l) { l.SetValue(S
 void GetValueFromIndex(NativeCall& c) { ReturnStr(c, List(c).ValueFromIndex(Checked(c, 1))); }
 void SetValueFromIndex(NativeCall& c) {
   size_t i = Checked(c, 1);
-  Change(c, [&](StringListObject& l) { l.items[i].text = l.Name(i) + l.nameValueSeparator + StrArg(c, 2); });
+  Change(c, [&](StringListObject& l) { l.SetItemText(i, l.Name(i) + l.nameValueSeparator + StrArg(c, 2)); });
 }
 void GetText(NativeCall& c) { ReturnStr(c, List(c).Text()); }
 void SetText(NativeCall& c) { Change(c, [&](StringListObject& l) { l.SetText(StrArg(c, 1)); }); }

@@ -4,6 +4,7 @@
 
 #include "StdClasses.h"
 
+#include <pscript/memory.h>
 #include <pscript/pscript.h>
 
 #include <string>
@@ -19,6 +20,7 @@ struct StringListObject : PersistentObject {
     pscript::Value object;
   };
   std::vector<Item> items;
+  pscript::MemoryCharge charge;  // the items, against the scripts' memory limit
   bool sorted = false, caseSensitive = false;
   bool strictDelimiter = false;  // the import offers no StrictDelimiter property: stays false
   Duplicates duplicates = Duplicates::Ignore;
@@ -38,6 +40,11 @@ struct StringListObject : PersistentObject {
   // the list catches up with what the user changed before it is read.
   virtual void ContentsChanged() {}
   virtual void Refresh() {}
+  // Every change of the items goes through these, which charge before they grow.
+  void InsertItem(size_t at, const std::string& s, const pscript::Value& object = {});
+  void SetItemText(size_t at, const std::string& s);
+  void DeleteItem(size_t at);
+  void ClearItems();
 
   // Throw std::runtime_error with the RTL's texts.
   void CheckIndex(int64_t index, bool allowEnd = false) const;

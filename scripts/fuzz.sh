@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build/fuzz and runs each for
 # SECONDS (first argument, default 60), seeded from fuzz/corpus/<target>.
+# With FUZZ_RUNS=N in the environment each runs N inputs instead (SECONDS is
+# then ignored), e.g. FUZZ_RUNS=10000000 nice -n 19 scripts/fuzz.sh 0.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -20,12 +22,14 @@ for bin in build/fuzz/fuzz/fuzz_*; do
   # Inputs the project already keeps elsewhere seed the targets that parse them.
   case $name in
     fuzz_layout) seeds+=(data) ;;
+    fuzz_archive) [[ -d ../shared/samples/scm ]] && seeds+=(../shared/samples/scm) ;;
     fuzz_engine_compile) seeds+=(tests/engine/conformance)
       [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
   esac
-  echo "fuzz: $name for ${seconds}s"
+  echo "fuzz: $name for ${FUZZ_RUNS:+$FUZZ_RUNS runs}${FUZZ_RUNS:-${seconds}s}"
   # -timeout: an input running longer than that is a finding (a hang), not a stall.
-  "$bin" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
+  if [[ -n "${FUZZ_RUNS:-}" ]]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
+  "$bin" "${limit[@]}" -timeout=25 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
          "$work" "${seeds[@]}" 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
   grep -E 'stat::number_of_executed_units' build/fuzz/$name.log || true
 done

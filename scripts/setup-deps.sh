@@ -4,7 +4,7 @@
 # tools used by fuzzing, screenshots, PDF checks and the reference engine.
 set -euo pipefail
 
-required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zipcmp zipmerge ziptool
+required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zlib1g-dev zipcmp zipmerge ziptool
           libffi-dev libgtest-dev libgmock-dev libbenchmark-dev ttf-bitstream-vera fonts-dejavu-core
           xvfb xauth zip unzip python3)
 optional=(clang libclang-rt-14-dev imagemagick poppler-utils fpc lazarus-src-2.2)

@@ -25,6 +25,8 @@ int RoundTripCommand(const Words& words);
 int EditCommand(const Words& words);
 int DetectCommand(const Words& words);
 int DemoArchiveCommand(const Words& words);
+int ExtractCommand(const Words& words);
+int UpdateCommand(const Words& words);
 // Built only with the widgets (TARNO_CLI_PRINT).
 int PrintCommand(const Words& words);
 

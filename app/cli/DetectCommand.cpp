@@ -1,7 +1,5 @@
 // tarno-cli detect: which preset settings file (layouts/*.ini beside the
 // program) reads a television archive, as "Select and extract" chooses it.
-#include <unistd.h>
-
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -22,26 +20,6 @@ fs::path ProgramFolder() {
   return error ? fs::current_path() : self.parent_path();
 }
 
-// A temporary folder removed with the object.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tarno-detect-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw CommandFailure("cannot create a temporary folder");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 }  // namespace
 
 int DetectCommand(const Words& words) {
@@ -53,19 +31,14 @@ int DetectCommand(const Words& words) {
   if (presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());
 
   const std::string archiveName = fs::path(archivePath).filename().string();
-  TelevisionArchive archive;
-  archive.Open(archivePath);
+  // Read into memory, never into a folder that a killed run would leave behind.
   const std::vector<ArchiveEntry> entries = ArchiveEntries(archivePath);
   if (entries.empty()) {
     std::cerr << archiveName << " holds no files\n";
     std::cout << "no preset fits " << archiveName << '\n';
     return 1;
   }
-  ScratchFolder scratch;
-  archive.SetBaseDirectory(scratch.Path().string());
-  archive.ExtractAll();
-  archive.Close();
-  const PresetFit fit = FitPresets(presets, scratch.Path().string(), entries);
+  const PresetFit fit = FitPresets(presets, entries);
   for (const auto& [preset, why] : fit.misfits) std::cerr << fs::path(preset).filename().string() << ": " << why << '\n';
   if (fit.fitting.empty()) {
     std::cout << "no preset fits " << archiveName << '\n';

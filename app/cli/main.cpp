@@ -31,6 +31,8 @@ const char* const kUsage =
     "                                        remove-last-record find=TEXT find-next\n"
     "  detect [--layouts DIR] ARCHIVE        name the preset settings file (layouts/*.ini) that fits ARCHIVE\n"
     "  demo-archive OUT                      write a small made-up \"1201\" television archive\n"
+    "  extract ARCHIVE DIR                   extract every entry of a television archive into DIR\n"
+    "  update ARCHIVE DIR                    replace the entries whose files in DIR changed, rewrite ARCHIVE\n"
 #ifdef TARNO_CLI_PRINT
     "  print --ini INI [--script ROPS] FILE OUT.pdf [--title TEXT] [--landscape] [--borders]\n"
     "                                        lay FILE's grid out on pages and write them as PDF\n"
@@ -48,6 +50,8 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"edit", tarno::cli::EditCommand},
       {"detect", tarno::cli::DetectCommand},
       {"demo-archive", tarno::cli::DemoArchiveCommand},
+      {"extract", tarno::cli::ExtractCommand},
+      {"update", tarno::cli::UpdateCommand},
 #ifdef TARNO_CLI_PRINT
       {"print", tarno::cli::PrintCommand},
 #endif

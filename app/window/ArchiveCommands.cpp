@@ -1,11 +1,10 @@
 // "Select and extract": the chosen television archive becomes the active one
 // and all its entries land in the extraction folder.
 #include <QLabel>
-#include <filesystem>
 
+#include "ArchiveWorkflow.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit001.h"
-#include "TelevisionArchive.h"
 #include "WaitCursor.h"
 
 namespace tarno::window {
@@ -31,8 +30,6 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
     SetCaption(kNoArchiveCaption);
     SetLabelText(txtExtractedFile, "No active archive");
   } else {
-    std::error_code ignored;  // a folder that cannot be made fails the extraction
-    std::filesystem::create_directories(extractFolder_, ignored);
     OpenArchive(*path);
   }
   Log(Trimmed(windowTitle().toStdString()));
@@ -43,12 +40,8 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
 // archive active; files extracted before it stay. Its message is not shown.
 bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
   try {
-    archive_->Open(path);
-    archive_->SetBaseDirectory(extractFolder_);
-    archive_->ExtractAll();
-    const std::string name = BareNameOf(archive_->FileName());
-    SetCaption("  File '" + name + "' extracted to '" + extractFolder_ + "'");
-    SetLabelText(txtExtractedFile, "Archive '" + name + "' active");
+    SetCaption("  " + ExtractArchive(*archive_, path, extractFolder_));
+    SetLabelText(txtExtractedFile, "Archive '" + BareNameOf(archive_->FileName()) + "' active");
     return true;
   } catch (...) {
     SetCaption(kNoArchiveCaption);

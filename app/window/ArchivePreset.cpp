@@ -14,7 +14,7 @@ void TfrmTarnoChannelEdit::UseFittingPreset() {
   if (!archive_ || archive_->FileName().empty()) return;
   std::string preset;
   try {
-    preset = PresetInsteadOfDefault(defaultIniFileName_, programFolder_ + "layouts", extractFolder_,
+    preset = PresetInsteadOfDefault(defaultIniFileName_, programFolder_ + "layouts",
                                     ArchiveEntries(archive_->FileName()));
   } catch (...) {
     return;  // unreadable settings: the loads report it with the default settings

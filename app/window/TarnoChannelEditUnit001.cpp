@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "ArchiveWorkflow.h"
 #include "MessageBoxHook.h"
 #include "QtWindowDialogs.h"
 #include "ScriptObject.h"
@@ -92,8 +93,7 @@ void TfrmTarnoChannelEdit::FormDestroy() {
 
 void TfrmTarnoChannelEdit::UpdateArchiveAtExit() {
   if (!archive_ || archive_->FileName().empty() || !chkSaveArchive->isChecked()) return;
-  archive_->FreshenAll();
-  archive_->Save();
+  UpdateArchive(*archive_);
 }
 
 void TfrmTarnoChannelEdit::RegisterFont() {

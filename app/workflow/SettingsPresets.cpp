@@ -1,10 +1,8 @@
 #include "SettingsPresets.h"
 
-#include <zip.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
-#include <memory>
 
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -36,17 +34,14 @@ uint32_t LittleEndianWord(const std::string& bytes, size_t at) {
          static_cast<uint32_t>(word[3]) << 24;
 }
 
-bool HasEntry(const std::vector<ArchiveEntry>& entries, const char* name) {
-  return std::any_of(entries.begin(), entries.end(), [&](const ArchiveEntry& e) { return e.name == name; });
-}
-
 // Favourite words of the used records of the digital and analog maps:
 // +1 when they look like D-series flags, -1 like later positions, 0 unknown.
-int FavouriteEvidence(const std::string& folder, const std::vector<ArchiveEntry>& entries) {
+int FavouriteEvidence(const std::vector<ArchiveEntry>& entries) {
   bool flags = false;
   for (const MapShape& shape : kChannelMaps) {
-    if (!HasEntry(entries, shape.name)) continue;
-    const std::string bytes = ReadWholeFile((fs::path(folder) / shape.name).string());
+    const auto map = std::find_if(entries.begin(), entries.end(), [&](const ArchiveEntry& e) { return e.name == shape.name; });
+    if (map == entries.end()) continue;
+    const std::string& bytes = map->bytes;
     for (size_t at = 0; at + shape.record <= bytes.size(); at += shape.record) {
       if (bytes[at + shape.usedByte] == '\0') continue;
       for (size_t list = 0; list < kFavouriteLists; ++list) {
@@ -63,28 +58,12 @@ bool OfFamily(const std::string& preset, const char* family) {
   return fs::path(preset).filename().string().find(family) != std::string::npos;
 }
 
-struct ZipCloser {
-  void operator()(zip_t* archive) const { zip_discard(archive); }
-};
-
 }  // namespace
 
 std::vector<ArchiveEntry> ArchiveEntries(const std::string& path) {
-  int code = 0;
-  const std::unique_ptr<zip_t, ZipCloser> archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
-  if (!archive) throw ArchiveError("Cannot open archive '" + path + "'");
-  std::vector<ArchiveEntry> entries;
-  const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-  for (zip_int64_t i = 0; i < count; ++i) {
-    zip_stat_t info;
-    zip_stat_init(&info);
-    if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &info) != 0 ||
-        !(info.valid & ZIP_STAT_NAME))
-      throw ArchiveError("Cannot read the directory of archive '" + path + "'");
-    const std::string name = SafeEntryFileName(info.name);
-    if (name.empty()) continue;
-    entries.push_back({name, (info.valid & ZIP_STAT_SIZE) ? static_cast<uintmax_t>(info.size) : 0});
-  }
+  TelevisionArchive archive;
+  archive.Open(path);
+  std::vector<ArchiveEntry> entries = archive.ReadEntries();
   std::sort(entries.begin(), entries.end(), [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.name < b.name; });
   return entries;
 }
@@ -105,15 +84,15 @@ std::string SettingsMisfit(const std::string& settingsFile, const std::vector<Ar
     if (!data.HasLayout()) return entry.name + " has no layout";
     const uintmax_t header = data.HasHeader ? kHeaderSize : 0;
     const auto record = static_cast<uintmax_t>(data.RecordSize());
-    if (entry.size < header || record == 0 || (entry.size - header) % record != 0)
-      return entry.name + " (" + std::to_string(entry.size) + " bytes) is no whole number of " +
+    const uintmax_t size = entry.bytes.size();
+    if (size < header || record == 0 || (size - header) % record != 0)
+      return entry.name + " (" + std::to_string(size) + " bytes) is no whole number of " +
              std::to_string(record) + "-byte records";
   }
   return {};
 }
 
-PresetFit FitPresets(const std::vector<std::string>& presets, const std::string& folder,
-                     const std::vector<ArchiveEntry>& entries) {
+PresetFit FitPresets(const std::vector<std::string>& presets, const std::vector<ArchiveEntry>& entries) {
   PresetFit fit;
   for (const std::string& preset : presets) {
     std::string why = SettingsMisfit(preset, entries);
@@ -124,17 +103,17 @@ PresetFit FitPresets(const std::vector<std::string>& presets, const std::string&
   const auto d = std::find_if(fitting.begin(), fitting.end(), [](const std::string& p) { return OfFamily(p, kDSeriesFamily); });
   const auto later = std::find_if(fitting.begin(), fitting.end(), [](const std::string& p) { return OfFamily(p, kLaterFamily); });
   if (d != fitting.end() && later != fitting.end()) {
-    const int evidence = FavouriteEvidence(folder, entries);
+    const int evidence = FavouriteEvidence(entries);
     if (evidence != 0) fitting.assign(1, evidence > 0 ? *d : *later);
   }
   return fit;
 }
 
 std::string PresetInsteadOfDefault(const std::string& defaultSettings, const std::string& presetFolder,
-                                   const std::string& folder, const std::vector<ArchiveEntry>& entries) {
+                                   const std::vector<ArchiveEntry>& entries) {
   if (entries.empty()) return {};
   const std::vector<std::string> presets = PresetFiles(presetFolder);
-  const PresetFit fit = FitPresets(presets, folder, entries);
+  const PresetFit fit = FitPresets(presets, entries);
   if (fit.fitting.empty()) return {};
   if (!SettingsMisfit(defaultSettings, entries).empty()) return fit.fitting.front();
   // The default reads every size. When it is an unchanged preset of a family

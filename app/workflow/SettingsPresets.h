@@ -8,20 +8,17 @@
 // for "not in this list".
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "TelevisionArchive.h"
+
 namespace tarno {
 
-struct ArchiveEntry {
-  std::string name;  // as extracted: the name part of the stored name
-  uintmax_t size = 0;
-};
-
-// The file entries of the archive at path (folder entries left out). Throws
-// ArchiveError when it cannot be read.
+// The file entries of the archive at path with their bytes, sorted by name,
+// read into memory with every check of an extraction (folder entries left
+// out). Throws ArchiveError when it cannot be read.
 std::vector<ArchiveEntry> ArchiveEntries(const std::string& path);
 
 // The preset settings files (*.ini) in folder, sorted by name; none when the
@@ -36,10 +33,8 @@ struct PresetFit {
   std::vector<std::pair<std::string, std::string>> misfits;  // preset, why it does not fit
 };
 
-// The presets that read every entry; the entries' files lie in folder (the
-// favourite lists are read from there). An archive without files fits none.
-PresetFit FitPresets(const std::vector<std::string>& presets, const std::string& folder,
-                     const std::vector<ArchiveEntry>& entries);
+// The presets that read every entry. An archive without files fits none.
+PresetFit FitPresets(const std::vector<std::string>& presets, const std::vector<ArchiveEntry>& entries);
 
 // The preset to read an archive with instead of the default settings: the best
 // fitting preset when the default does not read every entry, or when the default
@@ -47,6 +42,6 @@ PresetFit FitPresets(const std::vector<std::string>& presets, const std::string&
 // Empty when the default serves, when the archive holds no files, or when no
 // preset fits.
 std::string PresetInsteadOfDefault(const std::string& defaultSettings, const std::string& presetFolder,
-                                   const std::string& folder, const std::vector<ArchiveEntry>& entries);
+                                   const std::vector<ArchiveEntry>& entries);
 
 }  // namespace tarno

@@ -4,13 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
+#include <zlib.h>
 
-#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <map>
 
 #include "Errors.h"
 #include "FileSystem.h"
+#include "LayoutReader.h"
 
 namespace tarno {
 namespace {
@@ -19,25 +23,12 @@ namespace {
 constexpr zip_uint64_t kMaxEntrySize = 64u << 20;
 constexpr zip_uint16_t kExtendedTimestampField = 0x5455;
 constexpr double kZipTimeResolution = 2.0;
+constexpr size_t kMaxFileNameLength = NAME_MAX;
 
 std::string ZipErrorText(zip_t* archive) { return zip_strerror(archive); }
 
-std::string OpenErrorText(int code) {
-  zip_error_t error;
-  zip_error_init_with_code(&error, code);
-  std::string text = zip_error_strerror(&error);
-  zip_error_fini(&error);
-  return text;
-}
-
 std::string JoinFolder(const std::string& folder, const std::string& name) {
   return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-void SetModificationTime(const std::string& path, time_t mtime) {
-  const timespec times[2] = {{0, UTIME_OMIT}, {mtime, 0}};
-  if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0)
-    throw FileError(SystemErrorText("Cannot set the time of file", path, errno));
 }
 
 }  // namespace
@@ -53,16 +44,54 @@ TelevisionArchive::~TelevisionArchive() { Close(); }
 
 void TelevisionArchive::Open(const std::string& path) {
   Close();
-  int code = 0;
-  archive_ = zip_open(path.c_str(), ZIP_CHECKCONS, &code);
-  if (!archive_) throw ArchiveError("Cannot open archive '" + path + "': " + OpenErrorText(code));
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(path, kMaxArchiveBytes);
+  } catch (const FileError& error) {
+    throw ArchiveError("Cannot open archive '" + path + "': " + error.what());
+  }
+  OpenFromMemory(path, std::move(bytes));
+}
+
+void TelevisionArchive::OpenFromMemory(const std::string& path, std::string bytes) {
+  Close();
+  // The buffer source frees the buffer it was made with once the archive is
+  // rewritten, whatever it was told: it gets a copy of its own, from malloc.
+  // (An empty one has no entry to replace, so it is never rewritten.)
+  void* copy = bytes.empty() ? nullptr : std::malloc(bytes.size());
+  if (!bytes.empty() && !copy) throw ArchiveError("Cannot open archive '" + path + "': out of memory");
+  if (copy) std::memcpy(copy, bytes.data(), bytes.size());
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(copy, bytes.size(), copy ? 1 : 0, &error);
+  if (!source) std::free(copy);
+  zip_t* archive = source ? zip_open_from_source(source, ZIP_CHECKCONS, &error) : nullptr;
+  if (!archive) {
+    const std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    if (source) zip_source_free(source);
+    throw ArchiveError("Cannot open archive '" + path + "': " + text);
+  }
+  zip_error_fini(&error);
+  zip_source_keep(source);  // the archive's reference goes with it; this one reads the rewritten bytes
+  archive_ = archive;
+  source_ = source;
   fileName_ = path;
+  try {
+    CheckDirectory();
+  } catch (...) {
+    Close();
+    throw;
+  }
 }
 
 void TelevisionArchive::Close() {
   if (archive_) zip_discard(archive_);
+  if (source_) zip_source_free(source_);
   archive_ = nullptr;
+  source_ = nullptr;
   fileName_.clear();
+  replaced_ = 0;
 }
 
 std::string TelevisionArchive::EntryFileName(zip_uint64_t index) const {
@@ -70,30 +99,81 @@ std::string TelevisionArchive::EntryFileName(zip_uint64_t index) const {
   return stored ? SafeEntryFileName(stored) : std::string();
 }
 
-void TelevisionArchive::ExtractAll() {
-  if (!archive_) throw ArchiveError("No archive is open");
+// The limits and the one-file-per-name rule, from the directory alone.
+void TelevisionArchive::CheckDirectory() const {
+  const std::string archiveName = "Archive '" + BareNameOf(fileName_) + "'";
   const zip_int64_t count = zip_get_num_entries(archive_, 0);
-  for (zip_int64_t i = 0; i < count; ++i) ExtractEntry(static_cast<zip_uint64_t>(i));
+  if (count < 0 || static_cast<uint64_t>(count) > kMaxArchiveEntries)
+    throw ArchiveError(archiveName + " holds " + std::to_string(count) + " entries, more than any television writes");
+  uint64_t total = 0;
+  std::map<std::string, std::string> names;  // upper case -> as stored
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    zip_stat_t info;
+    zip_stat_init(&info);
+    if (zip_stat_index(archive_, index, 0, &info) != 0 || !(info.valid & ZIP_STAT_SIZE))
+      throw ArchiveError(archiveName + " is damaged: " + ZipErrorText(archive_));
+    total += info.size;
+    if (info.size > kMaxEntrySize || total > kMaxArchiveBytes)
+      throw ArchiveError(archiveName + " unpacks to more bytes than any television writes");
+    const std::string name = EntryFileName(index);
+    if (name.empty()) continue;
+    if (name.size() > kMaxFileNameLength)
+      throw ArchiveError(archiveName + " is damaged: an entry's name is longer than a file name may be");
+    const auto [seen, added] = names.emplace(UpperAscii(name), name);
+    if (!added)
+      throw ArchiveError(archiveName + " is damaged: its entries '" + seen->second + "' and '" + name +
+                         "' are the same file");
+  }
 }
 
-void TelevisionArchive::ExtractEntry(zip_uint64_t index) {
-  const std::string name = EntryFileName(index);
-  if (name.empty()) return;  // a folder entry, or a name that leads nowhere safe
+ArchiveEntry TelevisionArchive::ReadEntry(zip_uint64_t index, const std::string& name) const {
+  const std::string damaged = "Archive entry '" + name + "' is damaged: ";
   zip_stat_t info;
   zip_stat_init(&info);
-  if (zip_stat_index(archive_, index, 0, &info) != 0) throw ArchiveError(ZipErrorText(archive_));
+  if (zip_stat_index(archive_, index, 0, &info) != 0) throw ArchiveError(damaged + ZipErrorText(archive_));
   if (!(info.valid & ZIP_STAT_SIZE) || info.size > kMaxEntrySize)
     throw ArchiveError("Archive entry '" + name + "' is too large");
   zip_file_t* entry = zip_fopen_index(archive_, index, 0);
-  if (!entry) throw ArchiveError(ZipErrorText(archive_));
-  std::string bytes(static_cast<size_t>(info.size), '\0');
-  const zip_int64_t read = zip_fread(entry, bytes.data(), info.size);
+  if (!entry) throw ArchiveError(damaged + ZipErrorText(archive_));
+  ArchiveEntry result{name, std::string(static_cast<size_t>(info.size), '\0'), info.mtime,
+                      (info.valid & ZIP_STAT_MTIME) != 0};
+  const zip_int64_t read = zip_fread(entry, result.bytes.data(), info.size);
+  const std::string readError = read < 0 ? zip_file_strerror(entry) : "";
   zip_fclose(entry);
-  if (read < 0 || static_cast<zip_uint64_t>(read) != info.size)
-    throw ArchiveError("Cannot read archive entry '" + name + "'");
-  const std::string path = JoinFolder(baseDirectory_, name);
-  WriteFileAtomically(path, bytes);
-  if (info.valid & ZIP_STAT_MTIME) SetModificationTime(path, info.mtime);
+  if (read < 0) throw ArchiveError(damaged + readError);
+  if (static_cast<zip_uint64_t>(read) != info.size) throw ArchiveError(damaged + "it is shorter than stored");
+  // The library checks the CRC only when it reads past the end; it is checked here whatever it does.
+  const auto crc = ::crc32(::crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(result.bytes.data()),
+                           static_cast<uInt>(result.bytes.size()));
+  if ((info.valid & ZIP_STAT_CRC) && crc != info.crc) throw ArchiveError(damaged + "CRC mismatch");
+  return result;
+}
+
+std::vector<ArchiveEntry> TelevisionArchive::ReadEntries() const {
+  if (!archive_) throw ArchiveError("No archive is open");
+  std::vector<ArchiveEntry> entries;
+  const zip_int64_t count = zip_get_num_entries(archive_, 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    const std::string name = EntryFileName(index);
+    if (!name.empty()) entries.push_back(ReadEntry(index, name));  // else a folder entry, or a name leading nowhere safe
+  }
+  return entries;
+}
+
+void TelevisionArchive::ExtractAll() {
+  const std::vector<ArchiveEntry> entries = ReadEntries();
+  std::vector<std::string> targets;
+  for (const ArchiveEntry& entry : entries)
+    targets.push_back(ReplaceableFile(JoinFolder(baseDirectory_, entry.name), false));
+  for (size_t i = 0; i < entries.size(); ++i) {
+    AtomicWriteOptions options;
+    options.followLinks = false;  // a link in the folder is replaced, never written through
+    options.syncToDisk = false;   // the archive holds them all: extraction can be repeated
+    if (entries[i].hasModificationTime) options.modificationTime = entries[i].modificationTime;
+    WriteFileAtomically(targets[i], entries[i].bytes, options);
+  }
 }
 
 int TelevisionArchive::FreshenAll() {
@@ -101,6 +181,7 @@ int TelevisionArchive::FreshenAll() {
   int marked = 0;
   const zip_int64_t count = zip_get_num_entries(archive_, 0);
   for (zip_int64_t i = 0; i < count; ++i) marked += FreshenEntry(static_cast<zip_uint64_t>(i)) ? 1 : 0;
+  replaced_ += marked;
   return marked;
 }
 
@@ -131,12 +212,32 @@ bool TelevisionArchive::FreshenEntry(zip_uint64_t index) {
 
 void TelevisionArchive::Save() {
   if (!archive_) return;
+  if (replaced_ == 0) {  // nothing to write: the file keeps its bytes and its time
+    Close();
+    return;
+  }
+  ReplaceableFile(fileName_);  // a write-protected archive is refused before any work
+  WriteFileAtomically(fileName_, WrittenArchive());
+  Close();
+}
+
+// Lets the library write the archive with its replaced entries into memory.
+std::string TelevisionArchive::WrittenArchive() {
   if (zip_close(archive_) != 0) {
     const std::string error = ZipErrorText(archive_);
     throw ArchiveError("Cannot write archive '" + fileName_ + "': " + error);
   }
   archive_ = nullptr;
-  fileName_.clear();
+  zip_stat_t info;
+  zip_stat_init(&info);
+  std::string bytes;
+  if (zip_source_stat(source_, &info) == 0 && (info.valid & ZIP_STAT_SIZE) && zip_source_open(source_) == 0) {
+    bytes.resize(static_cast<size_t>(info.size));
+    const zip_int64_t read = zip_source_read(source_, bytes.data(), info.size);
+    zip_source_close(source_);
+    if (read == static_cast<zip_int64_t>(info.size)) return bytes;
+  }
+  throw ArchiveError("Cannot write archive '" + fileName_ + "'");
 }
 
 }  // namespace tarno

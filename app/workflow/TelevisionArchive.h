@@ -2,17 +2,34 @@
 // folder for editing and replaced from that folder when the program ends.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 struct zip;
+struct zip_source;
 
 namespace tarno {
 
 class ArchiveError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// No television writes more entries or bytes than these; an archive beyond
+// them is damaged or hostile and refused before anything is read from it.
+inline constexpr size_t kMaxArchiveEntries = 1000;
+inline constexpr uint64_t kMaxArchiveBytes = uint64_t{256} << 20;  // all entries unpacked, and the archive file
+
+// One file entry read from the archive and checked against its stored CRC.
+struct ArchiveEntry {
+  std::string name;  // the file-name part of the stored name
+  std::string bytes;
+  time_t modificationTime = 0;
+  bool hasModificationTime = false;
 };
 
 class TelevisionArchive {
@@ -22,8 +39,13 @@ class TelevisionArchive {
   TelevisionArchive(const TelevisionArchive&) = delete;
   TelevisionArchive& operator=(const TelevisionArchive&) = delete;
 
-  // Opens the archive at path and reads its directory; throws ArchiveError.
+  // Opens the archive at path and reads its directory; throws ArchiveError when
+  // it is no readable zip archive, holds more than the limits above, or two of
+  // its entries would land in the same file (names alike but for letter case).
+  // The archive is read into memory: Save writes it back whole.
   void Open(const std::string& path);
+  // The same for an archive's bytes already read; name stands for its path.
+  void OpenFromMemory(const std::string& name, std::string bytes);
   // Gives the archive up without writing it; it is no longer active.
   void Close();
   // The full path of the open archive; empty when none is open.
@@ -33,26 +55,35 @@ class TelevisionArchive {
   void SetBaseDirectory(const std::string& folder) { baseDirectory_ = folder; }
   const std::string& BaseDirectory() const { return baseDirectory_; }
 
+  // Every file entry (folder entries skipped), unpacked and checked; throws
+  // ArchiveError naming the first entry that cannot be read or fails its CRC.
+  std::vector<ArchiveEntry> ReadEntries() const;
   // Writes every file entry into the base directory under the name part of its
   // stored name, never anywhere else, with the entry's modification time.
-  // Folder entries are skipped. Throws ArchiveError or FileError at the first failure.
+  // Every entry is read and checked, and every file it replaces found
+  // replaceable, before the first is written. Throws ArchiveError or FileError.
   void ExtractAll();
   // Marks every entry whose file in the base directory differs in size or in
   // modification time (at the zip format's 2-second resolution) to be replaced by
   // that file. Missing or unreadable files leave their entries alone. Returns the
   // number of entries marked.
   int FreshenAll();
-  // Writes the archive back through a temporary file and closes it.
+  // Writes the archive back through a temporary file (unless no entry was
+  // replaced) and closes it; a write-protected archive is an error and stays as it was.
   void Save();
 
  private:
   std::string EntryFileName(uint64_t index) const;
-  void ExtractEntry(uint64_t index);
+  void CheckDirectory() const;
+  ArchiveEntry ReadEntry(uint64_t index, const std::string& name) const;
   bool FreshenEntry(uint64_t index);
+  std::string WrittenArchive();
 
   zip* archive_ = nullptr;
+  zip_source* source_ = nullptr;  // the archive's bytes in memory
   std::string fileName_;
   std::string baseDirectory_;
+  int replaced_ = 0;
 };
 
 // The file-name part of a stored entry name (after the last '/' or '\'); empty

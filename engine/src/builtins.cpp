@@ -1,6 +1,7 @@
 // Native implementations of the standard functions every script gets.
 #include "builtins.h"
 
+#include "engine_limits.h"
 #include "heap.h"
 #include "text.h"
 
@@ -27,7 +28,7 @@ std::string copyOf(std::string_view s, int64_t index, int64_t count) {
 }
 
 std::string pad(std::string_view s, int64_t n, char with, bool left) {
-  if (n > (1 << 28)) throw ScriptError(ErrorKind::OutOfMemory, "");
+  if (n > kMaxStringLength) throw ScriptError(ErrorKind::OutOfMemory, "");
   if (static_cast<int64_t>(s.size()) >= n) return std::string(s);
   std::string fill(static_cast<size_t>(n) - s.size(), with);
   return left ? fill + std::string(s) : std::string(s) + fill;
@@ -86,8 +87,10 @@ void fInsert(NativeCall& c) {
   int64_t at = num(c, 2);
   if (at < 1) at = 1;
   if (at > static_cast<int64_t>(s.size()) + 1) at = static_cast<int64_t>(s.size()) + 1;
-  s.insert(static_cast<size_t>(at - 1), str(c, 0));
-  v = Value::string(s);
+  const std::string_view inserted = c.arg(0).rawString();
+  if (s.size() + inserted.size() > static_cast<size_t>(kMaxStringLength)) throw ScriptError(ErrorKind::OutOfMemory, "");
+  s.insert(static_cast<size_t>(at - 1), inserted);
+  v = Value::string(std::move(s));
 }
 void fUpper(NativeCall& c) { retStr(c, upperAscii(str(c, 0))); }
 void fLower(NativeCall& c) { retStr(c, lowerAscii(str(c, 0))); }

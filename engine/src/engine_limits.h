@@ -26,5 +26,10 @@ inline constexpr size_t kMaxTypeCount = 1u << 16;
 inline constexpr size_t kMaxTypeNesting = 64;           // aggregate within aggregate
 inline constexpr size_t kMaxModuleItems = 1u << 20;     // procs, natives, constants...
 inline constexpr size_t kMaxObjects = 1u << 20;         // live objects of imported classes in one Exec
+// Bytes that all scripts of the process hold together: strings, arrays,
+// records, objects and the data host objects keep for them.
+inline constexpr size_t kMaxScriptMemory = size_t{512} << 20;
+// What one object of an imported class is charged beyond the data it reports.
+inline constexpr size_t kObjectCharge = 256;
 
 }  // namespace pscript

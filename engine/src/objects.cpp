@@ -18,6 +18,7 @@ uint32_t generationOf(const Value& v) { return static_cast<uint32_t>(static_cast
 Value ObjectTable::add(std::unique_ptr<ScriptObject> object, std::string upperClass) {
   if (!object) throw ScriptError(ErrorKind::NullPointerException, "");
   if (live_ >= kMaxObjects) throw ScriptError(ErrorKind::OutOfMemory, "");
+  chargeFor(live_ + 1);
   uint32_t slot;
   if (!freeSlots_.empty()) {
     slot = freeSlots_.back();
@@ -63,8 +64,11 @@ std::unique_ptr<ScriptObject> ObjectTable::take(const Value& v) {
   if (e.generation == 0) e.generation = 1;  // 0 would let a stale handle equal nil
   freeSlots_.push_back(slot);
   --live_;
+  chargeFor(live_);
   return out;
 }
+
+void ObjectTable::chargeFor(size_t live) { charge_.set(live * kObjectCharge); }
 
 void ObjectTable::clear() {
   // Generations survive, so handles from before a reload stay stale.
@@ -77,6 +81,7 @@ void ObjectTable::clear() {
     freeSlots_.push_back(i);
   }
   live_ = 0;
+  charge_.release();
 }
 
 // ------------------------------------------------------------------ importer

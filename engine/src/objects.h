@@ -4,6 +4,7 @@
 
 #include "module.h"
 
+#include <pscript/memory.h>
 #include <pscript/pscript.h>
 
 #include <cstdint>
@@ -33,9 +34,11 @@ class ObjectTable {
     uint32_t generation = 1;
   };
   const Entry* entryOf(const Value& v) const;
+  void chargeFor(size_t live);
   std::vector<Entry> entries_;
   std::vector<uint32_t> freeSlots_;
   size_t live_ = 0;
+  MemoryCharge charge_;  // the live objects themselves; what they keep, they charge
 };
 
 // What a native name of the form "kind:CLASS.MEMBER" stands for at run time.

@@ -7,6 +7,7 @@
 #include <pscript/pscript.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace pscript {
 
@@ -89,13 +90,15 @@ struct PreProcessRun {
   void file(size_t level, const std::string& calling, std::string name) {
     if (level > kMaxIncludeDepth)
       throw PreProcessorError("Too many nested include files while processing '" + name + "' from '" + calling + "'");
-    std::string text;
-    if (!pp.mainFileName.empty() && name == pp.mainFileName) text = pp.mainFile;
-    else if (!pp.onNeedFile || !pp.onNeedFile(pp, calling, name, text))
+    std::string read;
+    if (!pp.mainFileName.empty() && name == pp.mainFileName) read = pp.mainFile;
+    else if (!pp.onNeedFile || !pp.onNeedFile(pp, calling, name, read))
       throw PreProcessorError("Unable to find file '" + name + "' used from '" + calling + "'");
+    if (read.size() > kMaxSourceSize) throw PreProcessorError("Source too large");
+    const auto text = std::make_shared<const std::string>(std::move(read));
     pp.spans_.push_back({out.size(), 0, name, 0, text});
     size_t spanIndex = pp.spans_.size() - 1;
-    PreLexer lex(text);
+    PreLexer lex(*text);
     std::string_view tok;
     for (PTok k; (k = lex.next(tok)) != PTok::Eof;) {
       if (k == PTok::Directive) directive(level, name, tok, lex, spanIndex);
@@ -120,7 +123,8 @@ struct PreProcessRun {
         // The included text goes where the directive stands.
         pp.spans_[spanIndex].end = out.size();
         file(level + 1, fileName, arg);
-        pp.spans_.push_back({out.size(), 0, fileName, static_cast<size_t>(tok.data() - pp.spans_[spanIndex].text.data()), pp.spans_[spanIndex].text});
+        const std::shared_ptr<const std::string> text = pp.spans_[spanIndex].text;
+        pp.spans_.push_back({out.size(), 0, fileName, static_cast<size_t>(tok.data() - text->data()), text});
       }
     } else if (name == "DEFINE" || name == "UNDEF") {
       if (!writing()) return;
@@ -164,8 +168,9 @@ void PreProcessor::adjustMessages(Compiler& compiler) const {
       size_t src = it->fileOffset + (m.pos - it->start);
       int row = 1;
       size_t lineStart = 0;
-      for (size_t i = 0; i < src && i < it->text.size(); ++i)
-        if (it->text[i] == '\n') { ++row; lineStart = i + 1; }
+      const std::string& text = *it->text;
+      for (size_t i = 0; i < src && i < text.size(); ++i)
+        if (text[i] == '\n') { ++row; lineStart = i + 1; }
       m.row = row;
       m.col = static_cast<int>(src - lineStart) + 1;
       if (it->file != spans_.front().file) m.module = it->file;

@@ -119,10 +119,10 @@ Value Value::wideFromUtf8(std::string_view utf8) { return wideString(utf8ToUtf16
 
 Value Value::newVarArray(int64_t low, int64_t high) {
   auto* a = new ArrObj();
-  a->low = low;
-  if (high >= low) a->items.resize(static_cast<size_t>(high - low + 1));
   Value r;
   r.setHeap(a, varArray | varVariant);
+  a->low = low;
+  if (high >= low) a->resize(static_cast<size_t>(high - low + 1));
   return r;
 }
 

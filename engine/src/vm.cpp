@@ -181,7 +181,7 @@ Value variantArrayToList(const Value& s, int32_t elementClass) {
   list->typeId = 0;  // any type id: only variant arrays carry -1
   Value r;
   r.setHeap(list, vtDynArray);
-  list->items = src->items;
+  list->assign(src->items);
   if (elementClass < 0) return r;
   try {
     for (Value& item : list->items) fromVariant(item, Value(item), elementClass);
@@ -337,7 +337,7 @@ Value Vm::makeAggregate(int32_t type, size_t depth) {
   a->typeId = type;
   a->low = t.low;
   if (t.kind == AggKind::DynArray) return r;
-  a->items.resize(static_cast<size_t>(t.count));
+  a->resize(static_cast<size_t>(t.count));
   for (size_t i = 0; i < a->items.size(); ++i) {
     int32_t e = t.kind == AggKind::Record ? t.elems[i] : t.elems[0];
     if (e >= 0) a->items[i] = makeAggregate(e, depth + 1);
@@ -579,6 +579,7 @@ void Vm::execute(size_t baseDepth) {
         if (&d == &a && s && s->refs == 1 && &b != &d) {
           std::string_view add = strOf(b);
           if (s->s.size() + add.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
+          s->reserveFor(s->s.size() + add.size());
           s->s.append(add);
         } else {
           Value r = concat(strOf(a), strOf(b));
@@ -664,7 +665,7 @@ void Vm::execute(size_t baseDepth) {
         if (!asArr(t)) t = makeAggregate(A3);
         ArrObj* a = uniqueArr(t);
         size_t old = a->items.size();
-        a->items.resize(static_cast<size_t>(n));
+        a->resize(static_cast<size_t>(n));
         int32_t e = m_.module.types[static_cast<size_t>(A3)].elems[0];
         if (e >= 0)
           for (size_t i = old; i < a->items.size(); ++i) a->items[i] = makeAggregate(e);
@@ -695,7 +696,9 @@ void Vm::execute(size_t baseDepth) {
         int64_t n = R(A2).rawInt();
         if (n > kMaxStringLength / 2) fail(ErrorKind::OutOfMemory);
         if (n <= 0) { t = Value::wideString(u""); pc += 3; NEXT; }
-        uniqueWStr(t)->s.resize(static_cast<size_t>(n), u' ');
+        WStrObj* w = uniqueWStr(t);
+        w->reserveFor(static_cast<size_t>(n));
+        w->s.resize(static_cast<size_t>(n), u' ');
         pc += 3;
         NEXT;
       }
@@ -704,14 +707,16 @@ void Vm::execute(size_t baseDepth) {
         int64_t n = R(A2).rawInt();
         if (n > kMaxStringLength) fail(ErrorKind::OutOfMemory);
         if (n <= 0) { t = Value::string(""); pc += 3; NEXT; }
-        uniqueStr(t)->s.resize(static_cast<size_t>(n), ' ');
+        StrObj* o = uniqueStr(t);
+        o->reserveFor(static_cast<size_t>(n));
+        o->s.resize(static_cast<size_t>(n), ' ');
         pc += 3;
         NEXT;
       }
       L_NewArr: {
         Value v;
         if (A2 < 0) v = Value::newVarArray(0, static_cast<int64_t>(A3) - 1);
-        else { v = makeAggregate(A2); if (ArrObj* a = asArr(v)) a->items.resize(static_cast<size_t>(A3)); }
+        else { v = makeAggregate(A2); if (ArrObj* a = asArr(v)) a->resize(static_cast<size_t>(A3)); }
         R(A1) = std::move(v);
         pc += 4;
         NEXT_SCOPED;

@@ -1,5 +1,6 @@
 // Any text through preprocessor and compiler; what compiles is also loaded
-// and its functions run under a small call budget.
+// (into the one Exec every input reloads, see FuzzClasses.h) and its
+// functions run under a small call budget.
 #include "FuzzClasses.h"
 
 #include <pscript/pscript.h>
@@ -7,12 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-namespace {
-
-void noop(pscript::NativeCall&) {}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace pscript;
@@ -38,12 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return unit == "SYSTEM";
   };
   if (!c.compile(source)) return 0;
-  ClassImporter classes;
-  fuzzclasses::bind(classes);
-  Exec e;
-  e.setClassImporter(&classes);
-  e.registerFunction("WRITELN", noop);
-  e.registerFunction("VARGETINDEXED", noop);
+  Exec& e = fuzzexec::reloaded();
   if (!e.load(c.output())) return 0;
   for (const char* name : {"Main", "Initialize", "Finalize"}) {
     ProcHandle h = e.findFunction(name);

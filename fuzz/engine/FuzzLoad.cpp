@@ -1,5 +1,6 @@
 // Any byte string as compiled code: the loader must refuse what the VM
-// cannot run safely; what loads is run with the abort flag set.
+// cannot run safely; what loads (into the one Exec every input reloads, see
+// FuzzClasses.h) is run with the abort flag set.
 #include "FuzzClasses.h"
 
 #include <pscript/pscript.h>
@@ -8,21 +9,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace {
-
-void noop(pscript::NativeCall& c) {
-  for (int i = 0; i < c.count(); ++i) (void)c.arg(i);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace pscript;
-  ClassImporter classes;
-  fuzzclasses::bind(classes);
-  Exec e;
-  e.setClassImporter(&classes);
-  for (const char* n : {"WRITELN", "VARGETINDEXED", "VARSETINDEXED", "INTTOHEXSTR", "VALINT"}) e.registerFunction(n, noop);
+  Exec& e = fuzzexec::reloaded();
   if (!e.load(std::string_view(reinterpret_cast<const char*>(data), size))) return 0;
   for (const char* name : {"Main", "Initialize", "Finalize", "F"}) {
     ProcHandle h = e.findFunction(name);

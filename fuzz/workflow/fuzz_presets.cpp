@@ -31,12 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string archive = (work / "input.scm").string();
   tarno::WriteFileAtomically(archive, std::string(reinterpret_cast<const char*>(data), size));
   try {
-    tarno::TelevisionArchive opened;
-    opened.Open(archive);
     const auto entries = tarno::ArchiveEntries(archive);
-    opened.SetBaseDirectory((work / "extracted").string());
-    opened.ExtractAll();
-    tarno::FitPresets(tarno::PresetFiles(TARNO_LAYOUTS_DIR), (work / "extracted").string(), entries);
+    tarno::FitPresets(tarno::PresetFiles(TARNO_LAYOUTS_DIR), entries);
   } catch (const tarno::ArchiveError&) {
   } catch (const tarno::FileError&) {
   }

@@ -30,7 +30,10 @@ bool gDumpClasses = false;   // declarations mode
 
 bool readWholeFile(const std::string& name, std::string& out) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(name, ec)) return false;
+  // Only a regular file of bounded size: a pipe or a device would never end.
+  constexpr uintmax_t kMaxScriptFileBytes = uintmax_t{64} << 20;
+  if (!std::filesystem::is_regular_file(name, ec) || std::filesystem::file_size(name, ec) > kMaxScriptFileBytes)
+    return false;
   std::ifstream in(name, std::ios::binary);
   if (!in) return false;
   std::ostringstream s;

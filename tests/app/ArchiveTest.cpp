@@ -38,6 +38,8 @@ class ArchiveFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::copy_file(kSample, dir.File("list.scm"));
+    // The shared samples are read-only; an archive being updated must not be.
+    std::filesystem::permissions(dir.File("list.scm"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     std::filesystem::create_directory(dir.Path() / "Extracted");
     folder = dir.File("Extracted") + "/";
   }
@@ -168,6 +170,172 @@ TEST(ArchiveFailures, AMissingExtractionFolderIsAnError) {
   archive.Open(kSample);
   archive.SetBaseDirectory(dir.File("no/such/folder"));
   EXPECT_THROW(archive.ExtractAll(), FileError);
+}
+
+// Writes a zip archive with Python's zipfile: entries (name, bytes) given as
+// Python expressions, stored or deflated.
+void MakeZip(const std::string& path, const std::string& entries, bool deflated = false) {
+  const std::string script = "import zipfile,sys\nz=zipfile.ZipFile(sys.argv[1],'w'," +
+                             std::string(deflated ? "zipfile.ZIP_DEFLATED" : "zipfile.ZIP_STORED") +
+                             ")\nfor n,b in " + entries + ": z.writestr(n,b)\nz.close()\n";
+  test::TempDir dir;
+  test::WriteFile(dir.File("make.py"), script);
+  ASSERT_EQ(Shell("python3 " + test::ShellQuote(dir.File("make.py")) + " " + test::ShellQuote(path)), 0);
+}
+
+std::string ExtractionError(const std::string& archivePath, const std::string& folder) {
+  TelevisionArchive archive;
+  try {
+    archive.Open(archivePath);
+    archive.SetBaseDirectory(folder);
+    archive.ExtractAll();
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "";
+}
+
+size_t FileCount(const std::string& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// Damaged and hostile archives are refused whole: nothing lands in the folder.
+TEST(HostileArchives, ADamagedEntryIsRefusedByNameBeforeAnythingIsWritten) {
+  test::TempDir dir;
+  MakeZip(dir.File("crc.scm"), "[('map-AirA', b'A'*100), ('map-CableD', b'channel data here'), ('zz', b'Z'*50)]");
+  std::string bytes = test::ReadFile(dir.File("crc.scm"));
+  const size_t data = bytes.find("channel data here");
+  ASSERT_NE(data, std::string::npos);
+  bytes[data] = 'C';  // stored uncompressed: one changed byte the CRC must catch
+  test::WriteFile(dir.File("crc.scm"), bytes);
+  std::filesystem::create_directory(dir.Path() / "out");
+  const std::string message = ExtractionError(dir.File("crc.scm"), dir.File("out"));
+  EXPECT_NE(message.find("'map-CableD'"), std::string::npos) << message;
+  EXPECT_NE(message.find("CRC"), std::string::npos) << message;
+  EXPECT_EQ(FileCount(dir.File("out")), 0u);
+}
+
+TEST(HostileArchives, NamesThatDifferInCaseOnlyAreOneFileAndRefused) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.Path() / "out");
+  for (const char* entries : {"[('map-AirA', b'first'), ('MAP-AIRA', b'second')]",
+                              "[('one/map-AirA', b'first'), ('two/map-AirA', b'second')]"}) {
+    MakeZip(dir.File("case.scm"), entries);
+    const std::string message = ExtractionError(dir.File("case.scm"), dir.File("out"));
+    EXPECT_NE(message.find("damaged"), std::string::npos) << message;
+    EXPECT_EQ(FileCount(dir.File("out")), 0u) << entries;
+  }
+}
+
+TEST(HostileArchives, MoreEntriesOrBytesThanATelevisionWritesAreRefusedAtOnce) {
+  test::TempDir dir;
+  MakeZip(dir.File("many.scm"), "[('e%d' % i, b'x') for i in range(" + std::to_string(kMaxArchiveEntries + 1) + ")]");
+  TelevisionArchive archive;
+  EXPECT_THROW(archive.Open(dir.File("many.scm")), ArchiveError);
+  EXPECT_FALSE(archive.IsActive());
+  MakeZip(dir.File("exactly.scm"), "[('e%d' % i, b'x') for i in range(" + std::to_string(kMaxArchiveEntries) + ")]");
+  archive.Open(dir.File("exactly.scm"));
+  EXPECT_EQ(archive.ReadEntries().size(), kMaxArchiveEntries);
+  // Zeros deflate to almost nothing: a small file that would unpack beyond the limit.
+  const uint64_t part = kMaxArchiveBytes / 5 + 1;
+  MakeZip(dir.File("big.scm"), "[('z%d' % i, bytes(" + std::to_string(part) + ")) for i in range(5)]", true);
+  ASSERT_LT(std::filesystem::file_size(dir.File("big.scm")), 2u << 20);
+  EXPECT_THROW(archive.Open(dir.File("big.scm")), ArchiveError);
+}
+
+TEST(HostileArchives, LongNamesWorkAndLinksInTheFolderAreReplacedNotFollowed) {
+  test::TempDir dir;
+  const std::string longName(250, 'L');
+  MakeZip(dir.File("odd.scm"), "[('" + longName + "', b'long'), ('map-AirA', b'entry')]");
+  std::filesystem::create_directory(dir.Path() / "out");
+  test::WriteFile(dir.File("outside"), "keep me");
+  std::filesystem::create_symlink(dir.File("outside"), dir.Path() / "out" / "map-AirA");
+  EXPECT_EQ(ExtractionError(dir.File("odd.scm"), dir.File("out")), "");
+  EXPECT_EQ(test::ReadFile(dir.File("out/" + longName)), "long");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.Path() / "out" / "map-AirA"));
+  EXPECT_EQ(test::ReadFile(dir.File("out/map-AirA")), "entry");
+  EXPECT_EQ(test::ReadFile(dir.File("outside")), "keep me");
+}
+
+TEST_F(ArchiveFixture, AWriteProtectedArchiveOrExtractedFileIsRefusedAndStaysAsItWas) {
+  const std::string bytes = test::ReadFile(dir.File("list.scm"));
+  {
+    TelevisionArchive archive;
+    ExtractCopy(archive);
+    test::WriteFile(folder + "map-ChKey", "XXXX");
+    std::filesystem::permissions(dir.File("list.scm"), std::filesystem::perms(0444));
+    EXPECT_EQ(archive.FreshenAll(), 1);
+    try {
+      archive.Save();
+      ADD_FAILURE() << "saved onto a write-protected archive";
+    } catch (const FileError& error) {
+      const std::string message = error.what();
+      EXPECT_EQ(message.substr(message.size() - 18), "is write-protected") << message;
+    }
+  }
+  EXPECT_EQ(test::ReadFile(dir.File("list.scm")), bytes);
+  // A write-protected extracted file stops the extraction before it writes anything.
+  std::filesystem::permissions(dir.File("list.scm"), std::filesystem::perms(0644));
+  std::filesystem::permissions(folder + "map-ChKey", std::filesystem::perms(0444));
+  test::WriteFile(folder + "map-AirA", "changed");
+  TelevisionArchive again;
+  EXPECT_THROW(ExtractCopy(again), FileError);
+  EXPECT_EQ(test::ReadFile(folder + "map-AirA"), "changed");
+}
+
+TEST_F(ArchiveFixture, AnUpdateWithNothingChangedLeavesTheFileAlone) {
+  const time_t stamp = ModificationTime(dir.File("list.scm"));
+  const std::string bytes = test::ReadFile(dir.File("list.scm"));
+  TelevisionArchive archive;
+  ExtractCopy(archive);
+  EXPECT_EQ(archive.FreshenAll(), 0);
+  archive.Save();
+  EXPECT_EQ(test::ReadFile(dir.File("list.scm")), bytes);
+  EXPECT_EQ(ModificationTime(dir.File("list.scm")), stamp);
+}
+
+// tarno-cli extract and update: the window's operations from the command line.
+TEST_F(ArchiveFixture, TheCommandLineExtractsAndUpdatesLikeTheWindow) {
+  const std::string out = dir.File("cli");
+  test::ProgramResult extracted = test::RunProgram("tarno-cli", {"extract", dir.File("list.scm"), out});
+  ASSERT_EQ(extracted.exitCode, 0) << extracted.err;
+  EXPECT_EQ(extracted.out, "File 'list.scm' extracted to '" + out + "/'\n");
+  EXPECT_EQ(FileCount(out), 12u);
+  std::string map = test::ReadFile(out + "/map-CableD");
+  map[100] = static_cast<char>(map[100] ^ 0x55);
+  test::WriteFile(out + "/map-CableD", map);
+  test::ProgramResult updated = test::RunProgram("tarno-cli", {"update", dir.File("list.scm"), out});
+  ASSERT_EQ(updated.exitCode, 0) << updated.err;
+  EXPECT_EQ(updated.out, "Archive 'list.scm': 1 entry replaced\n");
+  TelevisionArchive archive;
+  archive.Open(dir.File("list.scm"));
+  for (const ArchiveEntry& entry : archive.ReadEntries()) {
+    if (entry.name == "map-CableD") {
+      EXPECT_TRUE(entry.bytes == map);
+    }
+  }
+}
+
+TEST(HostileArchives, TheCommandLineNamesWhyAnArchiveIsRefused) {
+  test::TempDir dir;
+  MakeZip(dir.File("crc.scm"), "[('map-CableD', b'channel data here')]");
+  std::string bytes = test::ReadFile(dir.File("crc.scm"));
+  bytes[bytes.find("channel data here")] = 'C';
+  test::WriteFile(dir.File("crc.scm"), bytes);
+  test::ProgramResult result = test::RunProgram("tarno-cli", {"extract", dir.File("crc.scm"), dir.File("out")});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_NE(result.err.find("'map-CableD'"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("CRC"), std::string::npos) << result.err;
+  EXPECT_EQ(FileCount(dir.File("out")), 0u);
+}
+
+TEST(ArchiveDetection, LeavesNoFolderBehind) {
+  test::TempDir temp;
+  const std::string command = "TMPDIR=" + test::ShellQuote(temp.Path().string()) + " " +
+                              test::ShellQuote(std::string(TARNO_BIN_DIR) + "/tarno-cli") + " detect " +
+                              test::ShellQuote(kSample) + " >/dev/null";
+  EXPECT_EQ(Shell(command), 0);
+  EXPECT_EQ(FileCount(temp.Path().string()), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // streams, list rules the reference's import does not reach).
 #include <gtest/gtest.h>
 
+#include <pscript/memory.h>
 #include <pscript/pscript.h>
 
 #include <cstdio>
@@ -222,6 +223,41 @@ TEST(MemoryStreams, PositionsStayInsideTheData) {
   EXPECT_THROW(m.SetSize(-1), std::runtime_error);
   EXPECT_THROW(m.SetSize(int64_t{1} << 30), std::runtime_error);  // a script cannot ask for a gigabyte
   EXPECT_EQ(m.Size(), 9);
+}
+
+// What string lists and memory streams keep counts against the same limit
+// as the script's own strings, and goes back when the objects go.
+TEST(ScriptMemory, StringListsAndStreamsStopAtTheLimitAndGiveItBack) {
+  const size_t before = pscript::scriptMemoryInUse();
+  const char* const attacks[] = {
+      "function Fill(var V: Variant): Boolean;\n"
+      "var L: TStringList; s: string; i: Integer;\n"
+      "begin\n"
+      "  s := StringOfChar('x', 1000000); L := TStringList.Create;\n"
+      "  for i := 1 to 1000 do L.Add(s);\n"
+      "end;\n",
+      "function Fill(var V: Variant): Boolean;\n"
+      "var L: TStringList; s: string; i: Integer;\n"
+      "begin\n"
+      "  s := StringOfChar('x', 100000000); L := TStringList.Create;\n"
+      "  for i := 1 to 10 do L.Text := L.Text + s + #10;\n"
+      "end;\n",
+      "function Fill(var V: Variant): Boolean;\n"
+      "var M: array of TMemoryStream; s: string; i: Integer;\n"
+      "begin\n"
+      "  s := StringOfChar('x', 100000000); SetLength(M, 10);\n"
+      "  for i := 0 to 9 do begin M[i] := TMemoryStream.Create; M[i].Write(s, Length(s)); end;\n"
+      "end;\n",
+  };
+  for (const char* attack : attacks) {
+    {
+      LibraryScript s(std::string(attack) + "begin end.\n");
+      ASSERT_TRUE(s.loaded) << s.messages;
+      Value v;
+      EXPECT_EQ(s.call("Fill", v), "Out Of Memory") << attack;
+    }
+    EXPECT_EQ(pscript::scriptMemoryInUse(), before) << attack;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Creation, release and calls by name of the script host, with the exact
 // texts the main window and the data model show.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ScriptTestSupport.h"
 
@@ -73,6 +74,21 @@ TEST(ScriptHostCreation, IncludesAreReadRelativeToTheCurrentDirectory) {
     CurrentDirectory there(folder.Path() / "scripts");
     TScriptObject host(script);
     EXPECT_EQ(host.ErrorText, "File inc/helper.inc not handled");
+    EXPECT_FALSE(host.IsLoaded());
+  }
+}
+
+// A pipe would wait for a writer, a device never end, a huge file fill memory:
+// an include reads only a regular file of bounded size.
+TEST(ScriptHostCreation, IncludesOfPipesDevicesAndHugeFilesAreNotHandled) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.File("pipe.inc").c_str(), 0666), 0);
+  test::WriteText(folder.File("huge.inc"), "");
+  std::filesystem::resize_file(folder.File("huge.inc"), uintmax_t{65} << 20);  // sparse: no disk used
+  for (const std::string& include : {folder.File("pipe.inc"), std::string("/dev/zero"), folder.File("huge.inc")}) {
+    const std::string script = folder.Script("with_include.pas", {{"INCLUDE", include}}, "main.pas");
+    TScriptObject host(script);
+    EXPECT_EQ(host.ErrorText, "File " + include + " not handled");
     EXPECT_FALSE(host.IsLoaded());
   }
 }

@@ -41,7 +41,8 @@ class PreProcessor {
   void adjustMessages(Compiler& compiler) const;
 
  private:
-  struct Span { size_t start, end; std::string file; size_t fileOffset; std::string text; };
+  // A stretch of the output that comes from one file; the file's text is shared by its spans.
+  struct Span { size_t start, end; std::string file; size_t fileOffset; std::shared_ptr<const std::string> text; };
   std::vector<Span> spans_;
   friend struct PreProcessRun;
 };
