@@ -126,6 +126,15 @@ class TfrmTarnoChannelEdit : public QWidget {
   void ShowMoveTarget();
   void ShowHiddenButtons();
 
+  // The channel-list commands (ChannelListCommands.cpp).
+  void CreateChannelListButtons();
+  void ConnectChannelListCommands();
+  bool RequireLoadedGrid();  // logs "Nothing loaded" when there is no file to work on
+  void btnExportCsvClick();
+  void btnImportCsvClick();
+  void btnApplyReferenceClick();
+  void btnRemoveDuplicatesClick();
+
   std::shared_ptr<WindowDialogs> dialogs_;
   bool destroyed_ = false;
 
@@ -176,6 +185,10 @@ class TfrmTarnoChannelEdit : public QWidget {
   QPushButton* btnReadWrite = nullptr;
   QPushButton* btnPtcCable = nullptr;
   QLabel* txtFind = nullptr;
+  QPushButton* btnExportCsv = nullptr;
+  QPushButton* btnImportCsv = nullptr;
+  QPushButton* btnApplyReference = nullptr;
+  QPushButton* btnRemoveDuplicates = nullptr;
 };
 
 }  // namespace tarno::window
