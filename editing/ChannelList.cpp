@@ -92,13 +92,7 @@ ChannelList ListGridChannels(const TDataObject& data, const grid::CellStore& cel
 }
 
 ChannelList ListCsvChannels(std::string_view csv, const std::vector<TDataItem>& targetItems) {
-  std::vector<CsvRow> rows = ParseCsv(csv);
-  rows.erase(std::remove_if(rows.begin(), rows.end(),
-                            [](const CsvRow& row) {
-                              return std::all_of(row.fields.begin(), row.fields.end(),
-                                                 [](const std::string& f) { return f.empty(); });
-                            }),
-             rows.end());
+  const std::vector<CsvRow> rows = ParseCsvTable(csv);
   if (rows.empty()) throw CsvError("The CSV is empty: it needs a header row of captions");
   const std::vector<std::string>& header = rows[0].fields;
   ChannelColumns columns;  // CSV field index + 1
@@ -108,15 +102,10 @@ ChannelList ListCsvChannels(std::string_view csv, const std::vector<TDataItem>& 
     for (size_t f = 0; f < header.size() && !columns.Has(role); ++f)
       if (TrimControls(header[f]) == caption) columns.Set(role, static_cast<int>(f) + 1);
   }
-  for (const CsvRow& row : rows)
-    if (row.fields.size() != header.size())
-      throw CsvError("Line " + std::to_string(row.line) + " of the CSV has " + std::to_string(row.fields.size()) +
-                     " fields, the header " + std::to_string(header.size()));
   try {
-    ChannelList list = ListChannels(columns, 1, static_cast<int>(rows.size()), [&rows](int row, int column) {
+    return ListChannels(columns, 1, static_cast<int>(rows.size()), [&rows](int row, int column) {
       return std::string_view(rows[static_cast<size_t>(row)].fields[static_cast<size_t>(column) - 1]);
     });
-    return list;
   } catch (const ChannelListError&) {
     throw ChannelListError("The CSV has no column \"" + RoleFieldCaption(targetItems, ChannelRole::Number) +
                            "\" with the channel numbers");

@@ -44,10 +44,6 @@ std::vector<int> HeaderColumns(const CsvRow& header, const std::vector<std::stri
   return columns;
 }
 
-bool AllEmpty(const CsvRow& row) {
-  return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return f.empty(); });
-}
-
 // The record index a row's "#" names; CsvError when it names none of the file's records.
 size_t RecordIndexOf(const CsvRow& row, size_t recordCount) {
   const std::string_view text = TrimControls(row.fields[0]);
@@ -79,9 +75,6 @@ std::vector<size_t> RecordOrder(const std::vector<CsvRow>& rows, size_t recordCo
   std::vector<size_t> order;
   for (size_t r = 1; r < rows.size(); ++r) {
     const CsvRow& row = rows[r];
-    if (row.fields.size() != rows[0].fields.size())
-      throw CsvError(LineText(row.line) + " has " + std::to_string(row.fields.size()) + " fields, the header " +
-                     std::to_string(rows[0].fields.size()));
     const size_t record = RecordIndexOf(row, recordCount);
     if (listedOn[record] != 0)
       throw CsvError(LineText(row.line) + " lists record " + std::to_string(record + 1) + " again (first on line " +
@@ -124,8 +117,7 @@ std::string ExportCsv(const TDataObject& data, const grid::CellStore& cells) {
 
 CsvImportResult ImportCsv(const TDataObject& data, grid::CellStore& cells, std::string_view csv) {
   RequireMatchingGrid(data, cells);
-  std::vector<CsvRow> rows = ParseCsv(csv);
-  rows.erase(std::remove_if(rows.begin(), rows.end(), AllEmpty), rows.end());
+  const std::vector<CsvRow> rows = ParseCsvTable(csv);
   if (rows.empty()) throw CsvError("The CSV is empty: it needs a header row beginning with \"#\"");
   if (TrimControls(rows[0].fields[0]) != kRecordNumberCaption)
     throw CsvError(LineText(rows[0].line) + " must begin with the column \"#\" (the record number)");

@@ -1,5 +1,7 @@
 #include "CsvText.h"
 
+#include <algorithm>
+
 namespace tarno::editing {
 namespace {
 
@@ -151,6 +153,19 @@ std::vector<CsvRow> ParseCsv(std::string_view text) {
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   CheckUtf8(text);
   return CsvReader(text).Rows();
+}
+
+std::vector<CsvRow> ParseCsvTable(std::string_view text) {
+  std::vector<CsvRow> rows = ParseCsv(text);
+  const auto allEmpty = [](const CsvRow& row) {
+    return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& field) { return field.empty(); });
+  };
+  rows.erase(std::remove_if(rows.begin(), rows.end(), allEmpty), rows.end());
+  for (const CsvRow& row : rows)
+    if (row.fields.size() != rows.front().fields.size())
+      throw CsvError("Line " + std::to_string(row.line) + " of the CSV has " + std::to_string(row.fields.size()) +
+                     " fields, the header " + std::to_string(rows.front().fields.size()));
+  return rows;
 }
 
 }  // namespace tarno::editing

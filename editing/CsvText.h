@@ -31,4 +31,9 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& fields);
 // or bytes that are not UTF-8.
 std::vector<CsvRow> ParseCsv(std::string_view text);
 
+// The rows of a table: as ParseCsv, without rows whose fields are all empty
+// (blank lines, a spreadsheet's empty rows); every row must have as many
+// fields as the first, else CsvError.
+std::vector<CsvRow> ParseCsvTable(std::string_view text);
+
 }  // namespace tarno::editing

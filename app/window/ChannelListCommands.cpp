@@ -35,16 +35,6 @@ void TfrmTarnoChannelEdit::CreateChannelListButtons() {
                 QStringLiteral("Clear every channel of the same service but the one with the lowest number."), true);
 }
 
-void TfrmTarnoChannelEdit::ConnectChannelListCommands() {
-  const auto bind = [this](QPushButton* button, void (TfrmTarnoChannelEdit::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
-  };
-  bind(btnExportCsv, &TfrmTarnoChannelEdit::btnExportCsvClick);
-  bind(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
-  bind(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
-  bind(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
-}
-
 bool TfrmTarnoChannelEdit::RequireLoadedGrid() {
   if (dataObject_ && grid_) return true;
   Log("Nothing loaded");

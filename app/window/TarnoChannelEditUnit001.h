@@ -128,7 +128,6 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // The channel-list commands (ChannelListCommands.cpp).
   void CreateChannelListButtons();
-  void ConnectChannelListCommands();
   bool RequireLoadedGrid();  // logs "Nothing loaded" when there is no file to work on
   void btnExportCsvClick();
   void btnImportCsvClick();

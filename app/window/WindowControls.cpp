@@ -211,7 +211,10 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
   bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
   bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
-  ConnectChannelListCommands();
+  bind(btnExportCsv, &TfrmTarnoChannelEdit::btnExportCsvClick);
+  bind(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
+  bind(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
+  bind(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
 }
 
 // Anchors: the grid panel to all four sides, the log pane and the button
