@@ -12,6 +12,8 @@ constexpr char kSeparator = ',';
 bool NeedsQuotes(std::string_view field) {
   if (field.empty()) return false;
   if (field.front() == ' ' || field.back() == ' ') return true;  // spreadsheets trim bare blanks
+  // At the start of the text a bare one would be read as the byte order mark.
+  if (field.substr(0, kByteOrderMark.size()) == kByteOrderMark) return true;
   return field.find_first_of(",\"\r\n") != std::string_view::npos;
 }
 

@@ -44,6 +44,9 @@ TEST(CsvText, WhatIsWrittenReadsBackAsTheSameFields) {
                                     {"2", "Pink'O, \"the\" channel", " \xC2\xA0" "edge "},
                                     {"3", "line\r\nbreak", "Ä€😀"}};
   EXPECT_EQ(FieldsOf(Written(rows)), rows);
+  // A first field that begins with the byte order mark keeps it.
+  const std::vector<Fields> marked = {{"\xEF\xBB\xBF" "#", "x"}};
+  EXPECT_EQ(FieldsOf(Written(marked)), marked);
 }
 
 TEST(CsvText, LineEndsOfEveryKindAByteOrderMarkAndNoLastLineEnd) {
