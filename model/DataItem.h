@@ -20,6 +20,10 @@ struct TDataItem {
   TDataByteArray DefaultBytes;
   char TypeChar = '#';
   int32_t Column = 0;  // negative: the same column, hidden
+  // An optional seventh part of the ITEM line: the caption of a default layout
+  // whose meaning the field has ("Nr", "SID" ...), for fields captioned otherwise.
+  // Readers that know six parts skip it.
+  std::string Role;
 };
 
 // Layout limits that follow from the 32-bit cell tag and the 4-byte element buffer.

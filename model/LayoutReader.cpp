@@ -132,6 +132,7 @@ class SectionReader {
     std::string_view type = TakePart(value, false);
     item.DefaultBytes = ParseDefault(TakePart(value, false), item.Size);
     item.Column = TakeInteger(value, true);
+    item.Role = std::string(TakePart(value, true));
     CheckEntry(item);
     if (type.empty()) type = "#";
     item.TypeChar = type.front();

@@ -27,6 +27,11 @@ int DetectCommand(const Words& words);
 int DemoArchiveCommand(const Words& words);
 int ExtractCommand(const Words& words);
 int UpdateCommand(const Words& words);
+int CsvExportCommand(const Words& words);
+int CsvImportCommand(const Words& words);
+int ApplyReferenceCommand(const Words& words);
+int DuplicatesCommand(const Words& words);
+int DedupeCommand(const Words& words);
 // Built only with the widgets (TARNO_CLI_PRINT).
 int PrintCommand(const Words& words);
 

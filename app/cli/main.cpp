@@ -29,6 +29,16 @@ const char* const kUsage =
     "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
     "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
     "                                        remove-last-record find=TEXT find-next\n"
+    "  csv-export --ini INI [--script ROPS] FILE OUT.csv\n"
+    "                                        write FILE's visible columns as CSV, \"#\" the record number\n"
+    "  csv-import --ini INI [--script ROPS] [--crc] FILE IN.csv OUT\n"
+    "                                        set FILE's cells from a CSV, records in its row order, save as OUT\n"
+    "  apply-reference --ini INI [--script ROPS] [--crc] FILE REFERENCE OUT\n"
+    "                                        number FILE's channels as a reference channel map or CSV does\n"
+    "  duplicates --ini INI [--script ROPS] FILE\n"
+    "                                        print the numbers of each group of channels of the same service\n"
+    "  dedupe --ini INI [--script ROPS] [--crc] FILE OUT\n"
+    "                                        clear all but the lowest-numbered channel of each group, save as OUT\n"
     "  detect [--layouts DIR] ARCHIVE        name the preset settings file (layouts/*.ini) that fits ARCHIVE\n"
     "  demo-archive OUT                      write a small made-up \"1201\" television archive\n"
     "  extract ARCHIVE DIR                   extract every entry of a television archive into DIR\n"
@@ -52,6 +62,11 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"demo-archive", tarno::cli::DemoArchiveCommand},
       {"extract", tarno::cli::ExtractCommand},
       {"update", tarno::cli::UpdateCommand},
+      {"csv-export", tarno::cli::CsvExportCommand},
+      {"csv-import", tarno::cli::CsvImportCommand},
+      {"apply-reference", tarno::cli::ApplyReferenceCommand},
+      {"duplicates", tarno::cli::DuplicatesCommand},
+      {"dedupe", tarno::cli::DedupeCommand},
 #ifdef TARNO_CLI_PRINT
       {"print", tarno::cli::PrintCommand},
 #endif

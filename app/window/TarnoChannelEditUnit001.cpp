@@ -132,7 +132,7 @@ void TfrmTarnoChannelEdit::UpdateControlVisibility() {
   for (QWidget* control : std::initializer_list<QWidget*>{
            btnReorder, btnRenumber, btnIncrementalRenumber, btnOrderedRenumber, btnClearRow, btnMoveRow,
            btnSetMoveRow, chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1, txtF4, txtFind, btnExport,
-           btnImport})
+           btnImport, btnExportCsv, btnImportCsv, btnApplyReference, btnRemoveDuplicates})
     control->setVisible(loaded);
   const bool withHeader = loaded && dataObject_->HasHeader;
   btnAddRecord->setVisible(withHeader);

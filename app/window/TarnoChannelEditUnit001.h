@@ -134,6 +134,14 @@ class TfrmTarnoChannelEdit : public QWidget {
   void ShowMoveTarget();
   void ShowHiddenButtons();
 
+  // The channel-list commands (ChannelListCommands.cpp).
+  void CreateChannelListButtons();
+  bool RequireLoadedGrid();  // logs "Nothing loaded" when there is no file to work on
+  void btnExportCsvClick();
+  void btnImportCsvClick();
+  void btnApplyReferenceClick();
+  void btnRemoveDuplicatesClick();
+
   std::shared_ptr<WindowDialogs> dialogs_;
   bool destroyed_ = false;
 
@@ -186,6 +194,10 @@ class TfrmTarnoChannelEdit : public QWidget {
   QPushButton* btnReadWrite = nullptr;
   QPushButton* btnPtcCable = nullptr;
   QLabel* txtFind = nullptr;
+  QPushButton* btnExportCsv = nullptr;
+  QPushButton* btnImportCsv = nullptr;
+  QPushButton* btnApplyReference = nullptr;
+  QPushButton* btnRemoveDuplicates = nullptr;
 };
 
 }  // namespace tarno::window

@@ -208,6 +208,7 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                      QStringLiteral("Use CTRL-F to search for text from next cell downwards (F3 to find next "
                                     "occurence)."),
                      {114, 187, 412, 17}, QString(), false);
+  CreateChannelListButtons();
 }
 
 QPushButton* TfrmTarnoChannelEdit::AddButton(const char* name, const QString& caption, QRect geometry,
@@ -253,7 +254,8 @@ void TfrmTarnoChannelEdit::SetTabOrder() {
                                  chkOriginalRecord->Box(), chkUpdateCrc->Box(), btnReorder,   btnRenumber,
                                  btnClearRow,        btnMoveRow,            btnSetMoveRow,    btnIncrementalRenumber,
                                  btnOrderedRenumber, btnAddRecord,          btnDeleteRecord,  btnClear,
-                                 btnReloadScript,    btnReadWrite,          btnPtcCable};
+                                 btnReloadScript,    btnReadWrite,          btnPtcCable,      btnExportCsv,
+                                 btnImportCsv,       btnApplyReference,     btnRemoveDuplicates};
   for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -286,8 +288,13 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
   bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
   bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
+  bind(btnExportCsv, &TfrmTarnoChannelEdit::btnExportCsvClick);
+  bind(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
+  bind(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
+  bind(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
   ReturnFocusToGridAfter({btnSave, btnSaveAs, btnReorder, btnRenumber, btnClearRow, btnMoveRow, btnSetMoveRow,
-                          btnIncrementalRenumber, btnOrderedRenumber, btnAddRecord, btnDeleteRecord});
+                          btnIncrementalRenumber, btnOrderedRenumber, btnAddRecord, btnDeleteRecord, btnImportCsv,
+                          btnApplyReference, btnRemoveDuplicates});
 }
 
 // Anchors: the grid panel to all four sides, the log pane and the button

@@ -115,6 +115,24 @@ TEST(Layout, AcceptedCorners) {
   EXPECT_EQ(data.RecordSize(), 10);
 }
 
+// A seventh part names the field's role; what follows a further comma is ignored as before.
+TEST(Layout, ASeventhPartIsTheFieldsRole) {
+  const TDataObject data = ObjectFor(
+      "[F]\n"
+      "ITEM = Programm, 2, 2, #, $00, 1,  Nr \n"
+      "ITEM = Sender, 8, 2, /, $00, 2, In use, more, parts\n"
+      "ITEM = Plain, 1, 1, , , 3\n"
+      "ITEM = Comma, 1, 1, , , 4,\n",
+      "F");
+  ASSERT_EQ(data.Items.size(), 4u);
+  EXPECT_EQ(data.Items[0].Role, "Nr");
+  EXPECT_EQ(data.Items[0].Column, 1);
+  EXPECT_EQ(data.Items[1].Role, "In use");
+  EXPECT_EQ(data.Items[2].Role, "");
+  EXPECT_EQ(data.Items[3].Role, "");
+  EXPECT_EQ(data.RecordSize(), 12);
+}
+
 TEST(Layout, ARepeatedSectionContinuesTheRecord) {
   const TDataObject data = ObjectFor(
       "[F]\nITEM = A, 2, 1, , , 1\n[G]\nITEM = X, 9, 1, , , 1\n[F]\nITEM = B, 4, 4, , , 2\n", "F");
