@@ -87,10 +87,7 @@ size_t checkedIndex(const ArrObj* a, int64_t i) {
   return static_cast<size_t>(k);
 }
 
-std::string_view strOf(const Value& v) {
-  StrObj* s = asStr(v);
-  return s ? std::string_view(s->s) : std::string_view();
-}
+std::string_view strOf(const Value& v) { return v.rawString(); }
 
 Value concat(std::string_view a, std::string_view b) {
   if (a.size() + b.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
@@ -152,8 +149,8 @@ Value toVariant(const Value& s, int32_t code) {
     v.setAux(kVariantArgument);
     return v;
   }
-  if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
-  if (code == varOleStr) { Value v = Value::wideString(u""); if (asWStr(s)) copyValue(v, s); return v; }
+  if (code == varString) { Value v = Value::string(""); if (s.isString()) copyValue(v, s); return v; }
+  if (code == varOleStr) { Value v = Value::wideString(u""); if (s.isWideString()) copyValue(v, s); return v; }
   if (code == (varArray | varVariant)) {
     if (s.type() == (varArray | varVariant)) return s;
     ArrObj* src = asArr(s);
@@ -166,7 +163,7 @@ Value toVariant(const Value& s, int32_t code) {
   if (code == varCurrency) return Value::real(s.rawReal(), varCurrency);
   if (code == varBoolean) return Value::boolean(s.rawInt() != 0);
   if (code == varEmpty) { if (isRef(s)) fail(ErrorKind::TypeMismatch); return s; }
-  if (isRef(s) || s.isHeap()) fail(ErrorKind::TypeMismatch);
+  if (isRef(s) || s.isHeap() || s.isInlineText()) fail(ErrorKind::TypeMismatch);
   return Value::integer(s.rawInt(), static_cast<VarType>(code));
 }
 
