@@ -235,9 +235,18 @@ const Value& Value::arrayAt(int64_t index) const {
   return a->items[static_cast<size_t>(i)];
 }
 
+const Value* Value::arrayElement(int64_t index) const noexcept {
+  ArrObj* a = asArr(*this);
+  if (!a) return nullptr;
+  int64_t i = index - a->low;
+  if (i < 0 || i >= static_cast<int64_t>(a->items.size())) return nullptr;
+  return &a->items[static_cast<size_t>(i)];
+}
+
 void Value::arraySet(int64_t index, const Value& v) {
-  if (!asArr(*this)) throw ScriptError(ErrorKind::Exception, "Invalid argument");
-  ArrObj* a = uniqueArr(*this);
+  ArrObj* a = asArr(*this);
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  if (a->refs != 1) a = uniqueArr(*this);
   int64_t i = index - a->low;
   if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
     throw ScriptError(ErrorKind::Exception, "Range check error");

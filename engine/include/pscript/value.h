@@ -102,6 +102,8 @@ class Value {
   int64_t arrayLow() const noexcept;
   int64_t arrayHigh() const noexcept;
   const Value& arrayAt(int64_t index) const;  // throws on bad index
+  // The element at index, or nullptr when this is no array or index is out of bounds.
+  const Value* arrayElement(int64_t index) const noexcept;
   void arraySet(int64_t index, const Value& v); // copies the array first when shared
 
   // Engine internals.
