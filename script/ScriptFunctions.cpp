@@ -94,10 +94,10 @@ void NativeVarGetIndexed(NativeCall& c) {
   const int64_t index = IntArg(c, 1);
   if (!array.isArray()) {
     c.result() = array;
-  } else if (!WithinBounds(array, index)) {
-    c.result() = Value::integer(0, pscript::varByte);
+  } else if (const Value* element = array.arrayElement(index)) {
+    c.result() = *element;
   } else {
-    c.result() = array.arrayAt(index);
+    c.result() = Value::integer(0, pscript::varByte);
   }
 }
 

@@ -67,6 +67,8 @@ bool Exec::load(std::string_view bytes) {
       return false;
     }
   }
+  m.bound.clear();
+  for (size_t i = 0; i < m.natives.size(); ++i) m.bound.push_back({m.natives[i], m.nativeUser[i], m.module.natives[i].argCount});
   for (size_t i = 1; i < m.module.procs.size(); ++i)
     if (m.module.procs[i].exported) m.procByName.push_back({upperAscii(m.module.procs[i].name), static_cast<int>(i)});
   std::stable_sort(m.procByName.begin(), m.procByName.end(), [](const auto& a, const auto& b) { return a.first < b.first; });

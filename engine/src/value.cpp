@@ -45,7 +45,7 @@ namespace {
 void Value::setHeap(HeapObj* o, uint16_t vt) noexcept {
   if (heap_) release();
   u_.o = o;
-  vt_ = vt;
+  setTag(vt);
   heap_ = o ? 1 : 0;
   aux_ = 0;
 }
@@ -89,29 +89,29 @@ uint64_t Value::setElements() const {
 
 Value Value::string(std::string_view s) {
   Value r;
-  r.vt_ = varString;
-  if (!s.empty()) r.setHeap(new StrObj(s), varString);
+  if (s.size() <= kInlineTextBytes) r.setInlineText(varString, s.data(), s.size());
+  else r.setHeap(new StrObj(s), varString);
   return r;
 }
 
 Value Value::string(std::string&& s) {
   Value r;
-  r.vt_ = varString;
-  if (!s.empty()) r.setHeap(new StrObj(std::move(s)), varString);
+  if (s.size() <= kInlineTextBytes) r.setInlineText(varString, s.data(), s.size());
+  else r.setHeap(new StrObj(std::move(s)), varString);
   return r;
 }
 
 Value Value::wideString(std::u16string_view s) {
   Value r;
-  r.vt_ = varOleStr;
-  if (!s.empty()) r.setHeap(new WStrObj(s), varOleStr);
+  if (s.size() * sizeof(char16_t) <= kInlineTextBytes) r.setInlineText(varOleStr, s.data(), s.size() * sizeof(char16_t));
+  else r.setHeap(new WStrObj(s), varOleStr);
   return r;
 }
 
 Value Value::wideString(std::u16string&& s) {
   Value r;
-  r.vt_ = varOleStr;
-  if (!s.empty()) r.setHeap(new WStrObj(std::move(s)), varOleStr);
+  if (s.size() * sizeof(char16_t) <= kInlineTextBytes) r.setInlineText(varOleStr, s.data(), s.size() * sizeof(char16_t));
+  else r.setHeap(new WStrObj(std::move(s)), varOleStr);
   return r;
 }
 
@@ -141,11 +141,15 @@ bool Value::isReal() const noexcept {
 }
 
 std::string_view Value::rawString() const noexcept {
+  if (!heap_) return vt_ == varString ? std::string_view(inlineBytes(), inlineSize()) : std::string_view();
   StrObj* s = asStr(*this);
   return s ? std::string_view(s->s) : std::string_view();
 }
 
 std::u16string_view Value::rawWideString() const noexcept {
+  if (!heap_)
+    return vt_ == varOleStr ? std::u16string_view(reinterpret_cast<const char16_t*>(inlineBytes()), inlineSize() / sizeof(char16_t))
+                            : std::u16string_view();
   WStrObj* s = asWStr(*this);
   return s ? std::u16string_view(s->s) : std::u16string_view();
 }
@@ -231,9 +235,18 @@ const Value& Value::arrayAt(int64_t index) const {
   return a->items[static_cast<size_t>(i)];
 }
 
+const Value* Value::arrayElement(int64_t index) const noexcept {
+  ArrObj* a = asArr(*this);
+  if (!a) return nullptr;
+  int64_t i = index - a->low;
+  if (i < 0 || i >= static_cast<int64_t>(a->items.size())) return nullptr;
+  return &a->items[static_cast<size_t>(i)];
+}
+
 void Value::arraySet(int64_t index, const Value& v) {
-  if (!asArr(*this)) throw ScriptError(ErrorKind::Exception, "Invalid argument");
-  ArrObj* a = uniqueArr(*this);
+  ArrObj* a = asArr(*this);
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  if (a->refs != 1) a = uniqueArr(*this);
   int64_t i = index - a->low;
   if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
     throw ScriptError(ErrorKind::Exception, "Range check error");
@@ -253,10 +266,11 @@ ArrObj* uniqueArr(Value& v) {
   return copy;
 }
 
+// An inline text moves to a heap object here: its callers change the text in place.
 StrObj* uniqueStr(Value& v) {
   StrObj* s = asStr(v);
   if (s && s->refs == 1) return s;
-  auto* copy = new StrObj(s ? std::string_view(s->s) : std::string_view());
+  auto* copy = new StrObj(v.rawString());
   v.setHeap(copy, varString);
   return copy;
 }
@@ -264,7 +278,7 @@ StrObj* uniqueStr(Value& v) {
 WStrObj* uniqueWStr(Value& v) {
   WStrObj* s = asWStr(v);
   if (s && s->refs == 1) return s;
-  auto* copy = new WStrObj(s ? std::u16string_view(s->s) : std::u16string_view());
+  auto* copy = new WStrObj(v.rawWideString());
   v.setHeap(copy, varOleStr);
   return copy;
 }

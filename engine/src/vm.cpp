@@ -22,6 +22,23 @@ struct AbortSignal {};
 
 bool isRef(const Value& v) { return v.type() == vtSlotRef || v.type() == vtElemRef; }
 
+// Integer variant types whose value converts to an integer as it is (not Boolean: True is -1).
+inline bool isWholeNumber(const Value& v) {
+  const uint16_t t = v.type();
+  return t == varInteger || t == varSmallInt || (t >= varShortInt && t <= varInt64);
+}
+
+// Empties slots [from, to): the variables of a frame that starts.
+inline void clearSlots(Value* from, Value* to) {
+  for (Value* v = from; v < to; ++v) v->clear();
+}
+
+// Drops what slots [from, to) hold on the heap: the frame that ends.
+inline void releaseSlots(Value* from, Value* to) {
+  for (Value* v = from; v < to; ++v)
+    if (v->isHeap()) v->clear();
+}
+
 inline void copyValue(Value& dst, const Value& src) {
   if (isRef(src)) fail(ErrorKind::TypeMismatch);
   dst = src;
@@ -87,10 +104,7 @@ size_t checkedIndex(const ArrObj* a, int64_t i) {
   return static_cast<size_t>(k);
 }
 
-std::string_view strOf(const Value& v) {
-  StrObj* s = asStr(v);
-  return s ? std::string_view(s->s) : std::string_view();
-}
+std::string_view strOf(const Value& v) { return v.rawString(); }
 
 Value concat(std::string_view a, std::string_view b) {
   if (a.size() + b.size() > static_cast<size_t>(kMaxStringLength)) fail(ErrorKind::OutOfMemory);
@@ -152,8 +166,8 @@ Value toVariant(const Value& s, int32_t code) {
     v.setAux(kVariantArgument);
     return v;
   }
-  if (code == varString) { Value v = Value::string(""); if (asStr(s)) copyValue(v, s); return v; }
-  if (code == varOleStr) { Value v = Value::wideString(u""); if (asWStr(s)) copyValue(v, s); return v; }
+  if (code == varString) { Value v = Value::string(""); if (s.isString()) copyValue(v, s); return v; }
+  if (code == varOleStr) { Value v = Value::wideString(u""); if (s.isWideString()) copyValue(v, s); return v; }
   if (code == (varArray | varVariant)) {
     if (s.type() == (varArray | varVariant)) return s;
     ArrObj* src = asArr(s);
@@ -166,7 +180,7 @@ Value toVariant(const Value& s, int32_t code) {
   if (code == varCurrency) return Value::real(s.rawReal(), varCurrency);
   if (code == varBoolean) return Value::boolean(s.rawInt() != 0);
   if (code == varEmpty) { if (isRef(s)) fail(ErrorKind::TypeMismatch); return s; }
-  if (isRef(s) || s.isHeap()) fail(ErrorKind::TypeMismatch);
+  if (isRef(s) || s.isHeap() || s.isInlineText()) fail(ErrorKind::TypeMismatch);
   return Value::integer(s.rawInt(), static_cast<VarType>(code));
 }
 
@@ -345,21 +359,18 @@ Value Vm::makeAggregate(int32_t type, size_t depth) {
   return r;
 }
 
-void Vm::releaseFrame(const Frame& f) {
-  Value* v = f.fp;
-  for (int32_t k = 1; k < f.proc->frameSize; ++k)
-    if (v[k].isHeap()) v[k].clear();
-}
+void Vm::releaseFrame(const Frame& f) { releaseSlots(f.fp + 1, f.fp + f.proc->frameSize); }
 
 void Vm::callNative(int32_t index, Value* base) {
+  const BoundNative& n = m_.bound[static_cast<size_t>(index)];
   NativeCall c;
   c.args_ = base + 1;
   c.result_ = base;
   c.exec_ = &exec_;
-  c.user_ = m_.nativeUser[static_cast<size_t>(index)];
-  c.count_ = m_.module.natives[static_cast<size_t>(index)].argCount;
+  c.user_ = n.user;
+  c.count_ = n.argCount;
   base[0].clear();
-  m_.natives[static_cast<size_t>(index)](c);
+  n.fn(c);
 }
 
 // Where a jump out of try blocks goes first: the innermost finally part
@@ -406,7 +417,7 @@ bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
 void Vm::run(int proc, Value* fp) {
   const ProcDesc& p = m_.module.procs[static_cast<size_t>(proc)];
   if (fp + p.frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
-  for (int32_t k = 1 + p.paramCount; k < p.frameSize; ++k) fp[k].clear();
+  clearSlots(fp + 1 + p.paramCount, fp + p.frameSize);
   size_t base = m_.frames.size();
   m_.frames.push_back({&p, 0, fp});
   for (;;) {
@@ -514,7 +525,19 @@ void Vm::execute(size_t baseDepth) {
         pc += 4;
         NEXT_SCOPED;
       }
-      L_LoadRef: { Value v = deref(R(A2)); copyValue(R(A1), v); pc += 3; NEXT_SCOPED; }
+      L_LoadRef: {
+        const Value& v = deref(R(A2));
+        Value& d = R(A1);
+        if (!v.isHeap() && !d.isHeap()) {  // no reference counts to keep right
+          copyValue(d, v);
+          pc += 3;
+          NEXT;
+        }
+        Value held = v;  // d may hold the only reference to v's container
+        copyValue(d, held);
+        pc += 3;
+        NEXT_SCOPED;
+      }
       L_StoreRef: { Value v = R(A2); copyValue(deref(R(A1)), v); pc += 3; NEXT_SCOPED; }
       L_LoadInt: R(A1).setInt(A2); pc += 3; NEXT;
       L_Clear: R(A1).clear(); pc += 2; NEXT;
@@ -623,7 +646,17 @@ void Vm::execute(size_t baseDepth) {
         NEXT_SCOPED;
       }
       L_ToVar: { Value v = toVariant(R(A2), A3); R(A1) = std::move(v); pc += 4; NEXT_SCOPED; }
-      L_FromVar: { Value s = R(A2); fromVariant(R(A1), s, A3); pc += 4; NEXT_SCOPED; }
+      L_FromVar: {
+        if (A3 == static_cast<int32_t>(ValueClass::Int) && isWholeNumber(R(A2))) {
+          R(A1).setInt(R(A2).rawInt());
+          pc += 4;
+          NEXT;
+        }
+        Value s = R(A2);
+        fromVariant(R(A1), s, A3);
+        pc += 4;
+        NEXT_SCOPED;
+      }
       L_VarOp: {
         Value r = variantOp(R(A2), R(A3), static_cast<VarOperator>(ip[4]));
         if (static_cast<VarOperator>(ip[4]) >= VarOperator::Eq) R(A1).setInt(r.rawInt());
@@ -770,7 +803,7 @@ void Vm::execute(size_t baseDepth) {
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         if (nfp + callee->frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
-        for (int32_t k = 1 + callee->paramCount; k < callee->frameSize; ++k) nfp[k].clear();
+        clearSlots(nfp + 1 + callee->paramCount, nfp + callee->frameSize);
         f->pc = pc + 3;
         m_.frames.push_back({callee, 0, nfp});
         f = &m_.frames.back();

@@ -55,6 +55,13 @@ struct ExternalSlot {
   const ExternalBinder* binder = nullptr;
 };
 
+// What a CallNative instruction calls: function, user data and argument count in one place.
+struct BoundNative {
+  NativeFn fn;
+  void* user;
+  int32_t argCount;
+};
+
 struct Exec::Impl {
   Module module;
   bool loaded = false;
@@ -63,6 +70,7 @@ struct Exec::Impl {
   std::vector<int64_t> typeValues;  // typeValueCount of each module type
   std::vector<NativeFn> natives;
   std::vector<void*> nativeUser;
+  std::vector<BoundNative> bound;  // natives with nativeUser and their argument counts, made by load
   struct Registered { NativeFn fn; void* user; };
   std::vector<std::pair<std::string, Registered>> registry;
   std::vector<std::pair<std::string, int>> procByName;  // sorted by upper name

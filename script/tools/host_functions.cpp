@@ -259,8 +259,8 @@ void hVarGetIndexed(NativeCall& c) {
   const Value& v = c.arg(0);
   int64_t i = c.arg(1).rawInt();
   if (!v.isArray()) c.result() = v;
-  else if (i < v.arrayLow() || i > v.arrayHigh()) c.result() = Value::integer(0, varByte);
-  else c.result() = v.arrayAt(i);
+  else if (const Value* element = v.arrayElement(i)) c.result() = *element;
+  else c.result() = Value::integer(0, varByte);
 }
 
 void hVarSetIndexed(NativeCall& c) {

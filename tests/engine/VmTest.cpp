@@ -50,6 +50,31 @@ TEST(VmStrings, IndexingConcatenationAndBuiltins) {
   EXPECT_EQ(runMain("begin WriteLn(FloatToStr(2.5)); end;"), "2.500000000000\n");
 }
 
+// Texts of up to 12 bytes live inside the value; longer ones on the heap. The
+// cases cross that boundary in both directions and change shared texts.
+TEST(VmStrings, TextsAcrossTheInlineBoundaryKeepValueSemantics) {
+  EXPECT_EQ(runMain("var a, b: string; i: Integer; begin a := 'abcdefghijk'; b := a; for i := 1 to 3 do begin"
+                    " a := a + IntToStr(i); WriteLn(a + ' ' + b); end; b[1] := 'X'; a[1] := 'Y'; WriteLn(a + ' ' + b);"
+                    " SetLength(a, 12); WriteLn(a + IntToStr(Length(a))); SetLength(b, 14); WriteLn(b + '|'); end;"),
+            "abcdefghijk1 abcdefghijk\nabcdefghijk12 abcdefghijk\nabcdefghijk123 abcdefghijk\n"
+            "Ybcdefghijk123 Xbcdefghijk\nYbcdefghijk112\nXbcdefghijk   |\n");
+  EXPECT_EQ(runMain("var w, u: WideString; begin w := 'abcde'; u := w; w := w + 'f'; u[1] := 'X'; w := w + 'g';"
+                    " WriteLn(w + ' ' + u + ' ' + IntToStr(Length(w))); end;"),
+            "abcdefg Xbcde 7\n");
+
+  for (const std::string& text : {std::string("short"), std::string(12, 'x'), std::string(13, 'y'), std::string(40, 'z')}) {
+    Value v = Value::string(text);
+    Value copy = v;
+    Value moved = std::move(copy);
+    EXPECT_EQ(moved.rawString(), text);
+    EXPECT_EQ(Value::wideFromUtf8(text).toString(), text);
+    moved.setAux(kVariantArgument);
+    EXPECT_EQ(moved.aux(), kVariantArgument);
+    EXPECT_EQ(moved.rawString(), text);  // the mark leaves the text alone
+    EXPECT_EQ(v.aux(), 0u);
+  }
+}
+
 TEST(VmAggregates, RecordsCopyDynamicArraysShare) {
   const char* decls = "type TR = record A: Integer; end;\n";
   EXPECT_EQ(runMain("var r1, r2: TR; begin r1.A := 1; r2 := r1; r2.A := 2; WriteLn(IntToStr(r1.A) + IntToStr(r2.A)); end;", decls),

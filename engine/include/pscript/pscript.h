@@ -132,10 +132,6 @@ class NativeCall {
   int count_ = 0;
 };
 
-// Value::aux() of an `array of const` element that the script passed as a
-// Variant: the reference's Format takes such an element for %s only.
-inline constexpr uint32_t kVariantArgument = 0x56415200;
-
 // A native function; raise errors by throwing ScriptError or std::exception.
 using NativeFn = void (*)(NativeCall&);
 

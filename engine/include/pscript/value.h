@@ -1,9 +1,11 @@
 // A script value: what a Variant holds, and also what every VM slot holds.
-// 16 bytes: a payload and a type code. Heap payloads (strings, arrays,
-// records) are reference counted; copying a Value copies a pointer.
+// 16 bytes: a type code and a payload. Heap payloads (strings, arrays,
+// records) are reference counted; copying a Value copies a pointer. Texts of
+// up to kInlineTextBytes bytes live in the value itself, without a heap object.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -26,28 +28,29 @@ enum VarType : uint16_t {
 
 struct HeapObj;
 
+// Value::aux() of an `array of const` element that the script passed as a
+// Variant: the reference's Format takes such an element for %s only.
+inline constexpr uint32_t kVariantArgument = 0x56415200;
+
 class Value {
  public:
-  Value() noexcept { u_.i = 0; }
-  Value(const Value& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { retain(); }
-  Value(Value&& o) noexcept : u_(o.u_), vt_(o.vt_), heap_(o.heap_), aux_(o.aux_) { o.forget(); }
+  // Bytes of a text kept inside the value: 12 8-bit characters or 6 UTF-16 units.
+  static constexpr size_t kInlineTextBytes = 12;
+
+  Value() noexcept { std::memset(static_cast<void*>(this), 0, sizeof *this); }
+  Value(const Value& o) noexcept { copyBits(o); retain(); }
+  Value(Value&& o) noexcept { copyBits(o); o.forget(); }
   Value& operator=(const Value& o) noexcept {
     if (this == &o) return *this;  // release() below would clear o's heap flag too
     if (o.heap_) o.retain();
     if (heap_) release();
-    u_ = o.u_;
-    vt_ = o.vt_;
-    heap_ = o.heap_;
-    aux_ = o.aux_;
+    copyBits(o);
     return *this;
   }
   Value& operator=(Value&& o) noexcept {
     if (this != &o) {
       if (heap_) release();
-      u_ = o.u_;
-      vt_ = o.vt_;
-      heap_ = o.heap_;
-      aux_ = o.aux_;
+      copyBits(o);
       o.forget();
     }
     return *this;
@@ -99,37 +102,68 @@ class Value {
   int64_t arrayLow() const noexcept;
   int64_t arrayHigh() const noexcept;
   const Value& arrayAt(int64_t index) const;  // throws on bad index
+  // The element at index, or nullptr when this is no array or index is out of bounds.
+  const Value* arrayElement(int64_t index) const noexcept;
   void arraySet(int64_t index, const Value& v); // copies the array first when shared
 
   // Engine internals.
-  void setInt(int64_t v) noexcept { if (heap_) release(); u_.i = v; vt_ = varInt64; heap_ = 0; }
-  void setReal(double v) noexcept { if (heap_) release(); u_.d = v; vt_ = varDouble; heap_ = 0; }
-  void setRaw(int64_t v, uint16_t vt) noexcept { if (heap_) release(); u_.i = v; vt_ = vt; heap_ = 0; }
+  void setInt(int64_t v) noexcept { setRaw(v, varInt64); }
+  void setReal(double v) noexcept { if (heap_) release(); u_.d = v; setTag(varDouble); }
+  void setRaw(int64_t v, uint16_t vt) noexcept { if (heap_) release(); u_.i = v; setTag(vt); }
   void setHeap(HeapObj* o, uint16_t vt) noexcept; // takes over one reference
   HeapObj* obj() const noexcept { return heap_ ? u_.o : nullptr; }
   Value* slotRef() const noexcept { return u_.p; }
-  uint32_t aux() const noexcept { return aux_; }
-  void setAux(uint32_t a) noexcept { aux_ = a; }
+  // The element index of an element reference, or kVariantArgument for a marked value.
+  uint32_t aux() const noexcept {
+    if (text_ & kMarkBit) return kVariantArgument;
+    return isInlineText() ? 0 : aux_;
+  }
+  void setAux(uint32_t a) noexcept {
+    if (a == kVariantArgument) text_ |= kMarkBit;
+    else aux_ = a;
+  }
   void setVarType(uint16_t vt) noexcept { vt_ = vt; }
   void clear() noexcept { if (heap_) release(); forget(); }
-  void setSlotRef(Value* p) noexcept { if (heap_) release(); u_.p = p; vt_ = vtSlotRef; heap_ = 0; }
+  void setSlotRef(Value* p) noexcept { if (heap_) release(); u_.p = p; setTag(vtSlotRef); }
+  // An 8-bit (varString) or UTF-16 (varOleStr) text of at most kInlineTextBytes
+  // bytes, kept inside the value.
+  void setInlineText(uint16_t vt, const void* bytes, size_t size) noexcept {
+    if (heap_) release();
+    setTag(vt);
+    text_ = static_cast<uint8_t>(size);
+    aux_ = 0;
+    u_.i = 0;
+    if (size) std::memcpy(inlineBytes(), bytes, size);
+  }
+  // A text that lives in the value itself (an empty one included).
+  bool isInlineText() const noexcept { return !heap_ && (vt_ == varString || vt_ == varOleStr); }
+  const char* inlineBytes() const noexcept { return reinterpret_cast<const char*>(this) + kInlineOffset; }
+  char* inlineBytes() noexcept { return reinterpret_cast<char*>(this) + kInlineOffset; }
+  size_t inlineSize() const noexcept { return text_ & kSizeBits; }
 
  private:
+  static constexpr uint8_t kMarkBit = 0x80;  // in text_: the value is marked kVariantArgument
+  static constexpr uint8_t kSizeBits = 0x7F; // in text_: bytes of an inline text
+  static constexpr size_t kInlineOffset = 4; // aux_ and u_ hold an inline text's bytes
+
   void retain() const noexcept;
   void release() noexcept;
   static void destroy(HeapObj* o) noexcept;
-  void forget() noexcept { u_.i = 0; vt_ = varEmpty; heap_ = 0; aux_ = 0; }
+  void forget() noexcept { std::memset(static_cast<void*>(this), 0, sizeof *this); }
+  void copyBits(const Value& o) noexcept { std::memcpy(static_cast<void*>(this), &o, sizeof *this); }
+  // Type code, no heap object, no inline text and no mark.
+  void setTag(uint16_t vt) noexcept { vt_ = vt; heap_ = 0; text_ = 0; }
 
+  uint16_t vt_;
+  uint8_t heap_;
+  uint8_t text_;   // inline text size and the kVariantArgument mark
+  uint32_t aux_;
   union {
     int64_t i;
     double d;
     HeapObj* o;
     Value* p;
   } u_;
-  uint16_t vt_ = varEmpty;
-  uint8_t heap_ = 0;
-  uint8_t pad_ = 0;
-  uint32_t aux_ = 0;
 };
 
 static_assert(sizeof(Value) == 16, "slots are meant to stay 16 bytes");
