@@ -16,9 +16,11 @@ TEST_F(EditingTest, TypingReplacesTheCurrentCellAndStaysWithIt) {
   Fill(4, 4);
   grid.SetRow(2);
   grid.SetCol(3);
+  grid.Cells().SetEdited(3, 2, false);
   QTest::keyClicks(&grid, "ARD");
   EXPECT_EQ(Text(3, 2), "ARD");
   EXPECT_EQ(grid.Cells().Tag(3, 2), CellTagOf(3, 2));
+  EXPECT_TRUE(grid.Cells().Edited(3, 2));  // saved through its conversion
   EXPECT_TRUE(grid.EditorMode());
 
   Key(Qt::Key_Down);

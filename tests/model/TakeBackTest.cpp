@@ -59,12 +59,24 @@ class PeekScript {
   test::ScopedScript scoped_{&host_};
 };
 
-TEST(TakeBack, UneditedCellsKeepEveryByteInBothOrders) {
-  PeekScript script;
-  for (const bool displayedOrder : {false, true}) {
-    TDataObject data = WithRecords(kLossy, LossyRecords());
-    grid::CellStore grid;
+// The lossy records loaded into a grid.
+class TakeBack : public ::testing::Test {
+ protected:
+  void SetUp() override { Reload(); }
+  // Fresh records, every cell filled again from them (and so not edited).
+  void Reload() {
+    data = WithRecords(kLossy, LossyRecords());
     data.FillGrid(&grid);
+  }
+
+  PeekScript script;
+  TDataObject data{Layout{}};
+  grid::CellStore grid;
+};
+
+TEST_F(TakeBack, UneditedCellsKeepEveryByteInBothOrders) {
+  for (const bool displayedOrder : {false, true}) {
+    Reload();
     ASSERT_EQ(grid.Text(1, 1), "A");  // what the cells show loses bytes
     ASSERT_EQ(grid.Text(2, 1), "Bxy");
     ASSERT_EQ(grid.Text(3, 1), "7");
@@ -75,12 +87,9 @@ TEST(TakeBack, UneditedCellsKeepEveryByteInBothOrders) {
   }
 }
 
-TEST(TakeBack, AnEditedCellRewritesOnlyItsField) {
-  PeekScript script;
+TEST_F(TakeBack, AnEditedCellRewritesOnlyItsField) {
   for (const bool displayedOrder : {false, true}) {
-    TDataObject data = WithRecords(kLossy, LossyRecords());
-    grid::CellStore grid;
-    data.FillGrid(&grid);
+    Reload();
     grid.SetText(2, 2, "Q");
     grid.SetText(3, 3, "5");
     grid.SetText(1, 1, "typed");
@@ -97,11 +106,7 @@ TEST(TakeBack, AnEditedCellRewritesOnlyItsField) {
   }
 }
 
-TEST(TakeBack, KeptOrderAfterSortingWritesEditsIntoTheirOwnRecords) {
-  PeekScript script;
-  TDataObject data = WithRecords(kLossy, LossyRecords());
-  grid::CellStore grid;
-  data.FillGrid(&grid);
+TEST_F(TakeBack, KeptOrderAfterSortingWritesEditsIntoTheirOwnRecords) {
   grid.MoveRow(3, 1);
   grid.SetText(4, 1, "99");  // row 1 shows record 2
   ASSERT_TRUE(data.GridToRecords(&grid, false));
@@ -112,11 +117,7 @@ TEST(TakeBack, KeptOrderAfterSortingWritesEditsIntoTheirOwnRecords) {
 
 // Moving rows and saving in the grid's order moves whole records: the check
 // byte and the field without text go with their channel, not with the position.
-TEST(TakeBack, DisplayedOrderMovesWholeRecordsAndRetagsTheRows) {
-  PeekScript script;
-  TDataObject data = WithRecords(kLossy, LossyRecords());
-  grid::CellStore grid;
-  data.FillGrid(&grid);
+TEST_F(TakeBack, DisplayedOrderMovesWholeRecordsAndRetagsTheRows) {
   grid.MoveRow(3, 1);  // records 2, 0, 1
   grid.SetText(2, 3, "Q");  // record 1, now at position 2
   ASSERT_TRUE(data.GridToRecords(&grid, true));
@@ -137,11 +138,7 @@ TEST(TakeBack, DisplayedOrderMovesWholeRecordsAndRetagsTheRows) {
 
 // A failed take-back in the grid's order writes nothing: the cells still name
 // the old positions, so a half-reordered record list could not be read again.
-TEST(TakeBack, AFailureWithMovedRowsLeavesTheRecordsAsTheyWere) {
-  PeekScript script;
-  TDataObject data = WithRecords(kLossy, LossyRecords());
-  grid::CellStore grid;
-  data.FillGrid(&grid);
+TEST_F(TakeBack, AFailureWithMovedRowsLeavesTheRecordsAsTheyWere) {
   grid.MoveRow(1, 3);  // records 1, 2, 0
   grid.SetText(4, 3, "");  // a number without default cannot be empty
   EXPECT_FALSE(data.GridToRecords(&grid, true));
@@ -155,11 +152,7 @@ TEST(TakeBack, AFailureWithMovedRowsLeavesTheRecordsAsTheyWere) {
 }
 
 // What the model itself writes into a cell is the record's own text.
-TEST(TakeBack, CellsTheModelRedisplaysAreNotEdited) {
-  PeekScript script;
-  TDataObject data = WithRecords(kLossy, LossyRecords());
-  grid::CellStore grid;
-  data.FillGrid(&grid);
+TEST_F(TakeBack, CellsTheModelRedisplaysAreNotEdited) {
   for (int c = 1; c < grid.ColCount(); ++c) EXPECT_FALSE(grid.Edited(c, 1)) << c;
   // The renumber commands write a number through and show it again.
   grid.SetText(4, 2, "17");
