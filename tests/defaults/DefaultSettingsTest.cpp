@@ -8,6 +8,7 @@
 #include <sstream>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "DefaultsTestSupport.h"
 #include "LoadSave.h"
@@ -303,6 +304,85 @@ TEST(ShowWithTheScript, ChannelsShowNamesFrequenciesAndFavourites) {
   ASSERT_EQ(cable.exitCode, 0) << cable.err;
   // The stale copy of the name behind its zero unit is not shown.
   EXPECT_EQ(Lines(cable.out)[1].rfind("00011\tTVR 1\t", 0), 0u) << Lines(cable.out)[1];
+}
+
+// UTF-8 of UTF-16 units, blanks at either end shown as no-break spaces.
+std::string ShownName(const std::vector<unsigned>& units) {
+  size_t first = 0;
+  size_t last = units.size();
+  while (first < last && units[first] == ' ') ++first;
+  while (last > first && units[last - 1] == ' ') --last;
+  std::string text;
+  for (size_t i = 0; i < units.size(); ++i) {
+    const unsigned u = (i < first || i >= last) && units[i] == ' ' ? 0xA0 : units[i];
+    if (u < 0x80) {
+      text += static_cast<char>(u);
+    } else if (u < 0x800) {
+      text += static_cast<char>(0xC0 | u >> 6);
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      text += static_cast<char>(0xE0 | u >> 12);
+      text += static_cast<char>(0x80 | (u >> 6 & 0x3F));
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return text;
+}
+
+// Names that share their field with a byte count show the name alone: no
+// units behind its zero unit, and for providers no more than the count allows.
+TEST(ShowWithTheScript, NamesBehindTheirCountShowNoStaleUnits) {
+  if (!test::EngineBuildsUtf16Text()) GTEST_SKIP() << test::kUtf16EngineFault;
+  test::TempDir dir;
+  std::string analog(64, '\0');
+  analog[18] = 12;
+  analog.replace(20, 12, std::string("\0A\0B\0\0\0x\0y\0\0", 12));
+  test::WriteFile(dir.File("map-AirA"), analog);
+  std::string provider(108, '\0');
+  provider[6] = 4;
+  provider.replace(8, 8, std::string("\0C\0D\0z\0w", 8));
+  test::WriteFile(dir.File("ServiceProviders"), provider);
+  for (const auto& [entry, col, name] : {std::tuple{"map-AirA", 1, "AB"}, std::tuple{"ServiceProviders", 3, "CD"}}) {
+    const auto shown = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                test::kDefaultScript, dir.File(entry)});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(Cells(Lines(shown.out).at(1)).at(static_cast<size_t>(col)), name) << entry;
+  }
+  // Older settings keep the count in a column of its own: it still limits the
+  // name, and a stored name leaves it as it was.
+  test::WriteFile(dir.File("older.ini"),
+                  "[ServiceProviders]\nITEM = Src, 2, 2, #, , 1\nITEM = Prov, 2, 2, #, , 2\nITEM = Chans, 2, 2, #, , 3\n"
+                  "ITEM = Name len, 2, 2, #Length, , 4\nITEM = Name, 100, 2, /ProvName, $00, 5\n");
+  const auto older = RunProgram("tarno-cli", {"edit", "--ini", dir.File("older.ini"), "--script", test::kDefaultScript,
+                                              dir.File("ServiceProviders"), dir.File("out"), "select=5,1", "type=XYZ"});
+  ASSERT_EQ(older.exitCode, 0) << older.err;
+  std::string stored = provider;
+  stored.replace(8, 8, std::string("\0X\0Y\0Z\0\0", 8));
+  EXPECT_TRUE(test::ReadFile(dir.File("out")) == stored);
+  // Every real provider name, as many bytes as its count says.
+  for (const std::string& archive : test::SampleArchives()) {
+    SCOPED_TRACE(archive);
+    test::TempDir real;
+    ASSERT_TRUE(test::ExtractSample(archive, real.Path()));
+    const auto shown = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                test::kDefaultScript, real.File("ServiceProviders")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const auto rows = Lines(shown.out);
+    const std::string bytes = test::ReadFile(real.File("ServiceProviders"));
+    ASSERT_EQ(rows.size(), bytes.size() / 108 + 1);
+    for (size_t r = 0; r + 1 < rows.size(); ++r) {
+      const std::string record = bytes.substr(r * 108, 108);
+      const size_t count = static_cast<unsigned char>(record[6]) | static_cast<size_t>(static_cast<unsigned char>(record[7])) << 8;
+      std::vector<unsigned> units;
+      for (size_t i = 0; i + 1 < count && i < 100; i += 2) {
+        const unsigned u = static_cast<unsigned char>(record[8 + i]) << 8 | static_cast<unsigned char>(record[9 + i]);
+        if (u == 0) break;
+        units.push_back(u);
+      }
+      const auto cells = Cells(rows[r + 1]);
+      EXPECT_EQ(cells.size() > 3 ? cells[3] : std::string(), ShownName(units)) << "record " << r;
+    }
+  }
 }
 
 TEST(Detect, SaysWhenNoPresetFits) {
