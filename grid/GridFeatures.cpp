@@ -6,13 +6,17 @@
 #include "TzebGrid.h"
 #include "TzebGridCellNamesF.h"
 #include "TzebGridPreviewF.h"
+#include "TitledMessageBox.h"
 #include "TzebGridQueryF.h"
 #include "Utf8Text.h"
 
 namespace tarno::grid {
+
 GridFeatures::GridFeatures(TzebGrid& grid)
     : QObject(&grid), grid_(grid), printOptions_(DefaultPrintOptions(grid.font().pointSize())) {
-  ShowMessage = [this](const QString& text) { QMessageBox::information(&grid_, QString(), text); };
+  ShowMessage = [this](const QString& text) {
+    ShowTitledMessage(&grid_, QMessageBox::Information, QString::fromLatin1(kFormulaErrorTitle), text);
+  };
 }
 
 void GridFeatures::EvaluateFormulas() {

@@ -4,15 +4,39 @@
 
 namespace tarno::grid {
 
-void GridGeometry::Rebuild(const CellStore& cells) {
+namespace {
+
+// Fills edges (as described in the header) and the list of lines that take room.
+template <typename Size>
+void BuildEdges(int count, Size size, std::vector<int>& edges, std::vector<int>& visible) {
+  edges.assign(static_cast<size_t>(std::max(count, 1)) + 1, 0);
+  visible.clear();
+  for (int i = 1; i < count; ++i) {
+    const int pitch = GridGeometry::Pitch(size(i));
+    edges[static_cast<size_t>(i) + 1] = edges[static_cast<size_t>(i)] + pitch;
+    if (pitch > 0) visible.push_back(i);
+  }
+}
+
+}  // namespace
+
+void GridGeometry::Rebuild(const CellStore& cells, int minHeaderHeight) {
   fixedWidth_ = Pitch(cells.ColWidth(0));
-  headerHeight_ = Pitch(cells.RowHeight(0));
-  colEdge_.assign(static_cast<size_t>(std::max(cells.ColCount(), 1)) + 1, 0);
-  for (int c = 1; c < cells.ColCount(); ++c)
-    colEdge_[static_cast<size_t>(c) + 1] = colEdge_[static_cast<size_t>(c)] + Pitch(cells.ColWidth(c));
-  rowEdge_.assign(static_cast<size_t>(std::max(cells.RowCount(), 1)) + 1, 0);
-  for (int r = 1; r < cells.RowCount(); ++r)
-    rowEdge_[static_cast<size_t>(r) + 1] = rowEdge_[static_cast<size_t>(r)] + Pitch(cells.RowHeight(r));
+  const int header = cells.RowHeight(0);
+  headerHeight_ = Pitch(header > 0 ? std::max(header, minHeaderHeight) : header);
+  BuildEdges(cells.ColCount(), [&](int c) { return cells.ColWidth(c); }, colEdge_, visibleCols_);
+  BuildEdges(cells.RowCount(), [&](int r) { return cells.RowHeight(r); }, rowEdge_, visibleRows_);
+}
+
+int GridGeometry::Ordinal(const std::vector<int>& visible, int index) {
+  if (visible.empty()) return 0;
+  const auto at = std::lower_bound(visible.begin(), visible.end(), index);
+  return std::min(static_cast<int>(at - visible.begin()) + 1, static_cast<int>(visible.size()));
+}
+
+int GridGeometry::AtOrdinal(const std::vector<int>& visible, int ordinal) {
+  if (visible.empty()) return 1;
+  return visible[static_cast<size_t>(std::clamp(ordinal, 1, static_cast<int>(visible.size())) - 1)];
 }
 
 int GridGeometry::IndexAt(const std::vector<int>& edges, int offset) {

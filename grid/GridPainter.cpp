@@ -1,5 +1,6 @@
 #include "GridPainter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
@@ -11,6 +12,9 @@ namespace tarno::grid {
 namespace {
 
 constexpr int kTextMargin = 2;  // from the cell's left and top edges, and from the right for labels
+constexpr double kLabelFontShare = 0.8;  // column numbers against the grid font
+constexpr double kMinLabelPointSize = 6;
+constexpr double kCurrentFillShare = 0.25;  // of the highlight colour in the current cell's fill
 const QColor kDataLineColor(0xC0, 0xC0, 0xC0);
 const QColor kFixedLineColor(0x80, 0x80, 0x80);
 
@@ -35,11 +39,37 @@ GridPainter::GridPainter(QPainter& painter, const CellStore& cells, const GridGe
   bold_.setBold(true);
 }
 
+QColor GridPainter::CurrentCellFill(const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Active, QPalette::Base);
+  const QColor mark = palette.color(QPalette::Active, QPalette::Highlight);
+  const auto mix = [](int from, int to) { return qRound(from + (to - from) * kCurrentFillShare); };
+  return {mix(base.red(), mark.red()), mix(base.green(), mark.green()), mix(base.blue(), mark.blue())};
+}
+
+QColor GridPainter::CurrentCellFrame(const QPalette& palette) {
+  return palette.color(QPalette::Active, QPalette::Highlight);
+}
+
+QFont GridPainter::LabelFont(const QFont& font) {
+  QFont label = font;
+  label.setBold(false);
+  if (font.pointSizeF() > 0) label.setPointSizeF(std::max(kMinLabelPointSize, font.pointSizeF() * kLabelFontShare));
+  else label.setPixelSize(std::max(1, qRound(font.pixelSize() * kLabelFontShare)));
+  return label;
+}
+
+int GridPainter::MinHeaderHeight(const QFont& font) {
+  QFont bold = font;
+  bold.setBold(true);
+  return kTextMargin + QFontMetrics(bold).height() + QFontMetrics(LabelFont(font)).height();
+}
+
 QRect GridPainter::CellRect(const CellStore& cells, const GridGeometry& geometry, const GridViewState& view, int col,
                             int row) {
   const int x = col == 0 ? 0 : geometry.FixedWidth() + geometry.ColLeft(col) - geometry.ColLeft(view.leftCol);
   const int y = row == 0 ? 0 : geometry.HeaderHeight() + geometry.RowTop(row) - geometry.RowTop(view.topRow);
-  return {x, y, std::max(cells.ColWidth(col), 0), std::max(cells.RowHeight(row), 0)};
+  const int height = row == 0 ? geometry.HeaderHeight() - kGridLineWidth : cells.RowHeight(row);
+  return {x, y, std::max(cells.ColWidth(col), 0), std::max(height, 0)};
 }
 
 int GridPainter::LastVisibleCol() const {
@@ -91,8 +121,9 @@ void GridPainter::Paint() {
   painter_.restore();
 }
 
+// Bands count the rows the user sees, so a filtered grid is banded evenly too.
 bool GridPainter::IsBanded(int row) const {
-  return look_.bandsShow && look_.bandsInterval > 0 && row % look_.bandsInterval == 0;
+  return look_.bandsShow && look_.bandsInterval > 0 && geometry_.RowOrdinal(row) % look_.bandsInterval == 0;
 }
 
 bool GridPainter::IsSelected(int col, int row) const {
@@ -101,15 +132,17 @@ bool GridPainter::IsSelected(int col, int row) const {
 
 void GridPainter::PaintDataCell(int col, int row, const QRect& rect) {
   const bool selected = IsSelected(col, row);
+  const bool current = CellPos{col, row} == view_.current;
   QColor background = look_.palette.color(QPalette::Base);
   if (selected) background = look_.palette.color(QPalette::Highlight);
+  else if (current) background = look_.currentFill;
   else if (IsBanded(row)) background = look_.bandsColor;
   painter_.fillRect(rect, background);
   painter_.setFont(look_.font);
   PaintCellText(ToQString(cells_.Text(col, row)), rect,
                 selected ? look_.palette.color(QPalette::HighlightedText) : QColor(Qt::black));
   PaintGridLines(rect, kDataLineColor);
-  if (CellPos{col, row} == view_.current) PaintFocus(rect);
+  if (current) PaintFocus(rect);
 }
 
 void GridPainter::PaintCellText(const QString& text, const QRect& rect, const QColor& defaultPen) {
@@ -141,7 +174,7 @@ void GridPainter::PaintHeaderCell(int col, const QRect& rect) {
   painter_.setFont(bold_);
   painter_.drawText(rect.adjusted(kTextMargin, kTextMargin, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     ToQString(cells_.Text(col, 0)));
-  painter_.setFont(look_.font);
+  painter_.setFont(look_.labelFont);
   painter_.drawText(rect.adjusted(0, 0, -kTextMargin, 0), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
                     QString::fromStdString(ColumnLabel(col, look_.a1Style)));
   PaintGridLines(rect, kFixedLineColor);
@@ -162,13 +195,15 @@ void GridPainter::PaintGridLines(const QRect& rect, const QColor& color) {
   painter_.fillRect(QRect(rect.left(), rect.bottom() + 1, rect.width(), kGridLineWidth), color);
 }
 
-void GridPainter::PaintFocus(const QRect& rect) {
-  QPen pen(look_.palette.color(QPalette::Highlight));
-  pen.setWidth(2);
+void GridPainter::PaintFocus(const QRect& rect) { DrawCurrentFrame(painter_, rect, look_.currentFrame); }
+
+void GridPainter::DrawCurrentFrame(QPainter& painter, const QRect& rect, const QColor& color) {
+  QPen pen(color);
+  pen.setWidth(kCurrentFrameWidth);
   pen.setJoinStyle(Qt::MiterJoin);
-  painter_.setPen(pen);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(rect.adjusted(1, 1, -1, -1));
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(1, 1, -1, -1));
 }
 
 void GridPainter::PaintDropMark() {

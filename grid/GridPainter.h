@@ -19,7 +19,10 @@ namespace tarno::grid {
 
 struct GridLook {
   QFont font;
+  QFont labelFont;  // the column numbers in the header, smaller than the captions
   QPalette palette;
+  QColor currentFill;   // the current cell is always marked, focus or not
+  QColor currentFrame;
   bool bandsShow = false;
   QColor bandsColor;
   int bandsInterval = 2;
@@ -45,6 +48,18 @@ class GridPainter {
   GridPainter(QPainter& painter, const CellStore& cells, const GridGeometry& geometry, const GridLook& look,
               const GridViewState& view);
   void Paint();
+
+  // How the current cell is marked: a light shade of the highlight, and its frame.
+  static QColor CurrentCellFill(const QPalette& palette);
+  static QColor CurrentCellFrame(const QPalette& palette);
+  static constexpr int kCurrentFrameWidth = 2;
+  // The frame just inside rect; the grid and its cell editor draw it alike.
+  static void DrawCurrentFrame(QPainter& painter, const QRect& rect, const QColor& color);
+  // The column numbers' font: a smaller grid font.
+  static QFont LabelFont(const QFont& font);
+  // The header row's least height: the bold caption above, the column number
+  // under it, so that the two never run into each other in a narrow column.
+  static int MinHeaderHeight(const QFont& font);
 
   // The rectangle of a cell in viewport coordinates, without its grid lines.
   static QRect CellRect(const CellStore& cells, const GridGeometry& geometry, const GridViewState& view, int col,

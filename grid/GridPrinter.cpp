@@ -1,5 +1,6 @@
 #include "GridPrinter.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -151,30 +152,41 @@ QImage GridPrinter::RenderPreviewPage(int pageNumber) const {
   return image;
 }
 
-bool GridPrinter::Print(QPrinter& printer) const {
+PrintOutcome GridPrinter::Print(QPrinter& printer, const PageProgress& progress) const {
   printer.setPageOrientation(ToQt(options_.Orientation));
   printer.setDocName(QString::fromStdString(options_.JobTitle));
   printer.setCopyCount(std::max(1, options_.Copies));
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
+  if (!painter.begin(&printer)) return PrintOutcome::Failed;
   const Page page = PrinterPage(printer);
   int firstRow = 0;
   int lastRow = 0;
   PrintRowRange(options_, cells_.RowCount(), firstRow, lastRow);
   const PageLayout layout = LayOut(page, firstRow, lastRow);
-  for (size_t i = 0; i < layout.pages.size(); ++i) {
+  const int total = static_cast<int>(layout.pages.size());
+  for (int i = 0; i < total; ++i) {
     if (i > 0) printer.newPage();
-    DrawPage(painter, page, layout, layout.pages[i]);
+    DrawPage(painter, page, layout, layout.pages[static_cast<size_t>(i)]);
+    if (progress && !progress(i + 1, total)) {
+      printer.abort();
+      painter.end();
+      return PrintOutcome::Cancelled;
+    }
   }
-  return painter.end();
+  return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-bool GridPrinter::WritePdf(const QString& path) const {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setPageLayout(PrintablePage(options_.Orientation));
-  return Print(printer);
+PrintOutcome GridPrinter::WritePdf(const QString& path, const PageProgress& progress) const {
+  PrintOutcome outcome = PrintOutcome::Failed;
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(PrintablePage(options_.Orientation));
+    outcome = Print(printer, progress);
+  }
+  if (outcome == PrintOutcome::Cancelled) QFile::remove(path);  // half a document is no document
+  return outcome;
 }
 
 void GridPrinter::DrawPage(QPainter& painter, const Page& page, const PageLayout& layout,
@@ -229,22 +241,26 @@ void GridPrinter::DrawRow(QPainter& painter, const Page& page, const std::vector
       painter.setBrush(Qt::NoBrush);
       painter.drawRect(QRect(cell.topLeft(), cell.bottomRight() + QPoint(m.ScaleX(2), m.ScaleY(1))));
     }
-    const QRect textArea = cell.adjusted(m.ScaleX(options_.Leftpadding), 0, 0, 0);
+    const bool framed = options_.BorderStyle == 1;
+    const int left = m.ScaleX(framed ? std::max(options_.Leftpadding, kBorderTextInset) : options_.Leftpadding);
+    const QRect textArea = cell.adjusted(left, framed ? m.ScaleY(1) : 0, 0, 0);
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      ToQString(cells_.Text(column.col, row.row)));
   }
 }
 
-PrintOutcome PrintGrid(CellStore& cells, const TPrintOptions& options, const QFont& font) {
+PrintOutcome PrintGrid(CellStore& cells, const TPrintOptions& options, const QFont& font,
+                       const PageProgress& progress) {
   ShowAllRows(cells);
   if (QPrinterInfo::availablePrinters().isEmpty()) return PrintOutcome::NoPrinter;
   QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-  return GridPrinter(cells, options, font).Print(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+  return GridPrinter(cells, options, font).Print(printer, progress);
 }
 
-bool PrintGridToPdf(CellStore& cells, const TPrintOptions& options, const QFont& font, const QString& path) {
+PrintOutcome PrintGridToPdf(CellStore& cells, const TPrintOptions& options, const QFont& font, const QString& path,
+                            const PageProgress& progress) {
   ShowAllRows(cells);
-  return GridPrinter(cells, options, font).WritePdf(path);
+  return GridPrinter(cells, options, font).WritePdf(path, progress);
 }
 
 QImage ResampledImage(const QImage& image, int width, int height) {

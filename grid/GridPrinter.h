@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include "CellStore.h"
 #include "PageLayout.h"
@@ -20,6 +21,15 @@ namespace tarno::grid {
 // The border a printer cannot print on; the PDF keeps it too, so a PDF looks
 // like the printed page.
 constexpr double kPrintableInsetMm = 6.35;
+// With borders on, a cell's text starts at least this far (screen pixels) inside
+// its frame, never on the frame line.
+constexpr int kBorderTextInset = 2;
+
+// Told after each page of a print job (pages done, pages in all); false stops
+// the job. Long jobs show their progress through it.
+using PageProgress = std::function<bool(int done, int total)>;
+
+enum class PrintOutcome { Printed, NoPrinter, Failed, Cancelled };
 
 class GridPrinter {
  public:
@@ -29,10 +39,11 @@ class GridPrinter {
   int CountPages() const;
   // Page number page (from 1) of rows 1 to RowCount - 1, unscaled, on a white page image.
   QImage RenderPreviewPage(int page) const;
-  // Every page of the print row range; false when the printer could not be started.
-  bool Print(QPrinter& printer) const;
-  // Prints into a PDF file of A4 pages (or the orientation asked for).
-  bool WritePdf(const QString& path) const;
+  // Every page of the print row range; Failed when the printer could not be started.
+  PrintOutcome Print(QPrinter& printer, const PageProgress& progress = {}) const;
+  // Prints into a PDF file of A4 pages (or the orientation asked for); a
+  // cancelled file is removed.
+  PrintOutcome WritePdf(const QString& path, const PageProgress& progress = {}) const;
 
   // Screen pixels are what the options and the grid measure in.
   static double ScreenDpi();
@@ -61,14 +72,14 @@ namespace tarno::grid {
 
 constexpr const char* kNoPrinterMessage = "No Printer is installed";
 
-enum class PrintOutcome { Printed, NoPrinter, Failed };
-
 // The print command: rows hidden by a filter are shown again first, so that they
 // are printed; then the default printer gets the pages.
-PrintOutcome PrintGrid(CellStore& cells, const TPrintOptions& options, const QFont& font);
+PrintOutcome PrintGrid(CellStore& cells, const TPrintOptions& options, const QFont& font,
+                       const PageProgress& progress = {});
 
 // The same pages written into a PDF file; hidden rows are shown again likewise.
-bool PrintGridToPdf(CellStore& cells, const TPrintOptions& options, const QFont& font, const QString& path);
+PrintOutcome PrintGridToPdf(CellStore& cells, const TPrintOptions& options, const QFont& font, const QString& path,
+                            const PageProgress& progress = {});
 
 // A picture resampled bilinearly to width x height, as the logo and the preview zoom are.
 QImage ResampledImage(const QImage& image, int width, int height);

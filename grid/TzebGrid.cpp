@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "CellEditor.h"
 #include "GridActions.h"
 #include "GridPainter.h"
 #include "Utf8Text.h"
@@ -37,9 +38,9 @@ TzebGrid::TzebGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-  editor_ = new QLineEdit(viewport());
-  editor_->setFrame(false);
+  editor_ = new tarno::grid::CellEditor(viewport());
   editor_->installEventFilter(this);
+  UseMarkColours();
   connect(editor_, &QLineEdit::textEdited, this, &TzebGrid::CommitEditorText);
   setFocusProxy(editor_);
   setFont(QFont(QStringLiteral("Arial"), 8));  // measures and re-lays out through changeEvent
@@ -95,6 +96,7 @@ void TzebGrid::UseFontForMeasuring() {
 void TzebGrid::OnStoreChanged(CellStore::Change change) {
   if (change == CellStore::Change::Layout) ScheduleLayout();
   SyncCurrentCell();
+  editor_->setReadOnly(!CurrentCellShown());
   viewport()->update();
 }
 
@@ -125,11 +127,16 @@ void TzebGrid::ScheduleLayout() {
       Qt::QueuedConnection);
 }
 
+// The rows and columns at the top left stay there while others appear or vanish.
 void TzebGrid::EnsureLayout() {
   if (!layoutDirty_) return;
   layoutDirty_ = false;
-  geometry_.Rebuild(cells_);
+  const int top = TopRow();
+  const int left = LeftCol();
+  geometry_.Rebuild(cells_, tarno::grid::GridPainter::MinHeaderHeight(font()));
   UpdateScrollBars();
+  SetTopRow(top);
+  SetLeftCol(left);
   PlaceEditor();
   viewport()->update();
 }
@@ -137,15 +144,21 @@ void TzebGrid::EnsureLayout() {
 int TzebGrid::DataWidth() const { return viewport()->width() - geometry_.FixedWidth(); }
 int TzebGrid::DataHeight() const { return viewport()->height() - geometry_.HeaderHeight(); }
 
+// The scroll bars count visible rows and columns: every step of a bar or the
+// wheel moves the view by what the user sees, hidden rows or not.
 void TzebGrid::UpdateScrollBars() {
-  verticalScrollBar()->setRange(1, geometry_.LastTopRow(DataHeight()));
-  verticalScrollBar()->setPageStep(std::max(1, geometry_.RowsEndFitting(TopRow(), DataHeight()) - TopRow()));
-  horizontalScrollBar()->setRange(1, geometry_.LastLeftCol(DataWidth()));
-  horizontalScrollBar()->setPageStep(std::max(1, geometry_.ColsEndFitting(LeftCol(), DataWidth()) - LeftCol()));
+  const int rowsShown = geometry_.RowOrdinal(geometry_.RowsEndFitting(TopRow(), DataHeight())) - verticalScrollBar()->value();
+  verticalScrollBar()->setRange(1, std::max(1, geometry_.RowOrdinal(geometry_.LastTopRow(DataHeight()))));
+  verticalScrollBar()->setPageStep(std::max(1, rowsShown));
+  const int colsShown = geometry_.ColOrdinal(geometry_.ColsEndFitting(LeftCol(), DataWidth())) - horizontalScrollBar()->value();
+  horizontalScrollBar()->setRange(1, std::max(1, geometry_.ColOrdinal(geometry_.LastLeftCol(DataWidth()))));
+  horizontalScrollBar()->setPageStep(std::max(1, colsShown));
 }
 
-int TzebGrid::TopRow() const { return verticalScrollBar()->value(); }
-int TzebGrid::LeftCol() const { return horizontalScrollBar()->value(); }
+int TzebGrid::TopRow() const { return geometry_.RowAtOrdinal(verticalScrollBar()->value()); }
+int TzebGrid::LeftCol() const { return geometry_.ColAtOrdinal(horizontalScrollBar()->value()); }
+void TzebGrid::SetTopRow(int row) { verticalScrollBar()->setValue(geometry_.RowOrdinal(row)); }
+void TzebGrid::SetLeftCol(int col) { horizontalScrollBar()->setValue(geometry_.ColOrdinal(col)); }
 
 // Visible rows shown completely from the top row down: what PageUp and PageDown pass.
 int TzebGrid::PageRows() {
@@ -157,13 +170,10 @@ int TzebGrid::PageRows() {
 
 void TzebGrid::ScrollIntoView(CellPos cell) {
   EnsureLayout();
-  if (cell.row < TopRow()) verticalScrollBar()->setValue(cell.row);
-  else
-    verticalScrollBar()->setValue(std::max(TopRow(), std::min(cell.row, geometry_.TopRowShowing(cell.row, DataHeight()))));
-  if (cell.col < LeftCol()) horizontalScrollBar()->setValue(cell.col);
-  else
-    horizontalScrollBar()->setValue(
-        std::max(LeftCol(), std::min(cell.col, geometry_.LeftColShowing(cell.col, DataWidth()))));
+  if (cell.row < TopRow()) SetTopRow(cell.row);
+  else SetTopRow(std::max(TopRow(), std::min(cell.row, geometry_.TopRowShowing(cell.row, DataHeight()))));
+  if (cell.col < LeftCol()) SetLeftCol(cell.col);
+  else SetLeftCol(std::max(LeftCol(), std::min(cell.col, geometry_.LeftColShowing(cell.col, DataWidth()))));
   PlaceEditor();
 }
 
@@ -226,7 +236,10 @@ void TzebGrid::paintEvent(QPaintEvent*) {
   EnsureLayout();
   tarno::grid::GridLook look;
   look.font = font();
+  look.labelFont = tarno::grid::GridPainter::LabelFont(font());
   look.palette = palette();
+  look.currentFill = tarno::grid::GridPainter::CurrentCellFill(palette());
+  look.currentFrame = tarno::grid::GridPainter::CurrentCellFrame(palette());
   look.bandsShow = bandsShow_;
   look.bandsColor = bandsColor_;
   look.bandsInterval = bandsInterval_;
@@ -241,10 +254,16 @@ void TzebGrid::paintEvent(QPaintEvent*) {
 
 void TzebGrid::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) UseMarkColours();
   if (event->type() != QEvent::FontChange) return;
   editor_->setFont(font());
   UseFontForMeasuring();
   ScheduleLayout();
+}
+
+void TzebGrid::UseMarkColours() {
+  editor_->SetMarkColours(tarno::grid::GridPainter::CurrentCellFill(palette()),
+                          tarno::grid::GridPainter::CurrentCellFrame(palette()));
 }
 
 bool TzebGrid::viewportEvent(QEvent* event) {
@@ -267,9 +286,26 @@ QWidget* TzebGrid::CellEditor() const { return editor_; }
 void TzebGrid::LoadEditor() {
   const std::string_view text = cells_.Text(shownCurrent_.col, shownCurrent_.row);
   editorText_.assign(text);
+  textBeforeEdit_.assign(text);
   editor_->setText(ToQString(text));
   SelectWholeEditorText();
   PlaceEditor();
+}
+
+// Escape: the cell gets back the text it had before the edit began.
+bool TzebGrid::CancelEdit() {
+  const bool edited = cells_.Text(shownCurrent_.col, shownCurrent_.row) != textBeforeEdit_;
+  if (!edited && !editorMode_) return false;
+  editorMode_ = false;
+  if (edited) cells_.SetText(shownCurrent_.col, shownCurrent_.row, textBeforeEdit_);  // reloads the editor
+  LoadEditor();
+  return true;
+}
+
+// Typing reaches only a cell the user can see: on a row a filter hid (or a
+// hidden column) the editor takes no text.
+bool TzebGrid::CurrentCellShown() const {
+  return cells_.RowVisible(shownCurrent_.row) && cells_.ColVisible(shownCurrent_.col);
 }
 
 // Typing replaces a selected text; the caret at its start keeps a long text's
@@ -333,6 +369,9 @@ bool TzebGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == editor_) {
     if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event), true)) return true;
     if (event->type() == QEvent::KeyRelease) ApplyKeyUpRule(static_cast<QKeyEvent*>(event)->key());
+    // The line edit drops its selection when the focus leaves; coming back
+    // (after a button, a dialog), typing replaces the cell's text again.
+    if (event->type() == QEvent::FocusIn && !editorMode_) SelectWholeEditorText();
   }
   return QAbstractScrollArea::eventFilter(watched, event);
 }
@@ -365,6 +404,7 @@ void TzebGrid::keyReleaseEvent(QKeyEvent* event) {
 
 bool TzebGrid::HandleKey(QKeyEvent& event, bool fromEditor) {
   if (keyMappingsEnabled_ && RunKeyMapping(event)) return true;
+  if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier && CancelEdit()) return true;
   if (IsEnter(event.key())) {
     Recalculate();
     Advance();
@@ -421,6 +461,8 @@ void TzebGrid::ApplyKeyUpRule(int key) {
     cells_.SetCol(tarno::grid::NearestVisibleCol(cells_, cells_.Col(), key == Qt::Key_Right ? +1 : -1));
 }
 
+// The target is scrolled into view also when it already was current (Home,
+// Ctrl+End ... after the user scrolled away).
 void TzebGrid::MoveCurrent(CellPos to, bool extendSelection) {
   if (extendSelection) {
     extent_ = to;
@@ -434,6 +476,7 @@ void TzebGrid::MoveCurrent(CellPos to, bool extendSelection) {
     cells_.SetRow(to.row);
   }
   SyncCurrentCell();
+  ScrollIntoView(shownCurrent_);
   extent_ = shownCurrent_;
   viewport()->update();
 }
@@ -501,12 +544,13 @@ void TzebGrid::mouseReleaseEvent(QMouseEvent* event) {
 // viewport scrolls by a row.
 int TzebGrid::DragTargetRow(int y) {
   EnsureLayout();
+  QScrollBar* bar = verticalScrollBar();
   if (y < geometry_.HeaderHeight()) {
-    verticalScrollBar()->setValue(TopRow() - 1);
+    bar->setValue(bar->value() - 1);
     return TopRow();
   }
   const int row = geometry_.RowAt(y - geometry_.HeaderHeight() + geometry_.RowTop(TopRow()));
-  if (y >= viewport()->height()) verticalScrollBar()->setValue(TopRow() + 1);
+  if (y >= viewport()->height()) bar->setValue(bar->value() + 1);
   return row < 0 ? RowCount() - 1 : row;
 }
 

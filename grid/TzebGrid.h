@@ -23,7 +23,9 @@
 #include "QtTextMeasure.h"
 #include "SortEngine.h"
 
-class QLineEdit;
+namespace tarno::grid {
+class CellEditor;
+}
 
 class TzebGrid : public QAbstractScrollArea {
   Q_OBJECT
@@ -170,12 +172,17 @@ class TzebGrid : public QAbstractScrollArea {
   int DataHeight() const;
   int PageRows();
   void ScrollIntoView(tarno::grid::CellPos cell);
+  void SetTopRow(int row);
+  void SetLeftCol(int col);
+  void UseMarkColours();
 
   tarno::grid::GridViewState ViewState() const;
   void LoadEditor();
   void SelectWholeEditorText();
   void PlaceEditor();
   void CommitEditorText(const QString& text);
+  bool CancelEdit();
+  bool CurrentCellShown() const;
   bool EditorPassesKey(const QKeyEvent& event) const;
 
   bool HandleKey(QKeyEvent& event, bool fromEditor);
@@ -195,8 +202,9 @@ class TzebGrid : public QAbstractScrollArea {
   bool layoutDirty_ = true;
   bool layoutQueued_ = false;
 
-  QLineEdit* editor_ = nullptr;
+  tarno::grid::CellEditor* editor_ = nullptr;
   std::string editorText_;  // what the editor shows, as stored
+  std::string textBeforeEdit_;  // what Escape gives the cell back
   bool editorMode_ = false;
   bool forwardingKey_ = false;
   tarno::grid::CellPos shownCurrent_;  // the current cell the view last followed

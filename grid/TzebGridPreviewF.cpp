@@ -10,7 +10,9 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
@@ -35,6 +37,37 @@ constexpr int kLogoEntry = 4;
 constexpr double kFullSizeShare = 0.8;  // a picture wider than this share of the page goes back to full size
 constexpr double kZoomStep = 1.25;
 constexpr int kMaxOptionValue = 10000;
+constexpr int kProgressDelayMs = 300;
+constexpr int kPreferredWidth = 900;
+constexpr int kPreferredHeight = 700;
+constexpr int kFrameAllowance = 48;  // the window frame, unknown before the dialog is shown  // a job done sooner shows no progress window
+
+// The progress of a print job, with Cancel. Its updates let the pending events
+// run, so the windows stay responsive while thousands of pages are drawn.
+class JobProgress {
+ public:
+  JobProgress(QWidget* parent, const QString& title, const QString& pageText)
+      : dialog_(QString(), QStringLiteral("Cancel"), 0, 1, parent), pageText_(pageText) {
+    dialog_.setObjectName(QStringLiteral("progress"));
+    dialog_.setWindowTitle(title);
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(kProgressDelayMs);
+    dialog_.setValue(0);
+  }
+
+  tarno::grid::PageProgress Sink() {
+    return [this](int done, int total) {
+      dialog_.setMaximum(total);
+      dialog_.setLabelText(pageText_.arg(done).arg(total));
+      dialog_.setValue(done);
+      return !dialog_.wasCanceled();
+    };
+  }
+
+ private:
+  QProgressDialog dialog_;
+  QString pageText_;
+};
 
 QToolButton* SpeedButton(const QString& name, const QString& text, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -112,7 +145,10 @@ void TzebGridPreviewF::BuildControls() {
   layout->addLayout(commands);
   layout->addLayout(settings);
   layout->addWidget(scrollbox, 1);
-  resize(900, 700);
+  QSize size(kPreferredWidth, kPreferredHeight);
+  if (const QScreen* shown = screen())
+    size = size.boundedTo(shown->availableGeometry().size() - QSize(kFrameAllowance, kFrameAllowance));
+  resize(size);
 }
 
 void TzebGridPreviewF::ConnectControls() {
@@ -143,7 +179,7 @@ void TzebGridPreviewF::ConnectControls() {
   connect(previewpage, &QSpinBox::valueChanged, this, [this](int value) {
     if (loading_) return;
     options_.PreviewPage = value;  // the spin box keeps it within 1 and the page count
-    Changed();
+    ShowPage();                    // another page is shown at once, live or not
   });
   connect(btnshow, &QToolButton::clicked, this, &TzebGridPreviewF::ShowPage);
   connect(btnprint, &QToolButton::clicked, this, &TzebGridPreviewF::Print);
@@ -159,14 +195,23 @@ void TzebGridPreviewF::Prepare() {
   Headers->setCurrentIndex(0);
   Margins->setCurrentIndex(0);
   Margin->setValue(options_.MarginTop);
-  pageCount_ = tarno::grid::GridPrinter(cells_, options_, font_).CountPages();
-  previewpage->setRange(1, std::max(1, pageCount_));
   previewpage->setValue(1);
-  lblpages->setText(QStringLiteral("of ") + QString::number(pageCount_));
   options_.PreviewPage = 1;
   ckborders->setChecked(options_.BorderStyle == 1);
   loading_ = false;
+  CountPages();
   ShowPage();
+}
+
+// The page count follows the options; the page shown stays within it.
+void TzebGridPreviewF::CountPages() {
+  pageCount_ = tarno::grid::GridPrinter(cells_, options_, font_).CountPages();
+  const bool wasLoading = loading_;
+  loading_ = true;
+  previewpage->setRange(1, std::max(1, pageCount_));
+  loading_ = wasLoading;
+  lblpages->setText(QStringLiteral("of ") + QString::number(pageCount_));
+  options_.PreviewPage = previewpage->value();
 }
 
 std::string& TzebGridPreviewF::SelectedText() {
@@ -178,6 +223,7 @@ int& TzebGridPreviewF::SelectedNumber() {
 }
 
 void TzebGridPreviewF::Changed() {
+  CountPages();
   if (cklive->isChecked()) ShowPage();
 }
 
@@ -193,10 +239,12 @@ void TzebGridPreviewF::ShowImage(const QImage& image) {
 
 QSize TzebGridPreviewF::ShownSize() const { return PreviewImage->size(); }
 
+// The whole page in the scroll box, as large as its client area allows.
 void TzebGridPreviewF::FullView() {
-  const int width = scrollbox->viewport()->width();
-  if (page_.isNull() || width <= 0) return;
-  ShowImage(tarno::grid::ResampledImage(page_, width, page_.height() * width / page_.width()));
+  const QSize room = scrollbox->viewport()->size();
+  if (page_.isNull() || room.isEmpty()) return;
+  const QSize fitted = page_.size().scaled(room, Qt::KeepAspectRatio);
+  ShowImage(tarno::grid::ResampledImage(page_, std::max(1, fitted.width()), std::max(1, fitted.height())));
 }
 
 void TzebGridPreviewF::Zoom() {
@@ -219,7 +267,8 @@ bool TzebGridPreviewF::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TzebGridPreviewF::Print() {
-  const auto outcome = tarno::grid::PrintGrid(cells_, options_, font_);
+  JobProgress progress(this, QStringLiteral("Print"), QStringLiteral("Printing page %1 of %2"));
+  const auto outcome = tarno::grid::PrintGrid(cells_, options_, font_, progress.Sink());
   if (outcome == tarno::grid::PrintOutcome::NoPrinter && ShowMessage)
     ShowMessage(QString::fromLatin1(tarno::grid::kNoPrinterMessage));
 }
@@ -227,8 +276,9 @@ void TzebGridPreviewF::Print() {
 void TzebGridPreviewF::SavePdf() {
   const QString path = AskPdfPath ? AskPdfPath() : QString();
   if (path.isEmpty()) return;
-  if (!tarno::grid::PrintGridToPdf(cells_, options_, font_, path) && ShowMessage)
-    ShowMessage(QStringLiteral("Cannot write ") + path);
+  JobProgress progress(this, QStringLiteral("Save as PDF"), QStringLiteral("Writing page %1 of %2"));
+  const auto outcome = tarno::grid::PrintGridToPdf(cells_, options_, font_, path, progress.Sink());
+  if (outcome == tarno::grid::PrintOutcome::Failed && ShowMessage) ShowMessage(QStringLiteral("Cannot write ") + path);
 }
 
 void TzebGridPreviewF::Setup() {

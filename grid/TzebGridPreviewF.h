@@ -34,7 +34,7 @@ class TzebGridPreviewF : public QDialog {
   void ShowPage();
   void Print();
   void SavePdf();
-  // The page at the width of the scroll box's client area.
+  // The whole page, as large as the scroll box's client area allows.
   void FullView();
   // Full size when the shown picture is already near it, otherwise a quarter larger.
   void Zoom();
@@ -76,6 +76,7 @@ class TzebGridPreviewF : public QDialog {
   std::string& SelectedText();
   int& SelectedNumber();
   void Changed();
+  void CountPages();
   void ShowImage(const QImage& image);
   void Setup();
   void ChooseLogo();

@@ -1,6 +1,5 @@
 // The classes import library: its types and constants, then its classes in
 // the reference's order (TStream before TStrings, which refers to it).
-// Events (OnChange, TNotifyEvent) wait for procedural types.
 #include "ClassLibraries.h"
 
 #include <pscript/pscript.h>
@@ -15,9 +14,12 @@ constexpr const char* kClassesDeclarations =
     "fmShareCompat = 0; fmShareExclusive = $10; fmShareDenyWrite = $20; fmShareDenyRead = $30;"
     "fmShareDenyNone = $40; SecsPerDay = 86400; MSecPerDay = 86400000; DateDelta = 693594;"
     "type TAlignment = (taLeftJustify, taRightJustify, taCenter);"
+    "THelpEvent = function(Command: Word; Data: LongInt; var CallHelp: Boolean): Boolean;"
+    "TGetStrProc = procedure(const S: string);"
     "TDuplicates = (dupIgnore, dupAccept, dupError);"
     "TOperation = (opInsert, opRemove);"
-    "THandle = LongInt;";
+    "THandle = LongInt;"
+    "TNotifyEvent = procedure(Sender: TObject);";
 }  // namespace
 
 void DeclareClassesLibrary(pscript::Compiler& compiler) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MenuShortcuts.h"
+#include "UiDeclarations.h"
 
 namespace tarno {
 
@@ -11,18 +12,11 @@ namespace {
 using pscript::NativeCall;
 using pscript::Value;
 
-// TShiftState may already come from the controls library; declaring it again
-// would be a duplicate, so only the missing types are added.
-constexpr const char* kShiftStateTypes =
-    "type TEShiftState = (ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble);"
-    " TShiftState = set of TEShiftState;";
-constexpr const char* kShortCutType = "type TShortCut = Word;";
-
-constexpr const char* kDeclarations[] = {
+// Beyond the import unit, whose FPC build leaves these two out; TShiftState
+// comes from the controls library, which is declared first.
+constexpr const char* kShiftStateFunctions[] = {
     "function ShortCut(Key: Word; Shift: TShiftState): TShortCut;",
     "procedure ShortCutToKey(ShortCut: TShortCut; var Key: Word; var Shift: TShiftState);",
-    "function ShortCutToText(ShortCut: TShortCut): string;",
-    "function TextToShortCut(Text: string): TShortCut;",
 };
 
 uint32_t ShiftStateOf(const Value& set) { return static_cast<uint32_t>(set.setElements() & 0xFFu); }
@@ -44,10 +38,9 @@ void NativeTextToShortCut(NativeCall& c) { c.result() = ShortCutValue(TextToShor
 
 }  // namespace
 
-void RegisterMenuFunctions_C(pscript::Compiler& compiler) {
-  compiler.addDeclarations(kShiftStateTypes);  // false when controls declared them first
-  compiler.addDeclarations(kShortCutType);
-  for (const char* declaration : kDeclarations) compiler.addFunction(declaration);
+void RegisterMenuLibrary_C(pscript::Compiler& compiler) {
+  ui::Declare(compiler, ui::MenusSteps());
+  for (const char* declaration : kShiftStateFunctions) compiler.addFunction(declaration);
 }
 
 void RegisterMenuFunctions_R(pscript::Exec& exec) {

@@ -9,6 +9,8 @@
 #include "DateTimeText.h"
 #include "DllLibrary.h"
 #include "MenuLibrary.h"
+#include "UiDeclarations.h"
+#include "UiRuntimeHook.h"
 
 namespace tarno {
 
@@ -109,36 +111,44 @@ constexpr std::pair<const char*, pscript::NativeFn> kDateTimeNatives[] = {
 
 // ---------------------------------------------------------------- libraries
 // std and classes come from ClassLibraries.h, the dll library from
-// DllLibrary.cpp and the menu functions from MenuLibrary.cpp. The other
-// class libraries (controls, forms...) have no classes here yet, and there is
-// no COM; those steps stay empty. TDateTime is one of the
-// engine's own types, so the date library only adds its functions.
+// DllLibrary.cpp and the menu functions from MenuLibrary.cpp; the user-
+// interface libraries' declarations from UiDeclarations.h and their run-time
+// side through the UI hook (UiRuntimeHook.h). There is no COM and no data
+// set here; those steps stay empty. TDateTime is one of the engine's own
+// types, so the date library only adds its functions.
 
 void RegisterStandardObjects_C(pscript::Compiler& compiler) { DeclareStdClasses(compiler); }
-void RegisterControls_C(pscript::Compiler&) {}             // engine classes
-void RegisterStdCtrls_C(pscript::Compiler&) {}             // engine classes
-void RegisterForms_C(pscript::Compiler&) {}                // engine classes
+void RegisterControls_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::ControlsSteps()); }
+void RegisterStdCtrls_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::StdCtrlsSteps()); }
+void RegisterForms_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::FormsSteps()); }
 void RegisterComObj_C(pscript::Compiler&) {}               // IDispatch and COM: not on this platform
 void RegisterClasses_C(pscript::Compiler& compiler) { DeclareClassesLibrary(compiler); }
-void RegisterButtons_C(pscript::Compiler&) {}              // engine classes
-void RegisterDB_C(pscript::Compiler&) {}                   // engine classes
-void RegisterExtCtrls_C(pscript::Compiler&) {}             // engine classes
-void RegisterGraphics_C(pscript::Compiler&) {}             // engine classes
-void RegisterMenus_C(pscript::Compiler& compiler) { RegisterMenuFunctions_C(compiler); }  // the menu classes: later
+void RegisterButtons_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::ButtonsSteps()); }
+void RegisterDB_C(pscript::Compiler&) {}                   // data sets: not offered
+void RegisterExtCtrls_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::ExtCtrlsSteps()); }
+void RegisterGraphics_C(pscript::Compiler& compiler) { ui::Declare(compiler, ui::GraphicsSteps()); }
+void RegisterMenus_C(pscript::Compiler& compiler) { RegisterMenuLibrary_C(compiler); }
 
 void RegisterStandardObjects_R(pscript::ClassImporter& importer) { BindStdClasses(importer); }
-void RegisterControls_R(pscript::ClassImporter&) {}
-void RegisterStdCtrls_R(pscript::ClassImporter&) {}
-void RegisterForms_R(pscript::ClassImporter&) {}
+// Every UI class at once: the order of class registrations does not matter
+// at run time, where classes are found by name when a script loads.
+void RegisterControls_R(pscript::ClassImporter& importer) {
+  if (const UiRuntime* ui = InstalledUiRuntime(); ui && ui->bindClasses) ui->bindClasses(importer);
+}
+void RegisterStdCtrls_R(pscript::ClassImporter&) {}  // with the controls
+void RegisterForms_R(pscript::ClassImporter&) {}     // with the controls
 void RegisterClasses_R(pscript::ClassImporter& importer) { BindClassesLibrary(importer); }
-void RegisterButtons_R(pscript::ClassImporter&) {}
+void RegisterButtons_R(pscript::ClassImporter&) {}   // with the controls
 void RegisterDB_R(pscript::ClassImporter&) {}
-void RegisterExtCtrls_R(pscript::ClassImporter&) {}
-void RegisterGraphics_R(pscript::ClassImporter&) {}
-void RegisterMenus_R(pscript::ClassImporter&) {}
+void RegisterExtCtrls_R(pscript::ClassImporter&) {}  // with the controls
+void RegisterGraphics_R(pscript::ClassImporter&) {}  // with the controls
+void RegisterMenus_R(pscript::ClassImporter&) {}     // with the controls
 
 void RegisterComObj_Functions(pscript::Exec&) {}  // CreateOleObject, GetActiveOleObject
-void RegisterMenus_Functions(pscript::Exec& exec) { RegisterMenuFunctions_R(exec); }  // NewMenu, NewItem ...: later
+void RegisterMenus_Functions(pscript::Exec& exec) {
+  RegisterMenuFunctions_R(exec);
+  if (const UiRuntime* ui = InstalledUiRuntime(); ui && ui->bindFunctions) ui->bindFunctions(exec);
+}
 
 }  // namespace
 
@@ -164,18 +174,28 @@ void RegisterRunnerLibrariesRuntime(pscript::Exec& exec, pscript::ClassImporter&
   RegisterDll_Functions(exec);
 }
 
+// The editor's own sequence: comobj and DB declare nothing, and the second
+// installation of the external-declaration handler changes nothing.
+void RegisterUiRunnerLibrariesCompiletime(pscript::Compiler& compiler) { RegisterImportsCompiletime(compiler); }
+
+void RegisterUiRunnerLibrariesRuntime(pscript::Exec& exec) { RegisterMenus_Functions(exec); }
+
+// The types the controls need (TNotifyEvent and TStrings from classes, TFont
+// and TBrush from graphics) come before the controls: a member whose type is
+// not declared yet does not register, so in the order std, controls, stdctrls,
+// forms, comobj, classes... no control would have its events or its font.
 void RegisterImportsCompiletime(pscript::Compiler& compiler) {
   RegisterStandardObjects_C(compiler);
+  RegisterClasses_C(compiler);
+  RegisterGraphics_C(compiler);
   RegisterControls_C(compiler);
   RegisterStdCtrls_C(compiler);
   RegisterForms_C(compiler);
   RegisterComObj_C(compiler);
-  RegisterClasses_C(compiler);
   RegisterDateTimeLibraryCompiletime(compiler);
   RegisterButtons_C(compiler);
   RegisterDB_C(compiler);
   RegisterExtCtrls_C(compiler);
-  RegisterGraphics_C(compiler);
   RegisterMenus_C(compiler);
   RegisterDll_C(compiler);
   InstallExternalDeclarationHandler(compiler);

@@ -12,8 +12,8 @@ class Exec;
 
 namespace tarno {
 
-// Compile time: std, controls, stdctrls, forms, comobj, classes, dateutils,
-// buttons, DB, extctrls, graphics, menus, dll.
+// Compile time: std, classes, graphics, controls, stdctrls, forms, comobj,
+// dateutils, buttons, DB, extctrls, menus, dll (comobj and DB declare nothing).
 void RegisterImportsCompiletime(pscript::Compiler& compiler);
 // Run-time classes: std, controls, stdctrls, forms, classes, buttons, DB,
 // extctrls, graphics, menus.
@@ -25,6 +25,12 @@ void RegisterImportFunctionsRuntime(pscript::Exec& exec);
 // dateutils, dll.
 void RegisterRunnerLibrariesCompiletime(pscript::Compiler& compiler);
 void RegisterRunnerLibrariesRuntime(pscript::Exec& exec, pscript::ClassImporter& importer);
+
+// The runner's libraries with the user-interface declarations, in the
+// order of RegisterImportsCompiletime; at run time the menu functions (and
+// the UI classes when a UI runtime is installed).
+void RegisterUiRunnerLibrariesCompiletime(pscript::Compiler& compiler);
+void RegisterUiRunnerLibrariesRuntime(pscript::Exec& exec);
 
 // The date and time library alone: type TDateTime and 15 functions.
 void RegisterDateTimeLibraryCompiletime(pscript::Compiler& compiler);

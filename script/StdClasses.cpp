@@ -19,6 +19,14 @@ void ComponentObject::freeing(pscript::Exec& exec) {
   if (auto* parent = exec.objectAs<ComponentObject>(owner)) parent->Remove(self);
 }
 
+void ComponentObject::Created(pscript::Exec& exec, const Value& handle, const Value& newOwner) {
+  self = handle;
+  if (auto* parent = exec.objectAs<ComponentObject>(newOwner)) {
+    owner = newOwner;
+    parent->components.push_back(handle);
+  }
+}
+
 void ComponentObject::Remove(const Value& child) {
   auto it = std::find_if(components.begin(), components.end(),
                          [&](const Value& v) { return v.rawInt() == child.rawInt(); });
@@ -35,14 +43,7 @@ void PersistentAssign(NativeCall& c) {
                            c.exec().objectClass(c.arg(0)));
 }
 
-void ComponentCreate(NativeCall& c) {
-  auto& self = Self<ComponentObject>(c);
-  self.self = c.arg(0);
-  if (auto* owner = c.exec().objectAs<ComponentObject>(c.arg(1))) {
-    self.owner = c.arg(1);
-    owner->components.push_back(c.arg(0));
-  }
-}
+void ComponentCreate(NativeCall& c) { Self<ComponentObject>(c).Created(c.exec(), c.arg(0), c.arg(1)); }
 
 void ComponentFindComponent(NativeCall& c) {
   std::string name = StrArg(c, 1);
@@ -113,7 +114,8 @@ const Member kComponentMethods[] = {
     {"procedure RemoveComponent(AComponent: TComponent);", "RemoveComponent", nullptr},
 };
 const Property kComponentProperties[] = {
-    {"property Owner: TComponent read;", "Owner", ComponentOwner, nullptr},
+    // Writable as declared; with no writer bound, a script that sets it does not load.
+    {"property Owner: TComponent read write;", "Owner", ComponentOwner, nullptr},
     {"property Components[Index: Integer]: TComponent read;", "Components", ComponentItem, nullptr},
     {"property ComponentCount: Integer read;", "ComponentCount", ComponentCount, nullptr},
     {"property ComponentIndex: Integer read write;", "ComponentIndex", ComponentIndex, ComponentSetIndex},

@@ -30,6 +30,8 @@ struct ComponentObject : pscript::ScriptObject {
   int32_t tag = 0, designInfo = 0;
   void freeing(pscript::Exec& exec) override;
   void Remove(const pscript::Value& child);
+  // What TComponent.Create does: remembers the handle, joins the owner.
+  void Created(pscript::Exec& exec, const pscript::Value& handle, const pscript::Value& newOwner);
 };
 
 // Component names compare without regard to case.

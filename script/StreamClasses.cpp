@@ -230,7 +230,7 @@ const Member kStreamMethods[] = {
     {"function Seek(Offset: LongInt; Origin: Word): LongInt;", "Seek", Seek},
     {"procedure ReadBuffer(Buffer: string; Count: LongInt);", "ReadBuffer", ReadBuffer},
     {"procedure WriteBuffer(Buffer: string; Count: LongInt);", "WriteBuffer", WriteBuffer},
-    {"function CopyFrom(Source: TStream; Count: Int64): Int64;", "CopyFrom", CopyFrom},
+    {"function CopyFrom(Source: TStream; Count: Integer): LongInt;", "CopyFrom", CopyFrom},
 };
 const Property kStreamProperties[] = {
     {"property Position: LongInt read write;", "Position", GetPosition, SetPosition},
@@ -280,6 +280,11 @@ void DeclareStreamClasses(pscript::Compiler& compiler) {
   DeclareMethods(compiler, "TCustomMemoryStream", kCustomMemoryStreamMethods);
   compiler.addClass("TMemoryStream", "TCustomMemoryStream");
   DeclareMethods(compiler, "TMemoryStream", kMemoryStreamMethods);
+  // Declared, never bound: there are no program resources to read here, so a
+  // script that makes one does not load.
+  compiler.addClass("TResourceStream", "TCustomMemoryStream");
+  compiler.addClassMember("TResourceStream", "constructor Create(Instance: THandle; ResName: string; ResType: PChar);");
+  compiler.addClassMember("TResourceStream", "constructor CreateFromID(Instance: THandle; ResID: Integer; ResType: PChar);");
 }
 
 void BindStreamClasses(pscript::ClassImporter& importer) {

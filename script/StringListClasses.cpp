@@ -43,8 +43,33 @@ bool StringListObject::AssignFrom(pscript::Exec& exec, const pscript::Value& sou
   auto* other = exec.objectAs<StringListObject>(source);
   if (!other) return false;
   if (other == this) return true;
-  items = other->items;
+  other->Refresh();
+  std::vector<Item> copy = other->items;
+  const pscript::Value me = self;
+  BeginUpdate(exec);  // a handler may free the list: it is looked up again after each event
+  if (auto* list = exec.objectAs<StringListObject>(me)) {
+    list->items = std::move(copy);
+    list->ContentsChanged();
+    list->EndUpdate(exec);
+  }
   return true;
+}
+
+namespace {
+void RunHandler(pscript::Exec& exec, const pscript::Value& handler, const pscript::Value& sender) {
+  if (!exec.isProcValue(handler)) return;
+  std::vector<pscript::ProcArg> args{pscript::ProcArg::byValue(sender)};
+  exec.callProcValue(handler, args);
+}
+}  // namespace
+
+void StringListObject::BeginUpdate(pscript::Exec& exec) {
+  if (updateCount++ == 0) RunHandler(exec, onChanging, self);
+}
+
+void StringListObject::EndUpdate(pscript::Exec& exec) {
+  if (updateCount > 0) --updateCount;
+  if (updateCount == 0) RunHandler(exec, onChange, self);
 }
 
 void StringListObject::CheckIndex(int64_t index, bool allowEnd) const {
@@ -91,9 +116,13 @@ int64_t StringListObject::Add(const std::string& s, const pscript::Value& object
   return at;
 }
 
-void StringListObject::Insert(int64_t index, const std::string& s, const pscript::Value& object) {
+void StringListObject::CheckInsert(int64_t index) const {
   if (sorted) throw std::runtime_error("Operation not allowed on sorted list");
   CheckIndex(index, true);
+}
+
+void StringListObject::Insert(int64_t index, const std::string& s, const pscript::Value& object) {
+  CheckInsert(index);
   items.insert(items.begin() + index, {s, object});
 }
 
@@ -216,24 +245,56 @@ void StringListObject::SetDelimitedText(const std::string& text, char delim, cha
 // ------------------------------------------------------------------ natives
 
 namespace {
-StringListObject& List(NativeCall& c) { return Self<StringListObject>(c); }
+StringListObject& List(NativeCall& c) {
+  StringListObject& list = Self<StringListObject>(c);
+  if (list.self.isEmpty()) list.self = c.arg(0);
+  list.Refresh();
+  return list;
+}
+
+// A change with OnChanging before and OnChange after it. The handlers may
+// free the list, so it is looked up again after each of them.
+template <class Action>
+void Change(NativeCall& c, Action action) {
+  List(c).BeginUpdate(c.exec());
+  StringListObject& list = List(c);
+  action(list);
+  list.ContentsChanged();
+  List(c).EndUpdate(c.exec());
+}
 size_t Checked(NativeCall& c, int arg) {
   int64_t i = IntArg(c, arg);
   List(c).CheckIndex(i);
   return static_cast<size_t>(i);
 }
 
-void Add(NativeCall& c) { ReturnInt(c, List(c).Add(StrArg(c, 1))); }
-void Append(NativeCall& c) { List(c).Add(StrArg(c, 1)); }
-void AddObject(NativeCall& c) { ReturnInt(c, List(c).Add(StrArg(c, 1), c.arg(2))); }
+void Add(NativeCall& c) {
+  int64_t at = 0;
+  Change(c, [&](StringListObject& l) { at = l.Add(StrArg(c, 1)); });
+  ReturnInt(c, at);
+}
+void Append(NativeCall& c) { Change(c, [&](StringListObject& l) { l.Add(StrArg(c, 1)); }); }
+void AddObject(NativeCall& c) {
+  int64_t at = 0;
+  Change(c, [&](StringListObject& l) { at = l.Add(StrArg(c, 1), c.arg(2)); });
+  ReturnInt(c, at);
+}
 void AddStrings(NativeCall& c) {
   auto* from = c.exec().objectAs<StringListObject>(c.arg(1));
   if (!from) throw pscript::ScriptError(pscript::ErrorKind::NullPointerException, "");
+  from->Refresh();
   std::vector<StringListObject::Item> copy = from->items;
-  for (const auto& item : copy) List(c).Add(item.text, item.object);
+  Change(c, [&](StringListObject& l) {
+    for (const auto& item : copy) l.Add(item.text, item.object);
+  });
 }
-void Clear(NativeCall& c) { List(c).items.clear(); }
-void Delete(NativeCall& c) { List(c).items.erase(List(c).items.begin() + static_cast<std::ptrdiff_t>(Checked(c, 1))); }
+void Clear(NativeCall& c) {
+  if (!List(c).items.empty()) Change(c, [](StringListObject& l) { l.items.clear(); });
+}
+void Delete(NativeCall& c) {
+  const size_t at = Checked(c, 1);
+  Change(c, [&](StringListObject& l) { l.items.erase(l.items.begin() + static_cast<std::ptrdiff_t>(at)); });
+}
 void IndexOf(NativeCall& c) { ReturnInt(c, List(c).IndexOf(StrArg(c, 1))); }
 void IndexOfName(NativeCall& c) { ReturnInt(c, List(c).IndexOfName(StrArg(c, 1))); }
 void IndexOfObject(NativeCall& c) {
@@ -243,9 +304,17 @@ void IndexOfObject(NativeCall& c) {
     if (items[i].object.rawInt() == c.arg(1).rawInt()) found = static_cast<int64_t>(i);
   ReturnInt(c, found);
 }
-void Insert(NativeCall& c) { List(c).Insert(IntArg(c, 1), StrArg(c, 2)); }
-void InsertObject(NativeCall& c) { List(c).Insert(IntArg(c, 1), StrArg(c, 2), c.arg(3)); }
-void Nothing(NativeCall&) {}
+// A refused insert runs no handler: the checks come first.
+void Insert(NativeCall& c) {
+  List(c).CheckInsert(IntArg(c, 1));
+  Change(c, [&](StringListObject& l) { l.Insert(IntArg(c, 1), StrArg(c, 2)); });
+}
+void InsertObject(NativeCall& c) {
+  List(c).CheckInsert(IntArg(c, 1));
+  Change(c, [&](StringListObject& l) { l.Insert(IntArg(c, 1), StrArg(c, 2), c.arg(3)); });
+}
+void BeginUpdate(NativeCall& c) { List(c).BeginUpdate(c.exec()); }
+void EndUpdate(NativeCall& c) { List(c).EndUpdate(c.exec()); }
 void Equals(NativeCall& c) {
   auto* other = c.exec().objectAs<StringListObject>(c.arg(1));
   if (!other) throw pscript::ScriptError(pscript::ErrorKind::NullPointerException, "");
@@ -257,16 +326,20 @@ void Equals(NativeCall& c) {
 }
 void Exchange(NativeCall& c) {
   size_t a = Checked(c, 1), b = Checked(c, 2);
-  std::swap(List(c).items[a], List(c).items[b]);
+  Change(c, [&](StringListObject& l) { std::swap(l.items[a], l.items[b]); });
 }
 void Move(NativeCall& c) {
   size_t from = Checked(c, 1), to = Checked(c, 2);
-  auto& items = List(c).items;
-  StringListObject::Item item = items[from];
-  items.erase(items.begin() + static_cast<std::ptrdiff_t>(from));
-  items.insert(items.begin() + static_cast<std::ptrdiff_t>(to), item);
+  Change(c, [&](StringListObject& l) {
+    StringListObject::Item item = l.items[from];
+    l.items.erase(l.items.begin() + static_cast<std::ptrdiff_t>(from));
+    l.items.insert(l.items.begin() + static_cast<std::ptrdiff_t>(to), item);
+  });
 }
-void LoadFromFile(NativeCall& c) { List(c).SetText(ReadFileForStream(StrArg(c, 1))); }
+void LoadFromFile(NativeCall& c) {
+  const std::string text = ReadFileForStream(StrArg(c, 1));
+  Change(c, [&](StringListObject& l) { l.SetText(text); });
+}
 // The RTL writes every line with its break, the last one too.
 std::string FileText(const StringListObject& list) { return list.items.empty() ? std::string() : list.Text() + '\n'; }
 void SaveToFile(NativeCall& c) {
@@ -277,7 +350,8 @@ void SaveToFile(NativeCall& c) {
 void LoadFromStream(NativeCall& c) {
   auto* stream = c.exec().objectAs<StreamObject>(c.arg(1));
   if (!stream) throw pscript::ScriptError(pscript::ErrorKind::NullPointerException, "");
-  List(c).SetText(stream->ReadRest());
+  const std::string text = stream->ReadRest();
+  Change(c, [&](StringListObject& l) { l.SetText(text); });
 }
 void SaveToStream(NativeCall& c) {
   auto* stream = c.exec().objectAs<StreamObject>(c.arg(1));
@@ -285,7 +359,13 @@ void SaveToStream(NativeCall& c) {
   std::string text = FileText(List(c));
   stream->WriteAll(text);
 }
-void Sort(NativeCall& c) { List(c).Sort(); }
+// The RTL sorts (and reports a change) only lists of two or more items
+// that do not keep themselves sorted.
+void SortIfNeeded(NativeCall& c, bool forced) {
+  const StringListObject& l = List(c);
+  if (l.items.size() > 1 && (forced || !l.sorted)) Change(c, [](StringListObject& list) { list.Sort(); });
+}
+void Sort(NativeCall& c) { SortIfNeeded(c, false); }
 void Find(NativeCall& c) {
   int64_t at = 0;
   bool found = List(c).Find(StrArg(c, 1), at);
@@ -297,32 +377,38 @@ void GetCount(NativeCall& c) { ReturnInt(c, static_cast<int64_t>(List(c).items.s
 void GetCapacity(NativeCall& c) { ReturnInt(c, std::max<int64_t>(List(c).capacity, static_cast<int64_t>(List(c).items.size()))); }
 void SetCapacity(NativeCall& c) { List(c).capacity = IntArg(c, 1); }
 void GetString(NativeCall& c) { ReturnStr(c, List(c).items[Checked(c, 1)].text); }
-void SetString(NativeCall& c) { List(c).items[Checked(c, 1)].text = StrArg(c, 2); }
+void SetString(NativeCall& c) {
+  const size_t at = Checked(c, 1);
+  Change(c, [&](StringListObject& l) { l.items[at].text = StrArg(c, 2); });
+}
 void GetObject(NativeCall& c) {
   const Value& v = List(c).items[Checked(c, 1)].object;
   if (c.exec().object(v)) c.result() = v;
 }
-void SetObject(NativeCall& c) { List(c).items[Checked(c, 1)].object = c.arg(2); }
+void SetObject(NativeCall& c) {
+  const size_t at = Checked(c, 1);
+  Change(c, [&](StringListObject& l) { l.items[at].object = c.arg(2); });
+}
 void GetName(NativeCall& c) { ReturnStr(c, List(c).Name(Checked(c, 1))); }
 void GetValue(NativeCall& c) { ReturnStr(c, List(c).Value(StrArg(c, 1))); }
-void SetValue(NativeCall& c) { List(c).SetValue(StrArg(c, 1), StrArg(c, 2)); }
+void SetValue(NativeCall& c) { Change(c, [&](StringListObject& l) { l.SetValue(StrArg(c, 1), StrArg(c, 2)); }); }
 void GetValueFromIndex(NativeCall& c) { ReturnStr(c, List(c).ValueFromIndex(Checked(c, 1))); }
 void SetValueFromIndex(NativeCall& c) {
   size_t i = Checked(c, 1);
-  auto& list = List(c);
-  list.items[i].text = list.Name(i) + list.nameValueSeparator + StrArg(c, 2);
+  Change(c, [&](StringListObject& l) { l.items[i].text = l.Name(i) + l.nameValueSeparator + StrArg(c, 2); });
 }
 void GetText(NativeCall& c) { ReturnStr(c, List(c).Text()); }
-void SetText(NativeCall& c) { List(c).SetText(StrArg(c, 1)); }
+void SetText(NativeCall& c) { Change(c, [&](StringListObject& l) { l.SetText(StrArg(c, 1)); }); }
 void GetCommaText(NativeCall& c) { ReturnStr(c, List(c).DelimitedText(',', '"', false)); }
-void SetCommaText(NativeCall& c) { List(c).SetDelimitedText(StrArg(c, 1), ',', '"', false); }
+void SetCommaText(NativeCall& c) {
+  Change(c, [&](StringListObject& l) { l.SetDelimitedText(StrArg(c, 1), ',', '"', false); });
+}
 void GetDelimitedText(NativeCall& c) {
   auto& l = List(c);
   ReturnStr(c, l.DelimitedText(l.delimiter, l.quoteChar, l.strictDelimiter));
 }
 void SetDelimitedText(NativeCall& c) {
-  auto& l = List(c);
-  l.SetDelimitedText(StrArg(c, 1), l.delimiter, l.quoteChar, l.strictDelimiter);
+  Change(c, [&](StringListObject& l) { l.SetDelimitedText(StrArg(c, 1), l.delimiter, l.quoteChar, l.strictDelimiter); });
 }
 char CharArg(NativeCall& c) { return static_cast<char>(IntArg(c, 1)); }
 void GetDelimiter(NativeCall& c) { ReturnInt(c, static_cast<unsigned char>(List(c).delimiter)); }
@@ -334,7 +420,7 @@ void SetSeparator(NativeCall& c) { List(c).nameValueSeparator = CharArg(c); }
 void GetSorted(NativeCall& c) { ReturnInt(c, List(c).sorted); }
 void SetSorted(NativeCall& c) {
   bool on = BoolArg(c, 1);
-  if (on && !List(c).sorted) List(c).Sort();
+  if (on && !List(c).sorted) SortIfNeeded(c, false);
   List(c).sorted = on;
 }
 void GetCaseSensitive(NativeCall& c) { ReturnInt(c, List(c).caseSensitive); }
@@ -342,8 +428,12 @@ void SetCaseSensitive(NativeCall& c) {
   bool on = BoolArg(c, 1);
   bool changed = on != List(c).caseSensitive;
   List(c).caseSensitive = on;
-  if (changed && List(c).sorted) List(c).Sort();
+  if (changed && List(c).sorted) SortIfNeeded(c, true);
 }
+void GetOnChange(NativeCall& c) { c.result() = List(c).onChange; }
+void SetOnChange(NativeCall& c) { List(c).onChange = c.arg(1); }
+void GetOnChanging(NativeCall& c) { c.result() = List(c).onChanging; }
+void SetOnChanging(NativeCall& c) { List(c).onChanging = c.arg(1); }
 void GetDuplicates(NativeCall& c) { ReturnInt(c, static_cast<int>(List(c).duplicates)); }
 void SetDuplicates(NativeCall& c) {
   int64_t d = IntArg(c, 1);
@@ -351,7 +441,6 @@ void SetDuplicates(NativeCall& c) {
 }
 
 const Member kStringsMethods[] = {
-    {"constructor Create;", "Create", nullptr},
     {"function Add(S: string): Integer;", "Add", Add},
     {"procedure Append(S: string);", "Append", Append},
     {"procedure AddStrings(Strings: TStrings);", "AddStrings", AddStrings},
@@ -361,8 +450,8 @@ const Member kStringsMethods[] = {
     {"procedure Insert(Index: Integer; S: string);", "Insert", Insert},
     {"procedure LoadFromFile(FileName: string);", "LoadFromFile", LoadFromFile},
     {"procedure SaveToFile(FileName: string);", "SaveToFile", SaveToFile},
-    {"procedure BeginUpdate;", "BeginUpdate", Nothing},
-    {"procedure EndUpdate;", "EndUpdate", Nothing},
+    {"procedure BeginUpdate;", "BeginUpdate", BeginUpdate},
+    {"procedure EndUpdate;", "EndUpdate", EndUpdate},
     {"function Equals(Strings: TStrings): Boolean;", "Equals", Equals},
     {"procedure Exchange(Index1, Index2: Integer);", "Exchange", Exchange},
     {"function IndexOfName(Name: string): Integer;", "IndexOfName", IndexOfName},
@@ -372,6 +461,8 @@ const Member kStringsMethods[] = {
     {"function AddObject(S: string; AObject: TObject): Integer;", "AddObject", AddObject},
     {"function IndexOfObject(AObject: TObject): Integer;", "IndexOfObject", IndexOfObject},
     {"procedure InsertObject(Index: Integer; S: string; AObject: TObject);", "InsertObject", InsertObject},
+    {"procedure SetText(Text: PChar);", "SetText", SetText},
+    {"function GetText: PChar;", "GetText", GetText},
 };
 const Property kStringsProperties[] = {
     {"property Capacity: Integer read write;", "Capacity", GetCapacity, SetCapacity},
@@ -390,7 +481,6 @@ const Property kStringsProperties[] = {
 };
 
 const Member kStringListMethods[] = {
-    {"constructor Create;", "Create", nullptr},
     {"function Find(S: string; var Index: Integer): Boolean;", "Find", Find},
     {"procedure Sort;", "Sort", Sort},
 };
@@ -398,6 +488,8 @@ const Property kStringListProperties[] = {
     {"property CaseSensitive: Boolean read write;", "CaseSensitive", GetCaseSensitive, SetCaseSensitive},
     {"property Duplicates: TDuplicates read write;", "Duplicates", GetDuplicates, SetDuplicates},
     {"property Sorted: Boolean read write;", "Sorted", GetSorted, SetSorted},
+    {"property OnChange: TNotifyEvent read write;", "OnChange", GetOnChange, SetOnChange},
+    {"property OnChanging: TNotifyEvent read write;", "OnChanging", GetOnChanging, SetOnChanging},
 };
 
 std::unique_ptr<pscript::ScriptObject> NewStringList() { return std::make_unique<StringListObject>(); }

@@ -27,9 +27,22 @@ struct StringListObject : PersistentObject {
 
   bool AssignFrom(pscript::Exec& exec, const pscript::Value& source) override;
 
+  // OnChanging and OnChange (TStringList): run before and after every change
+  // unless BeginUpdate holds them back; EndUpdate of the outermost update runs
+  // OnChange once. self is the list's own handle, the handlers' Sender.
+  pscript::Value self, onChanging, onChange;
+  int updateCount = 0;
+  void BeginUpdate(pscript::Exec& exec);
+  void EndUpdate(pscript::Exec& exec);
+  // Lists that show in a control: the control catches up after a change, and
+  // the list catches up with what the user changed before it is read.
+  virtual void ContentsChanged() {}
+  virtual void Refresh() {}
+
   // Throw std::runtime_error with the RTL's texts.
   void CheckIndex(int64_t index, bool allowEnd = false) const;
   int64_t Add(const std::string& s, const pscript::Value& object = {});
+  void CheckInsert(int64_t index) const;
   void Insert(int64_t index, const std::string& s, const pscript::Value& object = {});
   int64_t IndexOf(const std::string& s) const;
   int64_t IndexOfName(const std::string& name) const;

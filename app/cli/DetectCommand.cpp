@@ -1,23 +1,14 @@
 // tarno-cli detect: which preset settings file (layouts/*.ini beside the
-// program) reads a television archive. A preset fits when it has a section for
-// every entry of the archive and every entry's size is its header plus a whole
-// number of its records. The D series ("1101") and the later "1201" family share
-// every record size except the satellite map, so an archive without one fits
-// both; their favourite lists then decide: D sets store 0 or 1, later sets a
-// position or -1 (all four bytes $FF) for "not in this list".
+// program) reads a television archive, as "Select and extract" chooses it.
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <vector>
 
 #include "CliArguments.h"
 #include "CliCommands.h"
-#include "FileSystem.h"
-#include "TarnoChannelEditUnit002.h"
+#include "SettingsPresets.h"
 #include "TelevisionArchive.h"
 
 namespace tarno::cli {
@@ -51,54 +42,6 @@ class ScratchFolder {
   fs::path path_;
 };
 
-struct Entry {
-  std::string name;
-  uintmax_t size = 0;
-};
-
-// Why a preset does not fit, or empty when it does.
-std::string Misfit(const fs::path& preset, const std::vector<Entry>& entries) {
-  for (const Entry& entry : entries) {
-    const TDataObject data(preset.string(), entry.name);
-    if (!data.HasLayout()) return entry.name + " has no layout";
-    const uintmax_t header = data.HasHeader ? 4 : 0;
-    const auto record = static_cast<uintmax_t>(data.RecordSize());
-    if (entry.size < header || record == 0 || (entry.size - header) % record != 0)
-      return entry.name + " (" + std::to_string(entry.size) + " bytes) is no whole number of " +
-             std::to_string(record) + "-byte records";
-  }
-  return {};
-}
-
-// Favourite words of the used records of the digital and analog maps:
-// +1 when they look like D-series flags, -1 like later positions, 0 unknown.
-int FavouriteEvidence(const fs::path& folder, const std::vector<Entry>& entries) {
-  struct MapShape {
-    const char* name;
-    size_t record;
-    size_t favourites;
-    size_t usedByte;  // a byte that is non-zero in every used record
-  };
-  static const MapShape kShapes[] = {
-      {"map-AirD", 320, 292, 9}, {"map-CableD", 320, 292, 9}, {"map-AirA", 64, 36, 0}, {"map-CableA", 64, 36, 0}};
-  bool flags = false;
-  for (const MapShape& shape : kShapes) {
-    if (std::none_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.name == shape.name; })) continue;
-    const std::string bytes = ReadWholeFile((folder / shape.name).string());
-    for (size_t at = 0; at + shape.record <= bytes.size(); at += shape.record) {
-      if (bytes[at + shape.usedByte] == '\0') continue;
-      for (size_t list = 0; list < 5; ++list) {
-        const auto* word = reinterpret_cast<const unsigned char*>(bytes.data() + at + shape.favourites + 4 * list);
-        const uint32_t value = static_cast<uint32_t>(word[0]) | static_cast<uint32_t>(word[1]) << 8 |
-                               static_cast<uint32_t>(word[2]) << 16 | static_cast<uint32_t>(word[3]) << 24;
-        if (value == 0xFFFFFFFFu || value > 1) return -1;
-        flags = true;
-      }
-    }
-  }
-  return flags ? 1 : 0;
-}
-
 }  // namespace
 
 int DetectCommand(const Words& words) {
@@ -106,50 +49,29 @@ int DetectCommand(const Words& words) {
   const std::string archivePath = args.Positional(1)[0];
   const fs::path layouts = args.Value("--layouts", (ProgramFolder() / "layouts").string());
 
-  std::vector<fs::path> presets;
-  std::error_code error;
-  for (const auto& item : fs::directory_iterator(layouts, error))
-    if (item.path().extension() == ".ini") presets.push_back(item.path());
-  if (error || presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());
-  std::sort(presets.begin(), presets.end());
+  const std::vector<std::string> presets = PresetFiles(layouts.string());
+  if (presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());
 
-  ScratchFolder scratch;
-  {
-    TelevisionArchive archive;
-    archive.Open(archivePath);
-    archive.SetBaseDirectory(scratch.Path().string());
-    archive.ExtractAll();
-  }
-  std::vector<Entry> entries;
-  for (const auto& item : fs::directory_iterator(scratch.Path()))
-    if (item.is_regular_file()) entries.push_back({item.path().filename().string(), item.file_size()});
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-
-  std::vector<fs::path> fitting;
-  for (const fs::path& preset : presets) {
-    const std::string why = Misfit(preset, entries);
-    if (why.empty())
-      fitting.push_back(preset);
-    else
-      std::cerr << preset.filename().string() << ": " << why << '\n';
-  }
-  auto named = [](const fs::path& preset, const char* family) {
-    return preset.filename().string().find(family) != std::string::npos;
-  };
-  const auto d = std::find_if(fitting.begin(), fitting.end(), [&](const fs::path& p) { return named(p, "1101"); });
-  const auto e = std::find_if(fitting.begin(), fitting.end(), [&](const fs::path& p) { return named(p, "1201"); });
-  if (d != fitting.end() && e != fitting.end()) {
-    const int evidence = FavouriteEvidence(scratch.Path(), entries);
-    if (evidence != 0) {
-      const fs::path keep = evidence > 0 ? *d : *e;
-      fitting.assign(1, keep);
-    }
-  }
-  if (fitting.empty()) {
-    std::cout << "no preset fits " << fs::path(archivePath).filename().string() << '\n';
+  const std::string archiveName = fs::path(archivePath).filename().string();
+  TelevisionArchive archive;
+  archive.Open(archivePath);
+  const std::vector<ArchiveEntry> entries = ArchiveEntries(archivePath);
+  if (entries.empty()) {
+    std::cerr << archiveName << " holds no files\n";
+    std::cout << "no preset fits " << archiveName << '\n';
     return 1;
   }
-  for (const fs::path& preset : fitting) std::cout << preset.string() << '\n';
+  ScratchFolder scratch;
+  archive.SetBaseDirectory(scratch.Path().string());
+  archive.ExtractAll();
+  archive.Close();
+  const PresetFit fit = FitPresets(presets, scratch.Path().string(), entries);
+  for (const auto& [preset, why] : fit.misfits) std::cerr << fs::path(preset).filename().string() << ": " << why << '\n';
+  if (fit.fitting.empty()) {
+    std::cout << "no preset fits " << archiveName << '\n';
+    return 1;
+  }
+  for (const std::string& preset : fit.fitting) std::cout << preset << '\n';
   return 0;
 }
 

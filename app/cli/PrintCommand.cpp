@@ -47,7 +47,7 @@ int PrintCommand(const Words& words) {
   options.JobTitle = options.PageTitle;
   if (args.Flag("--landscape")) options.Orientation = grid::PageOrientation::Landscape;
   if (args.Flag("--borders")) options.BorderStyle = 1;
-  if (!grid::PrintGridToPdf(cells, options, font, QString::fromStdString(files[1])))
+  if (grid::PrintGridToPdf(cells, options, font, QString::fromStdString(files[1])) != grid::PrintOutcome::Printed)
     throw CommandFailure("cannot write " + files[1]);
   cells.SetMeasure(nullptr);
   return 0;

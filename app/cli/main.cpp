@@ -5,6 +5,9 @@
 
 #include "CliArguments.h"
 #include "CliCommands.h"
+#ifdef TARNO_CLI_FORMS
+#include "ScriptUi.h"
+#endif
 
 namespace {
 
@@ -66,6 +69,10 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return words.empty() ? kExitFailure : 0;
   }
+#ifdef TARNO_CLI_FORMS
+  // Scripts may show forms; without a display they go to Qt's offscreen platform.
+  tarno::ui::InstallScriptUi();
+#endif
   const auto command = Commands().find(words[0]);
   if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + kUsage);
   try {

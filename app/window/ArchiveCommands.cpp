@@ -36,6 +36,7 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
     OpenArchive(*path);
   }
   Log(Trimmed(windowTitle().toStdString()));
+  UseFittingPreset();
 }
 
 // Opens and extracts the archive. Every error is caught here and leaves no

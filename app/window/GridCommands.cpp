@@ -61,6 +61,7 @@ void TfrmTarnoChannelEdit::FindNext() {
   if (!grid_ || editorState_.SearchText.empty()) return;
   const WaitCursor wait(WaitCursor::PendingEvents::Wait);
   editing::FindNext(editorState_, CellsOf(grid_));
+  FocusGrid();  // the cell found is where typing goes next
 }
 
 void TfrmTarnoChannelEdit::ShowMoveTarget() {

@@ -5,9 +5,17 @@
 #include <QScreen>
 
 namespace tarno::window {
+namespace {
+
+// A title bar without border icons: no close, minimise or maximise buttons
+// (Escape closes it); without the customise hint a window manager adds its own.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+
+}  // namespace
 
 SearchDialog::SearchDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint), edtSearch_(new QLineEdit(this)) {
+    : QDialog(owner, kWindowFlags), edtSearch_(new QLineEdit(this)) {
   setWindowTitle(QStringLiteral("Search"));
   setFixedSize(217, 21);
   edtSearch_->setObjectName(QStringLiteral("edtSearch"));

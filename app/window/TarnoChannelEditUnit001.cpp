@@ -11,6 +11,7 @@
 #include "MessageBoxHook.h"
 #include "QtWindowDialogs.h"
 #include "ScriptObject.h"
+#include "ScriptUi.h"
 #include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
 #include "TzebGrid.h"
@@ -38,6 +39,9 @@ TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
   SetMessageBoxHook([dialogs = dialogs_](const std::string& text, const std::string& caption, int mode) {
     return dialogs->MessageBox(text, caption, mode);
   });
+  // Scripts may make forms; a handler error outside any script call is logged.
+  ui::InstallScriptUi();
+  ui::SetEventErrorReporter([this](const std::string& text) { Log(text); });
   // The window sees key presses before its controls do.
   qApp->installEventFilter(this);
   DerivePaths(options.programFolder.empty() ? ExecutableFolder() : options.programFolder);
@@ -47,13 +51,14 @@ TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
 TfrmTarnoChannelEdit::~TfrmTarnoChannelEdit() {
   qApp->removeEventFilter(this);
   FormDestroy();
+  ui::SetEventErrorReporter(nullptr);
   SetMessageBoxHook({});
 }
 
 void TfrmTarnoChannelEdit::DerivePaths(const std::string& programFolder) {
   programFolder_ = programFolder;
   if (programFolder_.empty() || programFolder_.back() != '/') programFolder_ += '/';
-  iniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
+  iniFileName_ = defaultIniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
   scriptFileName_ = programFolder_ + "TarnoChannelEdit.rops";
   extractFolder_ = programFolder_ + "Extracted/";
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class TzebGrid;
 
 namespace tarno {
@@ -76,6 +78,11 @@ class TfrmTarnoChannelEdit : public QWidget {
   void ConnectCommands();
   void SetTabOrder();
   void PlaceAreas();
+  void FitToScreen();
+  void FitButtonPanel();
+  void KeepFocusedButtonsInView();
+  void ReturnFocusToGridAfter(std::initializer_list<QPushButton*> buttons);
+  void FocusGrid();
 
   // Start and stop.
   void FormCreate();
@@ -108,6 +115,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnClearClick();
   void btnExitClick();
   bool OpenArchive(const std::string& path);
+  void UseFittingPreset();  // ArchivePreset.cpp
   void CreateGrid();
   void ReleaseGrid();
 
@@ -131,7 +139,8 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // Window state.
   std::string programFolder_;
-  std::string iniFileName_;
+  std::string iniFileName_;         // the default settings, or the preset that fits the active archive
+  std::string defaultIniFileName_;  // the user's settings file beside the program
   std::string scriptFileName_;
   std::string extractFolder_;
   std::string loadedFileName_;
@@ -145,6 +154,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   // The three areas.
   QWidget* pnlDatabase = nullptr;
   QPlainTextEdit* mmoInfo = nullptr;
+  QScrollArea* scrButtons = nullptr;  // scrolls the button panel when the window is small
   QWidget* pnlButtons = nullptr;
 
   // The controls of the button panel.

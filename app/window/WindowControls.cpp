@@ -1,6 +1,8 @@
 // The window's controls: fixed places in a 914 x 793 client area. The grid
 // panel takes up all growth; the log pane and the button panel keep their
-// height and stay at the bottom.
+// height and stay at the bottom. The window starts no larger than the screen
+// allows; when it is smaller than its design the log pane and then the grid
+// give up height, and the button panel scrolls, so every control stays in reach.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFont>
@@ -9,9 +11,12 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "TarnoChannelEditUnit001.h"
+#include "TzebGrid.h"
 #include "WrappedCheckBox.h"
 
 namespace tarno::window {
@@ -19,6 +24,23 @@ namespace {
 
 constexpr int kDesignWidth = 914;
 constexpr int kDesignHeight = 793;
+// Room left on the screen for the window frame, which is unknown before the
+// window is shown.
+constexpr int kFrameAllowanceWidth = 16;
+constexpr int kFrameAllowanceHeight = 48;
+// The least useful sizes of the areas; the window is never smaller than they need.
+constexpr int kMinGridHeight = 120;
+constexpr int kMinLogHeight = 60;
+constexpr int kMinButtonsHeight = 60;
+constexpr int kMinWindowWidth = 320;
+// The design's places: margins, gaps between the areas, their heights.
+constexpr int kMargin = 8;
+constexpr int kAreaGap = 6;
+constexpr int kLogHeight = 105;
+constexpr int kButtonPanelWidth = 890;
+constexpr int kButtonPanelHeight = 211;
+constexpr int kButtonPanelInset = 8;  // the panel ends this much short of the log pane's right edge
+constexpr int kPanelMargin = 3;       // kept free right of and below the panel's last control
 
 QFont TahomaFont(int pointSize, bool bold) {
   QFont font;
@@ -34,9 +56,8 @@ QFont TahomaFont(int pointSize, bool bold) {
 void TfrmTarnoChannelEdit::CreateControls() {
   setObjectName(QStringLiteral("frmTarnoChannelEdit"));
   setFont(TahomaFont(8, false));
-  resize(kDesignWidth, kDesignHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  setMinimumSize(kMinWindowWidth, 2 * kMargin + 2 * kAreaGap + kMinGridHeight + kMinLogHeight + kMinButtonsHeight);
+  FitToScreen();
 
   pnlDatabase = new QWidget(this);
   pnlDatabase->setObjectName(QStringLiteral("pnlDatabase"));
@@ -49,11 +70,67 @@ void TfrmTarnoChannelEdit::CreateControls() {
   mmoInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmoInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-  pnlButtons = new QWidget(this);
+  scrButtons = new QScrollArea(this);
+  scrButtons->setObjectName(QStringLiteral("scrButtons"));
+  scrButtons->setFrameShape(QFrame::NoFrame);
+  scrButtons->setWidgetResizable(true);
+  pnlButtons = new QWidget;
   pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
   CreateButtonPanel();
+  scrButtons->setWidget(pnlButtons);
+  FitButtonPanel();
   SetTabOrder();
+  KeepFocusedButtonsInView();
   PlaceAreas();
+}
+
+// The design size, or the screen's available area less the frame; centred on it.
+void TfrmTarnoChannelEdit::FitToScreen() {
+  const QSize design(kDesignWidth, kDesignHeight);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) {
+    resize(design);
+    return;
+  }
+  const QRect available = screen->availableGeometry();
+  const QSize frame(kFrameAllowanceWidth, kFrameAllowanceHeight);
+  resize(design.boundedTo(available.size() - frame).expandedTo(minimumSize()));
+  const QSize outer = size() + frame;
+  move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
+       available.top() + std::max(0, (available.height() - outer.height()) / 2));
+}
+
+// The panel is at least as large as its controls reach, so the scroll area
+// scrolls to every one of them; controls added later enlarge it by calling this.
+void TfrmTarnoChannelEdit::FitButtonPanel() {
+  QRect reach(0, 0, kButtonPanelWidth, kButtonPanelHeight);
+  int widest = 0;
+  for (const QWidget* control : pnlButtons->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    reach |= control->geometry().adjusted(0, 0, kPanelMargin, kPanelMargin);
+    widest = std::max(widest, control->width());
+  }
+  pnlButtons->setMinimumSize(reach.size());
+  // The window stays wide enough to show the widest control whole.
+  const int scrollBar = scrButtons->verticalScrollBar()->sizeHint().width();
+  setMinimumWidth(std::max(minimumWidth(), widest + 2 * kMargin + kButtonPanelInset + scrollBar + kPanelMargin));
+}
+
+// Tabbing to a control scrolled out of sight brings it into view.
+void TfrmTarnoChannelEdit::KeepFocusedButtonsInView() {
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && pnlButtons->isAncestorOf(now)) scrButtons->ensureWidgetVisible(now, 0, 0);
+  });
+}
+
+// Grid commands hand the focus back to the grid, so that its own keys (Ctrl+P,
+// Ctrl+Q, Ctrl+N, typing) work right after a button.
+void TfrmTarnoChannelEdit::ReturnFocusToGridAfter(std::initializer_list<QPushButton*> buttons) {
+  for (QPushButton* button : buttons)
+    connect(button, &QPushButton::clicked, this, &TfrmTarnoChannelEdit::FocusGrid);
+}
+
+void TfrmTarnoChannelEdit::FocusGrid() {
+  if (grid_) grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTarnoChannelEdit::CreateButtonPanel() {
@@ -209,16 +286,29 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
   bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
   bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
+  ReturnFocusToGridAfter({btnSave, btnSaveAs, btnReorder, btnRenumber, btnClearRow, btnMoveRow, btnSetMoveRow,
+                          btnIncrementalRenumber, btnOrderedRenumber, btnAddRecord, btnDeleteRecord});
 }
 
 // Anchors: the grid panel to all four sides, the log pane and the button
-// panel to the left, right and bottom.
+// panel to the left, right and bottom. Short of the design height the log pane
+// gives up height first, then the grid, then the button panel, which scrolls.
 void TfrmTarnoChannelEdit::PlaceAreas() {
-  const int grownWidth = width() - kDesignWidth;
-  const int grownHeight = height() - kDesignHeight;
-  pnlDatabase->setGeometry(8, 8, qMax(0, 898 + grownWidth), qMax(0, 449 + grownHeight));
-  mmoInfo->setGeometry(8, 463 + grownHeight, qMax(0, 898 + grownWidth), 105);
-  pnlButtons->setGeometry(8, 574 + grownHeight, qMax(0, 890 + grownWidth), 211);
+  const int areaWidth = std::max(0, width() - 2 * kMargin);
+  const int buttonsWidth = std::max(0, areaWidth - kButtonPanelInset);
+  const bool scrollsSideways = buttonsWidth < pnlButtons->minimumWidth();
+  const int wanted = pnlButtons->minimumHeight() +
+                     (scrollsSideways ? scrButtons->horizontalScrollBar()->sizeHint().height() : 0);
+  const int room = height() - 2 * kMargin - 2 * kAreaGap;
+  int buttons = wanted;
+  int log = kLogHeight;
+  const auto shortOfGrid = [&] { return kMinGridHeight - (room - buttons - log); };
+  if (shortOfGrid() > 0) log = std::max(kMinLogHeight, log - shortOfGrid());
+  if (shortOfGrid() > 0) buttons = std::max(kMinButtonsHeight, buttons - shortOfGrid());
+  const int grid = std::max(0, room - buttons - log);
+  pnlDatabase->setGeometry(kMargin, kMargin, areaWidth, grid);
+  mmoInfo->setGeometry(kMargin, kMargin + grid + kAreaGap, areaWidth, log);
+  scrButtons->setGeometry(kMargin, kMargin + grid + kAreaGap + log + kAreaGap, buttonsWidth, buttons);
 }
 
 void TfrmTarnoChannelEdit::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,8 @@
 #include "compiler_impl.h"
 #include "text.h"
 
+#include <algorithm>
+
 namespace pscript {
 
 // ------------------------------------------------------------------ lookup
@@ -131,6 +133,85 @@ bool Parser::declareClassMember(std::string_view className, std::string_view dec
     else methodDeclaration(*cls->cls, cls);
     expectEndOfText();
   });
+}
+
+// ------------------------------------------------------------------ description
+
+namespace {
+
+// Type names as the reference's declaration dump spells them: the base type
+// for aliases of built-in types, the declared name otherwise.
+std::string describedType(const Type* t) {
+  if (!t) return "?";
+  switch (t->kind) {
+    case TK::Byte: return "BYTE";
+    case TK::ShortInt: return "SHORTINT";
+    case TK::Word: return "WORD";
+    case TK::SmallInt: return "SMALLINT";
+    case TK::Integer: return "LONGINT";
+    case TK::Cardinal: return "LONGWORD";
+    case TK::Int64: return "INT64";
+    case TK::Char: return "CHAR";
+    case TK::WideChar: return "WIDECHAR";
+    case TK::String: return "STRING";
+    case TK::WideString: return "WIDESTRING";
+    case TK::Variant: return "VARIANT";
+    case TK::Real:
+      return t->realVt == varSingle ? "SINGLE" : t->realVt == varCurrency ? "CURRENCY" : upperAscii(t->name);
+    case TK::OpenArray: case TK::DynArray:
+      if (t->name.empty() || t->name[0] == '!' || t->name == "array of") return "ARRAY OF " + describedType(t->elem);
+      return upperAscii(t->name);
+    default: return upperAscii(t->name);
+  }
+}
+
+std::string describedParams(const std::vector<Param>& params) {
+  std::string out;
+  for (const Param& p : params) {
+    if (!out.empty()) out += ", ";
+    if (p.mode == ParamMode::Var) out += "var ";
+    if (p.mode == ParamMode::Out) out += "out ";
+    out += describedType(p.type);
+  }
+  return out;
+}
+
+std::string describedMethod(const MethodSym& m) {
+  std::string out = m.isConstructor ? "constructor " : m.sig.result ? "function " : "procedure ";
+  out += m.upper;
+  if (!m.sig.params.empty()) out += "(" + describedParams(m.sig.params) + ")";
+  if (m.sig.result && !m.isConstructor) out += ": " + describedType(m.sig.result);
+  return out;
+}
+
+std::string describedProperty(const PropSym& p) {
+  std::string out = "property " + p.upper;
+  if (!p.indexes.empty()) {
+    std::vector<Param> indexes;
+    for (Type* t : p.indexes) indexes.push_back({"", t, ParamMode::Value});
+    out += "[" + describedParams(indexes) + "]";
+  }
+  return out + ": " + describedType(p.type) + " " + (p.canRead && p.canWrite ? "rw" : p.canRead ? "r" : "w");
+}
+
+}  // namespace
+
+std::string Parser::describeClasses() const {
+  std::vector<std::string> classes;
+  for (const ClassInfo& info : classStore_) {
+    std::string head = "class " + info.upper;
+    if (info.ancestor) head += "(" + info.ancestor->cls->upper + ")";
+    std::vector<std::string> items;
+    for (const auto& [name, m] : info.methods) items.push_back("  " + describedMethod(m));
+    for (const auto& [name, p] : info.props) items.push_back("  " + describedProperty(p));
+    std::sort(items.begin(), items.end());
+    for (const std::string& item : items) head += "\n" + item;
+    classes.push_back(std::move(head));
+  }
+  std::sort(classes.begin(), classes.end());
+  std::string out;
+  for (const std::string& c : classes) out += c + "\n";
+  return out;
 }
 
 // ------------------------------------------------------------------ emission

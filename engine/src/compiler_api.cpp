@@ -37,6 +37,8 @@ bool Compiler::addClassMember(std::string_view className, std::string_view decla
   return impl_->active->declareClassMember(className, declaration);
 }
 
+std::string Compiler::describeClasses() const { return impl_->active ? impl_->active->describeClasses() : std::string(); }
+
 const std::vector<Message>& Compiler::messages() const { return impl_->messages; }
 std::vector<Message>& Compiler::messages() { return impl_->messages; }
 const std::string& Compiler::output() const { return impl_->output; }

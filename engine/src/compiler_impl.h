@@ -233,6 +233,7 @@ class Parser {
   bool declareText(std::string_view text);
   bool declareClass(std::string_view name, std::string_view ancestor, bool isAbstract);
   bool declareClassMember(std::string_view className, std::string_view decl);
+  std::string describeClasses() const;
   // Parses a host's declaration text with body, the script's parse state kept
   // aside; false (and no messages left) when the text does not compile.
   bool parseHostText(std::string_view text, const std::function<void()>& body);

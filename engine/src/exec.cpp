@@ -121,6 +121,38 @@ Value* freeStackTop(Exec::Impl& m) {
   const Frame& f = m.frames.back();
   return f.fp + f.proc->frameSize;
 }
+
+// One host call into the script: counts the nesting of such calls (each one
+// recurses on the C++ stack) and, for a call made while a script call runs,
+// keeps that call's exception state.
+class HostCallScope {
+ public:
+  HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
+      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos),
+        savedKind_(kind), savedParam_(param), savedProc_(proc), savedPos_(pos) {
+    if (nesting_ >= kMaxHostCallNesting) throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
+    ++nesting_;
+  }
+  ~HostCallScope() {
+    if (--nesting_ == 0) return;  // the outermost call leaves its state to the host
+    kind_ = savedKind_;
+    param_ = std::move(savedParam_);
+    proc_ = savedProc_;
+    pos_ = savedPos_;
+  }
+  HostCallScope(const HostCallScope&) = delete;
+  HostCallScope& operator=(const HostCallScope&) = delete;
+
+ private:
+  int& nesting_;
+  ErrorKind& kind_;
+  std::string& param_;
+  int& proc_;
+  int& pos_;
+  ErrorKind savedKind_;
+  std::string savedParam_;
+  int savedProc_, savedPos_;
+};
 }  // namespace
 
 bool Exec::call(ProcHandle proc, Value& v) {
@@ -129,6 +161,7 @@ bool Exec::call(ProcHandle proc, Value& v) {
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
   const ProcDesc& p = m.module.procs[static_cast<size_t>(proc.index)];
   if (!p.hostSignature) throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
+  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, proc.index);
   Value* fp = freeStackTop(m);
   if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", proc.index, 0);
   fp[0].clear();
@@ -146,6 +179,7 @@ void Exec::run(ProcHandle proc) {
   if (!m.loaded || proc.index <= 0 || static_cast<size_t>(proc.index) >= m.module.procs.size() ||
       m.module.procs[static_cast<size_t>(proc.index)].paramCount != 0)
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
+  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, proc.index);
   Value* fp = freeStackTop(m);
   fp[0].clear();
   struct ResultGuard {
@@ -153,6 +187,38 @@ void Exec::run(ProcHandle proc) {
     ~ResultGuard() { slot[0].clear(); }
   } guard{fp};
   Vm(*this).run(proc.index, fp);
+}
+
+bool Exec::isProcValue(const Value& v) const {
+  const Impl& m = *impl_;
+  if (!m.loaded || !v.isInteger()) return false;
+  const int64_t n = v.rawInt();
+  return n > 0 && static_cast<uint64_t>(n) < m.module.procs.size();
+}
+
+Value Exec::callProcValue(const Value& v, std::vector<ProcArg>& args) {
+  Impl& m = *impl_;
+  const int index = isProcValue(v) ? static_cast<int>(v.rawInt()) : 0;
+  if (index == 0 || m.module.procs[static_cast<size_t>(index)].paramCount != static_cast<int32_t>(args.size()))
+    throw RuntimeError(ErrorKind::CouldNotCallProc, "", index, 0);
+  const ProcDesc& p = m.module.procs[static_cast<size_t>(index)];
+  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, index);
+  Value* fp = freeStackTop(m);
+  if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", index, 0);
+  struct ArgumentGuard {
+    Value* slot;
+    size_t count;
+    ~ArgumentGuard() {
+      for (size_t k = 0; k <= count; ++k) slot[k].clear();
+    }
+  } guard{fp, args.size()};
+  fp[0].clear();
+  for (size_t k = 0; k < args.size(); ++k) {
+    if (args[k].ref) fp[k + 1].setSlotRef(args[k].ref);
+    else fp[k + 1] = args[k].value;
+  }
+  Vm(*this).run(index, fp);
+  return fp[0];
 }
 
 }  // namespace pscript

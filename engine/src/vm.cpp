@@ -417,6 +417,8 @@ void Vm::run(int proc, Value* fp) {
       stopAborted(base, proc);
     } catch (const ScriptError& e) {
       handleError(e.kind, e.param, base, proc);
+    } catch (const RuntimeError& e) {  // from a script routine the host called back into
+      handleError(e.kind, e.param, base, proc);
     } catch (const std::bad_alloc&) {
       handleError(ErrorKind::OutOfMemory, "", base, proc);
     } catch (const std::exception& e) {

@@ -88,10 +88,26 @@ bool RowPasses(const CellStore& cells, int row, const std::vector<FilterConditio
   return true;
 }
 
+namespace {
+
+// Typing goes into the current cell: it must not stay on a row the user no
+// longer sees. Without a visible row it stays; the grid then takes no typing.
+void LeaveHiddenCurrentRow(CellStore& cells) {
+  if (cells.RowVisible(cells.Row())) return;
+  for (int r = 1; r < cells.RowCount(); ++r)
+    if (cells.RowVisible(r)) {
+      cells.SetRow(r);
+      return;
+    }
+}
+
+}  // namespace
+
 void ApplyFilter(CellStore& cells, const std::vector<FilterCondition>& table) {
   CellStore::Batch batch(cells);
   for (int r = 1; r < cells.RowCount(); ++r)
     if (!RowPasses(cells, r, table)) cells.SetRowHeight(r, 0);
+  LeaveHiddenCurrentRow(cells);
 }
 
 FilterParseResult ParseAndApplyFilter(std::string_view text, CellStore& cells) {

@@ -31,6 +31,7 @@ FilterParseResult ParseFilter(std::string_view text, const CellStore& cells, std
 
 bool RowPasses(const CellStore& cells, int row, const std::vector<FilterCondition>& table);
 // Hides every data row that fails a condition; rows already hidden stay hidden.
+// A current row that is hidden then gives way to the first visible row.
 void ApplyFilter(CellStore& cells, const std::vector<FilterCondition>& table);
 // Parses and, when the text is well-formed, applies it.
 FilterParseResult ParseAndApplyFilter(std::string_view text, CellStore& cells);

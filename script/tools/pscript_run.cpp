@@ -25,6 +25,8 @@ namespace {
 
 bool gVerbose = false;
 bool gAdjust = false;
+bool gUiUnits = false;       // -u: the user-interface libraries' declarations too
+bool gDumpClasses = false;   // declarations mode
 
 bool readWholeFile(const std::string& name, std::string& out) {
   std::error_code ec;
@@ -48,7 +50,9 @@ struct Host {
   Exec exec;
   ClassImporter classes;
 
-  bool load(const std::string& script) {
+  // compileOnly: stop after compiling (scripts whose UI classes have no
+  // run-time half in this runner).
+  bool load(const std::string& script, bool compileOnly = false) {
     PreProcessor pp;
     pp.mainFileName = "";
     pp.onNeedFile = [](PreProcessor&, const std::string&, std::string& fileName, std::string& output) {
@@ -67,7 +71,9 @@ struct Host {
     comp.onUses = [](Compiler& c, const std::string& unit) {
       if (unit != "SYSTEM") return false;
       run::registerHostCompileTime(c);
-      tarno::RegisterRunnerLibrariesCompiletime(c);
+      if (gUiUnits) tarno::RegisterUiRunnerLibrariesCompiletime(c);
+      else tarno::RegisterRunnerLibrariesCompiletime(c);
+      if (gDumpClasses) std::printf("%s", c.describeClasses().c_str());
       return true;
     };
     if (!comp.compile(source)) {
@@ -81,11 +87,16 @@ struct Host {
       std::printf("Compiled with %zu message(s):\n", comp.messages().size());
       printMessages(comp);
     }
+    if (compileOnly) {
+      std::printf("Compiled\n");
+      return true;
+    }
     // Debugging aids: a listing on stderr, or the compiled code in a file.
     if (std::getenv("PSCRIPT_DISASM")) std::fprintf(stderr, "%s", disassembleModule(comp.output()).c_str());
     if (const char* out = std::getenv("PSCRIPT_MODULE_OUT")) std::ofstream(out, std::ios::binary) << comp.output();
     exec.setClassImporter(&classes);
     tarno::RegisterRunnerLibrariesRuntime(exec, classes);
+    if (gUiUnits) tarno::RegisterUiRunnerLibrariesRuntime(exec);
     run::registerHostRunTime(exec);
     if (!exec.load(comp.output())) {
       std::printf("Load failed: %s\n", exec.loadError().c_str());
@@ -149,6 +160,11 @@ bool callNamed(Host& h, const std::string& name, Value& v, bool required) {
     std::printf("  (engine: code=%d procno=%d pos=%d)\n", static_cast<int>(e.kind), e.proc, e.offset);
     return false;
   }
+}
+
+int modeCompile(const std::string& script) {
+  Host h;
+  return h.load(script, true) ? 0 : 1;
 }
 
 int modeRun(const std::string& script) {
@@ -256,10 +272,13 @@ int modeBench(const std::string& script, const std::string& func, int64_t n, std
 }
 
 void usage() {
-  std::printf("usage: psoracle [-v] [-a] run SCRIPT\n");
+  std::printf("usage: psoracle [-v] [-a] [-u] run SCRIPT\n");
+  std::printf("       psoracle [-v] [-a] [-u] compile SCRIPT\n");
+  std::printf("       psoracle [-u] declarations SCRIPT  # the classes and members it declares\n");
   std::printf("       psoracle [-v] [-a] convert SCRIPT FUNC b0 b1 b2 b3 elemsize typechar text\n");
   std::printf("       psoracle bench SCRIPT FUNC N [b0 b1 b2 b3 elemsize typechar text]\n");
   std::printf("       psoracle methodprobe SCRIPT FUNC\n");
+  std::printf("-u: also the compile-time user-interface units (controls, forms, ...)\n");
   std::printf("env: PSORACLE_TRACE=1 log host calls to stderr; PSORACLE_NODUP=1 set\n");
   std::printf("     AllowDuplicateRegister := False; PSORACLE_CALL=ref|copy|pvar how V is passed;\n");
   std::printf("     PSORACLE_STACK=BYTES pre-size the VM stack (works around deep-recursion bug)\n");
@@ -273,6 +292,7 @@ int main(int argc, char** argv) {
     std::string a = argv[i];
     if (a == "-v") gVerbose = true;
     else if (a == "-a") gAdjust = true;
+    else if (a == "-u") gUiUnits = true;
     else args.push_back(a);
   }
   if (args.size() < 2) { usage(); return 64; }
@@ -280,6 +300,11 @@ int main(int argc, char** argv) {
   int code = 64;
   try {
     if (mode == "run" && args.size() == 2) code = modeRun(args[1]);
+    else if (mode == "compile" && args.size() == 2) code = modeCompile(args[1]);
+    else if (mode == "declarations" && args.size() == 2) {
+      gDumpClasses = true;
+      code = modeCompile(args[1]);
+    }
     else if (mode == "convert" && args.size() == 10) code = modeConvert(args[1], args[2], {args.begin() + 3, args.end()});
     else if (mode == "bench" && (args.size() == 4 || args.size() == 11))
       code = modeBench(args[1], args[2], std::stoll(args[3]), {args.begin() + 4, args.end()});

@@ -397,6 +397,15 @@ TEST(Detect, SaysWhenNoPresetFits) {
       << result.err;
 }
 
+TEST(Detect, AnEmptyArchiveNamesNoPreset) {
+  test::TempDir dir;
+  test::WriteFile(dir.File("empty.scm"), std::string("PK\x05\x06", 4) + std::string(18, '\0'));  // the end record alone
+  const auto result = RunProgram("tarno-cli", {"detect", dir.File("empty.scm")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "no preset fits empty.scm\n");
+  EXPECT_EQ(result.err, "empty.scm holds no files\n");
+}
+
 TEST(DemoArchive, OpensWithTheDefaultAndRoundTrips) {
   test::TempDir dir;
   const std::string archive = dir.File("demo.scm");

@@ -111,5 +111,20 @@ TEST(QueryFilter, MemoLinesJoinWithBlanks) {
   EXPECT_EQ(JoinFilterLines("[ Name] like \"a\"\r\nand\n[ Nr] = \"1\""), "[ Name] like \"a\" and [ Nr] = \"1\"");
 }
 
+// Typing goes into the current cell, so it must not stay on a row just hidden.
+TEST(QueryFilter, ACurrentRowTheFilterHidesGivesWayToTheFirstVisibleRow) {
+  CellStore cells = Channels();
+  cells.SetRow(3);
+  cells.SetCol(2);
+  ASSERT_EQ(ParseAndApplyFilter("[ Name] LIKE \"sport\"", cells), FilterParseResult::Ok);
+  EXPECT_EQ(cells.Row(), 1);
+  EXPECT_EQ(cells.Col(), 2);
+  cells.SetRow(4);
+  ASSERT_EQ(ParseAndApplyFilter("[ Name] LIKE \"s\"", cells), FilterParseResult::Ok);
+  EXPECT_EQ(cells.Row(), 4) << "a current row still shown stays";
+  ASSERT_EQ(ParseAndApplyFilter("[ Name] = \"nothing\"", cells), FilterParseResult::Ok);
+  EXPECT_EQ(cells.Row(), 4) << "with no row shown there is nowhere to go";
+}
+
 }  // namespace
 }  // namespace tarno::grid

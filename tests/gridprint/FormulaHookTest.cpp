@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QMessageBox>
 #include <QTest>
 
 #include "GridFeatures.h"
 #include "GridPrintSupport.h"
+#include "TitledMessageBox.h"
 
 namespace {
 
@@ -43,6 +46,26 @@ TEST(FormulasOnEnter, NothingIsEvaluatedWithAutoCalculateOff) {
   grid.Recalculate();
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_TRUE(features->Formulas().Values().Empty());
+}
+
+// "Error in: 1/" is far shorter than the box's title bar needs.
+TEST(FormulasOnEnter, TheErrorBoxIsWideEnoughForItsTitle) {
+  TzebGrid grid;
+  tarno::test::FillGrid(grid, 3, 3);
+  tarno::grid::InstallGridFeatures(grid);
+  grid.Cells().SetText(1, 1, "=1/");
+  QString title;
+  int width = 0;
+  tarno::test::OnModal<QMessageBox>([&](QMessageBox& box) {
+    title = box.windowTitle();
+    width = box.width();
+    box.accept();
+  });
+  grid.Recalculate();
+  EXPECT_EQ(title, "Formula error");
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + tarno::grid::kTitleBarAllowance);
 }
 
 }  // namespace

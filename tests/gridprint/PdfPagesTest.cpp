@@ -56,7 +56,8 @@ TEST_F(PdfPagesTest, OneBandNumbersPagesAndPrintsHiddenRows) {
   options.PageFooter = "left date|page|right";
   options.DateFormat = "yyyy";
   const std::string pdf = dir.File("grid.pdf");
-  ASSERT_TRUE(tarno::grid::PrintGridToPdf(grid.Cells(), options, grid.font(), QString::fromStdString(pdf)));
+  ASSERT_EQ(tarno::grid::PrintGridToPdf(grid.Cells(), options, grid.font(), QString::fromStdString(pdf)),
+            tarno::grid::PrintOutcome::Printed);
   const std::string text = PdfText(pdf);
   const int pages = PdfPages(pdf);
   EXPECT_GT(pages, 1);
@@ -76,7 +77,8 @@ TEST_F(PdfPagesTest, WideGridsPrintInLabelledBands) {
   tarno::grid::TPrintOptions options = tarno::grid::DefaultPrintOptions(8);
   options.BorderStyle = 1;
   const std::string pdf = dir.File("wide.pdf");
-  ASSERT_TRUE(tarno::grid::PrintGridToPdf(grid.Cells(), options, grid.font(), QString::fromStdString(pdf)));
+  ASSERT_EQ(tarno::grid::PrintGridToPdf(grid.Cells(), options, grid.font(), QString::fromStdString(pdf)),
+            tarno::grid::PrintOutcome::Printed);
   const int pages = PdfPages(pdf);
   ASSERT_GT(pages, 2);
   const std::string text = PdfText(pdf);

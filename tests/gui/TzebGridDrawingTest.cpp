@@ -1,5 +1,7 @@
 // What the grid draws, read back from a grab of its viewport.
+#include <QFontMetrics>
 #include <QImage>
+#include <vector>
 
 #include "GridTestSupport.h"
 
@@ -105,6 +107,50 @@ TEST_F(DrawingTest, SelectedCellsAreHighlightedButNotTheCurrentOne) {
   EXPECT_EQ(ColourAt(image, EmptyCorner(2, 2)), highlight);
   EXPECT_EQ(ColourAt(image, EmptyCorner(2, 1)), highlight);
   EXPECT_NE(ColourAt(image, EmptyCorner(3, 2)), highlight);
+}
+
+TEST_F(DrawingTest, BandsFollowTheRowsTheUserSees) {
+  Fill(3, 9);
+  grid.SetCol(2);
+  grid.SetBandsShow(true);
+  grid.Cells().SetRowHeight(2, 0);  // as a filter hides rows
+  grid.Cells().SetRowHeight(3, 0);
+  const QImage image = Grab();
+  const QColor band(206, 250, 253);
+  // Shown: 1, 4, 5, 6, 7, 8; every second of them is banded.
+  for (int row : {4, 6, 8}) EXPECT_EQ(ColourAt(image, EmptyCorner(1, row)), band) << row;
+  for (int row : {1, 5, 7}) EXPECT_NE(ColourAt(image, EmptyCorner(1, row)), band) << row;
+}
+
+// Rows of the header cell that hold ink, top to bottom.
+std::vector<bool> InkedLines(const QImage& image, const QRect& cell) {
+  std::vector<bool> lines;
+  for (int y = cell.top(); y <= cell.bottom(); ++y) {
+    bool ink = false;
+    for (int x = cell.left(); x < cell.right() - 1; ++x) ink = ink || qGray(image.pixel(x, y)) < 128;
+    lines.push_back(ink);
+  }
+  return lines;
+}
+
+TEST_F(DrawingTest, ColumnNumbersNeverRunIntoTheCaptions) {
+  Fill(12, 3);
+  grid.SetCol(1);
+  CellStore& cells = grid.Cells();
+  cells.SetText(10, 0, " Del");
+  cells.SetDefaultRowHeight(QFontMetrics(grid.font()).height() + 2);  // one line, as the data model sets it
+  QFont bold = grid.font();
+  bold.setBold(true);
+  cells.SetColWidth(10, QFontMetrics(bold).horizontalAdvance(" Del") + 4);  // as narrow as its caption
+  grid.SetCol(11);
+  const QImage image = Grab();
+  const QRect header = grid.CellRect(10, 0);
+  // Caption and number stand on lines of their own, with blank pixels between.
+  const std::vector<bool> lines = InkedLines(image, header);
+  int groups = 0;
+  for (size_t y = 0; y < lines.size(); ++y) groups += lines[y] && (y == 0 || !lines[y - 1]);
+  EXPECT_EQ(groups, 2);
+  EXPECT_TRUE(QRect(grid.CellRect(10, 1)).top() > header.bottom()) << "data rows start under the taller header";
 }
 
 }  // namespace

@@ -132,5 +132,39 @@ TEST_F(EditingTest, AFixedPitchFontMeasuresLikeTheFontMetrics) {
   }
 }
 
+TEST_F(EditingTest, EscapeGivesTheCellBackItsTextFromBeforeTheEdit) {
+  Fill(3, 4);
+  grid.SetRow(2);
+  QTest::keyClicks(&grid, "ZDF");
+  ASSERT_EQ(Text(1, 2), "ZDF");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(1, 2), CellName(1, 2));
+  EXPECT_EQ(Editor()->text(), QString::fromStdString(CellName(1, 2)));
+  EXPECT_FALSE(grid.EditorMode());
+  QTest::keyClicks(&grid, "x");
+  EXPECT_EQ(Text(1, 2), "x") << "after Escape typing replaces the text again";
+
+  // F2 appends; Escape takes back the whole edit, however many keys it took.
+  Key(Qt::Key_Down);
+  grid.SetEditorMode(true);
+  QTest::keyClicks(Editor(), "abc");
+  QTest::keyClick(Editor(), Qt::Key_Backspace);
+  QTest::keyClick(Editor(), Qt::Key_Escape);
+  EXPECT_EQ(Text(1, 3), CellName(1, 3));
+  EXPECT_EQ(Text(1, 2), "x") << "an edit left behind stays";
+}
+
+TEST_F(EditingTest, TypingNeverReachesARowHiddenUnderTheCurrentCell) {
+  Fill(3, 5);
+  grid.SetRow(3);
+  grid.Cells().SetRowHeight(3, 0);  // as a filter hides it; the search may still land there
+  QTest::keyClicks(&grid, "lost");
+  QTest::keyClicks(Editor(), "lost");
+  EXPECT_EQ(Text(1, 3), CellName(1, 3));
+  Key(Qt::Key_Down);
+  QTest::keyClicks(&grid, "seen");
+  EXPECT_EQ(Text(1, 4), "seen") << "a visible row takes typing again";
+}
+
 }  // namespace
 }  // namespace tarno::grid::test

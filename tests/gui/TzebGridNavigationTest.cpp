@@ -2,6 +2,7 @@
 // stepped over, Tab runs through the cells, Shift extends the selection and the
 // current cell is always scrolled into view.
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "GridNavigation.h"
 #include "GridTestSupport.h"
@@ -145,6 +146,54 @@ TEST_F(NavigationTest, KeyUpLeavesARowHiddenUnderTheCurrentCell) {
   grid.SetRow(4);
   QTest::keyRelease(&grid, Qt::Key_Up);
   EXPECT_EQ(grid.Row(), 2);
+}
+
+// Every step of the scroll bar (and so of the wheel) shows the next visible row
+// at the top: no dead steps over hidden rows, no jumps.
+TEST_F(NavigationTest, AFilteredGridScrollsByVisibleRows) {
+  Fill(3, 2001);
+  for (int r = 1; r < 2001; ++r)
+    if (r % 10 != 0) grid.Cells().SetRowHeight(r, 0);
+  Settle();
+  QScrollBar* bar = grid.verticalScrollBar();
+  EXPECT_LT(bar->maximum(), 200) << "the range counts the 200 visible rows";
+  int previous = grid.TopRow();
+  EXPECT_EQ(previous, 10);
+  for (int value = bar->minimum() + 1; value <= bar->maximum(); ++value) {
+    bar->setValue(value);
+    ASSERT_EQ(grid.TopRow(), previous + 10) << value;
+    previous = grid.TopRow();
+  }
+  bar->setValue(1);
+  QWheelEvent notch(QPointF(50, 50), grid.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(grid.viewport(), &notch);
+  EXPECT_GT(grid.TopRow(), 10) << "a wheel notch moves the view";
+  EXPECT_EQ(grid.TopRow() % 10, 0);
+}
+
+TEST_F(NavigationTest, AnchorKeysScrollToTheirTargetEvenWhenItIsCurrent) {
+  Fill(45, 2000);
+  grid.verticalScrollBar()->setValue(1500);
+  grid.horizontalScrollBar()->setValue(30);
+  ASSERT_EQ(Current(), (CellPos{1, 1}));
+  Key(Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(grid.TopRow(), 1);
+  EXPECT_EQ(grid.LeftCol(), 1);
+
+  Key(Qt::Key_End, Qt::ControlModifier);
+  grid.verticalScrollBar()->setValue(1);
+  grid.horizontalScrollBar()->setValue(1);
+  Key(Qt::Key_End, Qt::ControlModifier);
+  EXPECT_TRUE(grid.viewport()->rect().contains(grid.CellRect(44, 1999)));
+
+  grid.horizontalScrollBar()->setValue(1);
+  Key(Qt::Key_End);
+  EXPECT_TRUE(grid.viewport()->rect().contains(grid.CellRect(44, 1999)));
+  Key(Qt::Key_Home);
+  grid.horizontalScrollBar()->setValue(30);
+  Key(Qt::Key_Home);
+  EXPECT_EQ(grid.LeftCol(), 1);
 }
 
 TEST(NearestVisible, LooksInThePreferredDirectionFirst) {

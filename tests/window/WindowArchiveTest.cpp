@@ -171,5 +171,59 @@ TEST_F(ArchiveTest, AHostileArchiveWritesNothingOutsideTheExtractionFolder) {
     EXPECT_EQ(entry.path().parent_path().string() + "/", ExtractFolder()) << entry.path();
 }
 
+// An archive of another family than the default settings read is read with the
+// preset that fits it, as long as it is active; the user's settings file stays.
+class PresetTest : public ArchiveTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::copy(tarno::test::SourcePath("data/layouts"), dir.File("layouts"));
+    ArchiveTest::SetUp();
+  }
+  std::string Sample(const char* name) {
+    const std::string copy = dir.File(name);
+    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + name, copy);
+    return copy;
+  }
+  int SettingsLines() const {
+    return static_cast<int>(window->LogLines().filter(QStringLiteral("Settings: ")).size());
+  }
+};
+
+TEST_F(PresetTest, ADSeriesArchiveIsReadWithItsPreset) {
+  const std::string settings = tarno::test::ReadFile(dir.File("TarnoChannelEdit.ini"));
+  Extract(Sample("channel_list_UE46D8000_1101.scm"));
+  EXPECT_EQ(LastLog(), "Settings: layouts/TarnoChannelEdit-1101.ini (fits this archive)");
+  EXPECT_EQ(window->IniFileName(), Folder() + "layouts/TarnoChannelEdit-1101.ini");
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  EXPECT_EQ(LastLog(), "Data loaded");
+
+  // Another archive goes back to the default settings.
+  Extract(ArchivePath());
+  EXPECT_EQ(window->IniFileName(), Folder() + "TarnoChannelEdit.ini");
+  EXPECT_EQ(SettingsLines(), 1);
+  EXPECT_EQ(tarno::test::ReadFile(dir.File("TarnoChannelEdit.ini")), settings);
+}
+
+// A satellite map of 172-byte records is no whole number of the default's
+// 168-byte records: without the preset this is the size error at load.
+TEST_F(PresetTest, ARecordSizeTheDefaultCannotReadPicksThePresetThatCan) {
+  const std::string work = dir.File("work");
+  std::filesystem::create_directories(work);
+  ASSERT_TRUE(tarno::test::ExtractSample("channel_list_UE46D8000_1101.scm", work));
+  tarno::test::WriteFile(work + "/map-SateD", std::string(172 * 6, '\0'));
+  ASSERT_EQ(Shell("cd " + tarno::test::ShellQuote(work) + " && zip -qq ../d.scm *"), 0);
+  Extract(dir.File("d.scm"));
+  EXPECT_EQ(LastLog(), "Settings: layouts/TarnoChannelEdit-1101.ini (fits this archive)");
+  Load(ExtractFolder() + "map-SateD");
+  EXPECT_EQ(dialogs->errors, std::vector<std::string>{});
+  EXPECT_NE(window->Grid(), nullptr);
+}
+
+TEST_F(PresetTest, AnArchiveTheDefaultReadsKeepsTheDefault) {
+  Extract(ArchivePath());
+  EXPECT_EQ(SettingsLines(), 0);
+  EXPECT_EQ(window->IniFileName(), Folder() + "TarnoChannelEdit.ini");
+}
+
 }  // namespace
 }  // namespace tarno::window::test

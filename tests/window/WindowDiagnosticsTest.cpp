@@ -7,15 +7,7 @@
 namespace tarno::window::test {
 namespace {
 
-class DiagnosticsTest : public WindowFixture {
- protected:
-  void SetUp() override {
-    WindowFixture::SetUp();
-    WriteDefaultScript();
-    ExtractSampleFiles();
-    Start();
-  }
-};
+class DiagnosticsTest : public SampleFilesWindow {};
 
 TEST_F(DiagnosticsTest, ExportAndImportRoundTheRecordsThroughText) {
   ASSERT_NO_FATAL_FAILURE(LoadCableMap());

@@ -101,4 +101,15 @@ class WindowFixture : public ::testing::Test {
   std::unique_ptr<TfrmTarnoChannelEdit> window;
 };
 
+// A window started with the default script over the sample archive's files.
+class SampleFilesWindow : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    WriteDefaultScript();
+    ExtractSampleFiles();
+    Start();
+  }
+};
+
 }  // namespace tarno::window::test

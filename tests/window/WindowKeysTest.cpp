@@ -10,14 +10,8 @@
 namespace tarno::window::test {
 namespace {
 
-class KeysTest : public WindowFixture {
+class KeysTest : public SampleFilesWindow {
  protected:
-  void SetUp() override {
-    WindowFixture::SetUp();
-    WriteDefaultScript();
-    ExtractSampleFiles();
-    Start();
-  }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* focus = window->Grid() ? static_cast<QWidget*>(window->Grid()) : Control("btnLoad");
     QTest::keyClick(focus, key, modifiers);

@@ -8,14 +8,8 @@
 namespace tarno::window::test {
 namespace {
 
-class LoadSaveTest : public WindowFixture {
+class LoadSaveTest : public SampleFilesWindow {
  protected:
-  void SetUp() override {
-    WindowFixture::SetUp();
-    WriteDefaultScript();
-    ExtractSampleFiles();
-    Start();
-  }
   std::string CableFile() const { return tarno::test::ReadFile(ExtractFolder() + "map-CableD"); }
   static std::string Record(const std::string& file, int index) {
     return file.substr(static_cast<size_t>(index) * kCableRecordSize, kCableRecordSize);

@@ -86,6 +86,10 @@ class Compiler {
   // "property Strings[Index: Integer]: string read write; default;",
   // "property Count: Integer read;". Without read/write a property is both.
   bool addClassMember(std::string_view className, std::string_view declaration);
+  // The declared classes with their members' kinds and parameter and result
+  // types, one member a line, sorted; call from onUses (after registering).
+  // The form of the reference runner's declarations mode, for comparison.
+  std::string describeClasses() const;
   bool compile(std::string_view source);
   const std::vector<Message>& messages() const;
   std::vector<Message>& messages();
@@ -205,6 +209,15 @@ struct ProcHandle {
   explicit operator bool() const { return index >= 0; }
 };
 
+// One argument of a call from the host into a script procedure: a value, or
+// a host variable for a var parameter (the procedure works on it in place).
+struct ProcArg {
+  Value value;
+  Value* ref = nullptr;
+  static ProcArg byValue(Value v) { ProcArg a; a.value = std::move(v); return a; }
+  static ProcArg byRef(Value& v) { ProcArg a; a.ref = &v; return a; }
+};
+
 class Exec {
  public:
   Exec();
@@ -229,6 +242,18 @@ class Exec {
   bool call(ProcHandle proc, Value& v);
   // Runs a procedure without parameters (Main-style); throws RuntimeError.
   void run(ProcHandle proc);
+
+  // Procedural values (@Routine, an event handler a script stored in a host
+  // object). Whether v names a routine of the loaded module (nil does not).
+  bool isProcValue(const Value& v) const;
+  // Calls the routine v names with args, which must match its parameters
+  // (the declared event type says which are var). Works between calls and
+  // from inside a native function: the routine then runs above the caller's
+  // frame, and the caller's exception state is kept. Returns the function's
+  // result (empty for a procedure). Throws RuntimeError: the routine's own
+  // error, Could Not Call Proc for a value that names no routine or a wrong
+  // argument count, Out Of Stack Range past kMaxHostCallNesting.
+  Value callProcValue(const Value& v, std::vector<ProcArg>& args);
 
   // Set from any thread: a running script stops with a run-time error at its
   // next loop iteration or call; later calls stop likewise until clearAbort().
@@ -259,6 +284,7 @@ class Exec {
   std::unique_ptr<Impl> impl_;
   ClassImporter* classes_ = nullptr;
   std::atomic<bool> abort_{false};
+  int hostCallNesting_ = 0;
   ErrorKind lastKind_ = ErrorKind::NoError;
   std::string lastParam_;
   int lastProc_ = 0, lastPos_ = 0;

@@ -1,0 +1,220 @@
+// The controls with a widget of their own, the form and the timer.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "StringListClasses.h"
+#include "UiObjects.h"
+
+namespace tarno::ui {
+
+// Items of a list box or combo box, lines of a memo: a TStrings whose
+// contents show in the widget.
+class WidgetStrings : public StringListObject {
+ public:
+  enum class Kind { Lines, ListItems, ComboItems };
+  WidgetStrings(Kind kind, QWidget* widget) : kind_(kind), widget_(widget) {}
+  void ContentsChanged() override;
+  void Refresh() override;
+
+ private:
+  Kind kind_;
+  QPointer<QWidget> widget_;
+};
+
+// A control with a TStrings (Lines, Items) made with it and freed with it.
+class StringsControl : public ControlObject {
+ public:
+  void freeing(pscript::Exec& exec) override;
+  // The strings object's handle, made on first use.
+  pscript::Value Strings();
+
+ protected:
+  virtual WidgetStrings::Kind StringsKind() const = 0;
+
+ private:
+  pscript::Value strings_;
+};
+
+class LabelObject : public ControlObject {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+class ButtonObject : public ControlObject {
+ public:
+  int64_t modalResult = 0;
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  void Click();
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+class EditObject : public ControlObject {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  QLineEdit* Edit() const { return qobject_cast<QLineEdit*>(widget_.data()); }
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+class MemoObject : public StringsControl {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+  WidgetStrings::Kind StringsKind() const override { return WidgetStrings::Kind::Lines; }
+};
+
+class CheckBoxObject : public ControlObject {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+class RadioButtonObject : public CheckBoxObject {
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+class ListBoxObject : public StringsControl {
+ public:
+  bool settingIndex = false;  // a change the script made: no OnClick
+  QListWidget* List() const { return qobject_cast<QListWidget*>(widget_.data()); }
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+  WidgetStrings::Kind StringsKind() const override { return WidgetStrings::Kind::ListItems; }
+};
+
+class ComboBoxObject : public StringsControl {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  QComboBox* Combo() const { return qobject_cast<QComboBox*>(widget_.data()); }
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+  WidgetStrings::Kind StringsKind() const override { return WidgetStrings::Kind::ComboItems; }
+};
+
+class GroupBoxObject : public ControlObject {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+
+ protected:
+  QWidget* MakeWidget() override;
+};
+
+class PanelObject : public LabelObject {
+ protected:
+  QWidget* MakeWidget() override;
+};
+
+class ScrollBarObject : public ControlObject {
+ public:
+  QScrollBar* Bar() const { return qobject_cast<QScrollBar*>(widget_.data()); }
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+};
+
+// TTimer: a component, no control. It runs while Enabled, with an Interval
+// above 0 and an OnTimer handler, whenever an event loop runs.
+class TimerObject : public UiObject {
+ public:
+  bool enabled = true;
+  int64_t interval = 1000;
+  ~TimerObject() override;
+  void Init(pscript::NativeCall& c) override;
+  void freeing(pscript::Exec& exec) override;
+  void Update();
+
+ private:
+  std::unique_ptr<QTimer> timer_;
+};
+
+// TForm: a top-level window; ShowModal runs a nested event loop that only
+// the form takes input in, until ModalResult is set or the form closes.
+class FormObject : public ControlObject {
+ public:
+  int64_t modalResult = 0;
+  QEventLoop* modalLoop = nullptr;
+  bool closing = false;
+  int64_t ShowModal();
+  // Close as the window's close box and Close do it: OnCloseQuery, OnClose.
+  void Close();
+  void SetModalResult(int64_t value);
+  void Show();
+  ~FormObject() override;
+  void freeing(pscript::Exec& exec) override;
+
+ protected:
+  QWidget* MakeWidget() override;
+
+ private:
+  void Detach();  // the window calls back no more
+};
+
+// TFont of a control: its Name, Size, Style and Color show in the widget.
+class FontObject : public UiObject {
+ public:
+  QPointer<QWidget> target;
+  void Apply();
+};
+
+// TMenuItem: its sub-items (freed with it) and the item it sits in.
+class MenuItemObject : public UiObject {
+ public:
+  std::vector<pscript::Value> items;
+  pscript::Value parentItem;
+  void freeing(pscript::Exec& exec) override;
+};
+
+// TMenu: its root item (Items), made on first use and freed with it.
+class MenuObject : public UiObject {
+ public:
+  pscript::Value Root(pscript::Exec& exec);
+  void freeing(pscript::Exec& exec) override;
+
+ private:
+  pscript::Value root_;
+};
+
+// The form a control sits on, or nullptr.
+FormObject* ParentForm(pscript::Exec& exec, const QWidget* widget);
+
+}  // namespace tarno::ui

@@ -1,0 +1,183 @@
+// TForm: Show, ShowModal's nested loop, Close with OnCloseQuery and OnClose.
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <functional>
+
+#include "ControlClasses.h"
+
+namespace tarno::ui {
+
+using pscript::ProcArg;
+using pscript::Value;
+
+namespace {
+
+constexpr const char* kFormHandle = "tarnoScriptForm";
+constexpr int64_t kModalCancel = 2;  // mrCancel
+enum CloseAction : int64_t { caNone, caHide, caFree, caMinimize };
+enum Position : int64_t { poScreenCenter = 4, poDesktopCenter = 5, poMainFormCenter = 6, poOwnerFormCenter = 7 };
+
+// The window: its close box asks the form, its showing and hiding are events.
+class FormWidget : public QWidget {
+ public:
+  std::function<void()> closeRequested, shown, hidden;
+  bool closingForReal = false;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (closingForReal || !closeRequested) return QWidget::closeEvent(event);
+    event->ignore();
+    closeRequested();
+  }
+  void showEvent(QShowEvent* event) override {
+    QWidget::showEvent(event);
+    if (shown) shown();
+  }
+  void hideEvent(QHideEvent* event) override {
+    QWidget::hideEvent(event);
+    if (hidden) hidden();
+  }
+};
+
+void Center(QWidget* window) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
+}
+
+}  // namespace
+
+FormObject* ParentForm(pscript::Exec& exec, const QWidget* widget) {
+  const QWidget* window = widget ? widget->window() : nullptr;
+  if (!window) return nullptr;
+  const QVariant handle = window->property(kFormHandle);
+  if (!handle.isValid()) return nullptr;
+  Value v;
+  v.setRaw(handle.toLongLong(), pscript::vtObject);
+  return exec.objectAs<FormObject>(v);
+}
+
+QWidget* FormObject::MakeWidget() {
+  auto* window = new FormWidget;
+  window->setProperty(kFormHandle, QVariant::fromValue<qlonglong>(self.rawInt()));
+  window->resize(320, 240);
+  window->closeRequested = [this] { Close(); };
+  window->shown = [this] { Fire("ONSHOW"); };
+  window->hidden = [this] { Fire("ONHIDE"); };
+  return window;
+}
+
+void FormObject::Show() {
+  if (!widget_) return;
+  if (Stored("POSITION").rawInt() >= poScreenCenter) Center(widget_);
+  widget_->show();
+  widget_->raise();
+  widget_->activateWindow();
+}
+
+void FormObject::SetModalResult(int64_t value) {
+  modalResult = value;
+  if (value != 0 && modalLoop) modalLoop->quit();  // the loop asks OnCloseQuery and OnClose
+}
+
+// Handlers may free the form: after each one it is looked up again.
+int64_t FormObject::ShowModal() {
+  if (modalLoop) throw pscript::ScriptError(pscript::ErrorKind::Exception, "Cannot make a visible window modal");
+  pscript::Exec& e = *exec;
+  const Value me = self;
+  QEventLoop loop;
+  modalResult = 0;
+  modalLoop = &loop;
+  widget_->setWindowModality(Qt::ApplicationModal);
+  ModalLoops().push_back(&loop);
+  Show();
+  int64_t result = kModalCancel;
+  for (;;) {
+    FormObject* form = e.objectAs<FormObject>(me);
+    if (!form || !form->widget_ || PendingError().kind != pscript::ErrorKind::NoError) break;
+    if (form->modalResult != 0) {
+      bool canClose = true;
+      Value answer = Value::boolean(true);
+      form->Fire("ONCLOSEQUERY", {ProcArg::byRef(answer)});
+      form = e.objectAs<FormObject>(me);
+      canClose = answer.toBool();
+      if (form && canClose) {
+        Value action = Value::integer(caHide);
+        form->Fire("ONCLOSE", {ProcArg::byRef(action)});
+        form = e.objectAs<FormObject>(me);
+        if (form && action.toInt() != caNone) {
+          result = form->modalResult;
+          break;
+        }
+      }
+      if (!form) break;
+      form->modalResult = 0;
+    }
+    form->modalLoop = &loop;
+    loop.exec();
+  }
+  ModalLoops().pop_back();
+  if (FormObject* form = e.objectAs<FormObject>(me)) {
+    form->modalLoop = nullptr;
+    if (form->widget_) {
+      form->widget_->hide();
+      form->widget_->setWindowModality(Qt::NonModal);
+    }
+    form->modalResult = result;
+  }
+  return result;
+}
+
+void FormObject::Close() {
+  if (modalLoop) {
+    SetModalResult(kModalCancel);
+    return;
+  }
+  if (closing) return;
+  pscript::Exec& e = *exec;
+  const Value me = self;
+  closing = true;
+  Value answer = Value::boolean(true);
+  Fire("ONCLOSEQUERY", {ProcArg::byRef(answer)});
+  FormObject* form = e.objectAs<FormObject>(me);
+  if (!form) return;
+  Value action = Value::integer(caHide);
+  if (answer.toBool()) {
+    form->Fire("ONCLOSE", {ProcArg::byRef(action)});
+    form = e.objectAs<FormObject>(me);
+    if (!form) return;
+  } else {
+    action = Value::integer(caNone);
+  }
+  form->closing = false;
+  switch (action.toInt()) {
+    case caHide: if (form->widget_) form->widget_->hide(); break;
+    case caFree: e.freeObject(me); break;
+    case caMinimize: if (form->widget_) form->widget_->showMinimized(); break;
+    default: break;
+  }
+}
+
+void FormObject::Detach() {
+  if (modalLoop) modalLoop->quit();
+  if (auto* window = static_cast<FormWidget*>(widget_.data())) {
+    window->closeRequested = nullptr;
+    window->shown = nullptr;
+    window->hidden = nullptr;
+    window->closingForReal = true;
+  }
+}
+
+FormObject::~FormObject() { Detach(); }
+
+void FormObject::freeing(pscript::Exec& e) {
+  Detach();
+  ControlObject::freeing(e);
+}
+
+}  // namespace tarno::ui

@@ -1,0 +1,286 @@
+// The standard controls and their events.
+#include <QMouseEvent>
+
+#include <algorithm>
+
+#include "ControlClasses.h"
+
+namespace tarno::ui {
+
+using pscript::Value;
+
+// ------------------------------------------------------------------ strings
+
+void WidgetStrings::ContentsChanged() {
+  if (!widget_) return;
+  QStringList lines;
+  for (const Item& item : items) lines << ToQt(item.text);
+  switch (kind_) {
+    case Kind::Lines: {
+      auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data());
+      if (memo && memo->toPlainText() != lines.join('\n')) memo->setPlainText(lines.join('\n'));
+      break;
+    }
+    case Kind::ListItems: {
+      auto* list = qobject_cast<QListWidget*>(widget_.data());
+      if (!list) break;
+      const QSignalBlocker quiet(list);
+      const int row = list->currentRow();
+      list->clear();
+      list->addItems(lines);
+      if (row < list->count()) list->setCurrentRow(row);
+      break;
+    }
+    case Kind::ComboItems: {
+      auto* combo = qobject_cast<QComboBox*>(widget_.data());
+      if (!combo) break;
+      const QSignalBlocker quiet(combo);
+      const QString text = combo->currentText();
+      const int index = combo->currentIndex();
+      combo->clear();
+      combo->addItems(lines);
+      combo->setCurrentIndex(index < combo->count() ? index : -1);
+      if (combo->isEditable()) combo->setEditText(text);
+      break;
+    }
+  }
+}
+
+// Only a memo's lines change under the user's hands.
+void WidgetStrings::Refresh() {
+  auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data());
+  if (kind_ != Kind::Lines || !memo) return;
+  const QString text = memo->toPlainText();
+  items.clear();
+  if (text.isEmpty()) return;
+  for (const QString& line : text.split('\n')) items.push_back({FromQt(line), {}});
+}
+
+void StringsControl::freeing(pscript::Exec& e) {
+  ControlObject::freeing(e);
+  const Value strings = strings_;
+  strings_.clear();
+  e.freeObject(strings);
+}
+
+Value StringsControl::Strings() {
+  if (!exec->object(strings_))
+    strings_ = exec->newObject(std::make_unique<WidgetStrings>(StringsKind(), widget_.data()), "TStrings");
+  return strings_;
+}
+
+// ------------------------------------------------------------------ label, panel, group box
+
+namespace {
+// Clicks on widgets that have no click signal of their own.
+class ClickFilter : public QObject {
+ public:
+  ClickFilter(QObject* parent, UiObject& target) : QObject(parent), target_(target) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+      target_.Fire(kOnClick);
+    else if (event->type() == QEvent::MouseButtonDblClick)
+      target_.Fire("ONDBLCLICK");
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  UiObject& target_;
+};
+}  // namespace
+
+QWidget* LabelObject::MakeWidget() { return new QLabel; }
+void LabelObject::Connect() { widget_->installEventFilter(new ClickFilter(context(), *this)); }
+std::string LabelObject::Caption() const { return FromQt(static_cast<QLabel*>(widget_.data())->text()); }
+void LabelObject::SetCaption(const std::string& text) {
+  auto* label = static_cast<QLabel*>(widget_.data());
+  label->setText(ToQt(text));
+  const Value& autoSize = Stored("AUTOSIZE");  // on unless the script turned it off
+  if (autoSize.isEmpty() || autoSize.rawInt() != 0) label->adjustSize();
+}
+
+QWidget* PanelObject::MakeWidget() {
+  auto* panel = new QLabel;
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setAlignment(Qt::AlignCenter);
+  return panel;
+}
+
+QWidget* GroupBoxObject::MakeWidget() { return new QGroupBox; }
+std::string GroupBoxObject::Caption() const { return FromQt(static_cast<QGroupBox*>(widget_.data())->title()); }
+void GroupBoxObject::SetCaption(const std::string& text) { static_cast<QGroupBox*>(widget_.data())->setTitle(ToQt(text)); }
+
+// ------------------------------------------------------------------ buttons
+
+QWidget* ButtonObject::MakeWidget() { return new QPushButton; }
+void ButtonObject::Connect() {
+  QObject::connect(static_cast<QPushButton*>(widget_.data()), &QPushButton::clicked, context(), [this] { Click(); });
+}
+std::string ButtonObject::Caption() const { return FromQt(static_cast<QPushButton*>(widget_.data())->text()); }
+void ButtonObject::SetCaption(const std::string& text) { static_cast<QPushButton*>(widget_.data())->setText(ToQt(text)); }
+
+// The form's ModalResult takes the button's before OnClick runs, so that
+// the handler may still change it.
+void ButtonObject::Click() {
+  if (modalResult != 0)
+    if (FormObject* form = ParentForm(*exec, widget_)) form->SetModalResult(modalResult);
+  Fire(kOnClick);
+}
+
+QWidget* CheckBoxObject::MakeWidget() { return new QCheckBox; }
+void CheckBoxObject::Connect() {
+  QObject::connect(static_cast<QCheckBox*>(widget_.data()), &QCheckBox::stateChanged, context(), [this] { Fire(kOnClick); });
+}
+std::string CheckBoxObject::Caption() const { return FromQt(static_cast<QAbstractButton*>(widget_.data())->text()); }
+void CheckBoxObject::SetCaption(const std::string& text) { static_cast<QAbstractButton*>(widget_.data())->setText(ToQt(text)); }
+
+QWidget* RadioButtonObject::MakeWidget() { return new QRadioButton; }
+void RadioButtonObject::Connect() {
+  QObject::connect(static_cast<QRadioButton*>(widget_.data()), &QRadioButton::toggled, context(), [this](bool on) {
+    if (on) Fire(kOnClick);
+  });
+}
+
+// ------------------------------------------------------------------ edits
+
+QWidget* EditObject::MakeWidget() { return new QLineEdit; }
+void EditObject::Connect() {
+  QObject::connect(Edit(), &QLineEdit::textChanged, context(), [this] { Fire(kOnChange); });
+}
+std::string EditObject::Caption() const { return FromQt(Edit()->text()); }
+void EditObject::SetCaption(const std::string& text) { Edit()->setText(ToQt(text)); }
+
+QWidget* MemoObject::MakeWidget() { return new QPlainTextEdit; }
+void MemoObject::Connect() {
+  QObject::connect(static_cast<QPlainTextEdit*>(widget_.data()), &QPlainTextEdit::textChanged, context(),
+                   [this] { Fire(kOnChange); });
+}
+std::string MemoObject::Caption() const { return FromQt(static_cast<QPlainTextEdit*>(widget_.data())->toPlainText()); }
+void MemoObject::SetCaption(const std::string& text) {
+  static_cast<QPlainTextEdit*>(widget_.data())->setPlainText(ToQt(text));
+}
+
+// ------------------------------------------------------------------ lists
+
+QWidget* ListBoxObject::MakeWidget() { return new QListWidget; }
+void ListBoxObject::Connect() {
+  QObject::connect(List(), &QListWidget::itemSelectionChanged, context(), [this] {
+    if (!settingIndex) Fire(kOnClick);
+  });
+  QObject::connect(List(), &QListWidget::itemDoubleClicked, context(), [this] { Fire("ONDBLCLICK"); });
+}
+
+QWidget* ComboBoxObject::MakeWidget() {
+  auto* combo = new QComboBox;
+  combo->setEditable(true);  // csDropDown, the default style
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  return combo;
+}
+void ComboBoxObject::Connect() {
+  // Only what the user does: a change the script makes runs no handler.
+  QObject::connect(Combo(), &QComboBox::activated, context(), [this] {
+    Fire(kOnChange);
+  });
+  if (QLineEdit* edit = Combo()->lineEdit())
+    QObject::connect(edit, &QLineEdit::textEdited, context(), [this] { Fire(kOnChange); });
+}
+std::string ComboBoxObject::Caption() const { return FromQt(Combo()->currentText()); }
+void ComboBoxObject::SetCaption(const std::string& text) {
+  if (Combo()->isEditable()) Combo()->setEditText(ToQt(text));
+  else Combo()->setCurrentIndex(Combo()->findText(ToQt(text)));
+}
+
+QWidget* ScrollBarObject::MakeWidget() {
+  auto* bar = new QScrollBar(Qt::Horizontal);
+  bar->setRange(0, 100);
+  return bar;
+}
+void ScrollBarObject::Connect() {
+  QObject::connect(Bar(), &QScrollBar::valueChanged, context(), [this] { Fire(kOnChange); });
+}
+
+// ------------------------------------------------------------------ timer
+
+void TimerObject::Init(pscript::NativeCall& c) {
+  UiObject::Init(c);
+  EnsureWidgetApplication();
+  timer_ = std::make_unique<QTimer>();
+  QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Fire("ONTIMER"); });
+}
+
+TimerObject::~TimerObject() = default;
+
+void TimerObject::freeing(pscript::Exec& e) {
+  if (timer_) timer_->stop();
+  UiObject::freeing(e);
+}
+
+void TimerObject::Update() {
+  if (!timer_) return;
+  timer_->stop();
+  if (enabled && interval > 0 && HasHandler("ONTIMER")) timer_->start(static_cast<int>(interval));
+}
+
+}  // namespace tarno::ui
+
+namespace tarno::ui {
+
+// ------------------------------------------------------------------ menus
+
+void MenuItemObject::freeing(pscript::Exec& e) {
+  std::vector<Value> mine = std::move(items);
+  for (const Value& v : mine) e.freeObject(v);
+  if (auto* parentObject = e.objectAs<MenuItemObject>(parentItem)) {
+    auto& list = parentObject->items;
+    list.erase(std::remove_if(list.begin(), list.end(), [&](const Value& v) { return v.rawInt() == self.rawInt(); }),
+               list.end());
+  }
+  UiObject::freeing(e);
+}
+
+Value MenuObject::Root(pscript::Exec& e) {
+  if (!e.object(root_)) {
+    root_ = e.newObject(std::make_unique<MenuItemObject>(), "TMenuItem");
+    auto* item = e.objectAs<MenuItemObject>(root_);
+    item->exec = &e;
+    item->self = root_;
+  }
+  return root_;
+}
+
+void MenuObject::freeing(pscript::Exec& e) {
+  const Value root = root_;
+  root_.clear();
+  e.freeObject(root);
+  UiObject::freeing(e);
+}
+
+// ------------------------------------------------------------------ fonts
+
+// TFontStyles: fsBold, fsItalic, fsUnderline, fsStrikeOut as bits 0..3.
+void FontObject::Apply() {
+  if (!target) return;
+  QFont font = target->font();
+  if (const Value& v = Stored("NAME"); v.isString() && !v.rawString().empty()) font.setFamily(ToQt(std::string(v.rawString())));
+  if (const Value& v = Stored("SIZE"); !v.isEmpty() && v.toInt() > 0) font.setPointSize(static_cast<int>(v.toInt()));
+  if (const Value& v = Stored("STYLE"); !v.isEmpty()) {
+    const uint64_t bits = v.setElements();
+    font.setBold(bits & 1u);
+    font.setItalic(bits & 2u);
+    font.setUnderline(bits & 4u);
+    font.setStrikeOut(bits & 8u);
+  }
+  target->setFont(font);
+  if (const Value& v = Stored("COLOR"); !v.isEmpty() && v.toInt() >= 0) {
+    const int64_t bgr = v.toInt();  // TColor: $00BBGGRR
+    QPalette palette = target->palette();
+    const QColor color(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    target->setPalette(palette);
+  }
+}
+
+}  // namespace tarno::ui
