@@ -134,11 +134,14 @@ TEST_F(EditingTest, AFixedPitchFontMeasuresLikeTheFontMetrics) {
 
 TEST_F(EditingTest, EscapeGivesTheCellBackItsTextFromBeforeTheEdit) {
   Fill(3, 4);
+  grid.Cells().SetEdited(1, 2, false);  // the text its record holds
   grid.SetRow(2);
   QTest::keyClicks(&grid, "ZDF");
   ASSERT_EQ(Text(1, 2), "ZDF");
+  ASSERT_TRUE(grid.Cells().Edited(1, 2));
   Key(Qt::Key_Escape);
   EXPECT_EQ(Text(1, 2), CellName(1, 2));
+  EXPECT_FALSE(grid.Cells().Edited(1, 2)) << "saved as the record's own bytes again";
   EXPECT_EQ(Editor()->text(), QString::fromStdString(CellName(1, 2)));
   EXPECT_FALSE(grid.EditorMode());
   QTest::keyClicks(&grid, "x");
