@@ -287,6 +287,7 @@ void TzebGrid::LoadEditor() {
   const std::string_view text = cells_.Text(shownCurrent_.col, shownCurrent_.row);
   editorText_.assign(text);
   textBeforeEdit_.assign(text);
+  editedBeforeEdit_ = cells_.Edited(shownCurrent_.col, shownCurrent_.row);
   editor_->setText(ToQString(text));
   SelectWholeEditorText();
   PlaceEditor();
@@ -297,7 +298,11 @@ bool TzebGrid::CancelEdit() {
   const bool edited = cells_.Text(shownCurrent_.col, shownCurrent_.row) != textBeforeEdit_;
   if (!edited && !editorMode_) return false;
   editorMode_ = false;
-  if (edited) cells_.SetText(shownCurrent_.col, shownCurrent_.row, textBeforeEdit_);  // reloads the editor
+  if (edited) {
+    const bool wasEdited = editedBeforeEdit_;
+    cells_.SetText(shownCurrent_.col, shownCurrent_.row, textBeforeEdit_);  // reloads the editor
+    cells_.SetEdited(shownCurrent_.col, shownCurrent_.row, wasEdited);  // a record's own text stays unedited
+  }
   LoadEditor();
   return true;
 }

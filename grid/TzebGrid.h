@@ -205,6 +205,7 @@ class TzebGrid : public QAbstractScrollArea {
   tarno::grid::CellEditor* editor_ = nullptr;
   std::string editorText_;  // what the editor shows, as stored
   std::string textBeforeEdit_;  // what Escape gives the cell back
+  bool editedBeforeEdit_ = false;  // and its edited mark
   bool editorMode_ = false;
   bool forwardingKey_ = false;
   tarno::grid::CellPos shownCurrent_;  // the current cell the view last followed

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "AnsiText.h"
+#include "CellTags.h"
 #include "TarnoChannelEditUnit002.h"
 
 namespace tarno {
@@ -13,12 +14,6 @@ namespace {
 constexpr int kUnmappedColumn = 9999;
 constexpr int kWidthPadding = 16;
 constexpr int kRowHeightPadding = 4;
-
-int32_t CellTag(int recordIndex, int entryIndex) {
-  return static_cast<int32_t>(static_cast<uint32_t>(recordIndex) << 16 | static_cast<uint32_t>(entryIndex));
-}
-int TagEntry(int32_t tag) { return static_cast<int>(static_cast<uint32_t>(tag) & 0xFFFF); }
-int TagRecord(int32_t tag) { return static_cast<int>(static_cast<uint32_t>(tag) >> 16); }
 
 }  // namespace
 
@@ -93,7 +88,7 @@ bool TDataObject::CellFromData(grid::CellStore* grid, int column, bool useRowInd
   thread_local std::string utf8;
   DataToText(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
   Utf16ToUtf8(text, utf8);
-  grid->SetText(column, row, utf8);
+  grid->SetSourceText(column, row, utf8);
   return LastError.empty();
 }
 
@@ -105,14 +100,6 @@ bool TDataObject::CellToData(grid::CellStore* grid, int column, bool useRowIndex
   return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
 }
 
-bool TDataObject::GridToRecords(grid::CellStore* grid, bool useDisplayedOrder) {
-  if (!GridMatches(grid)) return false;
-  for (int r = 1; r < grid->RowCount(); ++r)
-    for (int c = 1; c < grid->ColCount(); ++c)
-      if (!CellToData(grid, c, useDisplayedOrder, r)) return false;
-  return true;
-}
-
 bool TDataObject::ClearRow(grid::CellStore* grid, int row) {
   if (!GridMatches(grid)) return false;
   for (int c = 1; c < grid->ColCount(); ++c) {
@@ -120,7 +107,7 @@ bool TDataObject::ClearRow(grid::CellStore* grid, int row) {
     if (!SetDefault(TagEntry(tag), TagRecord(tag))) return false;
     std::u16string text;
     DataToText(TagEntry(tag), TagRecord(tag), text);
-    grid->SetText(c, row, Utf16ToUtf8(text));
+    grid->SetSourceText(c, row, Utf16ToUtf8(text));
   }
   return true;
 }

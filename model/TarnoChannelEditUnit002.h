@@ -50,6 +50,9 @@ class TDataObject {
   void FillGrid(grid::CellStore* grid);
   bool CellFromData(grid::CellStore* grid, int column, bool useRowIndex, int row);
   bool CellToData(grid::CellStore* grid, int column, bool useRowIndex, int row);
+  // Stores the grid back: edited cells through TextToData, the others keep their
+  // fields' bytes. In displayed order, moved rows take their whole records with
+  // them and the cells are tagged with their new record positions.
   bool GridToRecords(grid::CellStore* grid, bool useDisplayedOrder);
   bool ClearRow(grid::CellStore* grid, int row);
   bool AddRecord(grid::CellStore* grid);

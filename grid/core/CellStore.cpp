@@ -69,7 +69,7 @@ void CellStore::SetColCount(int count) {
   if (count == colCount_) return;
   for (RowData& row : rows_) {
     if (count < colCount_) row.text.resize(row.cells[static_cast<size_t>(count) - 1].end);
-    row.cells.resize(static_cast<size_t>(count), Cell{static_cast<uint32_t>(row.text.size()), 0});
+    row.cells.resize(static_cast<size_t>(count), Cell{static_cast<uint32_t>(row.text.size()), 0, false});
   }
   colCount_ = count;
   colWidths_.resize(static_cast<size_t>(count), kDefaultColWidth);
@@ -94,17 +94,37 @@ std::string_view CellStore::Text(int col, int row) const {
   return std::string_view(data.text).substr(start, data.cells[static_cast<size_t>(col)].end - start);
 }
 
-void CellStore::SetText(int col, int row, std::string_view utf8) {
-  if (!Contains(col, row)) return;
+// Replaces the text of an existing cell; false when it was already that text.
+bool CellStore::ReplaceText(int col, int row, std::string_view utf8) {
   RowData& data = At(row);
   const uint32_t start = col == 0 ? 0 : data.cells[static_cast<size_t>(col) - 1].end;
   const uint32_t oldLength = data.cells[static_cast<size_t>(col)].end - start;
-  if (oldLength == utf8.size() && data.text.compare(start, oldLength, utf8) == 0) return;
+  if (oldLength == utf8.size() && data.text.compare(start, oldLength, utf8) == 0) return false;
   data.text.replace(start, oldLength, utf8);
   const int64_t delta = static_cast<int64_t>(utf8.size()) - oldLength;
   for (size_t c = static_cast<size_t>(col); c < data.cells.size(); ++c)
     data.cells[c].end = static_cast<uint32_t>(data.cells[c].end + delta);
+  return true;
+}
+
+void CellStore::SetText(int col, int row, std::string_view utf8) {
+  if (!Contains(col, row) || !ReplaceText(col, row, utf8)) return;
+  At(row).cells[static_cast<size_t>(col)].edited = true;
   Notify(Change::Cells);
+}
+
+void CellStore::SetSourceText(int col, int row, std::string_view utf8) {
+  if (!Contains(col, row)) return;
+  At(row).cells[static_cast<size_t>(col)].edited = false;
+  if (ReplaceText(col, row, utf8)) Notify(Change::Cells);
+}
+
+bool CellStore::Edited(int col, int row) const {
+  return Contains(col, row) && At(row).cells[static_cast<size_t>(col)].edited;
+}
+
+void CellStore::SetEdited(int col, int row, bool edited) {
+  if (Contains(col, row)) At(row).cells[static_cast<size_t>(col)].edited = edited;
 }
 
 int32_t CellStore::Tag(int col, int row) const {
@@ -204,6 +224,7 @@ void CellStore::ArrangeRows(int first, const std::vector<int>& sourceRows) {
 void CellStore::InsertRow(int at) {
   if (at < 0 || at > RowCount()) return;
   RowData row = EmptyRow();
+  for (Cell& cell : row.cells) cell.edited = true;
   if (at < RowCount())
     for (int c = 0; c < colCount_; ++c) row.cells[static_cast<size_t>(c)].tag = Tag(c, at);
   rows_.push_back(std::move(row));
@@ -222,7 +243,7 @@ void CellStore::InsertColumn(int at) {
   if (at < 0 || at > colCount_) return;
   for (RowData& row : rows_) {
     const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
-    row.cells.insert(row.cells.begin() + at, Cell{start, 0});
+    row.cells.insert(row.cells.begin() + at, Cell{start, 0, true});
   }
   ++colCount_;
   colWidths_.insert(colWidths_.begin() + at, kDefaultColWidth);

@@ -1,6 +1,11 @@
-// The cells of the channel grid: a text (UTF-8) and an integer tag per cell,
-// column widths, row heights and the current cell. Rows are reached through an
-// order index, so moving or sorting rows moves indices, never texts.
+// The cells of the channel grid: a text (UTF-8), an integer tag and an edited
+// mark per cell, column widths, row heights and the current cell. Rows are
+// reached through an order index, so moving or sorting rows moves indices,
+// never texts.
+//
+// The edited mark tells a text that came from the cell's source (the record
+// behind its tag) from one the user or a grid feature put there: SetText marks
+// a cell whose text it changes, SetSourceText clears the mark.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +37,12 @@ class CellStore {
   void SetColCount(int count);
 
   std::string_view Text(int col, int row) const;
+  // Marks the cell edited when its text changes.
   void SetText(int col, int row, std::string_view utf8);
+  // The text as the cell's source holds it: the cell is no longer edited.
+  void SetSourceText(int col, int row, std::string_view utf8);
+  bool Edited(int col, int row) const;
+  void SetEdited(int col, int row, bool edited);
   int32_t Tag(int col, int row) const;
   void SetTag(int col, int row, int32_t tag);
 
@@ -61,9 +71,11 @@ class CellStore {
   void MoveRow(int from, int to);
   // Rows first .. first + n - 1 become the rows that stood at sourceRows[0 .. n-1].
   void ArrangeRows(int first, const std::vector<int>& sourceRows);
-  void InsertRow(int at);  // an empty row whose cells keep the tags of the row that was at
+  // An empty row whose cells keep the tags of the row that was at, marked edited
+  // (their empty texts are not what those records hold).
+  void InsertRow(int at);
   void DeleteRow(int at);
-  void InsertColumn(int at);  // empty texts, zero tags, the default width
+  void InsertColumn(int at);  // empty texts, zero tags, marked edited, the default width
   void DeleteColumn(int at);
 
   // Widths taken whenever the size changes, written back before column edits.
@@ -91,6 +103,7 @@ class CellStore {
   struct Cell {
     uint32_t end = 0;  // end of this cell's text in the row's text
     int32_t tag = 0;
+    bool edited = false;
   };
   struct RowData {
     std::string text;  // every cell's text, back to back
@@ -101,6 +114,7 @@ class CellStore {
   RowData& At(int row) { return rows_[order_[static_cast<size_t>(row)]]; }
   const RowData& At(int row) const { return rows_[order_[static_cast<size_t>(row)]]; }
   bool Contains(int col, int row) const { return col >= 0 && col < colCount_ && row >= 0 && row < RowCount(); }
+  bool ReplaceText(int col, int row, std::string_view utf8);
   RowData EmptyRow() const;
   void CompactRows();
   void ReactToSizeChange();

@@ -150,14 +150,21 @@ void QuickSort(std::vector<int>& order, int lo, int hi, bool bubbleSmallRanges, 
 // Writes the columns first.. as the columns that stood at sourceColumns, in every row.
 void ArrangeColumns(CellStore& cells, int first, const std::vector<int>& sourceColumns) {
   CellStore::Batch batch(cells);
-  std::vector<std::pair<std::string, int32_t>> row(sourceColumns.size());
+  struct MovedCell {
+    std::string text;
+    int32_t tag;
+    bool edited;
+  };
+  std::vector<MovedCell> row(sourceColumns.size());
   for (int r = 0; r < cells.RowCount(); ++r) {
     for (size_t p = 0; p < sourceColumns.size(); ++p)
-      row[p] = {std::string(cells.Text(sourceColumns[p], r)), cells.Tag(sourceColumns[p], r)};
+      row[p] = {std::string(cells.Text(sourceColumns[p], r)), cells.Tag(sourceColumns[p], r),
+                cells.Edited(sourceColumns[p], r)};
     for (size_t p = 0; p < sourceColumns.size(); ++p) {
       const int col = first + static_cast<int>(p);
-      cells.SetText(col, r, row[p].first);
-      cells.SetTag(col, r, row[p].second);
+      cells.SetText(col, r, row[p].text);
+      cells.SetTag(col, r, row[p].tag);
+      cells.SetEdited(col, r, row[p].edited);
     }
   }
 }

@@ -128,6 +128,12 @@ const std::vector<Call>& Table() {
       {"NameBE_TextToData", {"0", "0", "0", "0"}, 2, "x", true},        // the last unit empties the text
       {"NameBE_TextToData", {"0", "0", "0", "0"}, 2, "", true},         // nothing left: a zero unit
       {"NameLE_TextToData", {"0", "0", "0", "0"}, 2, "\u0430", true},
+      // a name behind its byte count: the field's first call is the count
+      {"AnalogName_DataToText", {"12", "0", "0", "0"}, 2, "", false},
+      {"AnalogName_TextToData", {"0", "0", "0", "0"}, 2, "ARD", false},  // 12 for any name
+      {"AnalogName_TextToData", {"0", "0", "0", "0"}, 2, "", false},     // 0 without one
+      {"CountedName_DataToText", {"10", "0", "0", "0"}, 2, "", false},
+      {"CountedName_TextToData", {"0", "0", "0", "0"}, 2, "ZDF 1", false},  // two bytes a unit
   };
   return table;
 }

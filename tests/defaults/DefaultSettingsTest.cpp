@@ -8,6 +8,7 @@
 #include <sstream>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "DefaultsTestSupport.h"
 #include "LoadSave.h"
@@ -105,8 +106,12 @@ TEST(SettingsFiles, ChannelMapsCarryTheirSumAndNamesTheirConversion) {
                                       [](const TDataItem& item) { return item.Column == 1; });
       ASSERT_NE(first, data.Items.end());
       EXPECT_EQ(first->Name, "Nr");  // the program number comes first
+      // Analog names after B-2009 follow their byte count at 18, which the name's field takes in.
+      const bool counted = map.back() == 'A' && family != "B2009";
       bool named = false;
-      for (const TDataItem& item : data.Items) named = named || (item.Name == "Name" && item.ScriptName == "NameBE");
+      for (const TDataItem& item : data.Items)
+        named = named || (item.Name == "Name" && item.ScriptName == (counted ? "AnalogName" : "NameBE") &&
+                          (!counted || item.Offset == 18));
       EXPECT_TRUE(named);
     }
   }
@@ -158,9 +163,10 @@ TEST_P(RealArchives, EntriesWithoutNamesRoundTripUnchanged) {
   }
 }
 
-// Channel maps and satellite names: unchanged except the bytes behind a name's
-// zero unit, which come back as zeros; with --crc every check byte is the sum.
-TEST_P(RealArchives, NamedEntriesRoundTripWithStaleBytesZeroed) {
+// Channel maps, satellite and provider names come back byte for byte in either
+// record order, bytes behind a name's end included, which no cell shows; with
+// --crc only check bytes change, each to the sum of the bytes before it.
+TEST_P(RealArchives, NamedEntriesRoundTripByteForByte) {
   if (!test::EngineBuildsUtf16Text()) GTEST_SKIP() << test::kUtf16EngineFault;
   test::TempDir dir;
   ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
@@ -170,40 +176,43 @@ TEST_P(RealArchives, NamedEntriesRoundTripWithStaleBytesZeroed) {
     const std::string source = dir.File(entry.name);
     if (!std::filesystem::exists(source)) continue;
     SCOPED_TRACE(entry.name);
-    const auto plain = RunProgram("tarno-cli", {"roundtrip", "--ini", settings, "--script", test::kDefaultScript,
-                                                source, dir.File("plain")});
-    ASSERT_EQ(plain.exitCode, 0) << plain.err;
-    const auto crc = RunProgram("tarno-cli", {"roundtrip", "--ini", settings, "--script", test::kDefaultScript,
-                                              "--crc", source, dir.File("crc")});
-    ASSERT_EQ(crc.exitCode, 0) << crc.err;
+    auto roundTrip = [&](std::vector<std::string> options, const std::string& out) {
+      std::vector<std::string> words = {"roundtrip", "--ini", settings, "--script", test::kDefaultScript};
+      words.insert(words.end(), options.begin(), options.end());
+      words.push_back(source);
+      words.push_back(dir.File(out));
+      const auto result = RunProgram("tarno-cli", words);
+      EXPECT_EQ(result.exitCode, 0) << result.err;
+      return test::ReadFile(dir.File(out));
+    };
     const std::string original = test::ReadFile(source);
-    const std::string copy = test::ReadFile(dir.File("plain"));
-    const std::string withCrc = test::ReadFile(dir.File("crc"));
-    ASSERT_EQ(copy.size(), original.size());
+    EXPECT_TRUE(roundTrip({}, "plain") == original);
+    EXPECT_TRUE(roundTrip({"--displayed-order"}, "displayed") == original);
+    const std::string withCrc = roundTrip({"--crc"}, "crc");
     ASSERT_EQ(withCrc.size(), original.size());
-    int zeroed = 0;
+    int stale = 0;
     for (size_t at = entry.header; at < original.size(); at += entry.record) {
       const std::string record = original.substr(at, entry.record);
-      const std::string expected = test::StaleNameBytesZeroed(record, entry);
-      zeroed += expected != record;
-      EXPECT_TRUE(copy.compare(at, entry.record, expected) == 0) << "record " << (at - entry.header) / entry.record;
+      stale += test::StaleNameBytesZeroed(record, entry) != record;
+      const size_t kept = entry.checked ? entry.record - 1 : entry.record;
+      EXPECT_EQ(withCrc.compare(at, kept, record, 0, kept), 0) << "record " << (at - entry.header) / entry.record;
       if (entry.checked) {
-        EXPECT_EQ(withCrc.compare(at, entry.record - 1, expected, 0, entry.record - 1), 0);
         unsigned sum = 0;
         for (size_t i = 0; i + 1 < entry.record; ++i) sum += static_cast<unsigned char>(withCrc[at + i]);
         EXPECT_EQ(static_cast<unsigned char>(withCrc[at + entry.record - 1]), sum & 0xFF);
       }
     }
-    // Every real provider record has stale bytes behind its name.
+    // Bytes a text cell cannot hold are there to lose: every real provider
+    // record has stale bytes behind its name, and so do many names of the
+    // H8000 cable map (no other cable map).
     if (std::string(entry.name) == "ServiceProviders") {
-      EXPECT_EQ(zeroed * entry.record, original.size());
+      EXPECT_EQ(stale * entry.record, original.size());
     }
-    // Only the H8000 cable map holds channel names with stale bytes behind them.
     if (std::string(entry.name) == "map-CableD") {
       if (GetParam().find("H8000") != std::string::npos)
-        EXPECT_GT(zeroed, 100);
+        EXPECT_GT(stale, 100);
       else
-        EXPECT_EQ(zeroed, 0);
+        EXPECT_EQ(stale, 0);
     }
   }
 }
@@ -295,6 +304,85 @@ TEST(ShowWithTheScript, ChannelsShowNamesFrequenciesAndFavourites) {
   ASSERT_EQ(cable.exitCode, 0) << cable.err;
   // The stale copy of the name behind its zero unit is not shown.
   EXPECT_EQ(Lines(cable.out)[1].rfind("00011\tTVR 1\t", 0), 0u) << Lines(cable.out)[1];
+}
+
+// UTF-8 of UTF-16 units, blanks at either end shown as no-break spaces.
+std::string ShownName(const std::vector<unsigned>& units) {
+  size_t first = 0;
+  size_t last = units.size();
+  while (first < last && units[first] == ' ') ++first;
+  while (last > first && units[last - 1] == ' ') --last;
+  std::string text;
+  for (size_t i = 0; i < units.size(); ++i) {
+    const unsigned u = (i < first || i >= last) && units[i] == ' ' ? 0xA0 : units[i];
+    if (u < 0x80) {
+      text += static_cast<char>(u);
+    } else if (u < 0x800) {
+      text += static_cast<char>(0xC0 | u >> 6);
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      text += static_cast<char>(0xE0 | u >> 12);
+      text += static_cast<char>(0x80 | (u >> 6 & 0x3F));
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return text;
+}
+
+// Names that share their field with a byte count show the name alone: no
+// units behind its zero unit, and for providers no more than the count allows.
+TEST(ShowWithTheScript, NamesBehindTheirCountShowNoStaleUnits) {
+  if (!test::EngineBuildsUtf16Text()) GTEST_SKIP() << test::kUtf16EngineFault;
+  test::TempDir dir;
+  std::string analog(64, '\0');
+  analog[18] = 12;
+  analog.replace(20, 12, std::string("\0A\0B\0\0\0x\0y\0\0", 12));
+  test::WriteFile(dir.File("map-AirA"), analog);
+  std::string provider(108, '\0');
+  provider[6] = 4;
+  provider.replace(8, 8, std::string("\0C\0D\0z\0w", 8));
+  test::WriteFile(dir.File("ServiceProviders"), provider);
+  for (const auto& [entry, col, name] : {std::tuple{"map-AirA", 1, "AB"}, std::tuple{"ServiceProviders", 3, "CD"}}) {
+    const auto shown = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                test::kDefaultScript, dir.File(entry)});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(Cells(Lines(shown.out).at(1)).at(static_cast<size_t>(col)), name) << entry;
+  }
+  // Older settings keep the count in a column of its own: it still limits the
+  // name, and a stored name leaves it as it was.
+  test::WriteFile(dir.File("older.ini"),
+                  "[ServiceProviders]\nITEM = Src, 2, 2, #, , 1\nITEM = Prov, 2, 2, #, , 2\nITEM = Chans, 2, 2, #, , 3\n"
+                  "ITEM = Name len, 2, 2, #Length, , 4\nITEM = Name, 100, 2, /ProvName, $00, 5\n");
+  const auto older = RunProgram("tarno-cli", {"edit", "--ini", dir.File("older.ini"), "--script", test::kDefaultScript,
+                                              dir.File("ServiceProviders"), dir.File("out"), "select=5,1", "type=XYZ"});
+  ASSERT_EQ(older.exitCode, 0) << older.err;
+  std::string stored = provider;
+  stored.replace(8, 8, std::string("\0X\0Y\0Z\0\0", 8));
+  EXPECT_TRUE(test::ReadFile(dir.File("out")) == stored);
+  // Every real provider name, as many bytes as its count says.
+  for (const std::string& archive : test::SampleArchives()) {
+    SCOPED_TRACE(archive);
+    test::TempDir real;
+    ASSERT_TRUE(test::ExtractSample(archive, real.Path()));
+    const auto shown = RunProgram("tarno-cli", {"show", "--ini", test::kDefaultSettings, "--script",
+                                                test::kDefaultScript, real.File("ServiceProviders")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const auto rows = Lines(shown.out);
+    const std::string bytes = test::ReadFile(real.File("ServiceProviders"));
+    ASSERT_EQ(rows.size(), bytes.size() / 108 + 1);
+    for (size_t r = 0; r + 1 < rows.size(); ++r) {
+      const std::string record = bytes.substr(r * 108, 108);
+      const size_t count = static_cast<unsigned char>(record[6]) | static_cast<size_t>(static_cast<unsigned char>(record[7])) << 8;
+      std::vector<unsigned> units;
+      for (size_t i = 0; i + 1 < count && i < 100; i += 2) {
+        const unsigned u = static_cast<unsigned char>(record[8 + i]) << 8 | static_cast<unsigned char>(record[9 + i]);
+        if (u == 0) break;
+        units.push_back(u);
+      }
+      const auto cells = Cells(rows[r + 1]);
+      EXPECT_EQ(cells.size() > 3 ? cells[3] : std::string(), ShownName(units)) << "record " << r;
+    }
+  }
 }
 
 TEST(Detect, SaysWhenNoPresetFits) {

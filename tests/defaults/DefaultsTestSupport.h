@@ -50,8 +50,9 @@ inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
   };
 }
 
-// The record as a round trip stores it: every name field keeps its units up
-// to the first zero unit (or its byte count), and everything behind becomes zero.
+// The record as storing its shown names would write it: every name field keeps
+// its units up to the first zero unit (or its byte count), and everything behind
+// becomes zero.
 inline std::string StaleNameBytesZeroed(std::string record, const NamedEntry& entry) {
   for (const auto& [offset, size] : entry.names) {
     size_t limit = offset + size;

@@ -93,6 +93,36 @@ TEST(CellStore, ColumnsInsertAndDeleteWithTheirWidths) {
   EXPECT_EQ(cells.Tag(2, 2), 202);
 }
 
+// The edited mark tells texts from the cell's source apart from everything else
+// and is plain cell state: it moves with its row and can be set back.
+TEST(CellStore, EditedMarksFollowTextChangesAndTravelWithTheirRows) {
+  CellStore cells = Numbered(3, 5);
+  EXPECT_TRUE(cells.Edited(1, 1));  // SetText put it there
+  cells.SetSourceText(1, 1, "from the record");
+  cells.SetSourceText(2, 1, "2,1");  // the same text still counts as the source's
+  EXPECT_FALSE(cells.Edited(1, 1));
+  EXPECT_FALSE(cells.Edited(2, 1));
+  cells.SetText(1, 1, "from the record");  // no change, no mark
+  EXPECT_FALSE(cells.Edited(1, 1));
+  cells.SetText(1, 1, "typed");
+  EXPECT_TRUE(cells.Edited(1, 1));
+  cells.SetEdited(1, 1, false);
+  EXPECT_FALSE(cells.Edited(1, 1));
+  cells.SetEdited(2, 1, true);
+  cells.MoveRow(1, 4);
+  EXPECT_FALSE(cells.Edited(1, 4));
+  EXPECT_TRUE(cells.Edited(2, 4));
+  EXPECT_FALSE(cells.Edited(9, 4));  // outside the grid
+  // Rows and columns the grid inserts hold no source's text.
+  for (int c = 0; c < 3; ++c) cells.SetSourceText(c, 2, "");
+  cells.InsertRow(2);
+  EXPECT_TRUE(cells.Edited(1, 2));
+  EXPECT_FALSE(cells.Edited(1, 3));
+  cells.InsertColumn(1);
+  EXPECT_TRUE(cells.Edited(1, 3));
+  EXPECT_FALSE(cells.Edited(2, 3));
+}
+
 TEST(CellStore, RowHeights) {
   CellStore cells = Numbered(3, 4);
   cells.SetRowHeight(2, 0);

@@ -311,9 +311,10 @@ TEST(SortEngine, ColumnSortReordersColumnsByTheKeysOfOneRow) {
   const char* keys[] = {"", "c", "a", "b"};
   for (int c = 1; c < 4; ++c) {
     cells.SetText(c, 1, keys[c]);
-    cells.SetText(c, 2, "col" + std::to_string(c));
+    cells.SetSourceText(c, 2, "col" + std::to_string(c));
     cells.SetTag(c, 2, c);
   }
+  cells.SetEdited(1, 2, true);
   SortEngine engine;
   engine.HowToSort = SortAxis::stColumn;
   engine.StartIndex = 1;
@@ -324,6 +325,10 @@ TEST(SortEngine, ColumnSortReordersColumnsByTheKeysOfOneRow) {
   EXPECT_EQ(cells.Text(2, 2), "col3");
   EXPECT_EQ(cells.Text(3, 2), "col1");
   EXPECT_EQ(cells.Tag(3, 2), 1);
+  // The edited mark moves with its cell like the tag.
+  EXPECT_TRUE(cells.Edited(3, 2));
+  EXPECT_FALSE(cells.Edited(1, 2));
+  EXPECT_FALSE(cells.Edited(2, 2));
   engine.EndIndex = 4;
   EXPECT_FALSE(engine.ApplySort(cells));
   EXPECT_EQ(engine.SortResult(), 5);

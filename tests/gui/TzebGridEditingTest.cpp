@@ -16,9 +16,11 @@ TEST_F(EditingTest, TypingReplacesTheCurrentCellAndStaysWithIt) {
   Fill(4, 4);
   grid.SetRow(2);
   grid.SetCol(3);
+  grid.Cells().SetEdited(3, 2, false);
   QTest::keyClicks(&grid, "ARD");
   EXPECT_EQ(Text(3, 2), "ARD");
   EXPECT_EQ(grid.Cells().Tag(3, 2), CellTagOf(3, 2));
+  EXPECT_TRUE(grid.Cells().Edited(3, 2));  // saved through its conversion
   EXPECT_TRUE(grid.EditorMode());
 
   Key(Qt::Key_Down);
@@ -132,11 +134,14 @@ TEST_F(EditingTest, AFixedPitchFontMeasuresLikeTheFontMetrics) {
 
 TEST_F(EditingTest, EscapeGivesTheCellBackItsTextFromBeforeTheEdit) {
   Fill(3, 4);
+  grid.Cells().SetEdited(1, 2, false);  // the text its record holds
   grid.SetRow(2);
   QTest::keyClicks(&grid, "ZDF");
   ASSERT_EQ(Text(1, 2), "ZDF");
+  ASSERT_TRUE(grid.Cells().Edited(1, 2));
   Key(Qt::Key_Escape);
   EXPECT_EQ(Text(1, 2), CellName(1, 2));
+  EXPECT_FALSE(grid.Cells().Edited(1, 2)) << "saved as the record's own bytes again";
   EXPECT_EQ(Editor()->text(), QString::fromStdString(CellName(1, 2)));
   EXPECT_FALSE(grid.EditorMode());
   QTest::keyClicks(&grid, "x");

@@ -102,7 +102,7 @@ TEST(GridToRecords, DisplayedOrderRewritesTheRecordOrder) {
   data.FillGrid(&grid);
   grid.MoveRow(3, 1);
   ASSERT_TRUE(data.GridToRecords(&grid, true));
-  // The third record now comes first; its check byte stays with the position.
+  // The third record now comes first, whole.
   EXPECT_EQ(data.Records[0], Bytes({3, 0, 0, 0, 0, 0, 0xC0, 0}));
   EXPECT_EQ(data.Records[1], Bytes({1, 0, 'O', 'n', 'e', 0, 0xA0, 0}));
 }
@@ -234,12 +234,15 @@ TEST(ScriptConversion, ChecksumFieldsNeverCallTheScript) {
   EXPECT_EQ(host.calls, 0);
 }
 
-TEST(TextFields, StaleBytesBehindAZeroMoveUpBehindTheName) {
-  TDataObject data = WithRecords("[F]\nITEM = Name, 12, 2, /, $00, 1\n",
-                                 {Bytes({0, 'A', 0, 'B', 0, 0, 0, 'x', 0, 0, 0, 0})});
+TEST(TextFields, StaleBytesBehindAZeroMoveUpBehindAnEditedName) {
+  const TDataByteArray stale = Bytes({0, 'A', 0, 'B', 0, 0, 0, 'x', 0, 0, 0, 0});
+  TDataObject data = WithRecords("[F]\nITEM = Name, 12, 2, /, $00, 1\n", {stale});
   grid::CellStore grid;
   data.FillGrid(&grid);
   EXPECT_EQ(grid.Text(1, 1), "ABx");
+  ASSERT_TRUE(data.GridToRecords(&grid, true));
+  EXPECT_EQ(data.Records[0], stale);  // not edited: kept as it was
+  grid.SetEdited(1, 1, true);
   ASSERT_TRUE(data.GridToRecords(&grid, true));
   EXPECT_EQ(data.Records[0], Bytes({0, 'A', 0, 'B', 0, 'x', 0, 0, 0, 0, 0, 0}));
 }
@@ -251,6 +254,7 @@ TEST(TextFields, EveryByteOfAOneByteTextFieldSurvivesTheGrid) {
   grid::CellStore grid;
   data.FillGrid(&grid);
   data.Records[0].assign(255, 0);
+  grid.SetEdited(1, 1, true);
   ASSERT_TRUE(data.GridToRecords(&grid, true));
   // Leading and trailing blanks and control characters are trimmed, as for every cell.
   EXPECT_EQ(TDataByteArray(data.Records[0].begin(), data.Records[0].begin() + 223),
