@@ -35,11 +35,8 @@ class ArchiveTest : public WindowFixture {
  protected:
   void SetUp() override {
     WindowFixture::SetUp();
-    WriteDefaultScript();
-    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, ArchivePath());
-    Start();
+    StartWithArchiveCopy();
   }
-  std::string ArchivePath() const { return dir.File("list.scm"); }
   void Extract(const std::string& path) {
     dialogs->Answer(path);
     Click("btnExtract");

@@ -20,14 +20,11 @@ class UnsavedEditsTest : public WindowFixture {
  protected:
   void SetUp() override {
     WindowFixture::SetUp();
-    WriteDefaultScript();
-    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, ArchivePath());
-    Start();
+    StartWithArchiveCopy();
     dialogs->Answer(ArchivePath());
     Click("btnExtract");
     ASSERT_NO_FATAL_FAILURE(LoadCableMap());
   }
-  std::string ArchivePath() const { return dir.File("list.scm"); }
   std::string CableFile() const { return tarno::test::ReadFile(ExtractFolder() + "map-CableD"); }
   void EditName() { window->Grid()->Cells().SetText(NameColumn(), 1, "Edited One"); }
   size_t FileDialogs() const { return dialogs->openRequests.size() + dialogs->saveRequests.size(); }
