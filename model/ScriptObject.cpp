@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "AttentionTicker.h"
 #include "ScriptFunctions.h"
 #include "StandardScriptFunctions.h"
 
@@ -124,7 +125,8 @@ bool ScriptOnUses(pscript::Compiler& sender, const std::string& unitName) {
 
 // ---------------------------------------------------------------- creation
 
-TScriptObject::TScriptObject(const std::string& scriptFileName) : state_(std::make_unique<ScriptFunctionState>()) {
+TScriptObject::TScriptObject(const std::string& scriptFileName, ScriptWatcher* watcher)
+    : state_(std::make_unique<ScriptFunctionState>()), watcher_(watcher) {
   UsesError.clear();
   NeedFileError.clear();
   ErrorText.clear();
@@ -134,6 +136,7 @@ TScriptObject::TScriptObject(const std::string& scriptFileName) : state_(std::ma
   if (!Compile(text, code)) return;
   Load(code);
   if (!exec_) return;
+  StartWatching();
   pscript::Value empty;
   CallScriptFunction("Initialize", empty);  // on -1 ErrorText holds the reason
 }
@@ -190,6 +193,7 @@ void TScriptObject::Load(const std::string& code) {
 TScriptObject::~TScriptObject() {
   pscript::Value empty;
   CallScriptFunction("Finalize", empty);
+  ticker_.reset();  // before the executor it ticks on
   exec_.reset();
   classImporter_.reset();
 }
@@ -219,12 +223,42 @@ int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Va
     ErrorText = "Could not execute function " + name;
     return -1;
   }
+  ++callSerial_;
+  int result = -1;
   try {
-    return exec_->call(pscript::ProcHandle{procIndex}, argument) ? 1 : 0;
+    result = exec_->call(pscript::ProcHandle{procIndex}, argument) ? 1 : 0;
   } catch (const std::exception& error) {
     ErrorText = "Error in execution of function " + name + " -> " + error.what();
-    return -1;
+    exec_->clearAbort();  // a stopped script takes its next call afresh
   }
+  if (watching_) EndWatching();
+  return result;
+}
+
+// ---------------------------------------------------------------- watching running calls
+
+void TScriptObject::StartWatching() {
+  if (!watcher_) return;
+  exec_->setAttentionHandler([this] { WatchRunningCall(); });
+  pscript::Exec* exec = exec_.get();
+  ticker_ = std::make_unique<AttentionTicker>([exec] { exec->requestAttention(); }, kScriptWatchInterval);
+}
+
+void TScriptObject::WatchRunningCall() {
+  const auto now = std::chrono::steady_clock::now();
+  if (!watching_ || watchedSerial_ != callSerial_) {
+    watchedSerial_ = callSerial_;
+    watchedSince_ = now;
+  }
+  watching_ = true;
+  const auto running = std::chrono::duration_cast<std::chrono::milliseconds>(now - watchedSince_);
+  if (const std::optional<std::string> reason = watcher_->Watch(running)) exec_->stop(*reason);
+  ticker_->Served();
+}
+
+void TScriptObject::EndWatching() {
+  watching_ = false;
+  watcher_->CallEnded();
 }
 
 // ---------------------------------------------------------------- field conversions

@@ -3,11 +3,14 @@
 // their reason in ErrorText.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
 
 #include "ScriptConversionHost.h"
+#include "ScriptWatcher.h"
 
 namespace pscript {
 class ClassImporter;
@@ -19,6 +22,7 @@ class Value;
 
 namespace tarno {
 
+class AttentionTicker;
 struct ScriptFunctionState;
 
 // Left by the callbacks for the creation that is running; cleared at the
@@ -37,8 +41,10 @@ bool ScriptOnUses(pscript::Compiler& sender, const std::string& unitName);
 class TScriptObject : public ScriptConversionHost {
  public:
   // Preprocesses, compiles and loads the script at that full path and runs its
-  // "Initialize". ErrorText is empty when all of it succeeded.
-  explicit TScriptObject(const std::string& scriptFileName);
+  // "Initialize". ErrorText is empty when all of it succeeded. A watcher (it
+  // must outlive the host) sees every call that runs, "Initialize" and
+  // "Finalize" included, and may stop it.
+  explicit TScriptObject(const std::string& scriptFileName, ScriptWatcher* watcher = nullptr);
   // Runs "Finalize", then releases the executor and the class importer.
   ~TScriptObject() override;
   TScriptObject(const TScriptObject&) = delete;
@@ -64,6 +70,9 @@ class TScriptObject : public ScriptConversionHost {
   void Load(const std::string& code);
   int FindProcIndex(const std::string& name);  // -1 when the script has no such function
   int CallFound(const std::string& name, int procIndex, pscript::Value& argument);
+  void StartWatching();
+  void WatchRunningCall();  // the executor's attention handler
+  void EndWatching();
 
   // Owned by the script: its memory blocks and open files. Declared first so
   // that it outlives the executor whose native functions use it.
@@ -72,6 +81,15 @@ class TScriptObject : public ScriptConversionHost {
   std::unique_ptr<pscript::Exec> exec_;
   // Function indexes by upper-case name, so each name is looked up once.
   std::unordered_map<std::string, int> procIndexes_;
+
+  // The watch of running calls: each call has a new serial number; the clock
+  // of a call starts when the watch first sees it.
+  ScriptWatcher* watcher_ = nullptr;
+  std::unique_ptr<AttentionTicker> ticker_;
+  uint64_t callSerial_ = 0;
+  uint64_t watchedSerial_ = 0;
+  std::chrono::steady_clock::time_point watchedSince_;
+  bool watching_ = false;
 };
 
 }  // namespace tarno

@@ -47,7 +47,11 @@ ScriptFunctionState& StateOf(const NativeCall& c) { return *static_cast<ScriptFu
 void ReturnInteger(NativeCall& c, int64_t value) { c.result() = Value::integer(static_cast<int32_t>(value), pscript::varInteger); }
 void ReturnString(NativeCall& c, const std::string& value) { c.result() = Value::string(value); }
 
-void NativeDelay(NativeCall& c) { Delay(IntArg(c, 0)); }
+// A stopped wait raises an error; the abort behind it then ends the script.
+void NativeDelay(NativeCall& c) {
+  if (Delay(IntArg(c, 0), [&c] { return c.exec().attend(); }).stopped)
+    throw pscript::ScriptError(pscript::ErrorKind::CustomError, "Delay stopped");
+}
 void NativeGetTickCount(NativeCall& c) { ReturnInteger(c, TickCount()); }
 void NativeMessageBox(NativeCall& c) { ReturnInteger(c, ShowScriptMessageBox(StringArg(c, 0), StringArg(c, 1), IntArg(c, 2))); }
 void NativeIntToHexStr(NativeCall& c) { ReturnString(c, IntToHexText(IntArg(c, 0))); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace tarno {
 
@@ -13,11 +14,17 @@ int32_t TickCount();
 struct DelayTrace {
   int64_t sleptMilliseconds = 0;
   int64_t pollPasses = 0;
+  bool stopped = false;  // stopRequested said so: the wait ended early
 };
+
+// How often a long Delay asks whether it is to stop.
+constexpr int kDelayStopPollMilliseconds = 10;
 
 // Waits delayUs microseconds: whole milliseconds asleep, the rest below one
 // millisecond by polling the clock and yielding on every pass. With no rest
-// the clock is still read once. Zero or less returns at once.
-DelayTrace Delay(int32_t delayUs);
+// the clock is still read once. Zero or less returns at once. The sleep is
+// taken in slices, stopRequested (when given) asked after each; true ends the
+// wait at once.
+DelayTrace Delay(int32_t delayUs, const std::function<bool()>& stopRequested = {});
 
 }  // namespace tarno

@@ -155,7 +155,7 @@ void RunStep(LoadedFile& file, const EditStep& step) {
 }  // namespace
 
 int EditCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script"}, {"--keep-order", "--crc"});
+  const CliArguments args(words, {"--ini", "--script", kScriptTimeoutOption}, {"--keep-order", "--crc"});
   const std::vector<std::string>& positional = args.Positional();
   if (positional.size() < 2) throw UsageError("edit needs FILE and OUT before its commands");
   const std::vector<EditStep> steps = ParseSteps({positional.begin() + 2, positional.end()});

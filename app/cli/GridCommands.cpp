@@ -21,7 +21,7 @@ void PrintRow(const grid::CellStore& cells, int row) {
 }  // namespace
 
 int ShowCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script"}, {});
+  const CliArguments args(words, {"--ini", "--script", kScriptTimeoutOption}, {});
   HeadlessGrid loaded;
   loaded.Load(args, args.Positional(1)[0]);
   for (int r = 0; r < loaded.cells.RowCount(); ++r) PrintRow(loaded.cells, r);
@@ -29,7 +29,7 @@ int ShowCommand(const Words& words) {
 }
 
 int RoundTripCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script"}, {"--crc", "--displayed-order"});
+  const CliArguments args(words, {"--ini", "--script", kScriptTimeoutOption}, {"--crc", "--displayed-order"});
   const auto& files = args.Positional(2);
   HeadlessGrid loaded;
   loaded.Load(args, files[0]);

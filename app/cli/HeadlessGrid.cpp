@@ -14,17 +14,35 @@ LogSink HeadlessGrid::Sink() {
   };
 }
 
-void HeadlessGrid::Fail() const { throw CommandFailure(log_.empty() ? "failed" : log_.back()); }
+// A take-back that a stopped script failed says why.
+void HeadlessGrid::Fail() const {
+  std::string line = log_.empty() ? "failed" : log_.back();
+  if (watcher_ && watcher_->Stopped() && data && line.find(data->LastError) == std::string::npos)
+    line += ": " + data->LastError;
+  throw CommandFailure(line);
+}
+
+void HeadlessGrid::ThrowIfStopped() const {
+  if (watcher_ && watcher_->Stopped()) throw CommandFailure(watcher_->StopReason());
+}
 
 void HeadlessGrid::Load(const CliArguments& args, const std::string& file) {
   const std::string scriptPath = args.Value("--script");
-  if (!scriptPath.empty() && !script_.Reload(scriptPath, Sink()) && !echoLog_) std::cerr << log_.back() << '\n';
+  if (!scriptPath.empty()) {
+    watcher_ = std::make_unique<CliScriptWatcher>(args.Value(kScriptTimeoutOption));
+    if (!script_.Reload(scriptPath, Sink(), watcher_.get())) {
+      if (watcher_->Stopped()) Fail();
+      if (!echoLog_) std::cerr << log_.back() << '\n';
+    }
+  }
   data = LoadDataFile(args.Required("--ini"), file, Sink());
   if (!data || !FillLoadedGrid(*data, cells, Sink())) Fail();
+  ThrowIfStopped();
 }
 
 void HeadlessGrid::Save(const std::string& path, bool keepOriginalOrder, bool regenerateChecksums) {
   if (!TakeGridBack(*data, cells, keepOriginalOrder, Sink())) Fail();
+  ThrowIfStopped();
   if (!SaveRecords(*data, path, regenerateChecksums, Sink())) Fail();
 }
 

@@ -9,6 +9,7 @@
 
 #include "CellStore.h"
 #include "CliArguments.h"
+#include "CliScriptWatcher.h"
 #include "LogSink.h"
 #include "ScriptSession.h"
 #include "TarnoChannelEditUnit002.h"
@@ -21,11 +22,15 @@ class HeadlessGrid {
   explicit HeadlessGrid(bool echoLog = false) : echoLog_(echoLog) {}
 
   // Loads the script (a faulty one is reported on standard error and the work
-  // goes on without it), then the file (layout from --ini) into the grid.
+  // goes on without it; one stopped by a signal or --script-timeout ends the
+  // command), then the file (layout from --ini) into the grid.
   // A failure ends the command with its log line.
   void Load(const CliArguments& args, const std::string& file);
   // Takes the grid back and saves the records as the window's Save does.
   void Save(const std::string& path, bool keepOriginalOrder, bool regenerateChecksums);
+  // Ends the command when the script was stopped or a stop signal came: call
+  // before writing any output.
+  void ThrowIfStopped() const;
 
   LogSink Sink();
   const std::vector<std::string>& LogLines() const { return log_; }
@@ -35,6 +40,7 @@ class HeadlessGrid {
   grid::CellStore cells;
 
  private:
+  std::unique_ptr<CliScriptWatcher> watcher_;  // outlives the script it watches
   ScriptSession script_;
   std::vector<std::string> log_;
   bool echoLog_;

@@ -31,7 +31,7 @@ std::unique_ptr<QGuiApplication> StartQt() {
 }  // namespace
 
 int PrintCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script", "--title"}, {"--landscape", "--borders"});
+  const CliArguments args(words, {"--ini", "--script", kScriptTimeoutOption, "--title"}, {"--landscape", "--borders"});
   const auto& files = args.Positional(2);
   const auto qt = StartQt();
   // Column widths measured with the font the pages are printed in.
@@ -47,6 +47,7 @@ int PrintCommand(const Words& words) {
   options.JobTitle = options.PageTitle;
   if (args.Flag("--landscape")) options.Orientation = grid::PageOrientation::Landscape;
   if (args.Flag("--borders")) options.BorderStyle = 1;
+  loaded.ThrowIfStopped();
   if (grid::PrintGridToPdf(cells, options, font, QString::fromStdString(files[1])) != grid::PrintOutcome::Printed)
     throw CommandFailure("cannot write " + files[1]);
   cells.SetMeasure(nullptr);

@@ -8,6 +8,7 @@
 #ifdef TARNO_CLI_FORMS
 #include "ScriptUi.h"
 #endif
+#include "CliScriptWatcher.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ const char* const kUsage =
     "  print --ini INI [--script ROPS] FILE OUT.pdf [--title TEXT] [--landscape] [--borders]\n"
     "                                        lay FILE's grid out on pages and write them as PDF\n"
 #endif
+    "With --script, --script-timeout SECONDS stops a script call that runs longer; SIGINT or\n"
+    "SIGTERM stop a running script. A stopped script ends the command (exit 2, no output file).\n"
     ;
 
 const std::map<std::string, int (*)(const Words&)>& Commands() {
@@ -95,7 +98,10 @@ int main(int argc, char** argv) {
   const auto command = Commands().find(words[0]);
   if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + kUsage);
   try {
-    return command->second(Words(words.begin() + 1, words.end()));
+    const int exitCode = command->second(Words(words.begin() + 1, words.end()));
+    // A stop signal that came while no script call ran still ends the command as a failure.
+    if (tarno::cli::StopSignalReceived()) return Fail(tarno::kScriptStoppedByUser);
+    return exitCode;
   } catch (const tarno::cli::UsageError& error) {
     return Fail(std::string(error.what()) + "\n" + kUsage);
   } catch (const std::exception& error) {

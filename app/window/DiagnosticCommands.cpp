@@ -31,6 +31,7 @@ void TfrmTarnoChannelEdit::btnImportClick() {
     Log("Data import failed");
     return;
   }
+  MarkRecordsChanged();
   if (grid_) dataObject_->FillGrid(&grid_->Cells());
   Log("Data imported from " + *path);
 }

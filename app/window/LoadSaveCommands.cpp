@@ -15,6 +15,7 @@ namespace tarno::window {
 
 void TfrmTarnoChannelEdit::btnLoadClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+  if (!SaveChangesFirst()) return;
   dataObject_.reset();  // the grid stays on display until a new one replaces it
   const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
                                         "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
@@ -46,24 +47,29 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
   }
   SetLabelText(txtLoadedFile, "File '" + loadedFileName_ + "' loaded");
   SetCaption("  File '" + loadedFileName_ + "' loaded");
+  MarkEditsSaved();
   grid_->setFocus();
 }
 
-void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) {
+void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) { SaveGrid(saveAs); }
+
+bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
   if (!dataObject_ || !grid_) {
     Log("Nothing loaded");
-    return;
+    return false;
   }
   const LogSink log = [this](const std::string& line) { Log(line); };
-  if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return;
+  if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return false;
   std::string path = extractFolder_ + loadedFileName_;
   if (saveAs) {
     const auto chosen = dialogs_->SaveFile({"", "", "", path, false});
-    if (!chosen) return;
+    if (!chosen) return false;
     path = *chosen;
   }
   const WaitCursor wait;
-  SaveRecords(*dataObject_, path, chkUpdateCrc->isChecked(), log);
+  if (!SaveRecords(*dataObject_, path, chkUpdateCrc->isChecked(), log)) return false;
+  MarkEditsSaved();
+  return true;
 }
 
 // A fresh grid for every load, filling the grid panel.

@@ -89,4 +89,13 @@ int QtWindowDialogs::MessageBox(const std::string& text, const std::string& capt
   return pressed != codes.end() ? pressed->second : escapeCode;
 }
 
+SaveChangesAnswer QtWindowDialogs::AskSaveChanges(const std::string& fileName) {
+  const QMessageBox::StandardButton pressed = QMessageBox::question(
+      parent_, QApplication::applicationName(), FromUtf8("Save changes to '" + fileName + "'?"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (pressed == QMessageBox::Yes) return SaveChangesAnswer::Yes;
+  if (pressed == QMessageBox::No) return SaveChangesAnswer::No;
+  return SaveChangesAnswer::Cancel;
+}
+
 }  // namespace tarno::window

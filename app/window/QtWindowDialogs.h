@@ -19,6 +19,7 @@ class QtWindowDialogs : public WindowDialogs {
   void ShowError(const std::string& message) override;
   std::string AskSearchText() override;
   int MessageBox(const std::string& text, const std::string& caption, int mode) override;
+  SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
 
  private:
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);

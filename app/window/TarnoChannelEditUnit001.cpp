@@ -13,6 +13,7 @@
 #include "QtWindowDialogs.h"
 #include "ScriptObject.h"
 #include "ScriptUi.h"
+#include "ScriptRunningDialog.h"
 #include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
 #include "TzebGrid.h"
@@ -34,11 +35,14 @@ std::shared_ptr<WindowDialogs> QtDialogsFor(QWidget* window) {
 }  // namespace
 
 TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
-    : dialogs_(options.dialogs ? options.dialogs : QtDialogsFor(this)) {
+    : dialogs_(options.dialogs ? options.dialogs : QtDialogsFor(this)),
+      scriptWatcher_(std::make_unique<ScriptRunningWatcher>(this)) {
   CreateControls();
   ConnectCommands();
-  SetMessageBoxHook([dialogs = dialogs_](const std::string& text, const std::string& caption, int mode) {
-    return dialogs->MessageBox(text, caption, mode);
+  SetMessageBoxHook([this](const std::string& text, const std::string& caption, int mode) {
+    const int answer = dialogs_->MessageBox(text, caption, mode);
+    scriptWatcher_->UserAnswered();
+    return answer;
   });
   // Scripts may make forms; a handler error outside any script call is logged.
   ui::InstallScriptUi();
@@ -78,8 +82,9 @@ void TfrmTarnoChannelEdit::FormCreate() {
   RunCommand([this] { btnReloadScriptClick(); });
 }
 
-// Runs once, however the window went away: nothing is asked, unsaved grid
-// edits are dropped and the active archive is updated when so chosen.
+// Runs once, however the window went away: nothing is asked here (Exit and
+// the close box asked about unsaved edits before), and the active archive is
+// updated when so chosen.
 void TfrmTarnoChannelEdit::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
@@ -112,8 +117,10 @@ void TfrmTarnoChannelEdit::ReleaseScript() {
 }
 
 void TfrmTarnoChannelEdit::btnReloadScriptClick() {
+  // A script that no longer compiles could not take the edited grid back.
+  if (!SaveChangesFirst()) return;
   ReleaseScript();
-  script_ = std::make_unique<TScriptObject>(scriptFileName_);
+  script_ = std::make_unique<TScriptObject>(scriptFileName_, scriptWatcher_.get());
   ScriptObject = script_.get();
   if (script_->ErrorText.empty()) {
     Log("Script loaded without errors");

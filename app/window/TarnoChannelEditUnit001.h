@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -28,6 +29,7 @@ class TScriptObject;
 
 namespace tarno::window {
 
+class ScriptRunningWatcher;
 class WrappedCheckBox;
 
 struct WindowOptions {
@@ -62,8 +64,13 @@ class TfrmTarnoChannelEdit : public QWidget {
   // Shows or hides the controls by what is loaded and whether an archive is active.
   void UpdateControlVisibility();
 
+  // A file is loaded and its grid or records changed since it was loaded or last saved.
+  bool HasUnsavedEdits() const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Exit and the close box: asks first when there are unsaved edits.
+  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -116,6 +123,14 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnExitClick();
   bool OpenArchive(const std::string& path);
   void UseFittingPreset();  // ArchivePreset.cpp
+  bool SaveGrid(bool saveAs);  // true when the file was written
+
+  // Unsaved edits (UnsavedEdits.cpp).
+  void MarkEditsSaved();
+  void MarkRecordsChanged() { recordsChanged_ = true; }
+  // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on
+  // Yes; false when the command that asked is not to go on.
+  bool SaveChangesFirst();
   void CreateGrid();
   void ReleaseGrid();
 
@@ -155,9 +170,14 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::unique_ptr<TDataObject> dataObject_;
   TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
   std::unique_ptr<TelevisionArchive> archive_;
+  std::unique_ptr<ScriptRunningWatcher> scriptWatcher_;  // outlives every script
   std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
   editing::EditorState editorState_;  // the move target and the last search text
   int fontId_ = -1;
+  // The grid's content revision at the last load or save, and whether a
+  // command changed the records behind the grid since.
+  uint64_t savedContentRevision_ = 0;
+  bool recordsChanged_ = false;
 
   // The three areas.
   QWidget* pnlDatabase = nullptr;

@@ -18,6 +18,9 @@ struct FileDialogRequest {
   bool mustExist = false;  // only an existing file in an existing folder is accepted
 };
 
+// The answers to "Save changes to 'NAME'?".
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
 class WindowDialogs {
  public:
   virtual ~WindowDialogs() = default;
@@ -31,6 +34,9 @@ class WindowDialogs {
   virtual std::string AskSearchText() = 0;
   // A message box with Windows style bits (MB_*); returns the pressed button's ID* code.
   virtual int MessageBox(const std::string& text, const std::string& caption, int mode) = 0;
+  // "Save changes to 'NAME'?", asked before a command gives up unsaved edits;
+  // Escape and the close box answer Cancel.
+  virtual SaveChangesAnswer AskSaveChanges(const std::string& fileName) = 0;
 };
 
 }  // namespace tarno::window

@@ -7,9 +7,9 @@ void ScriptSession::Release() {
   script_.reset();
 }
 
-bool ScriptSession::Reload(const std::string& scriptFileName, const LogSink& log) {
+bool ScriptSession::Reload(const std::string& scriptFileName, const LogSink& log, ScriptWatcher* watcher) {
   Release();
-  auto script = std::make_unique<TScriptObject>(scriptFileName);
+  auto script = std::make_unique<TScriptObject>(scriptFileName, watcher);
   if (!script->ErrorText.empty()) {
     log(script->ErrorText);
     return false;  // releasing it runs its "Finalize"

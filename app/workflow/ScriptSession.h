@@ -20,7 +20,9 @@ class ScriptSession {
   // Releases the current script (running its "Finalize"), then compiles and
   // initialises the script at path. Logs "Script loaded without errors" and makes
   // it the current script, or logs its error text and leaves no script current.
-  bool Reload(const std::string& scriptFileName, const LogSink& log);
+  // The watcher, when given, sees every call of the new script that runs
+  // (see TScriptObject) and must outlive it.
+  bool Reload(const std::string& scriptFileName, const LogSink& log, ScriptWatcher* watcher = nullptr);
   // Releases the current script, if any; no script is current afterwards.
   void Release();
   bool HasScript() const { return script_ != nullptr; }

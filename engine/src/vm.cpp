@@ -425,7 +425,8 @@ void Vm::run(int proc, Value* fp) {
       execute(base);
       return;
     } catch (const AbortSignal&) {
-      stopAborted(base, proc);
+      // Attention only: the interrupted instruction runs again.
+      if (exec_.attend()) stopAborted(base, proc);
     } catch (const ScriptError& e) {
       handleError(e.kind, e.param, base, proc);
     } catch (const RuntimeError& e) {  // from a script routine the host called back into
@@ -441,17 +442,19 @@ void Vm::run(int proc, Value* fp) {
 void Vm::stopAborted(size_t base, int proc) {
   while (m_.frames.size() > base) { releaseFrame(m_.frames.back()); m_.frames.pop_back(); }
   while (!m_.pending.empty() && m_.pending.back().depth > base) m_.pending.pop_back();
-  throw RuntimeError(ErrorKind::CustomError, "Script aborted", proc, 0);
+  throw RuntimeError(ErrorKind::CustomError, m_.stopReason.empty() ? "Script aborted" : m_.stopReason, proc, 0);
 }
 
 // Hands an error to the nearest handler, or to the host. A handler may lie
 // before the failing instruction, so reaching one counts as a backward jump
-// for the abort flag.
+// for the attention flag.
 void Vm::handleError(ErrorKind kind, const std::string& param, size_t base, int proc) {
+  // A host function that gave up because of an abort ends the script, whatever it raised.
+  if (exec_.abort_.load(std::memory_order_relaxed)) stopAborted(base, proc);
   int where = static_cast<int>(m_.frames.back().pc);
   int procNo = static_cast<int>(m_.frames.back().proc - m_.module.procs.data());
   if (!unwind(kind, param, base)) throw RuntimeError(kind, param, procNo, where);
-  if (exec_.abort_.load(std::memory_order_relaxed)) stopAborted(base, proc);
+  if (exec_.attention_.load(std::memory_order_relaxed) && exec_.attend()) stopAborted(base, proc);
 }
 
 // Labels as values are a GNU extension, used here for dispatch speed.
@@ -468,7 +471,7 @@ void Vm::execute(size_t baseDepth) {
   size_t pc = f->pc;
   Value* fp = f->fp;
   Value* g = m_.globals.data();
-  const std::atomic<bool>& abort = exec_.abort_;
+  const std::atomic<bool>& abort = exec_.attention_;  // raised by every abort request
   const ProcDesc* callee = nullptr;  // set by Call and CallPtr
   // Threaded dispatch: every handler jumps straight to the next one.
   static void* const kLabels[] = {

@@ -84,6 +84,8 @@ struct Exec::Impl {
   bool addExternal(const NativeDesc& n);
   ObjectTable objects;
   std::deque<ObjectBinding> objectBindings;  // user data of the natives behind object members
+  std::function<void()> attentionHandler;
+  std::string stopReason;  // the message of the next abort; empty: "Script aborted"
   ~Impl();
 };
 

@@ -77,6 +77,7 @@ void CellStore::SetColCount(int count) {
 }
 
 void CellStore::ReactToSizeChange() {
+  ++contentRevision_;  // every caller added or removed rows or columns
   TakeSavedWidths();
   const int emptyHeight = std::max(defaultRowHeight_, measure_->TextHeight(false) + 1);
   for (int r = 1; r < RowCount(); ++r) {
@@ -104,6 +105,7 @@ bool CellStore::ReplaceText(int col, int row, std::string_view utf8) {
   const int64_t delta = static_cast<int64_t>(utf8.size()) - oldLength;
   for (size_t c = static_cast<size_t>(col); c < data.cells.size(); ++c)
     data.cells[c].end = static_cast<uint32_t>(data.cells[c].end + delta);
+  ++contentRevision_;
   return true;
 }
 
@@ -132,7 +134,11 @@ int32_t CellStore::Tag(int col, int row) const {
 }
 
 void CellStore::SetTag(int col, int row, int32_t tag) {
-  if (Contains(col, row)) At(row).cells[static_cast<size_t>(col)].tag = tag;
+  if (!Contains(col, row)) return;
+  int32_t& stored = At(row).cells[static_cast<size_t>(col)].tag;
+  if (stored == tag) return;
+  stored = tag;
+  ++contentRevision_;
 }
 
 int CellStore::ColWidth(int col) const {
@@ -202,6 +208,7 @@ void CellStore::MoveRow(int from, int to) {
   if (row_ == from) row_ = to;
   else if (from < to && row_ > from && row_ <= to) --row_;
   else if (from > to && row_ >= to && row_ < from) ++row_;
+  ++contentRevision_;
   Notify(Change::Layout);
 }
 
@@ -217,6 +224,7 @@ void CellStore::ArrangeRows(int first, const std::vector<int>& sourceRows) {
     seen[static_cast<size_t>(source)] = true;
     arranged[static_cast<size_t>(p)] = order_[static_cast<size_t>(first + source)];
   }
+  if (!std::equal(arranged.begin(), arranged.end(), order_.begin() + first)) ++contentRevision_;
   std::copy(arranged.begin(), arranged.end(), order_.begin() + first);
   Notify(Change::Layout);
 }

@@ -87,6 +87,10 @@ class CellStore {
   const TextMeasure& Measure() const { return *measure_; }
   void SetChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
+  // Counts the changes of what the cells hold: texts, tags, the rows' order,
+  // rows and columns added or removed (not widths, heights or the current cell).
+  uint64_t ContentRevision() const { return contentRevision_; }
+
   // Holds change notifications back until the outermost batch ends, then sends one.
   class Batch {
    public:
@@ -132,6 +136,7 @@ class CellStore {
   FixedWidthMeasure fallbackMeasure_;
   const TextMeasure* measure_ = &fallbackMeasure_;
   ChangeListener listener_;
+  uint64_t contentRevision_ = 0;
   int batchDepth_ = 0;
   bool pendingLayout_ = false;
   bool pendingCells_ = false;

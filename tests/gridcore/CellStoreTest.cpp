@@ -161,6 +161,45 @@ TEST(CellStore, TheCurrentCellStaysInTheDataArea) {
   EXPECT_EQ(cells.Row(), 1);
 }
 
+// The revision tells unsaved edits apart from looking around: only what the
+// cells hold and the rows' order count, and a change back to the same value
+// is no change.
+TEST(CellStore, TheContentRevisionCountsWhatTheCellsHoldOnly) {
+  CellStore cells = Numbered(4, 5);
+  uint64_t revision = cells.ContentRevision();
+  const auto changed = [&] {
+    const bool moved = cells.ContentRevision() != revision;
+    revision = cells.ContentRevision();
+    return moved;
+  };
+  cells.SetText(1, 1, "1,1");
+  cells.SetTag(1, 1, 101);
+  cells.ArrangeRows(1, {1, 2, 3});
+  cells.SetColWidth(1, 200);
+  cells.SetRowHeight(2, 40);
+  cells.SetRow(3);
+  cells.SetCol(2);
+  cells.RestoreSavedWidths();
+  EXPECT_FALSE(changed());
+
+  cells.SetText(1, 1, "edited");
+  EXPECT_TRUE(changed());
+  cells.SetTag(2, 2, 7);
+  EXPECT_TRUE(changed());
+  cells.MoveRow(1, 3);
+  EXPECT_TRUE(changed());
+  cells.ArrangeRows(1, {2, 1, 3});
+  EXPECT_TRUE(changed());
+  cells.InsertRow(2);
+  EXPECT_TRUE(changed());
+  cells.DeleteRow(2);
+  EXPECT_TRUE(changed());
+  cells.SetRowCount(7);
+  EXPECT_TRUE(changed());
+  cells.InsertColumn(1);
+  EXPECT_TRUE(changed());
+}
+
 TEST(CellStore, BatchesSendOneNotification) {
   CellStore cells = Numbered(3, 3);
   int layouts = 0;

@@ -32,6 +32,11 @@ class ScriptedDialogs : public WindowDialogs {
     boxes.push_back({text, caption, mode});
     return boxAnswer;
   }
+  // Answers No unless told otherwise: the edits are given up, as without a question.
+  SaveChangesAnswer AskSaveChanges(const std::string& fileName) override {
+    saveQuestions.push_back(fileName);
+    return saveChangesAnswer;
+  }
 
   struct Box {
     std::string text;
@@ -45,6 +50,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::vector<std::string> errors;
   std::vector<Box> boxes;
   int boxAnswer = 1;
+  std::vector<std::string> saveQuestions;  // the file names asked about
+  SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::No;
   std::string searchAnswer;
   int searches = 0;
 

@@ -35,13 +35,8 @@ class ArchiveTest : public WindowFixture {
  protected:
   void SetUp() override {
     WindowFixture::SetUp();
-    WriteDefaultScript();
-    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, ArchivePath());
-    // The shared samples are read-only; an archive being updated must not be.
-    std::filesystem::permissions(ArchivePath(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    Start();
+    StartWithArchiveCopy();
   }
-  std::string ArchivePath() const { return dir.File("list.scm"); }
   void Extract(const std::string& path) {
     dialogs->Answer(path);
     Click("btnExtract");

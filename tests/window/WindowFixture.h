@@ -54,6 +54,16 @@ class WindowFixture : public ::testing::Test {
     window->show();
     return *window;
   }
+  // A copy of the sample archive (the archive commands write it back) and a
+  // window started with the default script.
+  std::string ArchivePath() const { return dir.File("list.scm"); }
+  void StartWithArchiveCopy() {
+    WriteDefaultScript();
+    std::filesystem::copy_file(std::string(TARNO_SAMPLES_DIR) + "/" + kSampleArchive, ArchivePath());
+    // The shared samples are read-only; an archive being updated must not be.
+    std::filesystem::permissions(ArchivePath(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    Start();
+  }
   // The sample archive's files in the extraction folder, as an extraction leaves them.
   void ExtractSampleFiles() {
     std::filesystem::create_directories(ExtractFolder());

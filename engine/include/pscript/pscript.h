@@ -254,8 +254,28 @@ class Exec {
 
   // Set from any thread: a running script stops with a run-time error at its
   // next loop iteration or call; later calls stop likewise until clearAbort().
-  void requestAbort() { abort_.store(true, std::memory_order_relaxed); }
-  void clearAbort() { abort_.store(false, std::memory_order_relaxed); }
+  void requestAbort() {
+    abort_.store(true, std::memory_order_relaxed);
+    attention_.store(true, std::memory_order_relaxed);
+  }
+  // Also forgets the reason given to stop().
+  void clearAbort();
+  bool abortRequested() const { return abort_.load(std::memory_order_relaxed); }
+
+  // Watching a running script. The VM tests one flag where it tests for an
+  // abort (loop iterations and calls); requestAttention() raises it from any
+  // thread, for example a timer's, and the script's thread then runs the
+  // handler there; requests raised while it runs are dropped, so that the
+  // script goes on between two looks. The handler may call stop().
+  void setAttentionHandler(std::function<void()> handler);
+  void requestAttention() { attention_.store(true, std::memory_order_relaxed); }
+  // On the script's thread: aborts the running script with reason as the
+  // message of its run-time error.
+  void stop(const std::string& reason);
+  // On the script's thread, for host functions that wait long: runs the
+  // handler when attention was asked for; true when the script is to stop
+  // (the host function then raises any error and the abort ends the script).
+  bool attend();
 
   // Exception state visible to ExceptionType / ExceptionParam.
   ErrorKind lastErrorKind() const { return lastKind_; }
@@ -282,6 +302,7 @@ class Exec {
   ClassImporter* classes_ = nullptr;
   std::atomic<bool> abort_{false};
   int hostCallNesting_ = 0;
+  std::atomic<bool> attention_{false};  // raised by every abort request too
   ErrorKind lastKind_ = ErrorKind::NoError;
   std::string lastParam_;
   int lastProc_ = 0, lastPos_ = 0;

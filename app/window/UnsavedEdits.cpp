@@ -1,0 +1,41 @@
+// Unsaved edits: the question before a command or the close gives them up.
+#include <QCloseEvent>
+
+#include "TarnoChannelEditUnit001.h"
+#include "TzebGrid.h"
+
+namespace tarno::window {
+
+// Every change of the grid's content counts, whichever command or grid
+// feature made it; a data object released by a Load left nothing to save.
+bool TfrmTarnoChannelEdit::HasUnsavedEdits() const {
+  if (!dataObject_ || !grid_) return false;
+  return recordsChanged_ || grid_->Cells().ContentRevision() != savedContentRevision_;
+}
+
+void TfrmTarnoChannelEdit::MarkEditsSaved() {
+  savedContentRevision_ = grid_ ? grid_->Cells().ContentRevision() : 0;
+  recordsChanged_ = false;
+}
+
+bool TfrmTarnoChannelEdit::SaveChangesFirst() {
+  if (!HasUnsavedEdits()) return true;
+  switch (dialogs_->AskSaveChanges(loadedFileName_)) {
+    case SaveChangesAnswer::Yes: return SaveGrid(false);
+    case SaveChangesAnswer::No: return true;
+    case SaveChangesAnswer::Cancel: break;
+  }
+  return false;
+}
+
+void TfrmTarnoChannelEdit::closeEvent(QCloseEvent* event) {
+  bool close = false;
+  RunCommand([&] { close = SaveChangesFirst(); });
+  if (close) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace tarno::window
