@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include <pscript/pscript.h>
 #include <pscript/value.h>
 
 namespace tarno {
@@ -14,6 +15,7 @@ namespace tarno {
 namespace {
 
 constexpr int kDefaultFloatDigits = 15;  // significant digits of a double
+constexpr int kExactFloatDigits = 17;    // all a double has: %e and %g show them
 constexpr int kDefaultFixedDecimals = 2;
 
 struct Placeholder {
@@ -30,12 +32,12 @@ struct Decimal {
   int exponent = 0;
 };
 
-Decimal ToDecimal(double value) {
+Decimal ToDecimal(double value, int significant = kDefaultFloatDigits) {
   Decimal result;
   result.negative = std::signbit(value) && value != 0;
   char buffer[64];
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
-                                     kDefaultFloatDigits - 1);
+                                     significant - 1);
   const std::string_view text(buffer, static_cast<size_t>(written.ptr - buffer));
   const size_t e = text.find('e');
   for (const char ch : text.substr(0, e))
@@ -118,7 +120,7 @@ std::string ExponentText(int exponent, int minimumDigits, bool plusSign) {
 
 // d.ddd...E+ddd with `significant` digits in all.
 std::string ScientificText(double value, int significant) {
-  Decimal number = ToDecimal(value);
+  Decimal number = ToDecimal(value, kExactFloatDigits);
   RoundDigits(number, significant);
   std::string mantissa(1, DigitAt(number, 0));
   mantissa += ".";
@@ -129,7 +131,7 @@ std::string ScientificText(double value, int significant) {
 
 // The shorter of fixed and scientific, without trailing zeros.
 std::string GeneralText(double value, int significant) {
-  Decimal number = ToDecimal(value);
+  Decimal number = ToDecimal(value, kExactFloatDigits);
   RoundDigits(number, significant);
   if (number.digits.empty()) return "0";
   const std::string sign = number.negative ? "-" : "";
@@ -154,7 +156,7 @@ std::string NonFiniteText(double value) {
 }
 
 bool IsIntegerArgument(const pscript::Value& v) { return v.isInteger() || v.type() == pscript::varBoolean; }
-bool IsRealArgument(const pscript::Value& v) { return v.isReal(); }
+bool IsRealArgument(const pscript::Value& v) { return v.isReal() && v.type() != pscript::varCurrency; }
 bool IsStringArgument(const pscript::Value& v) { return v.isString() || v.isWideString(); }
 
 std::string ZeroPadded(const std::string& digits, int precision) {
@@ -195,7 +197,7 @@ class Formatter {
     throw FormatError("Invalid argument index in format \"" + std::string(format_) + "\"");
   }
   [[noreturn]] void FormatFault() const {
-    throw FormatError("Format \"" + std::string(format_) + "\" invalid or incompatible with argument");
+    throw FormatError("Invalid format specifier : \"" + std::string(format_) + "\"");
   }
 
   const pscript::Value& NextArgument() {
@@ -242,15 +244,16 @@ class Formatter {
     if (at_ >= format_.size()) FormatFault();
     p.type = static_cast<char>(std::toupper(static_cast<unsigned char>(format_[at_++])));
     placeholder_ = p;
-    return Convert(p, NextArgumentFor(p.type));
-  }
-
-  const pscript::Value& NextArgumentFor(char type) {
-    if (std::string_view("DUEFGNMPSX").find(type) == std::string_view::npos) FormatFault();
-    return NextArgument();
+    // An unknown type is an error here (the reference prints nothing for it).
+    if (std::string_view("DUEFGNMPSX").find(p.type) == std::string_view::npos) FormatFault();
+    return Convert(p, NextArgument());
   }
 
   std::string Convert(const Placeholder& p, const pscript::Value& arg) {
+    if (arg.aux() == pscript::kVariantArgument) {  // a Variant serves %s only, whatever it holds
+      if (p.type != 'S') ArgumentError();
+      return Truncated(p, arg.toString());
+    }
     switch (p.type) {
       case 'D': return IntegerText(p, arg, false);
       case 'U': return IntegerText(p, arg, true);
@@ -271,8 +274,10 @@ class Formatter {
     } else if (asUnsigned) {
       digits = std::to_string(static_cast<uint64_t>(value));
     } else {
-      negative = value < 0;
-      digits = negative ? std::to_string(0 - static_cast<uint64_t>(value)) : std::to_string(value);
+      // A Cardinal goes into the argument list as a 32-bit Integer.
+      const int64_t shown = arg.type() == pscript::varLongWord ? static_cast<int32_t>(value) : value;
+      negative = shown < 0;
+      digits = negative ? std::to_string(0 - static_cast<uint64_t>(shown)) : std::to_string(shown);
     }
     return WithSign(negative, ZeroPadded(digits, p.precision));
   }
@@ -284,15 +289,15 @@ class Formatter {
     return ZeroPadded(HexOf(pattern), p.precision);
   }
 
-  // Scripts have no pointers; their 32-bit handles print as addresses.
-  std::string PointerText(const pscript::Value& arg) {
-    if (!IsIntegerArgument(arg)) ArgumentError();
-    return ZeroPadded(HexOf(static_cast<uint32_t>(arg.rawInt())), 8);
-  }
+  // Scripts have no pointers to pass.
+  [[noreturn]] std::string PointerText(const pscript::Value&) { ArgumentError(); }
 
   std::string StringText(const Placeholder& p, const pscript::Value& arg) {
     if (!IsStringArgument(arg)) ArgumentError();
-    std::string text = arg.toString();
+    return Truncated(p, arg.toString());
+  }
+
+  static std::string Truncated(const Placeholder& p, std::string text) {
     if (p.precision >= 0 && static_cast<size_t>(p.precision) < text.size()) text.resize(static_cast<size_t>(p.precision));
     return text;
   }
@@ -302,11 +307,11 @@ class Formatter {
     const double value = arg.rawReal();
     if (!std::isfinite(value)) return NonFiniteText(value);
     switch (p.type) {
-      case 'E': return ScientificText(value, std::clamp(p.precision < 0 ? kDefaultFloatDigits : p.precision, 2, 18));
+      case 'E': return ScientificText(value, std::clamp(p.precision < 0 ? kExactFloatDigits : p.precision, 2, kExactFloatDigits));
       case 'F': return FixedText(value, Decimals(p), false);
       case 'N': return FixedText(value, Decimals(p), true);
       case 'M': return FixedText(value, Decimals(p), true) + "$";
-      default: return GeneralText(value, p.precision <= 0 ? kDefaultFloatDigits : std::min(p.precision, 18));
+      default: return GeneralText(value, p.precision <= 1 ? kExactFloatDigits : std::min(p.precision, kExactFloatDigits));
     }
   }
 

@@ -27,20 +27,6 @@ Range rangeOf(const Type* t) {
   }
 }
 
-int64_t wrapTo(const Type* t, int64_t v) {
-  switch (t->kind) {
-    case TK::Byte: case TK::Char: return static_cast<uint8_t>(v);
-    case TK::ShortInt: return static_cast<int8_t>(v);
-    case TK::Word: case TK::WideChar: return static_cast<uint16_t>(v);
-    case TK::SmallInt: return static_cast<int16_t>(v);
-    case TK::Integer: return static_cast<int32_t>(v);
-    case TK::Cardinal: return static_cast<uint32_t>(v);
-    default: return v;
-  }
-}
-
-bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
-
 double realNarrowed(const Type* t, double d) {
   if (t->realVt == varSingle) return static_cast<double>(static_cast<float>(d));
   if (t->realVt == varCurrency) return roundConstantToCurrency(d);
@@ -129,13 +115,24 @@ static int32_t fromVariantClass(const Type* t) {
   return c == ValueClass::Count ? -1 : static_cast<int32_t>(c);
 }
 
+// FromVar's class for a single value: ordinals of up to 16 bits (ByteBool,
+// WordBool and enums too) read a one-character text as its code.
+static ValueClass scalarFromVariantClass(const Type* t) {
+  if (isOrdinal(t)) {
+    int32_t nk = ordinalNarrowKind(t);
+    bool small = nk == static_cast<int32_t>(IntKind::U8) || nk == static_cast<int32_t>(IntKind::U16);
+    return small ? ValueClass::SmallUnsigned : ValueClass::Int;
+  }
+  return static_cast<ValueClass>(fromVariantClass(t));
+}
+
 bool Parser::assignable(const Type* from, const Type* to) const {
   if (sameType(from, to)) return true;
   if (to->kind == TK::ProcPtr) return from->kind == TK::Nil;
   if (to->kind == TK::Interface) return interfaceAssignable(from, to);
   if (to->kind == TK::Variant) return from->kind != TK::ProcPtr && from->kind != TK::Record && from->kind != TK::StaticArray && from->kind != TK::Void;
   if (from->kind == TK::Variant)
-    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean || to->kind == TK::Class ||
+    return isNumeric(to) || isStringLike(to) || to->kind == TK::Boolean || to->kind == TK::Enum || to->kind == TK::Class ||
            (to->kind == TK::DynArray && (to->elem->kind == TK::Variant || fromVariantClass(to->elem) >= 0));
   if (isInteger(to)) return isInteger(from);
   if (to->kind == TK::Real) return isNumeric(from);
@@ -148,6 +145,7 @@ bool Parser::assignable(const Type* from, const Type* to) const {
 }
 
 Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
+  if (e.relabeled) return castValue(castSource(e), to, at);
   Type* from = e.type;
   if (from == to && !e.raw) return e;
   if (!assignable(from, to)) errorAt(at, "Type mismatch");
@@ -217,18 +215,20 @@ Expr Parser::convert(const Expr& e, Type* to, const Token& at) {
   if (to->kind == TK::Variant && from->kind == TK::WideChar) return convert(convert(e, tWStr, at), tVariant, at);  // an OleStr
   if (to->kind == TK::Variant) {
     int32_t t = temp();
-    const Type* really = e.relabeled ? e.relabeled : from;
-    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), variantCode(really)}));
+    int32_t code = variantCode(from);
+    if ((from->kind == TK::DynArray || from->kind == TK::OpenArray) && isOrdinal(from->elem))
+      code = arrayToVariantCode(variantCode(from->elem));
+    return withPatch(t, to, emit(Op::ToVar, {t, operand(e), code}));
   }
   if (from->kind == TK::Variant) {
-    ValueClass c = static_cast<ValueClass>(fromVariantClass(to));
+    ValueClass c = scalarFromVariantClass(to);
     if (to->kind == TK::DynArray)
       c = to->elem->kind == TK::Variant ? ValueClass::VariantList
                                         : static_cast<ValueClass>(kFirstElementList + fromVariantClass(to->elem));
     int32_t t = temp();
     int a = emit(Op::FromVar, {t, operand(e), static_cast<int32_t>(c)});
-    int32_t nk = narrowKind(to);
-    if (nk >= 0 && c == ValueClass::Int) return withPatch(t, to, a, emit(Op::Narrow, {t, nk}));
+    int32_t nk = ordinalNarrowKind(to);
+    if (nk >= 0 && (c == ValueClass::Int || c == ValueClass::SmallUnsigned)) return withPatch(t, to, a, emit(Op::Narrow, {t, nk}));
     return withPatch(t, to, a);
   }
   if (from->kind == TK::Nil) { int32_t t = temp(); return withPatch(t, to, emit(Op::Clear, {t})); }
@@ -294,10 +294,15 @@ void Parser::designatorSuffix(Designator& d) {
       next();
       do {
         if (d.strChar) error("Type mismatch");
+        if (d.varElem) d = valueDesignator(toTemp(load(d)));  // V[i][j]: an element of the element
         Token at = tok_;
-        Expr idx = expression();
+        Expr idx = keptExpression();
         if (!isInteger(idx.type) && idx.type->kind != TK::Variant) error("Type mismatch");
-        if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
+        if (d.type->kind == TK::Variant) {
+          if (!isInteger(idx.type)) error("Type mismatch");
+          d.varElem = true;
+          d.varIndex = operand(convert(idx, tInt64, at));
+        } else if (d.type->kind == TK::String || d.type->kind == TK::WideString) {
           if (idx.type->kind == TK::Variant) error("Type mismatch");
           Expr i = convert(idx, tInt64, at);
           d.strChar = true;
@@ -332,17 +337,40 @@ void Parser::designatorSuffix(Designator& d) {
 }
 
 // Indexes or fields applied to a computed value held in a temporary.
-Expr Parser::suffixOf(const Expr& value) {
+Designator Parser::valueDesignator(const Expr& value) {
   Designator d;
   d.slot = value.slot;
   d.type = value.type;
   d.writable = false;
+  return d;
+}
+
+Expr Parser::suffixOf(const Expr& value) {
+  Designator d = valueDesignator(value);
   designatorSuffix(d);
   return load(d);
 }
 
+// V[i] of a Variant reads through VarArrayGet(V, i) and writes through
+// VarArraySet(value, i, V), as the reference compiles it.
+Expr Parser::variantElement(const Designator& d, const Expr* value) {
+  Designator base = d;
+  base.varElem = false;
+  ProcSym* p = findProc(value ? "VARARRAYSET" : "VARARRAYGET");
+  if (!p) error("Unknown identifier 'VarArrayGet'");
+  int32_t argBase = temp(4);
+  int32_t refArg = argBase + (value ? 3 : 1);
+  if (base.steps.empty() && !base.baseIsRef) emit(Op::Ref, {refArg, base.slot});
+  else emit(Op::MoveRef, {refArg, refOf(base)});
+  emit(Op::Move, {argBase + 2, d.varIndex});
+  if (value) storeInto(argBase + 1, *value, tVariant, tok_);
+  emit(Op::CallNative, {nativeIndexFor(*p), argBase});
+  return callResult(argBase, value ? nullptr : tVariant);
+}
+
 Expr Parser::load(const Designator& d) {
   if (d.prop) return readProperty(d);
+  if (d.varElem) return variantElement(d, nullptr);
   int32_t at = d.slot;
   int last = -1;
   if (d.baseIsRef) {
@@ -388,6 +416,7 @@ int32_t Parser::refOf(const Designator& d) {
 void Parser::assignTo(const Designator& d, const Expr& e, const Token& at) {
   if (d.prop) { writeProperty(d, e, at); return; }
   if (!d.writable) errorAt(at, "Variable Expected");
+  if (d.varElem) { variantElement(d, &e); return; }
   if (d.strChar) {
     Designator base = d;
     base.strChar = false;
@@ -434,13 +463,13 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
       Token argAt = tok_;
       if (prm.byRef()) {
         Designator d;
-        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) errorAt(noPosition(), "Variable Expected");  // the reference gives no position
+        if (tok_.kind != Tok::Ident || !designatorFor(tok_, d)) notAVariable();
         next();
         designatorSuffix(d);
         if (tok_.kind != Tok::Comma && tok_.kind != Tok::RParen) errorAt(noPosition(), "Variable Expected");
         bool openArray = prm.type->kind == TK::OpenArray && d.type->kind == TK::DynArray && sameType(d.type->elem, prm.type->elem);
         if (!sameType(d.type, prm.type) && !openArray && !(isInteger(d.type) && d.type->kind == prm.type->kind)) deferMismatch();
-        if (d.strChar || d.prop || d.called) errorAt(argAt, "Variable Expected");
+        if (d.strChar || d.varElem || d.prop || d.called) errorAt(argAt, "Variable Expected");
         if (d.steps.empty() && !d.baseIsRef) emit(Op::Ref, {slot, d.slot});
         else emit(Op::MoveRef, {slot, refOf(d)});
       } else if (prm.type->kind == TK::ArrayOfConst || prm.type->kind == TK::OpenArray) {
@@ -454,7 +483,7 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
           storeInto(slot, a, a.type, tok_);
         }
       } else {
-        Expr a = expression();
+        Expr a = keptExpression();
         if (assignable(a.type, prm.type)) storeInto(slot, a, prm.type, tok_);
         else deferMismatch();
       }
@@ -469,6 +498,18 @@ void Parser::callArguments(ProcSym& p, int32_t argBase, const Token& at) {
 
 // A call's result is the first slot of its argument block; the temporaries
 // above it are free again.
+// A value where a var parameter wants a variable: "Variable Expected" where
+// the reference's value records its place. A literal at itself; a constant,
+// a call or a negation at the token after it; an operator's result nowhere.
+void Parser::notAVariable() {
+  Token start = tok_;
+  bool literal = start.kind == Tok::Int || start.kind == Tok::Real || start.kind == Tok::String || start.kind == Tok::Char;
+  expression();
+  if (lastCombined_) errorAt(noPosition(), "Variable Expected");
+  if (literal) errorAt(start, "Variable Expected");
+  error("Variable Expected");
+}
+
 Expr Parser::callResult(int32_t argBase, Type* result) {
   cur->tempTop = argBase + 1;
   Expr e;
@@ -552,38 +593,9 @@ Expr Parser::setOrArrayConstructor() {
   return withPatch(t, tVarArray, -1);
 }
 
-Expr Parser::typeCast(Type* t, const Token& at) {
-  expect(Tok::LParen, "");
-  Expr e = expression();
-  if (tok_.kind != Tok::RParen) expect(Tok::RParen, "");
-  if (t->kind == TK::Class && (e.type->kind == TK::Class || e.type->kind == TK::Nil)) {
-    next();  // unchecked, as in the reference: a member of the wrong class fails when called
-    Expr r = e.k == Expr::K::Const ? toTemp(e) : e;
-    r.type = t;
-    return r;
-  }
-  bool ok = (isInteger(t) && isInteger(e.type)) || (t->kind == TK::Real && isNumeric(e.type)) ||
-            (t->kind == TK::String && (e.type->kind == TK::Char || e.type->kind == TK::String)) ||
-            (t->kind == TK::WideString && isStringLike(e.type)) || t->kind == TK::Variant ||
-            sameType(t, e.type);
-  if (!ok && t->kind != TK::Boolean && t->kind != TK::Enum) error("Type mismatch");
-  next();  // the closing parenthesis
-  if (!ok) error("Type mismatch");  // Boolean(1), TEnum(2): found when the value is used
-  if (isInteger(t) && isInteger(e.type) && e.k != Expr::K::Const) {
-    // A cast of a variable reinterprets it: the value is narrowed only when stored.
-    Expr r = e;
-    r.type = t;
-    r.raw = true;
-    r.relabeled = e.relabeled ? e.relabeled : e.type;
-    return r;
-  }
-  return convert(e, t, at);
-}
-
 // ------------------------------------------------------------------ operators
 
 Expr Parser::intOp(Op op, const Expr& a0, const Expr& b0, Type* resultType) {
-  if (resultType == tOrdChar) resultType = tCardinal;
   // A cast operand is narrowed to its type before it takes part.
   Expr a = a0.raw ? convert(a0, a0.type, tok_) : a0;
   Expr b = b0.raw ? convert(b0, b0.type, tok_) : b0;
@@ -599,15 +611,28 @@ Expr Parser::intOp(Op op, const Expr& a0, const Expr& b0, Type* resultType) {
   return withPatch(t, resultType, first);
 }
 
+// The right operand of a comparison, div or mod as the left operand's type
+// reads it: a Cardinal (truncated to 32 bits) for Byte, Word and Cardinal, a
+// Longint for ShortInt, SmallInt and Integer (an Integer still meets an Int64
+// whole, and so does a Cardinal in arithmetic), itself for Int64.
+Expr Parser::asLeftReadsIt(const Type* left, const Expr& right, const Token& at, bool arithmetic) {
+  bool wholeInt64 = left->kind == TK::Integer || (arithmetic && left->kind == TK::Cardinal);
+  if (left->kind == TK::Int64 || (wholeInt64 && right.type->kind == TK::Int64)) return right;
+  return convert(right, rangeOf(left).lo >= 0 ? tCardinal : tInt, at);
+}
+
 Expr Parser::realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at) {
   Expr x = a.type->kind == TK::Real ? a : convert(a, tReal, at);
   Expr y = b.type->kind == TK::Real ? b : convert(b, tReal, at);
   int32_t t = x.k == Expr::K::Temp ? x.slot : temp();
   Expr r = withPatch(t, resultType, emit(op, {t, operand(x), operand(y)}));
-  if (resultType == tReal && a.type->kind == TK::Real && a.type->realVt == varCurrency) {
-    // Currency arithmetic stays in Currency's four decimals.
-    r.type = a.type;
-    emit(Op::RealNarrow, {t, 1});
+  if (resultType != tReal) return r;
+  // Arithmetic is done in the left operand's real type, or the right one's
+  // when the left is an integer: Single rounds, Currency keeps four decimals.
+  Type* real = a.type->kind == TK::Real ? a.type : b.type;
+  r.type = real;
+  if (real->realVt == varSingle || real->realVt == varCurrency) {
+    emit(Op::RealNarrow, {t, real->realVt == varSingle ? 0 : 1});
     r.patch[0] = -1;
   }
   return r;
@@ -644,9 +669,7 @@ Expr Parser::foldConst(Tok op, const Expr& a, const Expr& b, const Token& /*at*/
         break;
       default: folded = false; return {};
     }
-    Type* rt = a.type;
-    if (ta->kind == TK::Integer && (r > INT32_MAX || r < INT32_MIN) && op != Tok::Shl) rt = tInt64;  // literal arithmetic
-    return literalConst(rt, Value::integer(wrapTo(rt, r)));
+    return literalConst(a.type, Value::integer(wrapTo(ta, r)));
   }
   if (isNumeric(ta) && isNumeric(tb) && (op == Tok::Plus || op == Tok::Minus || op == Tok::Star || op == Tok::Slash)) {
     double x = ta->kind == TK::Real ? a.cval.rawReal() : static_cast<double>(a.cval.rawInt());
@@ -673,6 +696,8 @@ static bool mixedBooleans(const Type* a, const Type* b) {
 }
 
 Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
+  a = settleCast(a);
+  b = settleCast(b);
   if (mixedBooleans(a.type, b.type)) errorAt(tok_, "Type mismatch");
   if ((op == Tok::And || op == Tok::Or) && a.k == Expr::K::Const && a.type->kind == TK::Boolean) {
     bool v = a.cval.rawInt() != 0;
@@ -690,6 +715,16 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
     if (folded) return r;
   }
   if (a.type->kind == TK::Variant || b.type->kind == TK::Variant) {
+    bool variantLeft = a.type->kind == TK::Variant;
+    const Type* other = variantLeft ? b.type : a.type;
+    if ((op == Tok::And || op == Tok::Or || op == Tok::Xor) && !variantLeft && other->kind == TK::Boolean && other->boolBytes == 0) {
+      // Boolean and Variant: a Boolean, the Variant read as an unsigned ordinal
+      Expr y = convert(b, a.type, at);
+      int32_t t = a.k == Expr::K::Temp ? a.slot : temp();
+      Op o = op == Tok::And ? Op::And : op == Tok::Or ? Op::Or : Op::Xor;
+      return withPatch(t, a.type, emit(o, {t, operand(a), operand(y)}));
+    }
+    if (!variantOperandFits(op, other)) errorAt(tok_, "Type mismatch");
     Expr x = convert(a, tVariant, at), y = convert(b, tVariant, at);
     VarOperator vo;
     switch (op) {
@@ -697,7 +732,7 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
       case Tok::Minus: vo = VarOperator::Sub; break;
       case Tok::Star: vo = VarOperator::Mul; break;
       case Tok::Slash: vo = VarOperator::Div; break;
-      case Tok::Div: vo = VarOperator::IntDiv; break;
+      case Tok::Div: vo = VarOperator::Div; break;  // as / does: reals divide only when the left side is one
       case Tok::Mod: vo = VarOperator::Mod; break;
       case Tok::And: vo = VarOperator::And; break;
       case Tok::Or: vo = VarOperator::Or; break;
@@ -733,12 +768,12 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
       if (isNumeric(ta) && isNumeric(tb)) return realOp(realOpFor(op), a, b, tReal, at);
       break;
     case Tok::Slash:
-      if (isInteger(ta) && isInteger(tb)) return intOp(Op::IDiv, a, b, a.type);
+      if (isInteger(ta) && isInteger(tb)) return intOp(Op::IDiv, a, asLeftReadsIt(ta, b, at, true), a.type);
       if (isNumeric(ta) && isNumeric(tb)) return realOp(Op::RDiv, a, b, tReal, at);
       break;
     case Tok::Div:
     case Tok::Mod:
-      if (isInteger(ta) && isInteger(tb)) return intOp(op == Tok::Div ? Op::IDiv : Op::IMod, a, b, a.type);
+      if (isInteger(ta) && isInteger(tb)) return intOp(op == Tok::Div ? Op::IDiv : Op::IMod, a, asLeftReadsIt(ta, b, at, true), a.type);
       break;
     case Tok::And:
     case Tok::Or:
@@ -765,6 +800,8 @@ Expr Parser::binary(Tok op, Expr a, Expr b, const Token& at) {
 }
 
 Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
+  a = settleCast(a);
+  b = settleCast(b);
   if (op == Tok::In) {
     if (b.type->kind != TK::Set || !isOrdinal(a.type)) errorAt(tok_, "Type mismatch");
     int32_t t = temp();
@@ -796,6 +833,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
   static const VarOperator kVar[] = {VarOperator::Eq, VarOperator::Ne, VarOperator::Lt, VarOperator::Le, VarOperator::Gt, VarOperator::Ge};
   const Type* ta = a.type;
   const Type* tb = b.type;
+  if (Expr x, y; typedLeftComparesVariant(a, b, x, y, tok_)) return compare(op, x, y, at);
   if (ta->kind == TK::Variant || tb->kind == TK::Variant) {
     Expr x = convert(a, tVariant, tok_), y = convert(b, tVariant, tok_);
     int32_t t = temp();
@@ -808,26 +846,12 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
     bool relational = idx >= 2;
     if (relational && (ta->kind == TK::Boolean || ta->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
     if (relational && a.k == Expr::K::Const && b.k == Expr::K::Const && !isInteger(ta)) errorAt(tok_, "Type mismatch");
-    // Both sides are widened to 32 bits, or 64 when either is Int64, each by
-    // its own signedness, and compared with the left side's signedness.
-    bool leftUnsigned = rangeOf(ta).lo >= 0;
-    bool wide = ta->kind == TK::Int64 || tb->kind == TK::Int64;
-    Expr x = a, y = b;
-    if (isInteger(ta) && isInteger(tb) && !wide) y = convert(y, leftUnsigned ? tCardinal : tInt, at);
-    bool unsigned64 = isInteger(ta) && wide && leftUnsigned && relational;
+    // Both sides then compare by value.
+    Expr x = a, y = isInteger(ta) && isInteger(tb) ? asLeftReadsIt(ta, b, at) : b;
     if (x.k == Expr::K::Const && y.k == Expr::K::Const) {
       int64_t p = x.cval.rawInt(), q = y.cval.rawInt();
-      if (unsigned64) { p ^= std::numeric_limits<int64_t>::min(); q ^= std::numeric_limits<int64_t>::min(); }
       bool r = idx == 0 ? p == q : idx == 1 ? p != q : idx == 2 ? p < q : idx == 3 ? p <= q : idx == 4 ? p > q : p >= q;
       return literalConst(tBool, Value::integer(r));
-    }
-    if (unsigned64) {  // flipping the sign bits turns an unsigned order into a signed one
-      int32_t sign = constSlot(Value::integer(std::numeric_limits<int64_t>::min(), varInt64));
-      int32_t fx = temp(), fy = temp();
-      emit(Op::Xor, {fx, operand(x), sign});
-      emit(Op::Xor, {fy, operand(y), sign});
-      int32_t t = temp();
-      return withPatch(t, tBool, emit(kInt[idx], {t, fx, fy}));
     }
     int32_t t = temp();
     return withPatch(t, tBool, emit(kInt[idx], {t, operand(x), operand(y)}));
@@ -843,6 +867,7 @@ Expr Parser::compare(Tok op, Expr a, Expr b, const Token& at) {
 }
 
 Expr Parser::unary(Tok op, Expr e, const Token& at) {
+  if (!isInteger(e.type) || (e.relabeled && !isInteger(e.relabeled))) e = settleCast(e);
   const Type* t = e.type;
   bool c = e.k == Expr::K::Const;
   if (op == Tok::Not) {
@@ -867,7 +892,8 @@ Expr Parser::unary(Tok op, Expr e, const Token& at) {
   }
   // unary minus
   if (isInteger(t)) {
-    if (c) return literalConst(e.type, Value::integer(static_cast<int64_t>(0 - static_cast<uint64_t>(e.cval.rawInt()))));
+    // In the constant's own type: -2147483648 is the Cardinal 2147483648.
+    if (c) return literalConst(e.type, Value::integer(wrapTo(t, static_cast<int64_t>(0 - static_cast<uint64_t>(e.cval.rawInt())))));
     int32_t r = e.k == Expr::K::Temp ? e.slot : temp();
     Expr n = withPatch(r, e.type, emit(Op::Neg, {r, operand(e)}));
     n.raw = true;  // -Byte(7) is -7 until it is stored
@@ -903,7 +929,10 @@ Expr Parser::constExpression() {
 
 Expr Parser::expression() {
   if (++depth_ > kMaxExprDepth) error("Internal error (too deeply nested)");
+  bool nested = nestedExpr_, keep = keepCast_;
+  nestedExpr_ = keepCast_ = false;
   Expr a = simpleExpression();
+  bool combined = lastCombined_;
   while (tok_.kind == Tok::Eq || tok_.kind == Tok::Ne || tok_.kind == Tok::Lt || tok_.kind == Tok::Le ||
          tok_.kind == Tok::Gt || tok_.kind == Tok::Ge || tok_.kind == Tok::In || tok_.kind == Tok::Is) {
     Token at = tok_;
@@ -915,6 +944,13 @@ Expr Parser::expression() {
     }
     Expr b = simpleExpression();
     a = compare(at.kind, std::move(a), std::move(b), at);
+    combined = true;
+  }
+  lastCombined_ = combined;
+  if (!keep) a = settleCast(a);
+  if (!nested && foldError_) {  // a constant that did not fold: reported where the whole expression ends
+    foldError_ = false;
+    error("Type mismatch");
   }
   --depth_;
   return a;
@@ -922,17 +958,21 @@ Expr Parser::expression() {
 
 Expr Parser::simpleExpression() {
   Expr a = term();
+  bool combined = lastCombined_;
   while (tok_.kind == Tok::Plus || tok_.kind == Tok::Minus || tok_.kind == Tok::Or || tok_.kind == Tok::Xor) {
     Token at = tok_;
     next();
     Expr b = term();
     a = binary(at.kind, std::move(a), std::move(b), at);
+    combined = true;
   }
+  lastCombined_ = combined;
   return a;
 }
 
 Expr Parser::term() {
   Expr a = factor();
+  bool combined = false;
   while (tok_.kind == Tok::Star || tok_.kind == Tok::Slash || tok_.kind == Tok::Div || tok_.kind == Tok::Mod ||
          tok_.kind == Tok::And || tok_.kind == Tok::Shl || tok_.kind == Tok::Shr || tok_.kind == Tok::As) {
     Token at = tok_;
@@ -944,7 +984,9 @@ Expr Parser::term() {
     }
     Expr b = factor();
     a = binary(at.kind, std::move(a), std::move(b), at);
+    combined = true;
   }
+  lastCombined_ = combined;
   return a;
 }
 
@@ -956,7 +998,9 @@ Expr Parser::factor() {
     case Tok::Int: {
       int64_t v = tok_.ival;
       next();
-      r = literalConst(v > INT32_MAX || v < INT32_MIN ? tInt64 : tInt, Value::integer(v));
+      // Literals that do not fit an Integer are Cardinal up to $FFFFFFFF, Int64 above.
+      Type* t = v >= INT32_MIN && v <= INT32_MAX ? tInt : v >= 0 && v <= UINT32_MAX ? tCardinal : tInt64;
+      r = literalConst(t, Value::integer(v));
       break;
     }
     case Tok::Real: r = literalConst(tReal, Value::real(tok_.rval)); next(); break;
@@ -972,7 +1016,12 @@ Expr Parser::factor() {
       }
       next();
       break;
-    case Tok::LParen: next(); r = expression(); expect(Tok::RParen, ""); break;
+    case Tok::LParen:
+      next();
+      nestedExpr_ = keepCast_ = true;  // (T(x)) is still the cast
+      r = expression();
+      expect(Tok::RParen, "");
+      break;
     case Tok::Not: next(); r = unary(Tok::Not, factor(), at); break;
     case Tok::Minus: next(); r = unary(Tok::Minus, factor(), at); break;
     case Tok::Plus: next(); r = factor(); break;
@@ -982,26 +1031,16 @@ Expr Parser::factor() {
     case Tok::Chr: {
       next();
       expect(Tok::LParen, "");
+      nestedExpr_ = true;
       Expr e = expression();
-      expect(Tok::RParen, "");
-      if (!isInteger(e.type)) errorAt(at, "Type mismatch");
+      if (tok_.kind != Tok::RParen) expect(Tok::RParen, "");
+      if (!isInteger(e.type)) error("Type mismatch");
+      next();
       if (e.k == Expr::K::Const) { r = literalConst(tChar, Value::integer(static_cast<uint8_t>(e.cval.rawInt()))); break; }
       r = chainNarrow(toTemp(e), tChar, static_cast<int32_t>(IntKind::U8));
       break;
     }
-    case Tok::Ord: {
-      next();
-      expect(Tok::LParen, "");
-      Expr e = expression();
-      expect(Tok::RParen, "");
-      if (!isOrdinal(e.type)) errorAt(at, "Type mismatch");
-      bool namedConstant = e.type->kind == TK::Boolean || e.type->kind == TK::Enum;
-      if (e.k == Expr::K::Const && namedConstant) errorAt(tok_, "Type mismatch");
-      r = e;
-      r.type = e.type->kind == TK::Int64 ? tInt64 : e.type->kind == TK::Cardinal ? tCardinal : tInt;
-      if (e.type->kind == TK::Char) r.type = tOrdChar;  // goes into a Variant as the character itself
-      break;
-    }
+    case Tok::Ord: next(); r = ordCast(at); break;
     case Tok::Ident: r = identifierFactor(); break;
     default: error("Syntax error");
   }

@@ -7,10 +7,9 @@ namespace pscript {
 void Parser::labelSection() {
   next();
   for (;;) {
-    Token at = tok_;
     if (tok_.kind != Tok::Ident) error("Identifier expected");
+    checkLabelName(tok_);
     std::string upper = identifier();
-    if (cur->locals.count(upper) || findLabel(upper)) errorAt(at, "Duplicate identifier '" + at.spelled + "'", at.spelled);
     cur->labels.push_back({upper});
     if (accept(Tok::Semicolon)) return;
     expect(Tok::Comma, "");

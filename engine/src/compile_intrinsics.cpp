@@ -26,7 +26,10 @@ Expr Parser::intrinsic(const std::string& name, const Token& at, bool asStatemen
     Designator d;
     Token vt = tok_;
     if (tok_.kind != Tok::Ident) error("Variable Expected");
-    if (!designatorFor(tok_, d)) errorAt(tok_, "Unknown identifier '" + tok_.spelled + "'", tok_.spelled);
+    if (!designatorFor(tok_, d)) {
+      if (consts_.count(tok_.text)) { next(); error("Variable Expected"); }  // where the constant ends
+      errorAt(tok_, "Unknown identifier '" + tok_.spelled + "'", tok_.spelled);
+    }
     next();
     designatorSuffix(d);
     if (name == "INCLUDE" || name == "EXCLUDE") {

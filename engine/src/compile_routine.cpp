@@ -25,7 +25,7 @@ void Parser::routine(bool isFunction) {
   if (sym && !sym->native && sym->forward && !sym->bodyDone) {
     if (!sameSignature(sym->sig, sig)) error("Forward Parameter Mismatch");
     sym->sig = sig;  // the parameter names of the body count
-  } else if ((sym && !(sym->native && !sym->clash && !sym->used)) || globals_.count(upper) || consts_.count(upper) ||
+  } else if (routineNameTaken(upper) || globals_.count(upper) || consts_.count(upper) || types_.count(upper) ||
              isIntrinsic(upper)) {
     errorAt(routineNameTok_, "Duplicate identifier '" + upper + "'", upper);
   } else {

@@ -84,7 +84,7 @@ void Parser::assignmentOrCall() {
       assignTo(d, lit, tok_);
       return;
     }
-    Expr e = expression();
+    Expr e = keptExpression();
     assignTo(d, e, tok_);
     return;
   }
@@ -99,7 +99,10 @@ void Parser::assignmentOrCall() {
     if (r.type->kind == TK::Class && (tok_.kind == Tok::Dot || tok_.kind == Tok::LBracket)) objectStatement(r);
     return;
   }
-  if (consts_.count(at.text)) { next(); error("Assignment expected"); }
+  if (consts_.count(at.text)) {  // a constant as a statement: read as an expression
+    expression();
+    error("Internal error (20)", "20");
+  }
   if (Type* t = namedType(at.text); t && t->kind == TK::Class) {
     next();
     if (tok_.kind == Tok::LParen) {  // TComponent(O).Name := ...
@@ -207,14 +210,14 @@ void Parser::forStatement() {
   if (!d.steps.empty() || d.baseIsRef || !(isInteger(d.type) || d.type->kind == TK::Enum)) errorAt(tok_, "Type mismatch");
   expect(Tok::Assign, "");
   Token st = tok_;
-  assignTo(d, expression(), tok_);
+  assignTo(d, keptExpression(), tok_);
   bool down = tok_.kind == Tok::Downto;
   if (!down && tok_.kind != Tok::To) error("'TO' expected");
   next();
   int top = here();
   int32_t mark = cur->tempTop;
   Token et = tok_;
-  Expr end = expression();  // evaluated again before every iteration
+  Expr end = keptExpression();  // evaluated again before every iteration
   Expr endConv = isInteger(d.type) ? convert(end, d.type, et) : end;
   if (!isInteger(d.type) && end.type != d.type) errorAt(et, "Type mismatch");
   int32_t flag = temp();

@@ -157,8 +157,6 @@ void Parser::defineStandardTypes() {
   tCardinal = def("Cardinal", TK::Cardinal);
   types_["LONGWORD"] = tCardinal;
   tInt64 = def("Int64", TK::Int64);
-  tOrdChar = newType(TK::Cardinal, "Cardinal");
-  tOrdChar->charInVariant = true;
   tBool = def("Boolean", TK::Boolean);
   tBool->high = 1;
   for (auto [name, bytes] : {std::pair{"ByteBool", 1}, {"WordBool", 2}, {"LongBool", 4}}) {
@@ -286,14 +284,17 @@ Type* Parser::recordType(const std::string& name) {
   Type* t = newType(TK::Record, name);
   while (tok_.kind == Tok::Ident) {
     std::vector<std::string> names;
-    do names.push_back(identifier()); while (accept(Tok::Comma));
+    do {
+      std::string n = identifier();
+      for (const auto& f : t->fields)  // reported at the token after the name, without it
+        if (f.name == n) duplicate(tok_, "");
+      for (const auto& earlier : names)
+        if (earlier == n) duplicate(tok_, "");
+      names.push_back(n);
+    } while (accept(Tok::Comma));
     expect(Tok::Colon, "");
     Type* ft = typeSpec();
-    for (auto& n : names) {
-      for (const auto& f : t->fields)
-        if (f.name == n) error("Duplicate identifier '" + n + "'", n);
-      t->fields.push_back({n, ft});
-    }
+    for (auto& n : names) t->fields.push_back({n, ft});
     if (!accept(Tok::Semicolon)) break;
   }
   expect(Tok::End, "");
@@ -332,15 +333,13 @@ Type* Parser::arrayType(const std::string& name) {
 void Parser::constSection() {
   next();
   while (tok_.kind == Tok::Ident) {
-    Token at = tok_;
+    if (tok_.kind == Tok::Ident) checkConstName(tok_);
     std::string id = identifier();
     if (tok_.kind == Tok::Colon) error("is ('=') expected");
     expect(Tok::Eq, "");
     inConstDeclaration_ = true;
     Expr e = constExpression();
     inConstDeclaration_ = false;
-    if (consts_.count(id) || globals_.count(id) || types_.count(id))
-      errorAt(at, "Duplicate identifier '" + at.spelled + "'", at.spelled);
     consts_[id] = e;
     expect(Tok::Semicolon, "");
   }
@@ -350,6 +349,7 @@ void Parser::typeSection() {
   next();
   while (tok_.kind == Tok::Ident) {
     Token at = tok_;
+    checkTypeName(at);
     std::string id = identifier();
     expect(Tok::Eq, "");
     Type* t = typeSpec(at.spelled);
@@ -364,6 +364,11 @@ void Parser::varSection(bool global) {
   while (tok_.kind == Tok::Ident) {
     std::vector<Token> names;
     do {
+      if (tok_.kind == Tok::Ident) {
+        checkVariableName(tok_, global);
+        for (const Token& n : names)
+          if (n.text == tok_.text) duplicate(tok_, tok_.spelled);
+      }
       names.push_back(tok_);
       identifier();
     } while (accept(Tok::Comma));
@@ -378,12 +383,10 @@ void Parser::varSection(bool global) {
       v.col = n.col;
       v.pos = n.pos;
       if (global) {
-        if (globals_.count(n.text) || consts_.count(n.text)) errorAt(n, "Duplicate identifier '" + n.spelled + "'", n.spelled);
         v.slot = newGlobal();
         if (isAggregate(t)) aggregateGlobals_.push_back({v.slot, t});
         globals_[n.text] = v;
       } else {
-        if (cur->locals.count(n.text) || n.text == "RESULT") errorAt(n, "Duplicate identifier '" + n.spelled + "'", n.spelled);
         v.slot = cur->localsEnd++;
         cur->tempTop = cur->localsEnd;
         if (cur->tempTop > cur->desc->frameSize) cur->desc->frameSize = cur->tempTop;
@@ -395,7 +398,7 @@ void Parser::varSection(bool global) {
   }
 }
 
-std::vector<Param> Parser::parameterList() {
+std::vector<Param> Parser::parameterList(const std::string& ownerUpper) {
   std::vector<Param> params;
   if (!accept(Tok::LParen)) return params;
   if (accept(Tok::RParen)) return params;
@@ -404,8 +407,12 @@ std::vector<Param> Parser::parameterList() {
     if (accept(Tok::Var)) mode = ParamMode::Var;
     else if (accept(Tok::Const)) mode = ParamMode::Const;
     else if (accept(Tok::Out)) mode = ParamMode::Out;
-    std::vector<std::string> names;
-    do names.push_back(identifier()); while (accept(Tok::Comma));
+    std::vector<Token> group;
+    do {
+      if (tok_.kind == Tok::Ident && !declaringHost_) checkParameterName(tok_, ownerUpper, params, group);
+      group.push_back(tok_);
+      identifier();
+    } while (accept(Tok::Comma));
     Type* t = tVariant;
     if (accept(Tok::Colon)) {
       if (tok_.kind == Tok::Array) {
@@ -426,7 +433,7 @@ std::vector<Param> Parser::parameterList() {
       }
     }
     if (tok_.kind == Tok::Eq) error("Semicolon (';') expected");
-    for (auto& n : names) params.push_back({n, t, mode});
+    for (const Token& n : group) params.push_back({n.text, t, mode});
   } while (accept(Tok::Semicolon));
   expect(Tok::RParen, "");
   return params;
@@ -439,7 +446,7 @@ ProcSig Parser::routineHeading(bool isFunction, std::string& upperName) {
   sig.name = tok_.spelled;
   routineNameTok_ = tok_;
   upperName = identifier();
-  sig.params = parameterList();
+  sig.params = parameterList(upperName);
   if (isFunction) {
     expect(Tok::Colon, "");
     sig.result = typeSpec();

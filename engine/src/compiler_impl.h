@@ -29,7 +29,7 @@ struct Expr {
   int32_t slot = 0;
   Value cval;
   bool raw = false;  // integer value not yet narrowed to its type (casts, negation)
-  Type* relabeled = nullptr;  // a cast of a variable: the type the value really has
+  Type* relabeled = nullptr;  // a pending cast: the type the value in the slot really has
   static constexpr int kMaxPatches = 4;
   int patch[kMaxPatches] = {-1, -1, -1, -1};  // code positions of the dst operands that wrote the temp
 };
@@ -42,6 +42,8 @@ struct Designator {
   std::vector<Step> steps;  // index slots / field numbers, each with the type it yields
   bool strChar = false;     // last step indexes a string
   int32_t charIndex = 0;
+  bool varElem = false;     // last step indexes a variant array (through VarArrayGet/VarArraySet)
+  int32_t varIndex = 0;
   Type* type = nullptr;
   bool writable = true;
   // Objects: a property of the object in slot propSelf (read or written
@@ -140,7 +142,17 @@ class Parser {
   void varSection(bool global);
   void routine(bool isFunction);
   ProcSig routineHeading(bool isFunction, std::string& upperName);
-  std::vector<Param> parameterList();
+  std::vector<Param> parameterList(const std::string& ownerUpper = {});
+
+  // ---- names a declaration may not take (compile_duplicates.cpp)
+  bool routineNameTaken(const std::string& upper);
+  [[noreturn]] void duplicate(const Token& at, const std::string& name);
+  void checkVariableName(const Token& at, bool global);
+  void checkTypeName(const Token& at);
+  void checkConstName(const Token& at);
+  void checkLabelName(const Token& at);
+  void checkParameterName(const Token& at, const std::string& owner, const std::vector<Param>& earlier,
+                          const std::vector<Token>& group);
   Type* typeSpec(const std::string& name = {});
   Type* namedType(const std::string& upper);
   Type* newType(TK kind, std::string name = {});
@@ -176,13 +188,34 @@ class Parser {
   void storeInto(int32_t slot, const Expr& e, Type* target, const Token& at);
   Expr load(const Designator& d);
   Expr suffixOf(const Expr& value);
+  Designator valueDesignator(const Expr& value);
+  Expr variantElement(const Designator& d, const Expr* value);
   int32_t refOf(const Designator& d);
   void assignTo(const Designator& d, const Expr& e, const Token& at);
   bool designatorFor(const Token& name, Designator& d);
   void designatorSuffix(Designator& d);
   Expr callRoutine(ProcSym& p, const Token& at);
   void callArguments(ProcSym& p, int32_t argBase, const Token& at);
+
+  // ---- casts (compile_casts.cpp)
   Expr typeCast(Type* t, const Token& at);
+  Expr ordCast(const Token& at);
+  bool castCompatible(const Type* to, const Type* from) const;
+  bool foldCast(Type* to, const Expr& e, Expr& out);
+  Expr pendingCast(const Expr& e, Type* to);
+  Expr settleCast(const Expr& e);
+  Expr castSource(const Expr& e);
+  Expr castValue(const Expr& src, Type* to, const Token& at);
+  Expr failedCast(Type* to, bool asException);
+  // An expression whose pending cast the caller converts into its destination.
+  Expr keptExpression() { keepCast_ = true; return expression(); }
+  void deferFoldMismatch() { foldError_ = true; }
+  void notAVariable();
+  bool lastCombined_ = false;  // the last expression (at its top) applied an operator
+  bool keepCast_ = false;    // the next expression() leaves a pending cast to its caller
+  bool nestedExpr_ = false;  // the next expression() is part of a larger one (parentheses, Ord, Chr)
+  bool foldError_ = false;   // a constant cast failed: Type mismatch where the expression ends
+
   // markVariants: the items of an array of const, where Variants stay marked as such.
   Expr arrayConstructor(Type* elemHint, bool markVariants = false);
   Expr setOrArrayConstructor();
@@ -190,6 +223,9 @@ class Parser {
   ProcSym* findProc(const std::string& upper);
   int32_t nativeIndexFor(ProcSym& p);
   Expr intOp(Op op, const Expr& a, const Expr& b, Type* resultType);
+  bool variantOperandFits(Tok op, const Type* other) const;
+  bool typedLeftComparesVariant(const Expr& a, const Expr& b, Expr& x, Expr& y, const Token& at);
+  Expr asLeftReadsIt(const Type* left, const Expr& right, const Token& at, bool arithmetic = false);
   Expr realOp(Op op, const Expr& a, const Expr& b, Type* resultType, const Token& at);
   Expr unary(Tok op, Expr e, const Token& at);
   Expr withPatch(int32_t slot, Type* t, int at1, int at2 = -1);
@@ -308,7 +344,7 @@ class Parser {
   Type *tInt = nullptr, *tInt64 = nullptr, *tByte = nullptr, *tCardinal = nullptr, *tBool = nullptr,
        *tChar = nullptr, *tWChar = nullptr, *tStr = nullptr, *tWStr = nullptr, *tReal = nullptr,
        *tVariant = nullptr, *tVoid = nullptr, *tNil = nullptr, *tVarArray = nullptr,
-       *tArrayOfConst = nullptr, *tWord = nullptr, *tOrdChar = nullptr;
+       *tArrayOfConst = nullptr, *tWord = nullptr;
 };
 
 }  // namespace pscript

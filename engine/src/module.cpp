@@ -245,7 +245,7 @@ struct ProcChecker {
       case Op::Narrow: return (a[1] >= 0 && a[1] < static_cast<int32_t>(IntKind::Count)) || fail("int kind");
       case Op::FromVar: return (a[2] >= 0 && a[2] < static_cast<int32_t>(ValueClass::Count)) || fail("class");
       case Op::VarOp: return (a[3] >= 0 && a[3] < static_cast<int32_t>(VarOperator::Count)) || fail("operator");
-      case Op::ToVar: return (a[2] >= 0 && (a[2] <= 0xFFF || a[2] == (varArray | varVariant))) || fail("var type");
+      case Op::ToVar: return (a[2] >= 0 && (a[2] <= 0xFFF || (a[2] & 0xFFFF) == kVtArray) && arrayElementCode(a[2]) <= 0xFFF) || fail("var type");
       case Op::NewArr: return (a[2] >= 0 && a[2] <= kMaxAggregateValues) || fail("length");
       case Op::SetLen: return (a[2] >= 0 && m.types[static_cast<size_t>(a[2])].kind == AggKind::DynArray) || fail("array type");
       case Op::Call: {

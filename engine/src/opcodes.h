@@ -99,6 +99,12 @@ inline constexpr int32_t kVtChar = 0x0F00;
 // ToVar's code for a Variant going into an array of const: the value, marked kVariantArgument.
 inline constexpr int32_t kVtVariantArgument = 0x0F01;
 
+// ToVar's code for a dynamic array (varArray | varVariant) whose ordinal
+// elements turn into Variants of var type elem (Char elements into OleStr).
+inline constexpr int32_t kVtArray = 0x200C;
+constexpr int32_t arrayToVariantCode(int32_t elem) { return kVtArray | ((elem + 1) << 16); }
+constexpr int32_t arrayElementCode(int32_t code) { return (code >> 16) - 1; }
+
 // Narrow's integer kinds.
 enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };
 
@@ -106,7 +112,9 @@ enum class IntKind : int32_t { I8, U8, I16, U16, I32, U32, Bool, Count };
 // array: of Variant, or of the element class in the same order as the first seven.
 enum class ValueClass : int32_t {
   Int, Real, String, Wide, Bool, Char, WideChar,
-  VariantList, IntList, RealList, StringList, WideList, BoolList, CharList, WideCharList, Count
+  VariantList, IntList, RealList, StringList, WideList, BoolList, CharList, WideCharList,
+  SmallUnsigned,  // Byte, Word, Char, WideChar, Boolean, enums: a one-character text gives its code
+  Count
 };
 inline constexpr int32_t kFirstElementList = static_cast<int32_t>(ValueClass::IntList);
 

@@ -15,6 +15,28 @@ int32_t narrowKind(const Type* t) {
   }
 }
 
+int32_t ordinalNarrowKind(const Type* t) {
+  switch (t->kind) {
+    case TK::Boolean:
+      return static_cast<int32_t>(t->boolBytes == 2 ? IntKind::U16 : t->boolBytes == 4 ? IntKind::U32 : IntKind::U8);
+    case TK::Enum:
+      return static_cast<int32_t>(t->high <= UINT8_MAX ? IntKind::U8 : t->high <= UINT16_MAX ? IntKind::U16 : IntKind::U32);
+    default: return narrowKind(t);
+  }
+}
+
+int64_t wrapTo(const Type* t, int64_t v) {
+  switch (t->kind) {
+    case TK::Byte: case TK::Char: return static_cast<uint8_t>(v);
+    case TK::ShortInt: return static_cast<int8_t>(v);
+    case TK::Word: case TK::WideChar: return static_cast<uint16_t>(v);
+    case TK::SmallInt: return static_cast<int16_t>(v);
+    case TK::Integer: return static_cast<int32_t>(v);
+    case TK::Cardinal: return static_cast<uint32_t>(v);
+    default: return v;
+  }
+}
+
 int32_t variantCode(const Type* t) {
   switch (t->kind) {
     case TK::Byte: return varByte;
@@ -23,7 +45,7 @@ int32_t variantCode(const Type* t) {
     case TK::SmallInt: return varSmallInt;
     case TK::Integer: return varInteger;
     case TK::Enum: return varByte;
-    case TK::Cardinal: return t->charInVariant ? kVtChar : varLongWord;
+    case TK::Cardinal: return varLongWord;
     case TK::Int64: return varInt64;
     case TK::Boolean:
       return t->boolBytes == 0 ? varBoolean : t->boolBytes == 1 ? varByte : t->boolBytes == 2 ? varWord : varLongWord;

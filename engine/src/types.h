@@ -37,7 +37,6 @@ struct Type {
   VarType realVt = varDouble;   // Single/Double/Extended/Currency
   int32_t runtimeType = -1;     // module type index for aggregates
   const ProcSig* sig = nullptr; // procedural types
-  bool charInVariant = false;   // Ord of a Char: a Variant gets the character
   int boolBytes = 0;            // ByteBool 1, WordBool 2, LongBool 4; 0 for Boolean
   bool routineAddress = false;  // the type of @Routine: fits every procedural type of its signature
   ClassInfo* cls = nullptr;     // imported classes
@@ -70,8 +69,14 @@ inline bool isArray(const Type* t) {
   return t->kind == TK::DynArray || t->kind == TK::StaticArray || t->kind == TK::OpenArray || t->kind == TK::ArrayOfConst;
 }
 
+inline bool isNumeric(const Type* t) { return isInteger(t) || t->kind == TK::Real; }
+
 // The Narrow kind for an integer type, or -1 when no narrowing applies.
 int32_t narrowKind(const Type* t);
+// The Narrow kind for any ordinal type's storage (Char, Boolean, enums too).
+int32_t ordinalNarrowKind(const Type* t);
+// An integer constant wrapped into an integer type, as a store wraps it.
+int64_t wrapTo(const Type* t, int64_t v);
 // The variant type code a value of this type gets when stored in a Variant.
 int32_t variantCode(const Type* t);
 // Storage size as SizeOf reports it.

@@ -228,7 +228,7 @@ int64_t Value::arrayHigh() const noexcept {
 
 const Value& Value::arrayAt(int64_t index) const {
   ArrObj* a = asArr(*this);
-  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument: " + varTypeName(vt_));
   int64_t i = index - a->low;
   if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
     throw ScriptError(ErrorKind::Exception, "Variant array bounds error");
@@ -245,11 +245,11 @@ const Value* Value::arrayElement(int64_t index) const noexcept {
 
 void Value::arraySet(int64_t index, const Value& v) {
   ArrObj* a = asArr(*this);
-  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument");
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument: " + varTypeName(vt_));
   if (a->refs != 1) a = uniqueArr(*this);
   int64_t i = index - a->low;
   if (i < 0 || i >= static_cast<int64_t>(a->items.size()))
-    throw ScriptError(ErrorKind::Exception, "Range check error");
+    throw ScriptError(ErrorKind::Exception, "Variant array bounds error");
   // A variant array cannot hold an 8-bit string: it is stored as OleStr.
   if (v.type() == varString && a->typeId < 0)
     a->items[static_cast<size_t>(i)] = Value::wideString(ansiToUtf16(v.rawString()));

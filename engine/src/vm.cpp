@@ -7,6 +7,7 @@
 #include "opcodes.h"
 #include "record_compare.h"
 #include "text.h"
+#include "variant_cast.h"
 
 #include <cmath>
 #include <cstring>
@@ -93,7 +94,7 @@ Value elemRef(ArrObj* a, size_t index) {
 
 ArrObj* writableAggregate(Value& base) {
   ArrObj* a = asArr(base);
-  if (!a) fail(ErrorKind::NullPointerException);
+  if (!a) fail(base.isEmpty() ? ErrorKind::OutOfRange : ErrorKind::NullPointerException);  // empty: no element to reach
   // Records, static arrays and variant arrays have copy semantics.
   return base.type() == vtDynArray ? a : uniqueArr(base);
 }
@@ -168,12 +169,17 @@ Value toVariant(const Value& s, int32_t code) {
   }
   if (code == varString) { Value v = Value::string(""); if (s.isString()) copyValue(v, s); return v; }
   if (code == varOleStr) { Value v = Value::wideString(u""); if (s.isWideString()) copyValue(v, s); return v; }
-  if (code == (varArray | varVariant)) {
+  if ((code & 0xFFFF) == kVtArray) {
     if (s.type() == (varArray | varVariant)) return s;
     ArrObj* src = asArr(s);
     Value r = Value::newVarArray(0, src ? static_cast<int64_t>(src->items.size()) - 1 : -1);
+    int32_t elem = arrayElementCode(code);
     if (src)
-      for (size_t i = 0; i < src->items.size(); ++i) r.arraySet(static_cast<int64_t>(i), src->items[i]);
+      for (size_t i = 0; i < src->items.size(); ++i) {
+        Value item = elem < 0 ? src->items[i] : toVariant(src->items[i], elem);
+        if (elem == kVtChar) item = Value::wideString(item.toWideString());
+        r.arraySet(static_cast<int64_t>(i), item);
+      }
     return r;
   }
   if (code == varDouble || code == varSingle) return Value::real(s.rawReal(), varDouble);
@@ -217,6 +223,7 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
     }
     case ValueClass::Wide: { Value v = Value::wideString(s.toWideString()); d = std::move(v); return; }
     case ValueClass::Bool: d.setInt(s.toBool()); return;
+    case ValueClass::SmallUnsigned: d.setInt(variantToSmallUnsigned(s)); return;
     case ValueClass::Char:
     case ValueClass::WideChar: {
       // A number is taken as a character code, a text must be one character.
@@ -247,6 +254,7 @@ bool isStringVar(const Value& v) { return v.type() == varString || v.type() == v
 Value variantOp(const Value& a, const Value& b, VarOperator op) {
   bool cmp = op >= VarOperator::Eq;
   bool aNone = a.isNull() || a.isEmpty(), bNone = b.isNull() || b.isEmpty();
+  if (!cmp && (a.isEmpty() || b.isEmpty())) return Value();  // Unassigned stays so in arithmetic, even beside Null
   if (a.isNull() || b.isNull()) {
     if (!cmp) return Value::null();
   }
@@ -263,7 +271,8 @@ Value variantOp(const Value& a, const Value& b, VarOperator op) {
       default: return Value::boolean(order >= 0);
     }
   }
-  if (isStringVar(a) && isStringVar(b) && (cmp || op == VarOperator::Add)) {
+  bool textAndBoolean = (isStringVar(a) && b.type() == varBoolean) || (a.type() == varBoolean && isStringVar(b));
+  if ((isStringVar(a) && isStringVar(b) && (cmp || op == VarOperator::Add)) || (cmp && textAndBoolean)) {
     if (!cmp) {
       if (a.type() == varOleStr || b.type() == varOleStr) return Value::wideString(a.toWideString() + b.toWideString());
       return concat(a.toString(), b.toString());
@@ -278,10 +287,16 @@ Value variantOp(const Value& a, const Value& b, VarOperator op) {
       default: return Value::boolean(c >= 0);
     }
   }
-  // '/' keeps the dialect's integer division when the left side is an integer.
-  if (op == VarOperator::Div && a.isInteger() && a.type() != varBoolean) {
-    int64_t r = intDiv(a.rawInt(), static_cast<int64_t>(b.toReal()));
-    return Value::integer(r, a.type() == varInt64 ? varInt64 : varInteger);
+  // '/' divides reals only when the left side is one; anything else divides as integers.
+  if (op == VarOperator::Div && !a.isReal()) {
+    int64_t x = a.toInt(), y = b.toInt();
+    if (y == 0) fail(ErrorKind::DivideByZero, "Division by zero");
+    bool wide = a.type() == varInt64 || b.type() == varInt64;
+    return Value::integer(intDiv(x, y), wide ? varInt64 : varInteger);
+  }
+  if (cmp && a.isInteger() && a.type() != varBoolean && a.type() != varInt64 && b.type() == varBoolean) {
+    // A number (up to 32 bits) compared with a Boolean is taken as one.
+    return variantOp(Value::boolean(a.rawInt() != 0), b, op);
   }
   bool realish = a.isReal() || b.isReal() || isStringVar(a) || isStringVar(b);
   bool currency = a.type() == varCurrency || b.type() == varCurrency;

@@ -131,11 +131,17 @@ std::string varDesc(const Value& v) {
   }
 }
 
+// Texts may hold NUL characters: printed whole, as the reference prints them.
+void printLine(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
 void printVar(const std::string& prefix, const Value& v) {
-  std::printf("%s%s\n", prefix.c_str(), varDesc(v).c_str());
+  printLine(prefix + varDesc(v));
   if (v.isArray())
     for (int64_t i = v.arrayLow(); i <= v.arrayHigh(); ++i)
-      std::printf("%s[%lld] %s\n", std::string(prefix.size(), ' ').c_str(), static_cast<long long>(i), varDesc(v.arrayAt(i)).c_str());
+      printLine(std::string(prefix.size(), ' ') + "[" + std::to_string(i) + "] " + varDesc(v.arrayAt(i)));
 }
 
 std::string errorLine(const std::string& name, const std::string& msg) {
