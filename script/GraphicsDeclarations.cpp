@@ -5,7 +5,9 @@ namespace tarno::ui {
 
 namespace {
 constexpr Step kSteps[] = {
-    Constant("const clScrollBar = -2147483648;"),
+    // The literal 2147483648 is beyond Integer, so its negation would not be an
+    // Integer constant; the system colours are Integers.
+    Constant("const clScrollBar = -2147483647 - 1;"),
     Constant("const clBackground = -2147483647;"),
     Constant("const clActiveCaption = -2147483646;"),
     Constant("const clInactiveCaption = -2147483645;"),
