@@ -44,8 +44,8 @@ class ScriptRunningWatcher : public ScriptWatcher {
   void CallEnded() override;
   void WaitingForUser() override;
   std::optional<std::string> StandingStop() const override { return standingStop_; }
-  // The command that a stop ended is over: the next one runs the script again.
-  void CommandEnded() { standingStop_.reset(); }
+  // A command begins or ends: the script runs again, whatever was stopped before.
+  void ForgetStop() { standingStop_.reset(); }
 
  private:
   void Show();

@@ -188,7 +188,8 @@ void TfrmTarnoChannelEdit::ShowNothingLoaded() {
 }
 
 void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
-  ++runningCommands_;
+  // A stop of a script handler that ran between commands is no stop of this one.
+  if (runningCommands_++ == 0) scriptWatcher_->ForgetStop();
   try {
     body();
   } catch (const std::exception& error) {
@@ -197,7 +198,7 @@ void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
     dialogs_->ShowError("Unknown error");
   }
   // A script stopped by the user stays stopped until the outermost command ends.
-  if (--runningCommands_ == 0) scriptWatcher_->CommandEnded();
+  if (--runningCommands_ == 0) scriptWatcher_->ForgetStop();
 }
 
 bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {

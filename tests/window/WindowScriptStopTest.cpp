@@ -361,5 +361,35 @@ TEST_F(ScriptStopTest, TheTimeInTheScriptsMessageBoxIsNoRunningTime) {
   EXPECT_EQ(LastLog(), "Script loaded without errors");
 }
 
+// A form the script leaves open after Initialize: its timer's handler loops
+// between the window's commands.
+const char* const kLoopingTimerOfAnOpenForm =
+    "var F: TForm; T: TTimer;\r\n"
+    "procedure Spin(Sender: TObject); begin T.Enabled := False; while True do ; end;\r\n"
+    "function Initialize(var V: Variant): Boolean;\r\n"
+    "begin\r\n"
+    "  F := TForm.CreateNew(nil); F.Caption := 'Open form';\r\n"
+    "  T := TTimer.Create(F); T.Interval := 100; T.OnTimer := @Spin; T.Enabled := True;\r\n"
+    "  F.Show; Result := True;\r\n"
+    "end;\r\n"
+    "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n";
+
+constexpr milliseconds kHandlerStopLimit{10000};
+
+TEST_F(ScriptStopTest, AHandlerThatLoopsBetweenCommandsIsStoppedAndTheNextCommandRunsTheScript) {
+  WriteScript(kLoopingTimerOfAnOpenForm);
+  ExtractSampleFiles();
+  Start();
+  ASSERT_EQ(LastLog(), "Script loaded without errors");
+  const ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr, false);
+  const auto started = Clock::now();
+  while (!poller.closedAt && Clock::now() - started < kHandlerStopLimit) QTest::qWait(kPollMilliseconds);
+  ExpectStopped(poller, started);
+  EXPECT_EQ(LastLog(), "Error in execution of event OnTimer -> Script stopped by the user");
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  EXPECT_EQ(LastLog(), "Data loaded");
+}
+
 }  // namespace
 }  // namespace tarno::window::test
