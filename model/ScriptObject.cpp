@@ -193,6 +193,7 @@ void TScriptObject::Load(const std::string& code) {
 TScriptObject::~TScriptObject() {
   pscript::Value empty;
   CallScriptFunction("Finalize", empty);
+  UnregisterUserWaitListener(this);
   ticker_.reset();  // before the executor it ticks on
   exec_.reset();
   classImporter_.reset();
@@ -223,12 +224,22 @@ int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Va
     ErrorText = "Could not execute function " + name;
     return -1;
   }
+  const std::string failure = "Error in execution of function " + name + " -> ";
+  if (const std::optional<std::string> stop = watcher_ ? watcher_->StandingStop() : std::nullopt) {
+    ErrorText = failure + *stop;
+    return -1;
+  }
   ++callSerial_;
+  struct Running {
+    int& calls;
+    explicit Running(int& count) : calls(++count) {}
+    ~Running() { --calls; }
+  } running(runningCalls_);
   int result = -1;
   try {
     result = exec_->call(pscript::ProcHandle{procIndex}, argument) ? 1 : 0;
   } catch (const std::exception& error) {
-    ErrorText = "Error in execution of function " + name + " -> " + error.what();
+    ErrorText = failure + error.what();
     exec_->clearAbort();  // a stopped script takes its next call afresh
   }
   if (watching_) EndWatching();
@@ -239,6 +250,7 @@ int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Va
 
 void TScriptObject::StartWatching() {
   if (!watcher_) return;
+  SetUserWaitListener(this);
   exec_->setAttentionHandler([this] { WatchRunningCall(); });
   pscript::Exec* exec = exec_.get();
   ticker_ = std::make_unique<AttentionTicker>([exec] { exec->requestAttention(); }, kScriptWatchInterval);
@@ -246,12 +258,14 @@ void TScriptObject::StartWatching() {
 
 void TScriptObject::WatchRunningCall() {
   const auto now = std::chrono::steady_clock::now();
-  if (!watching_ || watchedSerial_ != callSerial_) {
+  if (!watching_ || watchedSerial_ != callSerial_ || clockRestarts_) {
     watchedSerial_ = callSerial_;
     watchedSince_ = now;
+    clockRestarts_ = false;
   }
   watching_ = true;
-  const auto running = std::chrono::duration_cast<std::chrono::milliseconds>(now - watchedSince_);
+  const auto running = WaitsForUser() ? std::chrono::milliseconds(0)
+                                      : std::chrono::duration_cast<std::chrono::milliseconds>(now - watchedSince_);
   if (const std::optional<std::string> reason = watcher_->Watch(running)) exec_->stop(*reason);
   ticker_->Served();
 }
@@ -259,6 +273,43 @@ void TScriptObject::WatchRunningCall() {
 void TScriptObject::EndWatching() {
   watching_ = false;
   watcher_->CallEnded();
+}
+
+bool TScriptObject::WaitsForUser() const { return !activities_.empty() && activities_.back() == Activity::UserWait; }
+
+void TScriptObject::UserWaitBegins() {
+  activities_.push_back(Activity::UserWait);
+  clockRestarts_ = true;
+  watcher_->WaitingForUser();
+}
+
+void TScriptObject::UserWaitEnds() {
+  if (!activities_.empty()) activities_.pop_back();
+  clockRestarts_ = true;  // the user has answered: the script runs again from now
+}
+
+// A handler the user starts in a waiting window, or one that runs between
+// calls (a timer's), is timed on its own; one that runs inside a running call
+// (an event the call itself caused) is part of that call.
+void TScriptObject::HandlerBegins() {
+  const bool ownClock = activities_.empty() ? runningCalls_ == 0 : activities_.back() == Activity::UserWait;
+  activities_.push_back(ownClock ? Activity::TimedHandler : Activity::Handler);
+  if (ownClock) clockRestarts_ = true;
+}
+
+void TScriptObject::HandlerEnds() {
+  if (activities_.empty()) return;
+  const Activity ended = activities_.back();
+  activities_.pop_back();
+  if (ended != Activity::TimedHandler) return;
+  clockRestarts_ = true;
+  if (!activities_.empty()) {
+    watcher_->WaitingForUser();  // back in the waiting window
+  } else if (runningCalls_ == 0) {
+    // A handler between calls was a call of its own: so ends its watch and its stop.
+    if (watching_) EndWatching();
+    exec_->clearAbort();
+  }
 }
 
 // ---------------------------------------------------------------- field conversions

@@ -8,9 +8,11 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ScriptConversionHost.h"
 #include "ScriptWatcher.h"
+#include "UserWait.h"
 
 namespace pscript {
 class ClassImporter;
@@ -38,7 +40,7 @@ bool ScriptOnNeedFile(pscript::PreProcessor& sender, const std::string& callingF
 // Accepts unit SYSTEM (and registers everything scripts get), refuses any other.
 bool ScriptOnUses(pscript::Compiler& sender, const std::string& unitName);
 
-class TScriptObject : public ScriptConversionHost {
+class TScriptObject : public ScriptConversionHost, private UserWaitListener {
  public:
   // Preprocesses, compiles and loads the script at that full path and runs its
   // "Initialize". ErrorText is empty when all of it succeeded. A watcher (it
@@ -73,6 +75,13 @@ class TScriptObject : public ScriptConversionHost {
   void StartWatching();
   void WatchRunningCall();  // the executor's attention handler
   void EndWatching();
+  bool WaitsForUser() const;
+
+  // The script's own modal windows and their handlers.
+  void UserWaitBegins() override;
+  void UserWaitEnds() override;
+  void HandlerBegins() override;
+  void HandlerEnds() override;
 
   // Owned by the script: its memory blocks and open files. Declared first so
   // that it outlives the executor whose native functions use it.
@@ -90,6 +99,12 @@ class TScriptObject : public ScriptConversionHost {
   uint64_t watchedSerial_ = 0;
   std::chrono::steady_clock::time_point watchedSince_;
   bool watching_ = false;
+  bool clockRestarts_ = false;  // the next look starts the clock again
+  int runningCalls_ = 0;
+  // What the script does now, innermost last: it waits for the user, runs a
+  // handler on the clock of what runs around it, or a handler on its own clock.
+  enum class Activity { UserWait, Handler, TimedHandler };
+  std::vector<Activity> activities_;
 };
 
 }  // namespace tarno

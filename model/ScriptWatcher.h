@@ -23,6 +23,13 @@ class ScriptWatcher {
   virtual std::optional<std::string> Watch(std::chrono::milliseconds running) = 0;
   // The call that Watch saw has ended, however it ended.
   virtual void CallEnded() {}
+  // The script waits for the user in a modal window of its own: it is not
+  // running, whatever Watch showed goes. Watch sees no running time until the
+  // script runs again.
+  virtual void WaitingForUser() {}
+  // A stop that holds beyond the call it ended: every further call fails at
+  // once with this reason, so that a command of many calls ends at the first.
+  virtual std::optional<std::string> StandingStop() const { return std::nullopt; }
 };
 
 }  // namespace tarno

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "UserWait.h"
+
 namespace tarno {
 
 namespace {
@@ -38,7 +40,10 @@ int DefaultButtonCode(int mode) {
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
 int ShowScriptMessageBox(const std::string& msg, const std::string& caption, int mode) {
-  if (Hook()) return Hook()(msg, caption, mode);
+  if (Hook()) {
+    const ScopedUserWait answering;
+    return Hook()(msg, caption, mode);
+  }
   std::cerr << caption << ": " << msg << std::endl;
   return DefaultButtonCode(mode);
 }

@@ -56,6 +56,11 @@ std::optional<std::string> CliScriptWatcher::Watch(std::chrono::milliseconds run
   return stopReason_;
 }
 
+std::optional<std::string> CliScriptWatcher::StandingStop() const {
+  if (!Stopped()) return std::nullopt;
+  return StopReason();
+}
+
 bool CliScriptWatcher::Stopped() const { return !stopReason_.empty() || StopSignalReceived(); }
 
 bool StopSignalReceived() { return stopSignal.load(std::memory_order_relaxed); }

@@ -1,5 +1,8 @@
 // Stopping the script of a tarno-cli command: SIGINT or SIGTERM while it runs,
-// and --script-timeout SECONDS for a call that runs longer.
+// and --script-timeout SECONDS for a call that runs longer. Time the script
+// spends in a modal window of its own, waiting for the user, does not count;
+// a signal stops it there too. Once stopped, every further call of the
+// command fails at once.
 #pragma once
 
 #include <chrono>
@@ -24,6 +27,7 @@ class CliScriptWatcher : public ScriptWatcher {
   CliScriptWatcher& operator=(const CliScriptWatcher&) = delete;
 
   std::optional<std::string> Watch(std::chrono::milliseconds running) override;
+  std::optional<std::string> StandingStop() const override;
   // A call was stopped, or a signal asked for it.
   bool Stopped() const;
   // The reason of the stop; the user's when a signal came outside a call.

@@ -6,6 +6,9 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 #ifdef TARNO_CLI_FORMS
+#include <QString>
+#include <QtGlobal>
+
 #include "ScriptUi.h"
 #endif
 #include "CliScriptWatcher.h"
@@ -77,6 +80,13 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
   return commands;
 }
 
+#ifdef TARNO_CLI_FORMS
+// Only a fatal message of Qt reaches standard error.
+void KeepQtNotesOffStandardError(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+#endif
+
 int Fail(const std::string& message) {
   std::cout.flush();
   std::cerr << "tarno-cli: " << message << '\n';
@@ -94,6 +104,9 @@ int main(int argc, char** argv) {
 #ifdef TARNO_CLI_FORMS
   // Scripts may show forms; without a display they go to Qt's offscreen platform.
   tarno::ui::InstallScriptUi();
+  // Standard error holds the command's one failure line: Qt's notes about the
+  // platform stay out of it.
+  qInstallMessageHandler(KeepQtNotesOffStandardError);
 #endif
   const auto command = Commands().find(words[0]);
   if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + kUsage);

@@ -22,8 +22,12 @@ std::string Trimmed(const std::string& text) {
 
 void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  // The extraction overwrites the loaded file's folder.
+  // The extraction overwrites the loaded file's folder: edits the user chose
+  // to save go into the active archive first (as at exit, when so chosen),
+  // or the extraction would overwrite them at once.
+  const bool edited = HasUnsavedEdits();
   if (!SaveChangesFirst()) return;
+  if (edited && !HasUnsavedEdits()) UpdateArchiveAtExit();
   // The previous archive is given up without being updated.
   archive_ = std::make_unique<TelevisionArchive>();
   const auto path = dialogs_->OpenFile({"Select television archive file",

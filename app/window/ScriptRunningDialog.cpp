@@ -39,24 +39,20 @@ void ScriptRunningDialog::ShowRunningTime(std::chrono::milliseconds running) {
 ScriptRunningWatcher::~ScriptRunningWatcher() { Close(); }
 
 std::optional<std::string> ScriptRunningWatcher::Watch(std::chrono::milliseconds running) {
-  if (answeredAt_) {
-    const auto sinceAnswer = std::chrono::steady_clock::now() - *answeredAt_;
-    running = std::min(running, std::chrono::duration_cast<std::chrono::milliseconds>(sinceAnswer));
-  }
   if (!dialog_) {
     if (running < kScriptRunningWindowDelay) return std::nullopt;
     Show();
   }
   dialog_->ShowRunningTime(running);
   QCoreApplication::processEvents();
-  if (dialog_ && dialog_->StopRequested()) return kScriptStoppedByUser;
-  return std::nullopt;
+  if (!dialog_ || !dialog_->StopRequested()) return std::nullopt;
+  standingStop_ = kScriptStoppedByUser;
+  return standingStop_;
 }
 
-void ScriptRunningWatcher::CallEnded() {
-  answeredAt_.reset();
-  Close();
-}
+void ScriptRunningWatcher::CallEnded() { Close(); }
+
+void ScriptRunningWatcher::WaitingForUser() { Close(); }
 
 void ScriptRunningWatcher::Show() {
   dialog_ = new ScriptRunningDialog(parent_);

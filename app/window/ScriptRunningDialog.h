@@ -32,7 +32,9 @@ class ScriptRunningDialog : public QDialog {
 
 // Watches the script calls of the main window: shows the dialog once a call
 // has run for kScriptRunningWindowDelay and lets the events run on every
-// look at the call until it ends.
+// look at the call until it ends. While the script waits in a modal window of
+// its own the dialog keeps away. A stop holds until the command ends, so that
+// a command of many calls (a renumbering) ends with the first.
 class ScriptRunningWatcher : public ScriptWatcher {
  public:
   explicit ScriptRunningWatcher(QWidget* parent) : parent_(parent) {}
@@ -40,9 +42,10 @@ class ScriptRunningWatcher : public ScriptWatcher {
 
   std::optional<std::string> Watch(std::chrono::milliseconds running) override;
   void CallEnded() override;
-  // The user has just answered one of the script's own message boxes: the
-  // time spent reading it is no running time.
-  void UserAnswered() { answeredAt_ = std::chrono::steady_clock::now(); }
+  void WaitingForUser() override;
+  std::optional<std::string> StandingStop() const override { return standingStop_; }
+  // A command begins or ends: the script runs again, whatever was stopped before.
+  void ForgetStop() { standingStop_.reset(); }
 
  private:
   void Show();
@@ -50,7 +53,7 @@ class ScriptRunningWatcher : public ScriptWatcher {
 
   QWidget* parent_;
   QPointer<ScriptRunningDialog> dialog_;
-  std::optional<std::chrono::steady_clock::time_point> answeredAt_;
+  std::optional<std::string> standingStop_;
 };
 
 }  // namespace tarno::window

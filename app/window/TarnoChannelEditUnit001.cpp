@@ -40,9 +40,7 @@ TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
   CreateControls();
   ConnectCommands();
   SetMessageBoxHook([this](const std::string& text, const std::string& caption, int mode) {
-    const int answer = dialogs_->MessageBox(text, caption, mode);
-    scriptWatcher_->UserAnswered();
-    return answer;
+    return dialogs_->MessageBox(text, caption, mode);
   });
   // Scripts may make forms; a handler error outside any script call is logged.
   ui::InstallScriptUi();
@@ -79,6 +77,7 @@ void TfrmTarnoChannelEdit::FormCreate() {
   btnSetMoveRow->setText(QStringLiteral("Move to row: %1").arg(editorState_.MoveToRow));
   UpdateControlVisibility();
   mmoInfo->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 10));
+  ShowBeforeTheScriptStarts();
   RunCommand([this] { btnReloadScriptClick(); });
 }
 
@@ -99,6 +98,14 @@ void TfrmTarnoChannelEdit::FormDestroy() {
 void TfrmTarnoChannelEdit::UpdateArchiveAtExit() {
   if (!archive_ || archive_->FileName().empty() || !chkSaveArchive->isChecked()) return;
   UpdateArchive(*archive_);
+}
+
+// The window is up and painted before the script's "Initialize" runs: a
+// script that takes long then runs under the window, which the "Script
+// running" window stands over and which keeps repainting meanwhile.
+void TfrmTarnoChannelEdit::ShowBeforeTheScriptStarts() {
+  show();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TfrmTarnoChannelEdit::RegisterFont() {
@@ -181,6 +188,8 @@ void TfrmTarnoChannelEdit::ShowNothingLoaded() {
 }
 
 void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
+  // A stop of a script handler that ran between commands is no stop of this one.
+  if (runningCommands_++ == 0) scriptWatcher_->ForgetStop();
   try {
     body();
   } catch (const std::exception& error) {
@@ -188,6 +197,8 @@ void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
   } catch (...) {
     dialogs_->ShowError("Unknown error");
   }
+  // A script stopped by the user stays stopped until the outermost command ends.
+  if (--runningCommands_ == 0) scriptWatcher_->ForgetStop();
 }
 
 bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {

@@ -95,6 +95,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   void FormCreate();
   void FormDestroy();
   void DerivePaths(const std::string& programFolder);
+  void ShowBeforeTheScriptStarts();
   void RegisterFont();
   void RemoveFont();
   void ReleaseScript();
@@ -171,6 +172,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
   std::unique_ptr<TelevisionArchive> archive_;
   std::unique_ptr<ScriptRunningWatcher> scriptWatcher_;  // outlives every script
+  int runningCommands_ = 0;                               // RunCommand's nesting
   std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
   editing::EditorState editorState_;  // the move target and the last search text
   int fontId_ = -1;

@@ -3,10 +3,12 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <functional>
 
 #include "ControlClasses.h"
+#include "UserWait.h"
 
 namespace tarno::ui {
 
@@ -49,6 +51,25 @@ void Center(QWidget* window) {
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
 }
+
+// While the form waits for the user, the script is still asked now and then
+// whether it is to stop (a signal, the host's watch): a stop ends the loop
+// with an error, and the abort behind it then ends the script.
+class StopPoll {
+ public:
+  StopPoll(pscript::Exec& exec, QEventLoop& loop) {
+    QObject::connect(&timer_, &QTimer::timeout, [&exec, &loop] {
+      if (!exec.attend()) return;
+      if (PendingError().kind == pscript::ErrorKind::NoError)
+        PendingError() = {pscript::ErrorKind::CustomError, "Modal form stopped"};
+      loop.quit();
+    });
+    timer_.start(kUserWaitStopPollInterval);
+  }
+
+ private:
+  QTimer timer_;
+};
 
 }  // namespace
 
@@ -119,6 +140,8 @@ int64_t FormObject::ShowModal() {
       form->modalResult = 0;
     }
     form->modalLoop = &loop;
+    const ScopedUserWait answering;
+    const StopPoll poll(e, loop);
     loop.exec();
   }
   ModalLoops().pop_back();

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "ScriptUi.h"
+#include "UserWait.h"
 
 namespace tarno::ui {
 
@@ -77,6 +78,7 @@ void UiObject::Fire(const char* event, std::vector<ProcArg> extra) {
   std::vector<ProcArg> args{ProcArg::byValue(self)};
   for (ProcArg& a : extra) args.push_back(std::move(a));
   try {
+    const ScopedEventHandler running;
     e->callProcValue(handler, args);
   } catch (const pscript::RuntimeError& error) {
     if (UiNativeDepth() == 0) {
@@ -157,7 +159,10 @@ void EnsureWidgetApplication() {
   static int argc = 1;
   static char name[] = "tarno";
   static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
+  // Never destroyed: at exit Qt's own statics go first, and an application
+  // object destroyed after them crashes the program on its way out.
+  static QApplication* application = new QApplication(argc, argv);
+  (void)application;
 }
 
 QString ToQt(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }

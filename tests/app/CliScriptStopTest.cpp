@@ -1,6 +1,8 @@
 // tarno-cli stops a running script on SIGINT or SIGTERM and on
 // --script-timeout: one line on standard error, exit 2, no output file, over
-// the real cable map. The times from signal to exit are recorded.
+// the real cable map. Time in the script's own modal form does not count
+// towards the timeout; a signal stops the script there too. The times from
+// signal to exit and the timeout's overshoot are recorded.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -43,6 +45,30 @@ const char* const kQuickConversions =
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\n"
     "function NameBE_TextToData(var V: Variant): Boolean; begin VarSetIndexed(V, 6, ''); Result := True; end;\n"
     "function Signed_TextToData(var V: Variant): Boolean; begin VarSetIndexed(V, 6, ''); Result := True; end;\n";
+
+// Initialize waits in a modal form of its own: for ever, or until its timer
+// closes it (a user's answer), or until the timer's handler loops for ever.
+const char* const kOwnForm =
+    "var F: TForm; T: TTimer;\n"
+    "procedure Answer(Sender: TObject); begin T.Enabled := False; F.ModalResult := mrOk; end;\n"
+    "procedure Spin(Sender: TObject); begin T.Enabled := False; FileClose(FileCreate('MARKER')); while True do ; end;\n"
+    "function Initialize(var V: Variant): Boolean;\n"
+    "begin\n"
+    "  F := TForm.CreateNew(nil); F.Caption := 'Own form';\n"
+    "  T := TTimer.Create(F); T.Interval := 1500; T.Enabled := HANDLER <> '';\n"
+    "  if HANDLER = 'answer' then T.OnTimer := @Answer else T.OnTimer := @Spin;\n"
+    "  if HANDLER = '' then FileClose(FileCreate('MARKER'));\n"
+    "  F.ShowModal; F.Free; Result := True;\n"
+    "end;\n"
+    "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
+    "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\n";
+
+std::string OwnForm(const std::string& handler) {
+  std::string text = kOwnForm;
+  for (size_t at = text.find("HANDLER"); at != std::string::npos; at = text.find("HANDLER", at + 1))
+    text.replace(at, 7, "'" + handler + "'");
+  return text;
+}
 
 class CliScriptStop : public ::testing::Test {
  protected:
@@ -117,6 +143,31 @@ TEST_F(CliScriptStop, ATimeoutStopsALongCallAndLeavesShortOnesAlone) {
                                                     Output()});
   EXPECT_EQ(quick.exitCode, 0) << quick.err;
   EXPECT_TRUE(std::filesystem::exists(Output()));
+}
+
+TEST_F(CliScriptStop, AnInterruptEndsAScriptWaitingInItsOwnModalForm) {
+  RunAndSignal({"show", "--ini", kSettings, "--script", Script(OwnForm("")), CableMap()}, SIGINT,
+               "Error in execution of function Initialize -> Script stopped by the user");
+}
+
+TEST_F(CliScriptStop, ATimeoutLeavesTheScriptsOwnModalFormAloneButStopsAHandlerThatLoopsInIt) {
+  const auto answered = test::RunProgram("tarno-cli", {"show", "--ini", kSettings, "--script", Script(OwnForm("answer")),
+                                                       "--script-timeout", "1", CableMap()});
+  EXPECT_EQ(answered.exitCode, 0) << answered.err;
+  EXPECT_EQ(answered.err, "");
+
+  test::SpawnedProgram spinning("tarno-cli", {"show", "--ini", kSettings, "--script", Script(OwnForm("spin")),
+                                              "--script-timeout", "1", CableMap()});
+  ASSERT_TRUE(spinning.started());
+  ASSERT_TRUE(test::WaitForFile(Marker(), kScriptStartLimit)) << spinning.err();
+  const auto handlerStarted = std::chrono::steady_clock::now();
+  ASSERT_TRUE(spinning.WaitFor(kStopLimit)) << "the timeout did not stop the handler";
+  const auto ran = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - handlerStarted);
+  std::cout << "timeout 1 s: the handler ended after " << ran.count() << " ms\n";
+  RecordProperty("timeout_1s_handler_ran_ms", static_cast<int>(ran.count()));
+  EXPECT_GE(ran, milliseconds(1000));
+  EXPECT_EQ(spinning.exitCode(), 2);
+  EXPECT_EQ(spinning.err(), "tarno-cli: Error in execution of function Initialize -> Script stopped: it ran longer than 1 s\n");
 }
 
 TEST_F(CliScriptStop, ATimeoutMustBeAPositiveNumberOfSeconds) {

@@ -1,10 +1,14 @@
 // A script call that runs longer than a second opens "Script running"; its
 // "Stop script" button or Escape stops the call, which then ends through the
-// normal error path. Covered: Initialize at start and on reload, a Delay, a
-// conversion of Load and one of Save. The stop times are recorded.
+// normal error path. Covered: Initialize at start (under the shown window) and
+// on reload, a Delay, a conversion of Load, one of Save, a renumbering of many
+// calls, Finalize at exit, and the script's own modal windows, whose waiting
+// time is not counted while a handler that loops in them is stopped. The stop
+// times are recorded.
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <iostream>
@@ -29,23 +33,26 @@ class ScriptRunningPoller : public QObject {
  public:
   enum class StopWith { Button, Escape };
 
-  ScriptRunningPoller(StopWith how, QWidget* repainted) : how_(how), repainted_(repainted) {
-    if (repainted_) repainted_->installEventFilter(this);
+  // repainted: the widget whose repaint is awaited; nullptr for any widget of
+  // the main window (which a start under a looping script has not returned yet).
+  ScriptRunningPoller(StopWith how, QWidget* repainted, bool awaitRepaint = true)
+      : how_(how), repainted_(repainted), awaitRepaint_(awaitRepaint) {
+    qApp->installEventFilter(this);
     connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
     timer_.start(kPollMilliseconds);
   }
-  ~ScriptRunningPoller() override {
-    if (repainted_) repainted_->removeEventFilter(this);
-  }
+  ~ScriptRunningPoller() override { qApp->removeEventFilter(this); }
 
   std::optional<Clock::time_point> seenAt, stoppedAt, closedAt;
   QString title, buttonText;
   bool modal = false;
+  bool mainWindowShown = false;
   int paints = 0;
+  int appearances = 0;  // how often the window came up
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && seenAt) ++paints;
+    if (event->type() == QEvent::Paint && seenAt && Repainted(watched)) ++paints;
     return QObject::eventFilter(watched, event);
   }
 
@@ -55,9 +62,24 @@ class ScriptRunningPoller : public QObject {
       if (widget->objectName() == "ScriptRunningDialog" && widget->isVisible()) return static_cast<QDialog*>(widget);
     return nullptr;
   }
+  static TfrmTarnoChannelEdit* MainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (auto* window = qobject_cast<TfrmTarnoChannelEdit*>(widget)) return window;
+    return nullptr;
+  }
+  bool Repainted(QObject* watched) const {
+    if (repainted_) return watched == repainted_;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && qobject_cast<TfrmTarnoChannelEdit*>(widget->window());
+  }
 
   void Poll() {
     QDialog* dialog = RunningDialog();
+    if (dialog && dialog != lastSeen_) {
+      lastSeen_ = dialog;
+      ++appearances;
+      if (stoppedAt) return Stop(dialog);  // a window after the stop: stopped at once, and counted
+    }
     if (!dialog || stoppedAt) return;
     if (!seenAt) {
       seenAt = Clock::now();
@@ -65,11 +87,18 @@ class ScriptRunningPoller : public QObject {
       modal = dialog->isModal();
       if (auto* button = dialog->findChild<QPushButton*>("btnStopScript")) buttonText = button->text();
       connect(dialog, &QObject::destroyed, this, [this] { closedAt = Clock::now(); });
+      TfrmTarnoChannelEdit* window = MainWindow();
+      mainWindowShown = window && window->isVisible();
       if (repainted_) repainted_->update();
+      else if (window) window->update();
       return;
     }
-    if (repainted_ && paints == 0 && ++waitedPolls_ < kPaintWaitPolls) return;
+    if (awaitRepaint_ && paints == 0 && ++waitedPolls_ < kPaintWaitPolls) return;
     stoppedAt = Clock::now();
+    Stop(dialog);
+  }
+
+  void Stop(QDialog* dialog) {
     if (how_ == StopWith::Button) {
       dialog->findChild<QPushButton*>("btnStopScript")->click();
     } else {
@@ -80,8 +109,10 @@ class ScriptRunningPoller : public QObject {
 
   StopWith how_;
   QWidget* repainted_;
+  bool awaitRepaint_;
   QTimer timer_;
   int waitedPolls_ = 0;
+  QPointer<QDialog> lastSeen_;
 };
 
 const char* const kLoopingInitialize = "function Initialize(var V: Variant): Boolean; begin while True do ; end;\r\n";
@@ -124,6 +155,8 @@ TEST_F(ScriptStopTest, ALoopingInitializeAtStartIsStoppedByTheButtonAndAReloadWo
   const auto started = Clock::now();
   Start();
   ExpectStopped(poller, started);
+  EXPECT_TRUE(poller.mainWindowShown) << "the script ran before the window appeared";
+  EXPECT_GT(poller.paints, 0) << "the main window did not repaint while the script ran";
   EXPECT_TRUE(Logged("Error in execution of function Initialize -> Script stopped by the user"))
       << window->LogLines().join('\n').toStdString();
   EXPECT_FALSE(window->HasScript());
@@ -176,6 +209,186 @@ TEST_F(ScriptStopTest, AStoppedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(LastLog(), "Error in data");
   EXPECT_TRUE(tarno::test::ReadFile(ExtractFolder() + "map-CableD") == before);
   EXPECT_TRUE(window->HasUnsavedEdits());
+}
+
+
+const char* const kLoopingRenumber =
+    "function Initialize(var V: Variant): Boolean; begin Result := True; end;\r\n"
+    "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n"
+    "function Signed_TextToData(var V: Variant): Boolean; begin while True do ; end;\r\n";
+const char* const kLoopingFinalize =
+    "function Initialize(var V: Variant): Boolean; begin Result := True; end;\r\n"
+    "function Finalize(var V: Variant): Boolean; begin while True do ; end;\r\n";
+
+// A renumbering converts every row: the first stop ends all of it, so the
+// window comes up once and the command ends at once.
+TEST_F(ScriptStopTest, OneStopEndsARenumberingOfEveryRow) {
+  WriteScript(kLoopingRenumber);
+  ExtractSampleFiles();
+  Start();
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const std::string before = tarno::test::ReadFile(ExtractFolder() + "map-CableD");
+  window->Grid()->Cells().SetCol(4);  // Fav1, a script conversion
+  ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Escape, nullptr);
+  const auto started = Clock::now();
+  Click("btnOrderedRenumber");
+  const auto ended = Clock::now();
+  ExpectStopped(poller, started);
+  EXPECT_EQ(poller.appearances, 1);
+  const auto stopToCommandEnd = std::chrono::duration_cast<milliseconds>(ended - *poller.stoppedAt);
+  std::cout << "stop to end of the renumbering: " << stopToCommandEnd.count() << " ms\n";
+  EXPECT_LT(stopToCommandEnd, milliseconds(500));
+  EXPECT_FALSE(window->Grid()->Cells().Edited(4, 1));
+  // Nothing reached the records: an unedited save keeps the file.
+  Click("btnSave");
+  EXPECT_TRUE(tarno::test::ReadFile(ExtractFolder() + "map-CableD") == before);
+}
+
+TEST_F(ScriptStopTest, AFinalizeThatLoopsAtExitIsStoppedAndTheWindowGoes) {
+  WriteScript(kLoopingFinalize);
+  Start();
+  ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr, false);
+  Click("btnExit");
+  const auto started = Clock::now();
+  window.reset();
+  ExpectStopped(poller, started);
+}
+
+// Initialize shows a form of its own and works on for less than the delay
+// after it; the button's handler Spin loops for ever.
+const char* const kOwnForm =
+    "var F: TForm; B: TButton;\r\n"
+    "procedure Spin(Sender: TObject); begin while True do ; end;\r\n"
+    "function Initialize(var V: Variant): Boolean;\r\n"
+    "var T: LongInt;\r\n"
+    "begin\r\n"
+    "  F := TForm.CreateNew(nil); F.Caption := 'Own form';\r\n"
+    "  B := TButton.Create(F); B.Parent := F; B.Caption := 'Go';\r\n"
+    "  if BUTTON_SPINS then B.OnClick := @Spin else B.ModalResult := mrOk;\r\n"
+    "  F.ShowModal; F.Free;\r\n"
+    "  T := GetTickCount; while GetTickCount - T < 400 do ;\r\n"
+    "  Result := True;\r\n"
+    "end;\r\n";
+
+std::string OwnFormScript(bool buttonSpins) {
+  std::string text = kOwnForm;
+  text.replace(text.find("BUTTON_SPINS"), 12, buttonSpins ? "True" : "False");
+  return text;
+}
+
+// Clicks the button of the script's form once it has been open for a while.
+class OwnFormUser : public QObject {
+ public:
+  explicit OwnFormUser(milliseconds openFor) : openFor_(openFor) {
+    connect(&timer_, &QTimer::timeout, this, [this] { Look(); });
+    timer_.start(kPollMilliseconds);
+  }
+  std::optional<Clock::time_point> clickedAt;
+
+ private:
+  void Look() {
+    QWidget* form = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->windowTitle() == "Own form" && widget->isVisible()) form = widget;
+    if (!form || clickedAt) return;
+    if (!shownAt_) shownAt_ = Clock::now();
+    if (Clock::now() - *shownAt_ < openFor_) return;
+    clickedAt = Clock::now();
+    timer_.stop();
+    form->findChild<QPushButton*>()->click();
+  }
+
+  milliseconds openFor_;
+  std::optional<Clock::time_point> shownAt_;
+  QTimer timer_;
+};
+
+constexpr milliseconds kUserReads{1600};  // longer than the delay of "Script running"
+
+TEST_F(ScriptStopTest, TheScriptsOwnModalFormIsNoRunningTime) {
+  WriteScript(OwnFormScript(false));
+  const OwnFormUser user(kUserReads);
+  const ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr);
+  Start();
+  EXPECT_TRUE(user.clickedAt);
+  EXPECT_FALSE(poller.seenAt) << "\"Script running\" came up over the script's own form";
+  EXPECT_EQ(LastLog(), "Script loaded without errors");
+}
+
+TEST_F(ScriptStopTest, AHandlerThatLoopsInTheScriptsOwnFormIsTimedFromTheClickAndStopped) {
+  WriteScript(OwnFormScript(true));
+  const OwnFormUser user(kUserReads);
+  const ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr, false);
+  Start();
+  ASSERT_TRUE(user.clickedAt);
+  ExpectStopped(poller, *user.clickedAt);
+  EXPECT_EQ(LastLog(), "Error in execution of function Initialize -> Script stopped by the user");
+  EXPECT_FALSE(window->HasScript());
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    EXPECT_FALSE(widget->windowTitle() == "Own form" && widget->isVisible());
+}
+
+// A user who takes long to answer the script's message box.
+class SlowToAnswer : public ScriptedDialogs {
+ public:
+  int MessageBox(const std::string& text, const std::string& caption, int mode) override {
+    QTest::qWait(static_cast<int>(kUserReads.count()));
+    return ScriptedDialogs::MessageBox(text, caption, mode);
+  }
+};
+
+// After the box, the script runs on for less than the delay: no window, though
+// the whole call took longer.
+const char* const kAskThenWork =
+    "function Initialize(var V: Variant): Boolean;\r\n"
+    "var T: LongInt;\r\n"
+    "begin\r\n"
+    "  MessageBox('Go on?', 'Script', 4);\r\n"
+    "  T := GetTickCount; while GetTickCount - T < 600 do ;\r\n"
+    "  Result := True;\r\n"
+    "end;\r\n";
+
+TEST_F(ScriptStopTest, TheTimeInTheScriptsMessageBoxIsNoRunningTime) {
+  dialogs = std::make_shared<SlowToAnswer>();
+  WriteScript(kAskThenWork);
+  const ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr);
+  const auto started = Clock::now();
+  Start();
+  EXPECT_GE(Clock::now() - started, kUserReads);
+  EXPECT_EQ(dialogs->boxes.size(), 1u);
+  EXPECT_FALSE(poller.seenAt);
+  EXPECT_EQ(LastLog(), "Script loaded without errors");
+}
+
+// A form the script leaves open after Initialize: its timer's handler loops
+// between the window's commands.
+const char* const kLoopingTimerOfAnOpenForm =
+    "var F: TForm; T: TTimer;\r\n"
+    "procedure Spin(Sender: TObject); begin T.Enabled := False; while True do ; end;\r\n"
+    "function Initialize(var V: Variant): Boolean;\r\n"
+    "begin\r\n"
+    "  F := TForm.CreateNew(nil); F.Caption := 'Open form';\r\n"
+    "  T := TTimer.Create(F); T.Interval := 100; T.OnTimer := @Spin; T.Enabled := True;\r\n"
+    "  F.Show; Result := True;\r\n"
+    "end;\r\n"
+    "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n";
+
+constexpr milliseconds kHandlerStopLimit{10000};
+
+TEST_F(ScriptStopTest, AHandlerThatLoopsBetweenCommandsIsStoppedAndTheNextCommandRunsTheScript) {
+  WriteScript(kLoopingTimerOfAnOpenForm);
+  ExtractSampleFiles();
+  Start();
+  ASSERT_EQ(LastLog(), "Script loaded without errors");
+  const ScriptRunningPoller poller(ScriptRunningPoller::StopWith::Button, nullptr, false);
+  const auto started = Clock::now();
+  while (!poller.closedAt && Clock::now() - started < kHandlerStopLimit) QTest::qWait(kPollMilliseconds);
+  ExpectStopped(poller, started);
+  EXPECT_EQ(LastLog(), "Error in execution of event OnTimer -> Script stopped by the user");
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  EXPECT_EQ(LastLog(), "Data loaded");
 }
 
 }  // namespace

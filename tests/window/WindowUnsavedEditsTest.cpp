@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "QtWindowDialogs.h"
@@ -195,6 +196,134 @@ TEST(SaveChangesQuestion, QtAsksWithYesNoAndCancel) {
   EXPECT_EQ(text, "Save changes to 'map-CableD'?");
   EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
+
+
+// Every way of giving the edits up, with every answer: Yes saves (and the
+// edit survives what the command does next), No goes on without saving,
+// Cancel leaves everything as it was.
+enum class GivingUp { Load, SelectAndExtract, ReloadScript, Exit, CloseBox };
+
+struct QuestionCase {
+  GivingUp path;
+  SaveChangesAnswer answer;
+};
+const char* PathName(GivingUp path);
+const char* AnswerName(SaveChangesAnswer answer);
+void PrintTo(const QuestionCase& question, std::ostream* out) {
+  *out << PathName(question.path) << " " << AnswerName(question.answer);
+}
+
+const char* PathName(GivingUp path) {
+  switch (path) {
+    case GivingUp::Load: return "Load";
+    case GivingUp::SelectAndExtract: return "SelectAndExtract";
+    case GivingUp::ReloadScript: return "ReloadScript";
+    case GivingUp::Exit: return "Exit";
+    case GivingUp::CloseBox: return "CloseBox";
+  }
+  return "";
+}
+const char* AnswerName(SaveChangesAnswer answer) {
+  switch (answer) {
+    case SaveChangesAnswer::Yes: return "Yes";
+    case SaveChangesAnswer::No: return "No";
+    case SaveChangesAnswer::Cancel: return "Cancel";
+  }
+  return "";
+}
+
+class EveryPathAndAnswer : public UnsavedEditsTest, public ::testing::WithParamInterface<QuestionCase> {
+ protected:
+  void Act(GivingUp path) {
+    switch (path) {
+      case GivingUp::Load: Load(ExtractFolder() + "map-CableD"); break;
+      case GivingUp::SelectAndExtract:
+        dialogs->Answer(ArchivePath());
+        Click("btnExtract");
+        break;
+      case GivingUp::ReloadScript: Click("btnReloadScript"); break;
+      case GivingUp::Exit: Click("btnExit"); break;
+      case GivingUp::CloseBox: window->windowHandle()->close(); break;
+    }
+  }
+  bool Closes(GivingUp path) const { return path == GivingUp::Exit || path == GivingUp::CloseBox; }
+  // The edited name in the archive, as a new extraction would find it.
+  bool ArchiveHasTheEdit() {
+    tarno::test::TempDir again;
+    EXPECT_EQ(std::system(("unzip -qq -o " + tarno::test::ShellQuote(ArchivePath()) + " -d " +
+                           tarno::test::ShellQuote(again.Path().string()) + " >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    return HasTheEdit(tarno::test::ReadFile(again.File("map-CableD")));
+  }
+  static bool HasTheEdit(const std::string& file) {
+    return file.find(std::string("\0E\0d\0i\0t\0e\0d\0 \0O\0n\0e", 20)) != std::string::npos;
+  }
+};
+
+TEST_P(EveryPathAndAnswer, DoesWhatTheAnswerSays) {
+  const auto [path, answer] = GetParam();
+  const std::string stored = CableFile();
+  EditName();
+  dialogs->saveChangesAnswer = answer;
+  const QStringList log = window->LogLines();
+  Act(path);
+  EXPECT_EQ(dialogs->saveQuestions, std::vector<std::string>{"map-CableD"});
+  const QStringList said = window->LogLines().mid(log.size());
+  switch (answer) {
+    case SaveChangesAnswer::Cancel:
+      EXPECT_TRUE(said.isEmpty()) << said.join('\n').toStdString();
+      EXPECT_TRUE(window->isVisible());
+      EXPECT_EQ(CellText(NameColumn(), 1), "Edited One");
+      EXPECT_TRUE(window->HasUnsavedEdits());
+      EXPECT_TRUE(CableFile() == stored);
+      return;
+    case SaveChangesAnswer::Yes:
+      ASSERT_FALSE(said.isEmpty());
+      EXPECT_EQ(said.front().toStdString(), "Data saved as " + ExtractFolder() + "map-CableD");
+      break;
+    case SaveChangesAnswer::No:
+      EXPECT_FALSE(said.contains(QString::fromStdString("Data saved as " + ExtractFolder() + "map-CableD")));
+      break;
+  }
+  const bool saved = answer == SaveChangesAnswer::Yes;
+  EXPECT_EQ(window->isVisible(), !Closes(path));
+  switch (path) {
+    case GivingUp::Load:
+      EXPECT_EQ(said.back(), "Data loaded");
+      EXPECT_EQ(CellText(NameColumn(), 1) == "Edited One", saved);
+      break;
+    case GivingUp::SelectAndExtract:
+      EXPECT_TRUE(said.back().startsWith("File 'list.scm' extracted to ")) << said.back().toStdString();
+      // What was saved went into the archive before the extraction overwrote the file.
+      EXPECT_EQ(HasTheEdit(CableFile()), saved);
+      break;
+    case GivingUp::ReloadScript:
+      EXPECT_EQ(said.back(), "Script loaded without errors");
+      EXPECT_EQ(HasTheEdit(CableFile()), saved);
+      break;
+    case GivingUp::Exit:
+    case GivingUp::CloseBox:
+      EXPECT_EQ(HasTheEdit(CableFile()), saved);
+      window.reset();  // shutdown updates the archive
+      EXPECT_EQ(ArchiveHasTheEdit(), saved);
+      break;
+  }
+}
+
+std::vector<QuestionCase> EveryCase() {
+  std::vector<QuestionCase> cases;
+  for (const GivingUp path : {GivingUp::Load, GivingUp::SelectAndExtract, GivingUp::ReloadScript, GivingUp::Exit,
+                              GivingUp::CloseBox})
+    for (const SaveChangesAnswer answer : {SaveChangesAnswer::Yes, SaveChangesAnswer::No, SaveChangesAnswer::Cancel})
+      cases.push_back({path, answer});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveChanges, EveryPathAndAnswer, ::testing::ValuesIn(EveryCase()),
+                         [](const ::testing::TestParamInfo<QuestionCase>& param) {
+                           return std::string(PathName(param.param.path)) + AnswerName(param.param.answer);
+                         });
 
 }  // namespace
 }  // namespace tarno::window::test
