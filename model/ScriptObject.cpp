@@ -279,7 +279,7 @@ class TScriptObject::FieldCall : public ScriptFieldCall {
   // unchanged; only an array has element bytes to refresh.
   void SetElementBytes(const ElementBytes& bytes) override {
     if (!HasElements()) return;
-    for (int i = 0; i < kMaxElementSize; ++i) args_.arraySet(i, Byte(bytes[static_cast<size_t>(i)]));
+    args_.arraySetBytes(0, bytes.data(), bytes.size());
   }
 
   // The function is looked up on the first call only.

@@ -126,17 +126,21 @@ Value* freeStackTop(Exec::Impl& m) {
 
 // One host call into the script: counts the nesting of such calls (each one
 // recurses on the C++ stack) and, for a call made while a script call runs,
-// keeps that call's exception state.
+// keeps that call's exception state. The outermost call leaves its state to
+// the host, so it saves nothing: no string copy on the common path.
 class HostCallScope {
  public:
   HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
-      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos),
-        savedKind_(kind), savedParam_(param), savedProc_(proc), savedPos_(pos) {
+      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos) {
     if (nesting_ >= kMaxHostCallNesting) throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
-    ++nesting_;
+    if (nesting_++ == 0) return;
+    savedKind_ = kind;
+    savedParam_ = param;
+    savedProc_ = proc;
+    savedPos_ = pos;
   }
   ~HostCallScope() {
-    if (--nesting_ == 0) return;  // the outermost call leaves its state to the host
+    if (--nesting_ == 0) return;
     kind_ = savedKind_;
     param_ = std::move(savedParam_);
     proc_ = savedProc_;
@@ -151,9 +155,9 @@ class HostCallScope {
   std::string& param_;
   int& proc_;
   int& pos_;
-  ErrorKind savedKind_;
+  ErrorKind savedKind_ = ErrorKind::NoError;
   std::string savedParam_;
-  int savedProc_, savedPos_;
+  int savedProc_ = 0, savedPos_ = 0;
 };
 }  // namespace
 

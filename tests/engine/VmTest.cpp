@@ -95,6 +95,26 @@ TEST(VmVariants, ConversionsAndArraysPassedByReference) {
   EXPECT_EQ(v.arrayAt(1).type(), varOleStr);  // a variant array stores strings as OleStr
 }
 
+// The host's refresh of its argument bytes between calls: a copy the script
+// kept must not change with it, and a range past the array's end changes nothing.
+TEST(VmVariants, ByteRefreshOfAnArgumentArrayCopiesASharedArrayAndChecksBounds) {
+  Value v = Value::newVarArray(0, 6);
+  v.arraySet(0, Value::string("a long text that lives on the heap"));
+  Value kept = v;
+  const uint8_t bytes[] = {1, 200, 3};
+  v.arraySetBytes(0, bytes, 3);
+  EXPECT_EQ(v.arrayAt(0).type(), varByte);
+  EXPECT_EQ(v.arrayAt(1).toInt(), 200);
+  EXPECT_EQ(v.arrayAt(2).toInt(), 3);
+  EXPECT_EQ(kept.arrayAt(0).toString(), "a long text that lives on the heap");
+  EXPECT_TRUE(kept.arrayAt(1).isEmpty());
+  EXPECT_THROW(v.arraySetBytes(5, bytes, 3), ScriptError);
+  EXPECT_THROW(v.arraySetBytes(-1, bytes, 1), ScriptError);
+  EXPECT_EQ(v.arrayAt(5).type(), varEmpty);
+  v.arraySetBytes(4, bytes, 3);
+  EXPECT_EQ(v.arrayAt(6).toInt(), 3);
+}
+
 TEST(VmErrors, ExceptionsUnwindToHandlersAndFinallyRuns) {
   EXPECT_EQ(runMain("var i: Integer; begin i := 0; try i := 1 div i; except WriteLn(ExceptionParam); end;"
                     " try try RaiseException(erCustomError, 'boom'); finally WriteLn('fin'); end; except WriteLn('caught ' + ExceptionParam); end; end;"),
