@@ -2,6 +2,8 @@
 // engine figures (same machine, psoracle bench): Freq_DataToText 7.5 us,
 // Nop 136 ns, compute.pas Bench 35 ms.
 #include "host_functions.h"
+#include "ScriptFunctions.h"
+#include "StandardScriptFunctions.h"
 
 #include <pscript/pscript.h>
 
@@ -117,6 +119,28 @@ void BM_CompileFieldconv(benchmark::State& state) {
   }
 }
 
+// The editor's compile of its default script: the 24 host functions and every
+// import library declared for the compile (as "uses SYSTEM" has it), then the
+// script; and the declarations alone, which every compile pays again.
+void compileWithEditorDeclarations(benchmark::State& state, const std::string& text) {
+  for (auto _ : state) {
+    Compiler c;
+    c.allowNoBegin = c.allowNoEnd = true;
+    c.onUses = [](Compiler& comp, const std::string&) {
+      tarno::RegisterScriptFunctionsCompiletime(comp);
+      tarno::RegisterImportsCompiletime(comp);
+      return true;
+    };
+    if (!c.compile(text)) state.SkipWithError("compile failed");
+  }
+}
+void BM_CompileDefaultScript(benchmark::State& state) {
+  compileWithEditorDeclarations(state, readFile(TARNO_DEFAULT_SCRIPT));
+}
+void BM_CompileEditorDeclarations(benchmark::State& state) {
+  compileWithEditorDeclarations(state, "function F(var V: Variant): Boolean; begin Result := True; end;");
+}
+
 BENCHMARK(BM_ArgumentReset);
 BENCHMARK(BM_FreqDataToText);
 BENCHMARK(BM_FreqTextToData);
@@ -125,5 +149,7 @@ BENCHMARK(BM_NameUnit);
 BENCHMARK(BM_NameTail);
 BENCHMARK(BM_ComputeBench)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CompileFieldconv)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompileDefaultScript)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompileEditorDeclarations)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace pscript {
 
@@ -133,31 +134,31 @@ class HostCallScope {
   HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
       : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos) {
     if (nesting_ >= kMaxHostCallNesting) throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
-    if (nesting_++ == 0) return;
-    savedKind_ = kind;
-    savedParam_ = param;
-    savedProc_ = proc;
-    savedPos_ = pos;
+    if (nesting_++ > 0) saved_.emplace(Saved{kind, param, proc, pos});
   }
   ~HostCallScope() {
-    if (--nesting_ == 0) return;
-    kind_ = savedKind_;
-    param_ = std::move(savedParam_);
-    proc_ = savedProc_;
-    pos_ = savedPos_;
+    --nesting_;
+    if (!saved_) return;
+    kind_ = saved_->kind;
+    param_ = std::move(saved_->param);
+    proc_ = saved_->proc;
+    pos_ = saved_->pos;
   }
   HostCallScope(const HostCallScope&) = delete;
   HostCallScope& operator=(const HostCallScope&) = delete;
 
  private:
+  struct Saved {
+    ErrorKind kind;
+    std::string param;
+    int proc, pos;
+  };
   int& nesting_;
   ErrorKind& kind_;
   std::string& param_;
   int& proc_;
   int& pos_;
-  ErrorKind savedKind_ = ErrorKind::NoError;
-  std::string savedParam_;
-  int savedProc_ = 0, savedPos_ = 0;
+  std::optional<Saved> saved_;
 };
 }  // namespace
 
