@@ -123,6 +123,27 @@ TEST(VmErrors, ExceptionsUnwindToHandlersAndFinallyRuns) {
   EXPECT_EQ(runMain("begin RaiseException(erCustomError, 'bad channel data'); end;"), "error: bad channel data");
 }
 
+// Slots are reused by every call that follows: whatever an earlier frame left
+// there (a finished call, one an error unwound, the caller's own temporaries),
+// a routine's variables start empty. Exit leaves a try..except as a jump and
+// still runs a finally part.
+TEST(VmFrames, VariablesStartEmptyWhateverEarlierFramesLeft) {
+  const std::string decls =
+      "function Fresh(N: Integer): string; var S: string; I: Integer;"
+      " begin Result := S + IntToStr(I); S := 'stale text longer than twelve'; I := 7;"
+      " if N > 0 then Result := Result + Fresh(N - 1); end;\n"
+      "procedure Boom; var S: string; begin S := 'left behind by an error'; RaiseException(erCustomError, 'x'); end;\n"
+      "function Quit(N: Integer): Integer; begin Result := 1; try if N > 0 then Exit; Result := 2; except Result := 3; end;"
+      " Result := 4; end;\n"
+      "function QuitFinally(N: Integer): Integer; begin Result := 1; try if N > 0 then Exit; Result := 2;"
+      " finally WriteLn('finally'); end; Result := 4; end;\n";
+  EXPECT_EQ(runMain("var T: string; begin WriteLn(Fresh(2)); T := 'caller text ' + Fresh(0); WriteLn(Fresh(2));"
+                    " try Boom; except end; WriteLn(Fresh(1) + T);"
+                    " WriteLn(IntToStr(Quit(1)) + IntToStr(Quit(0)) + IntToStr(QuitFinally(1))); end;",
+                    decls),
+            "000\n000\n00caller text 0\nfinally\n141\n");
+}
+
 TEST(VmLimits, DeepRecursionAndHugeAllocationsFailCleanly) {
   const char* down = "function Down(N: Integer): Integer; begin if N = 0 then Result := 0 else Result := Down(N - 1) + 1; end;\n";
   EXPECT_EQ(runMain("begin WriteLn(IntToStr(Down(2000))); end;", down), "2000\n");
