@@ -67,12 +67,6 @@ std::string WithCrLfLines(const std::string& bytes) {
   return out;
 }
 
-std::string UpperAscii(std::string text) {
-  for (char& ch : text)
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  return text;
-}
-
 // "Error: %s at [%d, %d]" for every message, errors, warnings and hints alike.
 std::string CompilerMessageLines(const pscript::Compiler& compiler) {
   std::string lines;
@@ -201,13 +195,14 @@ TScriptObject::~TScriptObject() {
 
 // ---------------------------------------------------------------- calls
 
+// Cached by the name as the caller spells it (the executor matches it without
+// regard to case), so the conversion of a field costs one hash look-up.
 int TScriptObject::FindProcIndex(const std::string& name) {
-  const std::string key = UpperAscii(name);
-  const auto cached = procIndexes_.find(key);
+  const auto cached = procIndexes_.find(name);
   if (cached != procIndexes_.end()) return cached->second;
-  const pscript::ProcHandle proc = exec_->findFunction(key);
+  const pscript::ProcHandle proc = exec_->findFunction(name);
   const int index = proc ? proc.index : -1;
-  procIndexes_.emplace(key, index);
+  procIndexes_.emplace(name, index);
   return index;
 }
 
@@ -330,7 +325,7 @@ class TScriptObject::FieldCall : public ScriptFieldCall {
   // unchanged; only an array has element bytes to refresh.
   void SetElementBytes(const ElementBytes& bytes) override {
     if (!HasElements()) return;
-    for (int i = 0; i < kMaxElementSize; ++i) args_.arraySet(i, Byte(bytes[static_cast<size_t>(i)]));
+    args_.arraySetBytes(0, bytes.data(), bytes.size());
   }
 
   // The function is looked up on the first call only.

@@ -88,7 +88,7 @@ class TScriptObject : public ScriptConversionHost, private UserWaitListener {
   std::unique_ptr<ScriptFunctionState> state_;
   std::unique_ptr<pscript::ClassImporter> classImporter_;
   std::unique_ptr<pscript::Exec> exec_;
-  // Function indexes by upper-case name, so each name is looked up once.
+  // Function indexes by name as spelled, so each spelling is looked up once.
   std::unordered_map<std::string, int> procIndexes_;
 
   // The watch of running calls: each call has a new serial number; the clock

@@ -2,7 +2,8 @@
 # A 65,535-record map-CableD through the default settings and script, as
 # tarno-cli roundtrip takes it: wall and processor time, peak memory, and
 # whether the written file equals the read one. The file is made in a
-# temporary folder from the 1000 records of a sample archive, repeated.
+# temporary folder from the 1000 records of a sample archive, repeated. Then
+# the window's load of the same file (bench_window_load), where it is built.
 # Usage: bench/model/roundtrip_big_map.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -24,3 +25,6 @@ for _ in $(seq "$repeats"); do
     "$work/in/map-CableD" "$work/out" > /dev/null
   cmp -s "$work/in/map-CableD" "$work/out" && echo "  written file equals the read one" || echo "  written file DIFFERS"
 done
+if [[ -x $build/bin/bench_window_load ]]; then
+  QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bin/bench_window_load" "$work/in/map-CableD" "$build/bin" 2>/dev/null
+fi

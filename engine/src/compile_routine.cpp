@@ -98,13 +98,23 @@ void Parser::routineBody(ProcSym& sym, ProcDesc& desc) {
   next();
   statementList(Tok::End);
   expect(Tok::End, "");
-  for (int at : b.exitJumps) patchJump(at, here());
+  patchExits(b);
   emit(Op::Ret, {});
   expect(Tok::Semicolon, "");
   finishLabels();
   sym.bodyDone = true;
   hintsForLocals(b, nameAt);
   cur = nullptr;
+}
+
+void Parser::patchExits(const ProcBuilder& b) {
+  const auto& handlers = b.desc->handlers;
+  const bool finallyParts =
+      std::any_of(handlers.begin(), handlers.end(), [](const Handler& h) { return h.kind == Handler::Finally; });
+  for (int at : b.exitJumps) {
+    if (!finallyParts) b.desc->code[static_cast<size_t>(at - 1)] = static_cast<int32_t>(Op::Jmp);
+    patchJump(at, here());
+  }
 }
 
 void Parser::compileProgram(Compiler& owner) {
@@ -138,7 +148,7 @@ void Parser::compileProgram(Compiler& owner) {
         next();
         statementList(Tok::End);
         expect(Tok::End, "");  // only the final period may be missing
-        for (int at : b.exitJumps) patchJump(at, here());
+        patchExits(b);
         emit(Op::Ret, {});
         cur = nullptr;
         if (tok_.kind == Tok::Eof && allowNoEnd) break;

@@ -166,6 +166,8 @@ class Parser {
   int emit(Op op, std::initializer_list<int32_t> operands);
   int here() const { return static_cast<int>(cur->desc->code.size()); }
   void patchJump(int at, int target) { cur->desc->code[static_cast<size_t>(at)] = target; }
+  // Points the routine's exits at its end; without finally parts an exit is a plain jump.
+  void patchExits(const ProcBuilder& b);
   int32_t temp(int n = 1);
   int32_t constSlot(const Value& v);
   int32_t newGlobal() { return ~(module.globalCount++); }

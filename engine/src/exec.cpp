@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace pscript {
 
@@ -126,34 +127,38 @@ Value* freeStackTop(Exec::Impl& m) {
 
 // One host call into the script: counts the nesting of such calls (each one
 // recurses on the C++ stack) and, for a call made while a script call runs,
-// keeps that call's exception state.
+// keeps that call's exception state. The outermost call leaves its state to
+// the host, so it saves nothing: no string copy on the common path.
 class HostCallScope {
  public:
   HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
-      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos),
-        savedKind_(kind), savedParam_(param), savedProc_(proc), savedPos_(pos) {
+      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos) {
     if (nesting_ >= kMaxHostCallNesting) throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
-    ++nesting_;
+    if (nesting_++ > 0) saved_.emplace(Saved{kind, param, proc, pos});
   }
   ~HostCallScope() {
-    if (--nesting_ == 0) return;  // the outermost call leaves its state to the host
-    kind_ = savedKind_;
-    param_ = std::move(savedParam_);
-    proc_ = savedProc_;
-    pos_ = savedPos_;
+    --nesting_;
+    if (!saved_) return;
+    kind_ = saved_->kind;
+    param_ = std::move(saved_->param);
+    proc_ = saved_->proc;
+    pos_ = saved_->pos;
   }
   HostCallScope(const HostCallScope&) = delete;
   HostCallScope& operator=(const HostCallScope&) = delete;
 
  private:
+  struct Saved {
+    ErrorKind kind;
+    std::string param;
+    int proc, pos;
+  };
   int& nesting_;
   ErrorKind& kind_;
   std::string& param_;
   int& proc_;
   int& pos_;
-  ErrorKind savedKind_;
-  std::string savedParam_;
-  int savedProc_, savedPos_;
+  std::optional<Saved> saved_;
 };
 }  // namespace
 

@@ -257,6 +257,17 @@ void Value::arraySet(int64_t index, const Value& v) {
     a->items[static_cast<size_t>(i)] = v;
 }
 
+void Value::arraySetBytes(int64_t first, const uint8_t* bytes, size_t count) {
+  ArrObj* a = asArr(*this);
+  if (!a) throw ScriptError(ErrorKind::Exception, "Invalid argument: " + varTypeName(vt_));
+  if (a->refs != 1) a = uniqueArr(*this);
+  const int64_t i = first - a->low;
+  if (i < 0 || i > static_cast<int64_t>(a->items.size()) || count > a->items.size() - static_cast<size_t>(i))
+    throw ScriptError(ErrorKind::Exception, "Variant array bounds error");
+  Value* item = a->items.data() + i;
+  for (size_t k = 0; k < count; ++k) item[k].setRaw(bytes[k], varByte);
+}
+
 ArrObj* uniqueArr(Value& v) {
   ArrObj* a = asArr(v);
   if (!a || a->refs == 1) return a;

@@ -34,10 +34,11 @@ inline void clearSlots(Value* from, Value* to) {
   for (Value* v = from; v < to; ++v) v->clear();
 }
 
-// Drops what slots [from, to) hold on the heap: the frame that ends.
+// Drops what slots [from, to) hold and leaves them empty: the frame that
+// ends. So every slot above the top frame is empty, and a frame that starts
+// only clears the slots it shares with its caller's frame.
 inline void releaseSlots(Value* from, Value* to) {
-  for (Value* v = from; v < to; ++v)
-    if (v->isHeap()) v->clear();
+  for (Value* v = from; v < to; ++v) v->clear();
 }
 
 inline void copyValue(Value& dst, const Value& src) {
@@ -821,7 +822,7 @@ void Vm::execute(size_t baseDepth) {
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         if (nfp + callee->frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
-        clearSlots(nfp + 1 + callee->paramCount, nfp + callee->frameSize);
+        clearSlots(nfp + 1 + callee->paramCount, std::min(nfp + callee->frameSize, fp + f->proc->frameSize));
         f->pc = pc + 3;
         m_.frames.push_back({callee, 0, nfp});
         f = &m_.frames.back();

@@ -95,12 +95,53 @@ TEST(VmVariants, ConversionsAndArraysPassedByReference) {
   EXPECT_EQ(v.arrayAt(1).type(), varOleStr);  // a variant array stores strings as OleStr
 }
 
+// The host's refresh of its argument bytes between calls: a copy the script
+// kept must not change with it, and a range past the array's end changes nothing.
+TEST(VmVariants, ByteRefreshOfAnArgumentArrayCopiesASharedArrayAndChecksBounds) {
+  Value v = Value::newVarArray(0, 6);
+  v.arraySet(0, Value::string("a long text that lives on the heap"));
+  Value kept = v;
+  const uint8_t bytes[] = {1, 200, 3};
+  v.arraySetBytes(0, bytes, 3);
+  EXPECT_EQ(v.arrayAt(0).type(), varByte);
+  EXPECT_EQ(v.arrayAt(1).toInt(), 200);
+  EXPECT_EQ(v.arrayAt(2).toInt(), 3);
+  EXPECT_EQ(kept.arrayAt(0).toString(), "a long text that lives on the heap");
+  EXPECT_TRUE(kept.arrayAt(1).isEmpty());
+  EXPECT_THROW(v.arraySetBytes(5, bytes, 3), ScriptError);
+  EXPECT_THROW(v.arraySetBytes(-1, bytes, 1), ScriptError);
+  EXPECT_EQ(v.arrayAt(5).type(), varEmpty);
+  v.arraySetBytes(4, bytes, 3);
+  EXPECT_EQ(v.arrayAt(6).toInt(), 3);
+}
+
 TEST(VmErrors, ExceptionsUnwindToHandlersAndFinallyRuns) {
   EXPECT_EQ(runMain("var i: Integer; begin i := 0; try i := 1 div i; except WriteLn(ExceptionParam); end;"
                     " try try RaiseException(erCustomError, 'boom'); finally WriteLn('fin'); end; except WriteLn('caught ' + ExceptionParam); end; end;"),
             "Division by zero\nfin\ncaught boom\n");
   EXPECT_EQ(runMain("begin try Exit; finally WriteLn('fin'); end; end;"), "fin\n");
   EXPECT_EQ(runMain("begin RaiseException(erCustomError, 'bad channel data'); end;"), "error: bad channel data");
+}
+
+// Slots are reused by every call that follows: whatever an earlier frame left
+// there (a finished call, one an error unwound, the caller's own temporaries),
+// a routine's variables start empty. Exit leaves a try..except as a jump and
+// still runs a finally part.
+TEST(VmFrames, VariablesStartEmptyWhateverEarlierFramesLeft) {
+  const std::string decls =
+      "function Fresh(N: Integer): string; var S: string; I: Integer;"
+      " begin Result := S + IntToStr(I); S := 'stale text longer than twelve'; I := 7;"
+      " if N > 0 then Result := Result + Fresh(N - 1); end;\n"
+      "procedure Boom; var S: string; begin S := 'left behind by an error'; RaiseException(erCustomError, 'x'); end;\n"
+      "function Quit(N: Integer): Integer; begin Result := 1; try if N > 0 then Exit; Result := 2; except Result := 3; end;"
+      " Result := 4; end;\n"
+      "function QuitFinally(N: Integer): Integer; begin Result := 1; try if N > 0 then Exit; Result := 2;"
+      " finally WriteLn('finally'); end; Result := 4; end;\n";
+  EXPECT_EQ(runMain("var T: string; begin WriteLn(Fresh(2)); T := 'caller text ' + Fresh(0); WriteLn(Fresh(2));"
+                    " try Boom; except end; WriteLn(Fresh(1) + T);"
+                    " WriteLn(IntToStr(Quit(1)) + IntToStr(Quit(0)) + IntToStr(QuitFinally(1))); end;",
+                    decls),
+            "000\n000\n00caller text 0\nfinally\n141\n");
 }
 
 TEST(VmLimits, DeepRecursionAndHugeAllocationsFailCleanly) {

@@ -105,6 +105,9 @@ class Value {
   // The element at index, or nullptr when this is no array or index is out of bounds.
   const Value* arrayElement(int64_t index) const noexcept;
   void arraySet(int64_t index, const Value& v); // copies the array first when shared
+  // Elements [first, first + count) := Byte values of bytes, in one pass (a
+  // host's refresh of its argument array between calls).
+  void arraySetBytes(int64_t first, const uint8_t* bytes, size_t count);
 
   // Engine internals.
   void setInt(int64_t v) noexcept { setRaw(v, varInt64); }
