@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "Graphics.h"
 #include "StringListClasses.h"
 #include "UiObjects.h"
 
@@ -50,10 +51,10 @@ class LabelObject : public ControlObject {
  public:
   std::string Caption() const override;
   void SetCaption(const std::string& text) override;
+  bool TakesMouseClicks() const override { return true; }
 
  protected:
   QWidget* MakeWidget() override;
-  void Connect() override;
 };
 
 class ButtonObject : public ControlObject {
@@ -61,7 +62,7 @@ class ButtonObject : public ControlObject {
   int64_t modalResult = 0;
   std::string Caption() const override;
   void SetCaption(const std::string& text) override;
-  void Click();
+  void Click() override;
 
  protected:
   QWidget* MakeWidget() override;
@@ -152,6 +153,23 @@ class ScrollBarObject : public ControlObject {
   void Connect() override;
 };
 
+// The canvas of a control (paint box, form): it draws on a transparent
+// surface the size of the control, shown when the control paints; OnPaint
+// gets a fresh surface each time.
+class ControlCanvas {
+ public:
+  pscript::Value Canvas(ControlObject& owner);  // made on first use
+  void Free(pscript::Exec& exec);
+  // Runs OnPaint (when there is one) on a cleared surface, then shows the
+  // surface. Returns false when the handler freed the control.
+  static bool Paint(const LiveControl& control, QPainter& painter);
+
+ private:
+  QImage* Surface(QWidget* widget);
+  QImage surface_;
+  pscript::Value canvas_;
+};
+
 // TTimer: a component, no control. It runs while Enabled, with an Interval
 // above 0 and an OnTimer handler, whenever an event loop runs.
 class TimerObject : public UiObject {
@@ -171,6 +189,11 @@ class TimerObject : public UiObject {
 // the form takes input in, until ModalResult is set or the form closes.
 class FormObject : public ControlObject {
  public:
+  ControlCanvas canvas;
+  ControlCanvas* OwnCanvas() override { return &canvas; }
+  bool Paints() const override { return true; }
+  void Paint(QPainter& painter) override;
+  bool TakesMouseClicks() const override { return true; }
   int64_t modalResult = 0;
   QEventLoop* modalLoop = nullptr;
   bool closing = false;
@@ -179,6 +202,7 @@ class FormObject : public ControlObject {
   void Close();
   void SetModalResult(int64_t value);
   void Show();
+  void Release();
   ~FormObject() override;
   void freeing(pscript::Exec& exec) override;
 
@@ -187,13 +211,6 @@ class FormObject : public ControlObject {
 
  private:
   void Detach();  // the window calls back no more
-};
-
-// TFont of a control: its Name, Size, Style and Color show in the widget.
-class FontObject : public UiObject {
- public:
-  QPointer<QWidget> target;
-  void Apply();
 };
 
 // TMenuItem: its sub-items (freed with it) and the item it sits in.
@@ -212,6 +229,50 @@ class MenuObject : public UiObject {
 
  private:
   pscript::Value root_;
+};
+
+// TPaintBox: nothing but its canvas and OnPaint.
+class PaintBoxObject : public ControlObject {
+ public:
+  ControlCanvas canvas;
+  ControlCanvas* OwnCanvas() override { return &canvas; }
+  void freeing(pscript::Exec& exec) override;
+  bool Paints() const override { return true; }
+  void Paint(QPainter& painter) override;
+  bool TakesMouseClicks() const override { return true; }
+};
+
+// TImage: shows its picture's bitmap (at the top left, centred or stretched).
+class ImageObject : public ControlObject {
+ public:
+  void freeing(pscript::Exec& exec) override;
+  bool Paints() const override { return true; }
+  void Paint(QPainter& painter) override;
+  bool TakesMouseClicks() const override { return true; }
+  pscript::Value Picture();
+  // The picture's bitmap's canvas; an empty picture first gets a bitmap of the image's size.
+  pscript::Value Canvas();
+  void PictureChanged();
+
+ private:
+  pscript::Value picture_;
+};
+
+// TShape: a rectangle, square, rounded one, ellipse or circle in its pen and brush.
+class ShapeObject : public ControlObject {
+ public:
+  void Init(pscript::NativeCall& c) override;
+  void freeing(pscript::Exec& exec) override;
+  bool Paints() const override { return true; }
+  void Paint(QPainter& painter) override;
+  pscript::Value pen, brush;
+};
+
+// TBevel: a box, frame or one line, lowered or raised.
+class BevelObject : public ControlObject {
+ public:
+  bool Paints() const override { return true; }
+  void Paint(QPainter& painter) override;
 };
 
 // The form a control sits on, or nullptr.

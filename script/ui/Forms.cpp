@@ -27,18 +27,26 @@ class FormWidget : public QWidget {
   bool closingForReal = false;
 
  protected:
+  // The callbacks run from copies: a handler may free the form, which clears them.
   void closeEvent(QCloseEvent* event) override {
     if (closingForReal || !closeRequested) return QWidget::closeEvent(event);
     event->ignore();
-    closeRequested();
+    Run(closeRequested);
   }
   void showEvent(QShowEvent* event) override {
     QWidget::showEvent(event);
-    if (shown) shown();
+    Run(shown);
   }
   void hideEvent(QHideEvent* event) override {
     QWidget::hideEvent(event);
-    if (hidden) hidden();
+    Run(hidden);
+  }
+
+ private:
+  static void Run(const std::function<void()>& callback) {
+    if (!callback) return;
+    const std::function<void()> copy = callback;
+    copy();
   }
 };
 
@@ -72,12 +80,15 @@ QWidget* FormObject::MakeWidget() {
   return window;
 }
 
+// OnShow may free the form: the window is kept by a guard of its own.
 void FormObject::Show() {
-  if (!widget_) return;
-  if (Stored("POSITION").rawInt() >= poScreenCenter) Center(widget_);
-  widget_->show();
-  widget_->raise();
-  widget_->activateWindow();
+  const QPointer<QWidget> window = widget_;
+  if (!window) return;
+  if (Stored("POSITION").rawInt() >= poScreenCenter) Center(window);
+  window->show();
+  if (!window || window->isHidden()) return;
+  window->raise();
+  window->activateWindow();
 }
 
 void FormObject::SetModalResult(int64_t value) {
@@ -163,6 +174,14 @@ void FormObject::Close() {
   }
 }
 
+// As a posted message does it: the form goes when the events that run now
+// are done, so that a handler of its own may release it and go on using it.
+void FormObject::Release() {
+  pscript::Exec* e = exec;
+  const Value me = self;
+  QMetaObject::invokeMethod(context(), [e, me] { e->freeObject(me); }, Qt::QueuedConnection);
+}
+
 void FormObject::Detach() {
   if (modalLoop) modalLoop->quit();
   if (auto* window = static_cast<FormWidget*>(widget_.data())) {
@@ -175,8 +194,11 @@ void FormObject::Detach() {
 
 FormObject::~FormObject() { Detach(); }
 
+void FormObject::Paint(QPainter& painter) { ControlCanvas::Paint({exec, self}, painter); }
+
 void FormObject::freeing(pscript::Exec& e) {
   Detach();
+  canvas.Free(e);
   ControlObject::freeing(e);
 }
 

@@ -11,6 +11,7 @@
 #include "ClassLibraryHelpers.h"
 #include "ControlClasses.h"
 #include "MessageBoxHook.h"
+#include "UiBindingTable.h"
 #include "UiDeclarations.h"
 
 namespace tarno::ui {
@@ -28,12 +29,6 @@ namespace {
 
 // Every UI native runs through here: a handler error raised while it ran
 // (inside a modal loop, or an event its change caused) ends it afterwards.
-struct Entry {
-  NativeFn fn;
-  std::string upperName;  // of the member, for the stored properties
-};
-
-const Entry& EntryOf(const NativeCall& c) { return *static_cast<const Entry*>(c.user()); }
 
 void Trampoline(NativeCall& c) {
   struct Depth {
@@ -328,7 +323,7 @@ void SetParams(NativeCall& c) {
 FormObject& Form(NativeCall& c) { return Self<FormObject>(c); }
 void FormShowModal(NativeCall& c) { c.result().setInt(Form(c).ShowModal()); }
 void FormClose(NativeCall& c) { Form(c).Close(); }
-void FormRelease(NativeCall& c) { c.exec().freeObject(c.arg(0)); }
+void FormRelease(NativeCall& c) { Form(c).Release(); }
 void FormActive(NativeCall& c) { ReturnBool(c, WidgetOf(c).isActiveWindow()); }
 void FormCaption(NativeCall& c) { c.result() = Value::string(FromQt(WidgetOf(c).windowTitle())); }
 void FormSetCaption(NativeCall& c) { WidgetOf(c).setWindowTitle(ToQt(StrArg(c, 1))); }
@@ -438,12 +433,6 @@ void MenuRootItems(NativeCall& c) { c.result() = Self<MenuObject>(c).Root(c.exec
 
 // ------------------------------------------------------------------ the tables
 
-struct Specific {
-  const char* cls;
-  const char* member;
-  NativeFn fn;     // method, or property reader
-  NativeFn write;  // property writer
-};
 
 const char* const kFontClasses[] = {"TGroupBox", "TLabel", "TEdit", "TMemo", "TComboBox", "TButton", "TCheckBox",
                                     "TRadioButton", "TListBox", "TScrollBox", "TForm", "TPaintBox", "TPanel",
@@ -560,8 +549,11 @@ const std::pair<const char*, Factory> kFactories[] = {
     {"TCustomGroupBox", Make<GroupBoxObject>}, {"TCustomPanel", Make<PanelObject>},
     {"TScrollBar", Make<ScrollBarObject>},   {"TTimer", Make<TimerObject>},
     {"TFont", Make<FontObject>},             {"TGraphicsObject", Make<UiObject>},
-    {"TGraphic", Make<UiObject>},            {"TCanvas", Make<UiObject>},
-    {"TPicture", Make<UiObject>},            {"TMenuItem", Make<MenuItemObject>},
+    {"TPen", Make<PenObject>},               {"TBrush", Make<BrushObject>},
+    {"TGraphic", Make<BitmapObject>},        {"TCanvas", Make<CanvasObject>},
+    {"TPicture", Make<PictureObject>},       {"TMenuItem", Make<MenuItemObject>},
+    {"TPaintBox", Make<PaintBoxObject>},     {"TImage", Make<ImageObject>},
+    {"TShape", Make<ShapeObject>},           {"TBevel", Make<BevelObject>},
     {"TMenu", Make<MenuObject>},             {"TApplication", Make<UiObject>},
     {"TControlScrollBar", Make<UiObject>},   {"TDragObject", Make<UiObject>},
     {"EMenuError", Make<UiObject>},          {"TMenuActionLink", Make<UiObject>},
@@ -578,6 +570,8 @@ using MemberKey = std::pair<std::string, std::string>;  // upper class, upper me
 std::map<MemberKey, const Specific*> SpecificMembers() {
   std::map<MemberKey, const Specific*> out;
   for (const Specific& s : kSpecific) out[{Upper(s.cls), Upper(s.member)}] = &s;
+  for (auto table : {GraphicsMembers(), ControlKindMembers()})
+    for (const Specific& s : table) out[{Upper(s.cls), Upper(s.member)}] = &s;
   static const Specific font{"", "Font", GetFont, SetFont};
   static const Specific caption{"", "Caption", GetCaption, SetCaption};
   for (const char* cls : kFontClasses) out.insert({{Upper(cls), "FONT"}, &font});
@@ -595,8 +589,9 @@ void BindMember(pscript::ClassImporter& importer, const char* cls, const char* d
   if (IsPropertyDeclaration(declaration)) {
     if (upper.rfind("ON", 0) == 0) EventNames().emplace(upper, name);
     // Reader and writer each get an entry of their own.
-    const NativeFn read = s ? s->fn : StoredGet;
-    const NativeFn write = s ? s->write : StoredSet;
+    // A table entry without a reader or writer keeps the stored default for it.
+    const NativeFn read = s && s->fn ? s->fn : StoredGet;
+    const NativeFn write = s && s->write ? s->write : StoredSet;
     if (read) importer.registerProperty(cls, name, Trampoline, nullptr, Interned(read, upper));
     if (write) importer.registerProperty(cls, name, nullptr, Trampoline, Interned(write, upper));
     return;

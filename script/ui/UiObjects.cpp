@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QThread>
 
 #include <algorithm>
 #include <iostream>
@@ -69,6 +68,11 @@ const Value& UiObject::Stored(const std::string& upperName) const {
   return it == stored.end() ? kEmpty : it->second;
 }
 
+int64_t UiObject::StoredInt(const std::string& upperName) const {
+  const Value& v = Stored(upperName);
+  return v.isEmpty() ? 0 : v.toInt();
+}
+
 void UiObject::Fire(const char* event, std::vector<ProcArg> extra) {
   if (!HasHandler(event)) return;
   // Copies: the handler may free this object.
@@ -95,16 +99,18 @@ void ControlObject::Init(pscript::NativeCall& c) {
   EnsureWidgetApplication();
   context_ = std::make_unique<QObject>();
   widget_ = MakeWidget();
+  bridge_ = new EventBridge(context_.get(), *this);
+  bridge_->Watch(widget_);
   Connect();
 }
 
+// A control may be freed by a handler of one of its own widget's events (or
+// of its form's), while Qt is still inside that event: the widget goes late.
 ControlObject::~ControlObject() {
   context_.reset();  // no more events from the widget
   if (!widget_) return;
   widget_->hide();
-  // Inside an event loop the widget may be the one whose event runs now.
-  if (QThread::currentThread()->loopLevel() > 0) widget_->deleteLater();
-  else delete widget_.data();
+  widget_->deleteLater();
 }
 
 void ControlObject::freeing(pscript::Exec& e) {
@@ -159,8 +165,5 @@ void EnsureWidgetApplication() {
   static char* argv[] = {name, nullptr};
   static QApplication application(argc, argv);
 }
-
-QString ToQt(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-std::string FromQt(const QString& text) { return text.toLatin1().toStdString(); }
 
 }  // namespace tarno::ui
