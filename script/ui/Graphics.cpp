@@ -325,7 +325,9 @@ Value BitmapObject::Canvas() {
 void BitmapObject::Resize(int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
-  if (width == image.width() && height == image.height()) return;
+  if (width == width_ && height == height_) return;
+  width_ = width;
+  height_ = height;
   QImage resized;
   if (width > 0 && height > 0) {
     resized = QImage(width, height, QImage::Format_RGB32);
@@ -333,6 +335,13 @@ void BitmapObject::Resize(int width, int height) {
     QPainter(&resized).drawImage(0, 0, image);
   }
   image = resized;
+  Changed();
+}
+
+void BitmapObject::SetImage(const QImage& other) {
+  image = other.isNull() ? QImage() : other.convertToFormat(QImage::Format_RGB32);
+  width_ = image.width();
+  height_ = image.height();
   Changed();
 }
 

@@ -97,11 +97,17 @@ class BitmapObject : public UiObject {
   void Init(pscript::NativeCall& c) override;
   void freeing(pscript::Exec& exec) override;
   pscript::Value Canvas();
+  // The size as set: an image exists once both sides are above 0.
+  int Width() const { return width_; }
+  int Height() const { return height_; }
   void Resize(int width, int height);
+  // Takes another image (Assign, LoadFromFile) with its size.
+  void SetImage(const QImage& other);
   void Changed();
 
  private:
   pscript::Value canvas_;
+  int width_ = 0, height_ = 0;
 };
 
 // TPicture: holds one bitmap, made on first use.

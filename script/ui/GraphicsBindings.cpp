@@ -81,17 +81,16 @@ void SetPixel(NativeCall& c) { Canvas(c).SetPixel(IntOf(c, 1), IntOf(c, 2), c.ar
 
 BitmapObject& Bitmap(NativeCall& c) { return Self<BitmapObject>(c); }
 BitmapObject* BitmapIfAny(NativeCall& c) { return c.exec().objectAs<BitmapObject>(c.arg(0)); }
-void GraphicWidth(NativeCall& c) { c.result().setInt(BitmapIfAny(c) ? BitmapIfAny(c)->image.width() : 0); }
-void GraphicHeight(NativeCall& c) { c.result().setInt(BitmapIfAny(c) ? BitmapIfAny(c)->image.height() : 0); }
-void GraphicSetWidth(NativeCall& c) { Bitmap(c).Resize(IntOf(c, 1), Bitmap(c).image.height()); }
-void GraphicSetHeight(NativeCall& c) { Bitmap(c).Resize(Bitmap(c).image.width(), IntOf(c, 1)); }
+void GraphicWidth(NativeCall& c) { c.result().setInt(BitmapIfAny(c) ? BitmapIfAny(c)->Width() : 0); }
+void GraphicHeight(NativeCall& c) { c.result().setInt(BitmapIfAny(c) ? BitmapIfAny(c)->Height() : 0); }
+void GraphicSetWidth(NativeCall& c) { Bitmap(c).Resize(IntOf(c, 1), Bitmap(c).Height()); }
+void GraphicSetHeight(NativeCall& c) { Bitmap(c).Resize(Bitmap(c).Width(), IntOf(c, 1)); }
 void GraphicEmpty(NativeCall& c) { c.result() = Value::boolean(!BitmapIfAny(c) || BitmapIfAny(c)->image.isNull()); }
 void BitmapCanvas(NativeCall& c) { c.result() = Bitmap(c).Canvas(); }
 void GraphicLoad(NativeCall& c) {
   QImage loaded;
   if (!loaded.load(ToQt(StrArg(c, 1)))) throw std::runtime_error("Bitmap image is not valid");
-  Bitmap(c).image = loaded.convertToFormat(QImage::Format_RGB32);
-  Bitmap(c).Changed();
+  Bitmap(c).SetImage(loaded);
 }
 // The format follows the file's extension; BMP without one.
 void GraphicSave(NativeCall& c) {
@@ -101,10 +100,7 @@ void GraphicSave(NativeCall& c) {
     throw std::runtime_error("Cannot create file \"" + StrArg(c, 1) + "\"");
 }
 void PictureBitmap(NativeCall& c) { c.result() = Self<PictureObject>(c).Bitmap(); }
-void AssignBitmap(BitmapObject& to, const BitmapObject* from) {
-  to.image = from ? from->image : QImage();
-  to.Changed();
-}
+void AssignBitmap(BitmapObject& to, const BitmapObject* from) { to.SetImage(from ? from->image : QImage()); }
 void PictureSetBitmap(NativeCall& c) {
   auto& mine = *c.exec().objectAs<BitmapObject>(Self<PictureObject>(c).Bitmap());
   AssignBitmap(mine, c.exec().objectAs<BitmapObject>(c.arg(1)));

@@ -78,5 +78,67 @@ TEST_F(ScriptForms, APaintBoxDrawsInOnPaintWithItsPenAndBrushWhereWindowsWould) 
   EXPECT_EQ(Call("Report"), "1 16711680 255 1 65280 1 -1 1 1");
 }
 
+const char* const kPictures = R"(
+var F: TForm; I: TImage; B: TBitmap; S, Circle: TShape; Bv: TBevel;
+function Bounds(L, T, W, H: Integer): TRect;
+begin Result.Left := L; Result.Top := T; Result.Right := L + W; Result.Bottom := T + H; end;
+procedure PaintForm(Sender: TObject);
+begin F.Canvas.Brush.Color := clLime; F.Canvas.FillRect(Bounds(0, 0, 5, 5)); end;
+function Make(var V: Variant): Boolean;
+begin
+  F := TForm.CreateNew(nil); F.Caption := 'Pictures'; F.SetBounds(0, 0, 300, 200); F.OnPaint := @PaintForm;
+  B := TBitmap.Create; B.Width := 20; B.Height := 10;
+  B.Canvas.Brush.Color := clRed; B.Canvas.FillRect(Bounds(0, 0, 20, 10));
+  B.Canvas.Pixels[3, 4] := clBlue;
+  I := TImage.Create(F); I.Parent := F; I.SetBounds(10, 10, 41, 31);
+  I.Canvas.Brush.Color := clYellow; I.Canvas.FillRect(Bounds(0, 0, 41, 31));
+  I.Canvas.Draw(10, 10, B);
+  S := TShape.Create(F); S.Parent := F; S.SetBounds(100, 10, 43, 23);
+  S.Brush.Color := clBlue; S.Pen.Color := clRed;
+  Circle := TShape.Create(F); Circle.Parent := F; Circle.SetBounds(150, 10, 47, 21); Circle.Shape := stCircle;
+  Circle.Brush.Color := clLime;
+  Bv := TBevel.Create(F); Bv.Parent := F; Bv.SetBounds(10, 100, 53, 27);
+  F.Show;
+  V := IntToStr(B.Canvas.Pixels[3, 4]) + ' ' + IntToStr(B.Canvas.Pixels[0, 0]) + ' ' + IntToStr(B.Width) + ' ' +
+    IntToStr(I.Picture.Bitmap.Width) + ' ' + IntToStr(I.Canvas.Pixels[13, 14]) + ' ' + IntToStr(Ord(B.Empty));
+  Result := True;
+end;
+function Recolour(var V: Variant): Boolean;
+begin S.Brush.Color := clYellow; I.Picture.Bitmap.Canvas.Pixels[0, 0] := clBlue; Result := True; end;
+)";
+
+TEST_F(ScriptForms, BitmapsImagesShapesBevelsAndTheFormCanvasShowWhatWasDrawn) {
+  Load(kPictures);
+  // The bitmap's pixels read back; the image's canvas is its picture's bitmap, of the image's size.
+  ASSERT_EQ(Call("Make"), "16711680 255 20 41 16711680 0");
+  QWidget* form = Window("Pictures");
+  ASSERT_NE(form, nullptr);
+  QWidget* image = ChildSized(form, 41, 31);
+  QWidget* shape = ChildSized(form, 43, 23);
+  QWidget* circle = ChildSized(form, 47, 21);
+  QWidget* bevel = ChildSized(form, 53, 27);
+  ASSERT_TRUE(image && shape && circle && bevel);
+
+  QImage shown = Shown(image);
+  EXPECT_EQ(shown.pixel(0, 0), kYellow);
+  EXPECT_EQ(shown.pixel(10, 10), kRed);  // the bitmap drawn into it
+  EXPECT_EQ(shown.pixel(13, 14), kBlue);
+
+  shown = Shown(shape);
+  EXPECT_EQ(shown.pixel(0, 0), kRed);
+  EXPECT_EQ(shown.pixel(20, 11), kBlue);
+  shown = Shown(circle);
+  EXPECT_EQ(shown.pixel(23, 10), kLime);  // a circle in the middle of a wide control
+  EXPECT_NE(shown.pixel(2, 10), kLime);
+  shown = Shown(bevel);
+  EXPECT_NE(shown.pixel(0, 0), shown.pixel(52, 26));  // shadow at the top left, light at the bottom right
+  EXPECT_NE(shown.pixel(0, 0), shown.pixel(20, 13));
+  EXPECT_EQ(Shown(form).pixel(2, 2), kLime);
+
+  ASSERT_EQ(Call("Recolour"), "");
+  EXPECT_EQ(Shown(shape).pixel(20, 11), kYellow);  // a changed brush repaints
+  EXPECT_EQ(Shown(image).pixel(0, 0), kBlue);
+}
+
 }  // namespace
 }  // namespace tarno
