@@ -67,11 +67,11 @@ bool FireKey(const LiveControl& control, const char* event, Value& key, const Va
     object = control.get();
     if (!object) return false;
   }
-  if (key.isString() || key.toInt() != 0) object->Fire(event, args());
+  if (key.toInt() != 0) object->Fire(event, args());
   return control.get() != nullptr;
 }
 
-bool KeyGone(const Value& key) { return key.isString() ? key.rawString().empty() || key.rawString()[0] == '\0' : key.toInt() == 0; }
+bool KeyGone(const Value& key) { return key.toInt() == 0; }
 
 }  // namespace
 
@@ -219,7 +219,7 @@ bool EventBridge::Key(const LiveControl& target, QObject* watched, QKeyEvent* ev
   Value character = CharValue(typed[0]);
   if (!FireKey(target, "ONKEYPRESS", character, nullptr)) return true;
   if (KeyGone(character)) return true;
-  const char now = character.isString() ? character.rawString()[0] : static_cast<char>(character.toInt());
+  const char now = static_cast<char>(character.toInt());
   if (now == typed[0]) return false;
   // The handler changed the character: the widget gets the new one instead.
   QKeyEvent changed(QEvent::KeyPress, event->key(), event->modifiers(), ToQt(std::string(1, now)));
@@ -230,7 +230,8 @@ bool EventBridge::Key(const LiveControl& target, QObject* watched, QKeyEvent* ev
   return true;
 }
 
-Value CharValue(char ch) { return Value::string(std::string(1, ch)); }
+// A Char is its ordinal to the engine.
+Value CharValue(char ch) { return Value::integer(static_cast<unsigned char>(ch), pscript::varByte); }
 
 void EventBridge::Watch(QWidget* widget) {
   if (!widget) return;

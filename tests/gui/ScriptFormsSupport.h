@@ -37,6 +37,8 @@ class ScriptForms : public ::testing::Test {
   }
   void TearDown() override {
     script_.reset();
+    // The widgets of the forms go late: before the next test looks for its own.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::filesystem::remove(path_);
   }
 
