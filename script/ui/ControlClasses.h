@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -23,8 +24,9 @@ namespace tarno::ui {
 // contents show in the widget.
 class WidgetStrings : public StringListObject {
  public:
-  enum class Kind { Lines, ListItems, ComboItems };
+  enum class Kind { Lines, ListItems, ComboItems, Buttons };
   WidgetStrings(Kind kind, QWidget* widget) : kind_(kind), widget_(widget) {}
+  std::function<void()> rebuild;  // Buttons: the control makes its buttons anew
   void ContentsChanged() override;
   void Refresh() override;
 
@@ -128,6 +130,58 @@ class ComboBoxObject : public StringsControl {
   QWidget* MakeWidget() override;
   void Connect() override;
   WidgetStrings::Kind StringsKind() const override { return WidgetStrings::Kind::ComboItems; }
+};
+
+// TRadioGroup: a group box with one radio button a line of Items, in
+// Columns columns (filled column by column); OnClick when ItemIndex changes.
+class RadioGroupObject : public StringsControl {
+ public:
+  void Init(pscript::NativeCall& c) override;
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  void Resized() override;
+  int64_t ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int64_t index);
+  void SetColumns(int64_t columns);
+  int64_t Columns() const { return columns_; }
+  void Rebuild();
+
+ protected:
+  QWidget* MakeWidget() override;
+  WidgetStrings::Kind StringsKind() const override { return WidgetStrings::Kind::Buttons; }
+
+ private:
+  void Arrange();
+  std::vector<QPointer<QRadioButton>> buttons_;
+  int64_t itemIndex_ = -1;
+  int64_t columns_ = 1;
+};
+
+// TSpeedButton: a tool button; with a GroupIndex it stays down, and one
+// down button of a group on the same parent puts the others up.
+class SpeedButtonObject : public ControlObject {
+ public:
+  std::string Caption() const override;
+  void SetCaption(const std::string& text) override;
+  bool Down() const;
+  void SetDown(bool down);
+  void Click() override;
+
+ protected:
+  QWidget* MakeWidget() override;
+  void Connect() override;
+
+ private:
+  void OthersUp();
+};
+
+// TBitBtn: Kind gives the caption, ModalResult and Default of the standard
+// buttons; bkClose closes its form.
+class BitBtnObject : public ButtonObject {
+ public:
+  int64_t kind = 0;
+  void SetKind(int64_t newKind);
+  void Click() override;
 };
 
 class GroupBoxObject : public ControlObject {

@@ -29,6 +29,9 @@ void WidgetStrings::ContentsChanged() {
       if (row < list->count()) list->setCurrentRow(row);
       break;
     }
+    case Kind::Buttons:
+      if (rebuild) rebuild();
+      break;
     case Kind::ComboItems: {
       auto* combo = qobject_cast<QComboBox*>(widget_.data());
       if (!combo) break;

@@ -554,6 +554,8 @@ const std::pair<const char*, Factory> kFactories[] = {
     {"TPicture", Make<PictureObject>},       {"TMenuItem", Make<MenuItemObject>},
     {"TPaintBox", Make<PaintBoxObject>},     {"TImage", Make<ImageObject>},
     {"TShape", Make<ShapeObject>},           {"TBevel", Make<BevelObject>},
+    {"TCustomRadioGroup", Make<RadioGroupObject>}, {"TSpeedButton", Make<SpeedButtonObject>},
+    {"TBitBtn", Make<BitBtnObject>},
     {"TMenu", Make<MenuObject>},             {"TApplication", Make<UiObject>},
     {"TControlScrollBar", Make<UiObject>},   {"TDragObject", Make<UiObject>},
     {"EMenuError", Make<UiObject>},          {"TMenuActionLink", Make<UiObject>},
