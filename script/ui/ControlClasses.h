@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -244,6 +245,12 @@ class TimerObject : public UiObject {
 class FormObject : public ControlObject {
  public:
   ControlCanvas canvas;
+  pscript::Value mainMenu;  // the TMainMenu shown as the menu bar
+  QWidget* ChildHost() const override;
+  QMenuBar* MenuBar();   // made when the form gets a main menu
+  void DropMenuBar();
+  void ArrangeClient();  // after the menu bar changed its height
+  bool ContextMenu(QPoint at) override;
   ControlCanvas* OwnCanvas() override { return &canvas; }
   bool Paints() const override { return true; }
   void Paint(QPainter& painter) override;
@@ -267,22 +274,41 @@ class FormObject : public ControlObject {
   void Detach();  // the window calls back no more
 };
 
-// TMenuItem: its sub-items (freed with it) and the item it sits in.
+// TMenuItem: its sub-items (freed with it) and the item it sits in; the
+// root item of a menu knows its menu.
 class MenuItemObject : public UiObject {
  public:
   std::vector<pscript::Value> items;
   pscript::Value parentItem;
+  pscript::Value menu;  // the root item's
   void freeing(pscript::Exec& exec) override;
+  // Something of the item or below it changed: the menu it belongs to shows anew.
+  void Changed();
+  bool Shown() const;    // Visible (on unless set off)
+  bool Enabled() const;  // likewise
 };
 
-// TMenu: its root item (Items), made on first use and freed with it.
+// TMenu: its root item (Items), made on first use and freed with it. A
+// TMainMenu that a form owns is that form's menu bar; a TPopupMenu shows
+// with Popup or from its form's context menu.
 class MenuObject : public UiObject {
  public:
+  void Init(pscript::NativeCall& c) override;
   pscript::Value Root(pscript::Exec& exec);
   void freeing(pscript::Exec& exec) override;
+  // The bar shows the items again (after any change of them).
+  void Rebuild();
+  void ShowIn(QMenuBar* bar);
+  // Shows the items as a pop-up menu at a screen position, until it closes.
+  void Popup(QPoint at);
+  // Joins the owner when that is a form without a menu bar yet.
+  void JoinOwnerForm();
 
  private:
+  void Fill(QWidget* into, const MenuItemObject& item, QObject* generation);
   pscript::Value root_;
+  QPointer<QMenuBar> bar_;
+  std::unique_ptr<QObject> generation_;  // what the last Rebuild made
 };
 
 // TPaintBox: nothing but its canvas and OnPaint.

@@ -4,6 +4,7 @@
 // may swallow or change the key), the form's handlers first when its
 // KeyPreview is on.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -129,19 +130,23 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
   ControlObject* control = target.get();
   if (!control || !control->Widget()) return false;
   QWidget* widget = control->Widget();
+  QWidget* host = control->ChildHost();  // a form paints and takes the mouse in its client area
   switch (event->type()) {
     case QEvent::Paint:
-      if (watched != widget || !control->Paints()) return false;
+      if (watched != host || !control->Paints()) return false;
       {
-        QPainter painter(widget);
+        QPainter painter(host);
         control->Paint(painter);
       }
       return true;
+    case QEvent::ContextMenu:
+      if (watched != host) return false;
+      return control->ContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       const bool takes = control->TakesMouseClicks();
-      const QPoint at = ControlPoint(watched, widget, mouse->position());
+      const QPoint at = ControlPoint(watched, host, mouse->position());
       uint64_t shift = ShiftBits(mouse->modifiers(), mouse->buttons());
       if (event->type() == QEvent::MouseButtonDblClick) shift |= Bit(ssDouble);
       if (!FireMouse(target, "ONMOUSEDOWN", {ProcArg::byValue(Value::integer(ButtonOf(mouse->button()))),
@@ -156,8 +161,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       const bool takes = control->TakesMouseClicks();
-      const QPoint at = ControlPoint(watched, widget, mouse->position());
-      const bool inside = widget->rect().contains(at);
+      const QPoint at = ControlPoint(watched, host, mouse->position());
+      const bool inside = host->rect().contains(at);
       if (!FireMouse(target, "ONMOUSEUP", {ProcArg::byValue(Value::integer(ButtonOf(mouse->button()))),
                                            ProcArg::byValue(Value::setOf(ShiftBits(mouse->modifiers(), mouse->buttons()))),
                                            ProcArg::byValue(Value::integer(at.x())), ProcArg::byValue(Value::integer(at.y()))}))
@@ -170,7 +175,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       const bool takes = control->TakesMouseClicks();
-      const QPoint at = ControlPoint(watched, widget, mouse->position());
+      const QPoint at = ControlPoint(watched, host, mouse->position());
       FireMouse(target, "ONMOUSEMOVE", {ProcArg::byValue(Value::setOf(ShiftBits(mouse->modifiers(), mouse->buttons()))),
                                         ProcArg::byValue(Value::integer(at.x())), ProcArg::byValue(Value::integer(at.y()))});
       return takes;

@@ -25,7 +25,7 @@ Value ControlCanvas::Canvas(ControlObject& owner) {
   if (e.object(canvas_)) return canvas_;
   canvas_ = MakeOwned<CanvasObject>(e, "TCanvas");
   auto* canvas = e.objectAs<CanvasObject>(canvas_);
-  const QPointer<QWidget> widget = owner.Widget();
+  const QPointer<QWidget> widget = owner.ChildHost();
   canvas->surface = [this, widget] { return Surface(widget); };
   canvas->drawn = [widget] { Repaint(widget); };
   canvas->palette = [widget] { return widget ? widget->palette() : QPalette(); };
@@ -55,7 +55,7 @@ bool ControlCanvas::Paint(const LiveControl& live, QPainter& painter) {
   ControlCanvas* own = control ? control->OwnCanvas() : nullptr;
   if (!own) return false;
   if (control->HasHandler("ONPAINT")) {
-    own->Surface(control->Widget())->fill(Qt::transparent);
+    own->Surface(control->ChildHost())->fill(Qt::transparent);
     // As the paint box does: the brush takes the control's colour, the font its font.
     if (auto* canvas = live.exec->objectAs<CanvasObject>(own->Canvas(*control))) {
       if (const Value& color = control->Stored("COLOR"); !color.isEmpty()) canvas->Brush()->stored["COLOR"] = color;
@@ -67,7 +67,7 @@ bool ControlCanvas::Paint(const LiveControl& live, QPainter& painter) {
     if (!control) return false;
     own = control->OwnCanvas();
   }
-  if (QImage* surface = own->Surface(control->Widget())) painter.drawImage(0, 0, *surface);
+  if (QImage* surface = own->Surface(control->ChildHost())) painter.drawImage(0, 0, *surface);
   return true;
 }
 

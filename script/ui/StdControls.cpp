@@ -213,36 +213,6 @@ void TimerObject::Update() {
 
 namespace tarno::ui {
 
-// ------------------------------------------------------------------ menus
-
-void MenuItemObject::freeing(pscript::Exec& e) {
-  std::vector<Value> mine = std::move(items);
-  for (const Value& v : mine) e.freeObject(v);
-  if (auto* parentObject = e.objectAs<MenuItemObject>(parentItem)) {
-    auto& list = parentObject->items;
-    list.erase(std::remove_if(list.begin(), list.end(), [&](const Value& v) { return v.rawInt() == self.rawInt(); }),
-               list.end());
-  }
-  UiObject::freeing(e);
-}
-
-Value MenuObject::Root(pscript::Exec& e) {
-  if (!e.object(root_)) {
-    root_ = e.newObject(std::make_unique<MenuItemObject>(), "TMenuItem");
-    auto* item = e.objectAs<MenuItemObject>(root_);
-    item->exec = &e;
-    item->self = root_;
-  }
-  return root_;
-}
-
-void MenuObject::freeing(pscript::Exec& e) {
-  const Value root = root_;
-  root_.clear();
-  e.freeObject(root);
-  UiObject::freeing(e);
-}
-
 // ------------------------------------------------------------------ fonts
 
 void FontObject::Apply() {

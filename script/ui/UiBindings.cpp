@@ -355,8 +355,8 @@ void ApplicationMessageBox(NativeCall& c) {
 
 // ------------------------------------------------------------------ menus
 
-// A menu item keeps its sub-items; a menu keeps its root item. They show
-// nowhere yet: scripts build them, change them and click them.
+// A menu item keeps its sub-items; a menu keeps its root item. Every change
+// shows the menu anew (Menus.cpp).
 MenuItemObject& Item(NativeCall& c) { return Self<MenuItemObject>(c); }
 MenuItemObject* ItemOf(NativeCall& c, const Value& v) { return c.exec().objectAs<MenuItemObject>(v); }
 
@@ -367,6 +367,7 @@ void MenuInsertAt(NativeCall& c, MenuItemObject& into, int64_t at, const Value& 
   if (at < 0 || at > static_cast<int64_t>(into.items.size())) throw std::runtime_error("Menu index out of range");
   into.items.insert(into.items.begin() + at, item);
   child->parentItem = into.self;
+  into.Changed();
 }
 void MenuAdd(NativeCall& c) { MenuInsertAt(c, Item(c), static_cast<int64_t>(Item(c).items.size()), c.arg(1)); }
 void MenuInsert(NativeCall& c) { MenuInsertAt(c, Item(c), IntArg(c, 1), c.arg(2)); }
@@ -380,6 +381,7 @@ void MenuDelete(NativeCall& c) {
   const size_t i = CheckedItem(c, 1);
   if (MenuItemObject* child = ItemOf(c, items[i])) child->parentItem.clear();
   items.erase(items.begin() + static_cast<std::ptrdiff_t>(i));
+  Item(c).Changed();
 }
 void MenuRemove(NativeCall& c) {
   auto& items = Item(c).items;
@@ -387,6 +389,7 @@ void MenuRemove(NativeCall& c) {
     if (items[i].rawInt() == c.arg(1).rawInt()) {
       if (MenuItemObject* child = ItemOf(c, items[i])) child->parentItem.clear();
       items.erase(items.begin() + static_cast<std::ptrdiff_t>(i));
+      Item(c).Changed();
       return;
     }
   throw std::runtime_error("Sub-menu is not in menu");
@@ -394,6 +397,7 @@ void MenuRemove(NativeCall& c) {
 void MenuClear(NativeCall& c) {
   std::vector<Value> items = std::move(Item(c).items);
   for (const Value& v : items) c.exec().freeObject(v);
+  Item(c).Changed();
 }
 void MenuCount(NativeCall& c) { c.result().setInt(static_cast<int64_t>(Item(c).items.size())); }
 void MenuItemAt(NativeCall& c) { c.result() = Item(c).items[CheckedItem(c, 1)]; }
@@ -430,6 +434,11 @@ void MenuIndex(NativeCall& c) {
   c.result().setInt(index);
 }
 void MenuRootItems(NativeCall& c) { c.result() = Self<MenuObject>(c).Root(c.exec()); }
+void MenuStore(NativeCall& c) {
+  Item(c).stored[EntryOf(c).upperName] = c.arg(1);
+  Item(c).Changed();
+}
+void MenuPopup(NativeCall& c) { Self<MenuObject>(c).Popup(QPoint(IntOf(c, 1), IntOf(c, 2))); }
 
 // ------------------------------------------------------------------ the tables
 
@@ -529,6 +538,13 @@ const Specific kSpecific[] = {
     {"TMenuItem", "Parent", MenuParent, nullptr},
     {"TMenuItem", "MenuIndex", MenuIndex, nullptr},
     {"TMenu", "Items", MenuRootItems, nullptr},
+    {"TMenuItem", "Caption", nullptr, MenuStore},
+    {"TMenuItem", "Checked", nullptr, MenuStore},
+    {"TMenuItem", "Enabled", nullptr, MenuStore},
+    {"TMenuItem", "Visible", nullptr, MenuStore},
+    {"TMenuItem", "ShortCut", nullptr, MenuStore},
+    {"TMenuItem", "RadioItem", nullptr, MenuStore},
+    {"TPopupMenu", "Popup", MenuPopup, nullptr},
     {"TApplication", "MessageBox", ApplicationMessageBox, nullptr},
 };
 
@@ -627,6 +643,7 @@ Value NewMenuOf(NativeCall& c, const char* cls, const Value& owner, const std::s
   menu->Created(c.exec(), handle, owner);
   menu->name = name;
   AddItems(c, *c.exec().objectAs<MenuItemObject>(menu->Root(c.exec())), items);
+  menu->JoinOwnerForm();
   return handle;
 }
 

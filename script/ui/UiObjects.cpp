@@ -101,6 +101,7 @@ void ControlObject::Init(pscript::NativeCall& c) {
   widget_ = MakeWidget();
   bridge_ = new EventBridge(context_.get(), *this);
   bridge_->Watch(widget_);
+  if (ChildHost() != widget_) bridge_->Watch(ChildHost());
   Connect();
 }
 
@@ -135,7 +136,7 @@ void ControlObject::SetParent(const Value& newParent) {
     parent = newParent;
     target->children.push_back(self);
   }
-  SetParentWidget(target ? target->Widget() : nullptr);
+  SetParentWidget(target ? target->ChildHost() : nullptr);
 }
 
 std::string ControlObject::Caption() const { return FromQt(widget_ ? widget_->windowTitle() : QString()); }

@@ -94,6 +94,10 @@ class ControlObject : public UiObject {
   virtual bool TakesMouseClicks() const { return false; }
   virtual void Click() { Fire(kOnClick); }
   virtual void Resized() { Fire("ONRESIZE"); }
+  // The user asked for a context menu at a screen position; true when one showed.
+  virtual bool ContextMenu(QPoint at) { (void)at; return false; }
+  // Where the controls on this one sit (a form's client area below its menu bar).
+  virtual QWidget* ChildHost() const { return widget_.data(); }
   // The canvas of a control that has one of its own (paint box, form).
   virtual ControlCanvas* OwnCanvas() { return nullptr; }
 
