@@ -19,6 +19,13 @@ int IntOf(const NativeCall& c, int i) { return static_cast<int>(c.arg(i).toInt()
 // ------------------------------------------------------------------ pens, brushes
 
 void ToolStore(NativeCall& c) { Self<GraphicsToolObject>(c).Store(EntryOf(c).upperName, c.arg(1)); }
+// A colour makes a clear brush solid again.
+void BrushColorStore(NativeCall& c) {
+  constexpr int64_t kBsSolid = 0, kBsClear = 1;
+  auto& brush = Self<BrushObject>(c);
+  if (brush.IntOf("STYLE") == kBsClear) brush.stored["STYLE"] = Value::integer(kBsSolid);
+  brush.Store("COLOR", c.arg(1));
+}
 
 // ------------------------------------------------------------------ canvas
 
@@ -167,7 +174,7 @@ const Specific kMembers[] = {
     {"TPen", "Mode", nullptr, ToolStore},
     {"TPen", "Style", nullptr, ToolStore},
     {"TPen", "Width", nullptr, ToolStore},
-    {"TBrush", "Color", nullptr, ToolStore},
+    {"TBrush", "Color", nullptr, BrushColorStore},
     {"TBrush", "Style", nullptr, ToolStore},
     {"TCanvas", "Pen", CanvasPen, nullptr},
     {"TCanvas", "Brush", CanvasBrush, nullptr},

@@ -38,6 +38,8 @@ begin
   C.FillRect(R);
   C.Brush.Style := bsClear; C.Pen.Color := clRed;
   C.Ellipse(50, 0, 70, 20);
+  C.Brush.Color := clLime;  // solid again
+  C.Rectangle(72, 0, 78, 6);
   Seen := IntToStr(C.Pixels[5, 5]) + ' ' + IntToStr(C.Pixels[9, 0]) + ' ' + IntToStr(Ord(C.Pixels[10, 0] <> clRed)) + ' ' +
     IntToStr(C.Pixels[29, 5]) + ' ' + IntToStr(Ord(C.Pixels[30, 5] <> clLime)) + ' ' + IntToStr(C.Pixels[-1, 0]);
 end;
@@ -74,6 +76,7 @@ TEST_F(ScriptForms, APaintBoxDrawsInOnPaintWithItsPenAndBrushWhereWindowsWould) 
   EXPECT_NE(shown.pixel(45, 5), kYellow);
   EXPECT_EQ(shown.pixel(50, 10), kRed);  // the ellipse's left edge, its inside left clear
   EXPECT_NE(shown.pixel(60, 10), kRed);
+  EXPECT_EQ(shown.pixel(74, 3), kLime);
   // TColor is $00BBGGRR; a pixel outside reads -1.
   EXPECT_EQ(Call("Report"), "1 16711680 255 1 65280 1 -1 1 1");
 }
