@@ -33,9 +33,7 @@ Value ControlCanvas::Canvas(ControlObject& owner) {
 }
 
 void ControlCanvas::Free(pscript::Exec& e) {
-  const Value canvas = canvas_;
-  canvas_.clear();
-  e.freeObject(canvas);
+  FreeOwned(e, canvas_);
 }
 
 // Sized to the control; what was drawn stays where it was.
@@ -81,9 +79,7 @@ void PaintBoxObject::Paint(QPainter& painter) { ControlCanvas::Paint({exec, self
 // ------------------------------------------------------------------ image
 
 void ImageObject::freeing(pscript::Exec& e) {
-  const Value picture = picture_;
-  picture_.clear();
-  e.freeObject(picture);
+  FreeOwned(e, picture_);
   ControlObject::freeing(e);
 }
 
@@ -146,11 +142,7 @@ void ShapeObject::Init(pscript::NativeCall& c) {
 }
 
 void ShapeObject::freeing(pscript::Exec& e) {
-  for (Value* tool : {&pen, &brush}) {
-    const Value handle = *tool;
-    tool->clear();
-    e.freeObject(handle);
-  }
+  for (Value* tool : {&pen, &brush}) FreeOwned(e, *tool);
   ControlObject::freeing(e);
 }
 

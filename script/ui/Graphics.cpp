@@ -200,11 +200,7 @@ void DrawArc(QPainter& painter, ArcKind kind, QRect box, QPoint start, QPoint en
 // ------------------------------------------------------------------ canvas
 
 void CanvasObject::freeing(pscript::Exec& e) {
-  for (Value* tool : {&pen_, &brush_, &font_}) {
-    const Value handle = *tool;
-    tool->clear();
-    e.freeObject(handle);
-  }
+  for (Value* tool : {&pen_, &brush_, &font_}) FreeOwned(e, *tool);
   UiObject::freeing(e);
 }
 
@@ -306,9 +302,7 @@ void BitmapObject::Init(pscript::NativeCall& c) {
 }
 
 void BitmapObject::freeing(pscript::Exec& e) {
-  const Value canvas = canvas_;
-  canvas_.clear();
-  e.freeObject(canvas);
+  FreeOwned(e, canvas_);
   UiObject::freeing(e);
 }
 
@@ -351,9 +345,7 @@ void BitmapObject::Changed() {
 }
 
 void PictureObject::freeing(pscript::Exec& e) {
-  const Value bitmap = bitmap_;
-  bitmap_.clear();
-  e.freeObject(bitmap);
+  FreeOwned(e, bitmap_);
   UiObject::freeing(e);
 }
 

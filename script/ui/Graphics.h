@@ -131,6 +131,14 @@ void DrawLine(QPainter& painter, QPoint from, QPoint to);
 enum class ArcKind { Arc, Chord, Pie };
 void DrawArc(QPainter& painter, ArcKind kind, QRect box, QPoint start, QPoint end);
 
+// Frees an object another one owns, forgetting its handle first (its
+// freeing may look back at the owner).
+inline void FreeOwned(pscript::Exec& exec, pscript::Value& handle) {
+  const pscript::Value owned = handle;
+  handle.clear();
+  exec.freeObject(owned);
+}
+
 // Makes a host object of a UI class that the script did not construct
 // (the pen of a canvas, the bitmap of a picture).
 template <class T>

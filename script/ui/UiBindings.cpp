@@ -105,15 +105,20 @@ void SetParent(NativeCall& c) { Control(c).SetParent(c.arg(1)); }
 void BringToFront(NativeCall& c) { WidgetOf(c).raise(); }
 void SendToBack(NativeCall& c) { WidgetOf(c).lower(); }
 void Repaint(NativeCall& c) { WidgetOf(c).update(); }
-void GetClientWidth(NativeCall& c) { c.result().setInt(WidgetOf(c).contentsRect().width()); }
+// The client area: a form's below its menu bar, another control's inside its frame.
+QSize ClientSize(NativeCall& c) {
+  QWidget* host = Control(c).ChildHost();
+  return host && host != &WidgetOf(c) ? host->size() : WidgetOf(c).contentsRect().size();
+}
+void GetClientWidth(NativeCall& c) { c.result().setInt(ClientSize(c).width()); }
 void SetClientWidth(NativeCall& c) {
   QWidget& w = WidgetOf(c);
-  w.resize(IntOf(c, 1) + w.width() - w.contentsRect().width(), w.height());
+  w.resize(IntOf(c, 1) + w.width() - ClientSize(c).width(), w.height());
 }
-void GetClientHeight(NativeCall& c) { c.result().setInt(WidgetOf(c).contentsRect().height()); }
+void GetClientHeight(NativeCall& c) { c.result().setInt(ClientSize(c).height()); }
 void SetClientHeight(NativeCall& c) {
   QWidget& w = WidgetOf(c);
-  w.resize(w.width(), IntOf(c, 1) + w.height() - w.contentsRect().height());
+  w.resize(w.width(), IntOf(c, 1) + w.height() - ClientSize(c).height());
 }
 void ControlCount(NativeCall& c) { c.result().setInt(static_cast<int64_t>(Control(c).children.size())); }
 void ControlAt(NativeCall& c) {

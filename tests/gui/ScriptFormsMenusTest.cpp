@@ -39,6 +39,8 @@ begin
   MM.Items.Items[0].Items[0].Caption := '&Open...';
   Result := True;
 end;
+function Client(var V: Variant): Boolean;
+begin V := IntToStr(F.Height - F.ClientHeight) + ' ' + IntToStr(F.ClientWidth); Result := True; end;
 function PopIt(var V: Variant): Boolean; begin PM.Popup(10, 10); V := Log; Log := ''; Result := True; end;
 function TakeLog(var V: Variant): Boolean; begin V := Log; Log := ''; Result := True; end;
 )";
@@ -67,6 +69,7 @@ TEST_F(ScriptForms, AFormsMainMenuIsItsMenuBarAndFollowsTheScriptsChanges) {
   // The form's controls sit below the bar.
   auto* button = form->findChild<QPushButton*>();
   EXPECT_GE(button->mapTo(form, QPoint(0, 0)).y(), bar->height());
+  EXPECT_EQ(Call("Client"), std::to_string(bar->height()) + " 300");  // the bar is not client area
 
   open->trigger();
   bar->actions()[1]->trigger();
