@@ -1,5 +1,6 @@
 // TForm: Show, ShowModal's nested loop, Close with OnCloseQuery and OnClose.
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,24 +24,47 @@ enum CloseAction : int64_t { caNone, caHide, caFree, caMinimize };
 enum Position : int64_t { poScreenCenter = 4, poDesktopCenter = 5, poMainFormCenter = 6, poOwnerFormCenter = 7 };
 
 // The window: its close box asks the form, its showing and hiding are events.
+// Its client area is a child below the menu bar (when there is one): the
+// controls on the form sit there, as their coordinates expect.
 class FormWidget : public QWidget {
  public:
   std::function<void()> closeRequested, shown, hidden;
   bool closingForReal = false;
+  QWidget* client = new QWidget(this);
+  QPointer<QMenuBar> bar;
+
+  FormWidget() { client->lower(); }
+  void Arrange() {
+    const int top = bar ? bar->sizeHint().height() : 0;
+    if (bar) bar->setGeometry(0, 0, width(), top);
+    client->setGeometry(0, top, width(), std::max(0, height() - top));
+  }
 
  protected:
+  // The callbacks run from copies: a handler may free the form, which clears them.
   void closeEvent(QCloseEvent* event) override {
     if (closingForReal || !closeRequested) return QWidget::closeEvent(event);
     event->ignore();
-    closeRequested();
+    Run(closeRequested);
   }
   void showEvent(QShowEvent* event) override {
     QWidget::showEvent(event);
-    if (shown) shown();
+    Run(shown);
   }
   void hideEvent(QHideEvent* event) override {
     QWidget::hideEvent(event);
-    if (hidden) hidden();
+    Run(hidden);
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    Arrange();
+  }
+
+ private:
+  static void Run(const std::function<void()>& callback) {
+    if (!callback) return;
+    const std::function<void()> copy = callback;
+    copy();
   }
 };
 
@@ -93,12 +117,15 @@ QWidget* FormObject::MakeWidget() {
   return window;
 }
 
+// OnShow may free the form: the window is kept by a guard of its own.
 void FormObject::Show() {
-  if (!widget_) return;
-  if (Stored("POSITION").rawInt() >= poScreenCenter) Center(widget_);
-  widget_->show();
-  widget_->raise();
-  widget_->activateWindow();
+  const QPointer<QWidget> window = widget_;
+  if (!window) return;
+  if (Stored("POSITION").rawInt() >= poScreenCenter) Center(window);
+  window->show();
+  if (!window || window->isHidden()) return;
+  window->raise();
+  window->activateWindow();
 }
 
 void FormObject::SetModalResult(int64_t value) {
@@ -186,6 +213,14 @@ void FormObject::Close() {
   }
 }
 
+// As a posted message does it: the form goes when the events that run now
+// are done, so that a handler of its own may release it and go on using it.
+void FormObject::Release() {
+  pscript::Exec* e = exec;
+  const Value me = self;
+  QMetaObject::invokeMethod(context(), [e, me] { e->freeObject(me); }, Qt::QueuedConnection);
+}
+
 void FormObject::Detach() {
   if (modalLoop) modalLoop->quit();
   if (auto* window = static_cast<FormWidget*>(widget_.data())) {
@@ -198,8 +233,49 @@ void FormObject::Detach() {
 
 FormObject::~FormObject() { Detach(); }
 
+void FormObject::Paint(QPainter& painter) { ControlCanvas::Paint({exec, self}, painter); }
+
+QWidget* FormObject::ChildHost() const {
+  auto* window = static_cast<FormWidget*>(widget_.data());
+  return window ? window->client : nullptr;
+}
+
+QMenuBar* FormObject::MenuBar() {
+  auto* window = static_cast<FormWidget*>(widget_.data());
+  if (!window) return nullptr;
+  if (!window->bar) {
+    window->bar = new QMenuBar(window);
+    window->bar->show();
+    window->Arrange();  // the window keeps its size, the client area gives the bar room
+  }
+  return window->bar;
+}
+
+void FormObject::ArrangeClient() {
+  if (auto* window = static_cast<FormWidget*>(widget_.data())) window->Arrange();
+}
+
+void FormObject::DropMenuBar() {
+  mainMenu.clear();
+  auto* window = static_cast<FormWidget*>(widget_.data());
+  if (!window || !window->bar) return;
+  window->bar->hide();
+  window->bar->deleteLater();
+  window->bar = nullptr;
+  window->Arrange();
+}
+
+// The form's PopupMenu shows where the user asked for it.
+bool FormObject::ContextMenu(QPoint at) {
+  auto* menu = exec->objectAs<MenuObject>(Stored("POPUPMENU"));
+  if (!menu) return false;
+  menu->Popup(at);
+  return true;
+}
+
 void FormObject::freeing(pscript::Exec& e) {
   Detach();
+  canvas.Free(e);
   ControlObject::freeing(e);
 }
 

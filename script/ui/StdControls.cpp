@@ -1,6 +1,4 @@
 // The standard controls and their events.
-#include <QMouseEvent>
-
 #include <algorithm>
 
 #include "ControlClasses.h"
@@ -31,6 +29,9 @@ void WidgetStrings::ContentsChanged() {
       if (row < list->count()) list->setCurrentRow(row);
       break;
     }
+    case Kind::Buttons:
+      if (rebuild) rebuild();
+      break;
     case Kind::ComboItems: {
       auto* combo = qobject_cast<QComboBox*>(widget_.data());
       if (!combo) break;
@@ -71,26 +72,8 @@ Value StringsControl::Strings() {
 
 // ------------------------------------------------------------------ label, panel, group box
 
-namespace {
-// Clicks on widgets that have no click signal of their own.
-class ClickFilter : public QObject {
- public:
-  ClickFilter(QObject* parent, UiObject& target) : QObject(parent), target_(target) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-      target_.Fire(kOnClick);
-    else if (event->type() == QEvent::MouseButtonDblClick)
-      target_.Fire("ONDBLCLICK");
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  UiObject& target_;
-};
-}  // namespace
 
 QWidget* LabelObject::MakeWidget() { return new QLabel; }
-void LabelObject::Connect() { widget_->installEventFilter(new ClickFilter(context(), *this)); }
 std::string LabelObject::Caption() const { return FromQt(static_cast<QLabel*>(widget_.data())->text()); }
 void LabelObject::SetCaption(const std::string& text) {
   auto* label = static_cast<QLabel*>(widget_.data());
@@ -168,7 +151,6 @@ void ListBoxObject::Connect() {
   QObject::connect(List(), &QListWidget::itemSelectionChanged, context(), [this] {
     if (!settingIndex) Fire(kOnClick);
   });
-  QObject::connect(List(), &QListWidget::itemDoubleClicked, context(), [this] { Fire("ONDBLCLICK"); });
 }
 
 QWidget* ComboBoxObject::MakeWidget() {
@@ -209,7 +191,12 @@ void TimerObject::Init(pscript::NativeCall& c) {
   QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Fire("ONTIMER"); });
 }
 
-TimerObject::~TimerObject() = default;
+// The timer may be the one whose timeout runs now.
+TimerObject::~TimerObject() {
+  if (!timer_) return;
+  timer_->stop();
+  timer_.release()->deleteLater();
+}
 
 void TimerObject::freeing(pscript::Exec& e) {
   if (timer_) timer_->stop();
@@ -226,56 +213,14 @@ void TimerObject::Update() {
 
 namespace tarno::ui {
 
-// ------------------------------------------------------------------ menus
-
-void MenuItemObject::freeing(pscript::Exec& e) {
-  std::vector<Value> mine = std::move(items);
-  for (const Value& v : mine) e.freeObject(v);
-  if (auto* parentObject = e.objectAs<MenuItemObject>(parentItem)) {
-    auto& list = parentObject->items;
-    list.erase(std::remove_if(list.begin(), list.end(), [&](const Value& v) { return v.rawInt() == self.rawInt(); }),
-               list.end());
-  }
-  UiObject::freeing(e);
-}
-
-Value MenuObject::Root(pscript::Exec& e) {
-  if (!e.object(root_)) {
-    root_ = e.newObject(std::make_unique<MenuItemObject>(), "TMenuItem");
-    auto* item = e.objectAs<MenuItemObject>(root_);
-    item->exec = &e;
-    item->self = root_;
-  }
-  return root_;
-}
-
-void MenuObject::freeing(pscript::Exec& e) {
-  const Value root = root_;
-  root_.clear();
-  e.freeObject(root);
-  UiObject::freeing(e);
-}
-
 // ------------------------------------------------------------------ fonts
 
-// TFontStyles: fsBold, fsItalic, fsUnderline, fsStrikeOut as bits 0..3.
 void FontObject::Apply() {
   if (!target) return;
-  QFont font = target->font();
-  if (const Value& v = Stored("NAME"); v.isString() && !v.rawString().empty()) font.setFamily(ToQt(std::string(v.rawString())));
-  if (const Value& v = Stored("SIZE"); !v.isEmpty() && v.toInt() > 0) font.setPointSize(static_cast<int>(v.toInt()));
-  if (const Value& v = Stored("STYLE"); !v.isEmpty()) {
-    const uint64_t bits = v.setElements();
-    font.setBold(bits & 1u);
-    font.setItalic(bits & 2u);
-    font.setUnderline(bits & 4u);
-    font.setStrikeOut(bits & 8u);
-  }
-  target->setFont(font);
-  if (const Value& v = Stored("COLOR"); !v.isEmpty() && v.toInt() >= 0) {
-    const int64_t bgr = v.toInt();  // TColor: $00BBGGRR
+  target->setFont(ScriptFont(*this, target->font()));
+  if (const Value& v = Stored("COLOR"); !v.isEmpty()) {
+    const QColor color = ToQColor(v.toInt(), target->palette());
     QPalette palette = target->palette();
-    const QColor color(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     palette.setColor(QPalette::ButtonText, color);

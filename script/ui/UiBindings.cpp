@@ -11,6 +11,7 @@
 #include "ClassLibraryHelpers.h"
 #include "ControlClasses.h"
 #include "MessageBoxHook.h"
+#include "UiBindingTable.h"
 #include "UiDeclarations.h"
 
 namespace tarno::ui {
@@ -28,12 +29,6 @@ namespace {
 
 // Every UI native runs through here: a handler error raised while it ran
 // (inside a modal loop, or an event its change caused) ends it afterwards.
-struct Entry {
-  NativeFn fn;
-  std::string upperName;  // of the member, for the stored properties
-};
-
-const Entry& EntryOf(const NativeCall& c) { return *static_cast<const Entry*>(c.user()); }
 
 void Trampoline(NativeCall& c) {
   struct Depth {
@@ -110,15 +105,20 @@ void SetParent(NativeCall& c) { Control(c).SetParent(c.arg(1)); }
 void BringToFront(NativeCall& c) { WidgetOf(c).raise(); }
 void SendToBack(NativeCall& c) { WidgetOf(c).lower(); }
 void Repaint(NativeCall& c) { WidgetOf(c).update(); }
-void GetClientWidth(NativeCall& c) { c.result().setInt(WidgetOf(c).contentsRect().width()); }
+// The client area: a form's below its menu bar, another control's inside its frame.
+QSize ClientSize(NativeCall& c) {
+  QWidget* host = Control(c).ChildHost();
+  return host && host != &WidgetOf(c) ? host->size() : WidgetOf(c).contentsRect().size();
+}
+void GetClientWidth(NativeCall& c) { c.result().setInt(ClientSize(c).width()); }
 void SetClientWidth(NativeCall& c) {
   QWidget& w = WidgetOf(c);
-  w.resize(IntOf(c, 1) + w.width() - w.contentsRect().width(), w.height());
+  w.resize(IntOf(c, 1) + w.width() - ClientSize(c).width(), w.height());
 }
-void GetClientHeight(NativeCall& c) { c.result().setInt(WidgetOf(c).contentsRect().height()); }
+void GetClientHeight(NativeCall& c) { c.result().setInt(ClientSize(c).height()); }
 void SetClientHeight(NativeCall& c) {
   QWidget& w = WidgetOf(c);
-  w.resize(w.width(), IntOf(c, 1) + w.height() - w.contentsRect().height());
+  w.resize(w.width(), IntOf(c, 1) + w.height() - ClientSize(c).height());
 }
 void ControlCount(NativeCall& c) { c.result().setInt(static_cast<int64_t>(Control(c).children.size())); }
 void ControlAt(NativeCall& c) {
@@ -328,7 +328,7 @@ void SetParams(NativeCall& c) {
 FormObject& Form(NativeCall& c) { return Self<FormObject>(c); }
 void FormShowModal(NativeCall& c) { c.result().setInt(Form(c).ShowModal()); }
 void FormClose(NativeCall& c) { Form(c).Close(); }
-void FormRelease(NativeCall& c) { c.exec().freeObject(c.arg(0)); }
+void FormRelease(NativeCall& c) { Form(c).Release(); }
 void FormActive(NativeCall& c) { ReturnBool(c, WidgetOf(c).isActiveWindow()); }
 void FormCaption(NativeCall& c) { c.result() = Value::string(FromQt(WidgetOf(c).windowTitle())); }
 void FormSetCaption(NativeCall& c) { WidgetOf(c).setWindowTitle(ToQt(StrArg(c, 1))); }
@@ -360,8 +360,8 @@ void ApplicationMessageBox(NativeCall& c) {
 
 // ------------------------------------------------------------------ menus
 
-// A menu item keeps its sub-items; a menu keeps its root item. They show
-// nowhere yet: scripts build them, change them and click them.
+// A menu item keeps its sub-items; a menu keeps its root item. Every change
+// shows the menu anew (Menus.cpp).
 MenuItemObject& Item(NativeCall& c) { return Self<MenuItemObject>(c); }
 MenuItemObject* ItemOf(NativeCall& c, const Value& v) { return c.exec().objectAs<MenuItemObject>(v); }
 
@@ -372,6 +372,7 @@ void MenuInsertAt(NativeCall& c, MenuItemObject& into, int64_t at, const Value& 
   if (at < 0 || at > static_cast<int64_t>(into.items.size())) throw std::runtime_error("Menu index out of range");
   into.items.insert(into.items.begin() + at, item);
   child->parentItem = into.self;
+  into.Changed();
 }
 void MenuAdd(NativeCall& c) { MenuInsertAt(c, Item(c), static_cast<int64_t>(Item(c).items.size()), c.arg(1)); }
 void MenuInsert(NativeCall& c) { MenuInsertAt(c, Item(c), IntArg(c, 1), c.arg(2)); }
@@ -385,6 +386,7 @@ void MenuDelete(NativeCall& c) {
   const size_t i = CheckedItem(c, 1);
   if (MenuItemObject* child = ItemOf(c, items[i])) child->parentItem.clear();
   items.erase(items.begin() + static_cast<std::ptrdiff_t>(i));
+  Item(c).Changed();
 }
 void MenuRemove(NativeCall& c) {
   auto& items = Item(c).items;
@@ -392,6 +394,7 @@ void MenuRemove(NativeCall& c) {
     if (items[i].rawInt() == c.arg(1).rawInt()) {
       if (MenuItemObject* child = ItemOf(c, items[i])) child->parentItem.clear();
       items.erase(items.begin() + static_cast<std::ptrdiff_t>(i));
+      Item(c).Changed();
       return;
     }
   throw std::runtime_error("Sub-menu is not in menu");
@@ -399,6 +402,7 @@ void MenuRemove(NativeCall& c) {
 void MenuClear(NativeCall& c) {
   std::vector<Value> items = std::move(Item(c).items);
   for (const Value& v : items) c.exec().freeObject(v);
+  Item(c).Changed();
 }
 void MenuCount(NativeCall& c) { c.result().setInt(static_cast<int64_t>(Item(c).items.size())); }
 void MenuItemAt(NativeCall& c) { c.result() = Item(c).items[CheckedItem(c, 1)]; }
@@ -435,15 +439,14 @@ void MenuIndex(NativeCall& c) {
   c.result().setInt(index);
 }
 void MenuRootItems(NativeCall& c) { c.result() = Self<MenuObject>(c).Root(c.exec()); }
+void MenuStore(NativeCall& c) {
+  Item(c).stored[EntryOf(c).upperName] = c.arg(1);
+  Item(c).Changed();
+}
+void MenuPopup(NativeCall& c) { Self<MenuObject>(c).Popup(QPoint(IntOf(c, 1), IntOf(c, 2))); }
 
 // ------------------------------------------------------------------ the tables
 
-struct Specific {
-  const char* cls;
-  const char* member;
-  NativeFn fn;     // method, or property reader
-  NativeFn write;  // property writer
-};
 
 const char* const kFontClasses[] = {"TGroupBox", "TLabel", "TEdit", "TMemo", "TComboBox", "TButton", "TCheckBox",
                                     "TRadioButton", "TListBox", "TScrollBox", "TForm", "TPaintBox", "TPanel",
@@ -540,6 +543,13 @@ const Specific kSpecific[] = {
     {"TMenuItem", "Parent", MenuParent, nullptr},
     {"TMenuItem", "MenuIndex", MenuIndex, nullptr},
     {"TMenu", "Items", MenuRootItems, nullptr},
+    {"TMenuItem", "Caption", nullptr, MenuStore},
+    {"TMenuItem", "Checked", nullptr, MenuStore},
+    {"TMenuItem", "Enabled", nullptr, MenuStore},
+    {"TMenuItem", "Visible", nullptr, MenuStore},
+    {"TMenuItem", "ShortCut", nullptr, MenuStore},
+    {"TMenuItem", "RadioItem", nullptr, MenuStore},
+    {"TPopupMenu", "Popup", MenuPopup, nullptr},
     {"TApplication", "MessageBox", ApplicationMessageBox, nullptr},
 };
 
@@ -560,8 +570,13 @@ const std::pair<const char*, Factory> kFactories[] = {
     {"TCustomGroupBox", Make<GroupBoxObject>}, {"TCustomPanel", Make<PanelObject>},
     {"TScrollBar", Make<ScrollBarObject>},   {"TTimer", Make<TimerObject>},
     {"TFont", Make<FontObject>},             {"TGraphicsObject", Make<UiObject>},
-    {"TGraphic", Make<UiObject>},            {"TCanvas", Make<UiObject>},
-    {"TPicture", Make<UiObject>},            {"TMenuItem", Make<MenuItemObject>},
+    {"TPen", Make<PenObject>},               {"TBrush", Make<BrushObject>},
+    {"TGraphic", Make<BitmapObject>},        {"TCanvas", Make<CanvasObject>},
+    {"TPicture", Make<PictureObject>},       {"TMenuItem", Make<MenuItemObject>},
+    {"TPaintBox", Make<PaintBoxObject>},     {"TImage", Make<ImageObject>},
+    {"TShape", Make<ShapeObject>},           {"TBevel", Make<BevelObject>},
+    {"TCustomRadioGroup", Make<RadioGroupObject>}, {"TSpeedButton", Make<SpeedButtonObject>},
+    {"TBitBtn", Make<BitBtnObject>},
     {"TMenu", Make<MenuObject>},             {"TApplication", Make<UiObject>},
     {"TControlScrollBar", Make<UiObject>},   {"TDragObject", Make<UiObject>},
     {"EMenuError", Make<UiObject>},          {"TMenuActionLink", Make<UiObject>},
@@ -578,6 +593,8 @@ using MemberKey = std::pair<std::string, std::string>;  // upper class, upper me
 std::map<MemberKey, const Specific*> SpecificMembers() {
   std::map<MemberKey, const Specific*> out;
   for (const Specific& s : kSpecific) out[{Upper(s.cls), Upper(s.member)}] = &s;
+  for (auto table : {GraphicsMembers(), ControlKindMembers()})
+    for (const Specific& s : table) out[{Upper(s.cls), Upper(s.member)}] = &s;
   static const Specific font{"", "Font", GetFont, SetFont};
   static const Specific caption{"", "Caption", GetCaption, SetCaption};
   for (const char* cls : kFontClasses) out.insert({{Upper(cls), "FONT"}, &font});
@@ -595,8 +612,9 @@ void BindMember(pscript::ClassImporter& importer, const char* cls, const char* d
   if (IsPropertyDeclaration(declaration)) {
     if (upper.rfind("ON", 0) == 0) EventNames().emplace(upper, name);
     // Reader and writer each get an entry of their own.
-    const NativeFn read = s ? s->fn : StoredGet;
-    const NativeFn write = s ? s->write : StoredSet;
+    // A table entry without a reader or writer keeps the stored default for it.
+    const NativeFn read = s && s->fn ? s->fn : StoredGet;
+    const NativeFn write = s && s->write ? s->write : StoredSet;
     if (read) importer.registerProperty(cls, name, Trampoline, nullptr, Interned(read, upper));
     if (write) importer.registerProperty(cls, name, nullptr, Trampoline, Interned(write, upper));
     return;
@@ -630,6 +648,7 @@ Value NewMenuOf(NativeCall& c, const char* cls, const Value& owner, const std::s
   menu->Created(c.exec(), handle, owner);
   menu->name = name;
   AddItems(c, *c.exec().objectAs<MenuItemObject>(menu->Root(c.exec())), items);
+  menu->JoinOwnerForm();
   return handle;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QThread>
 
 #include <algorithm>
 #include <iostream>
@@ -70,6 +69,11 @@ const Value& UiObject::Stored(const std::string& upperName) const {
   return it == stored.end() ? kEmpty : it->second;
 }
 
+int64_t UiObject::StoredInt(const std::string& upperName) const {
+  const Value& v = Stored(upperName);
+  return v.isEmpty() ? 0 : v.toInt();
+}
+
 void UiObject::Fire(const char* event, std::vector<ProcArg> extra) {
   if (!HasHandler(event)) return;
   // Copies: the handler may free this object.
@@ -97,16 +101,19 @@ void ControlObject::Init(pscript::NativeCall& c) {
   EnsureWidgetApplication();
   context_ = std::make_unique<QObject>();
   widget_ = MakeWidget();
+  bridge_ = new EventBridge(context_.get(), *this);
+  bridge_->Watch(widget_);
+  if (ChildHost() != widget_) bridge_->Watch(ChildHost());
   Connect();
 }
 
+// A control may be freed by a handler of one of its own widget's events (or
+// of its form's), while Qt is still inside that event: the widget goes late.
 ControlObject::~ControlObject() {
   context_.reset();  // no more events from the widget
   if (!widget_) return;
   widget_->hide();
-  // Inside an event loop the widget may be the one whose event runs now.
-  if (QThread::currentThread()->loopLevel() > 0) widget_->deleteLater();
-  else delete widget_.data();
+  widget_->deleteLater();
 }
 
 void ControlObject::freeing(pscript::Exec& e) {
@@ -131,7 +138,7 @@ void ControlObject::SetParent(const Value& newParent) {
     parent = newParent;
     target->children.push_back(self);
   }
-  SetParentWidget(target ? target->Widget() : nullptr);
+  SetParentWidget(target ? target->ChildHost() : nullptr);
 }
 
 std::string ControlObject::Caption() const { return FromQt(widget_ ? widget_->windowTitle() : QString()); }
@@ -164,8 +171,5 @@ void EnsureWidgetApplication() {
   static QApplication* application = new QApplication(argc, argv);
   (void)application;
 }
-
-QString ToQt(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-std::string FromQt(const QString& text) { return text.toLatin1().toStdString(); }
 
 }  // namespace tarno::ui

@@ -16,6 +16,7 @@
 #include "StdClasses.h"
 
 class QEventLoop;
+class QPainter;
 
 namespace tarno::ui {
 
@@ -36,7 +37,40 @@ class UiObject : public ComponentObject {
   void Fire(const char* event, std::vector<pscript::ProcArg> extra = {});
   bool HasHandler(const char* event) const;
   const pscript::Value& Stored(const std::string& upperName) const;
+  // A stored ordinal or Boolean; 0 (False) while the script stored none.
+  int64_t StoredInt(const std::string& upperName) const;
+  bool StoredFlag(const std::string& upperName) const { return StoredInt(upperName) != 0; }
 };
+
+class ControlObject;
+class ControlCanvas;
+
+// A control a handler may free: looked up again after each handler.
+struct LiveControl {
+  pscript::Exec* exec;
+  pscript::Value handle;
+  ControlObject* get() const;
+};
+
+// The mouse, key, focus, size and paint events of a control's widget (and of
+// a scroll area's viewport), turned into the control's handlers.
+class EventBridge : public QObject {
+ public:
+  EventBridge(QObject* parent, ControlObject& target);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void Watch(QWidget* widget);
+
+ private:
+  bool Key(const LiveControl& target, QObject* watched, class QKeyEvent* event);
+  pscript::Exec* exec_;
+  pscript::Value self_;
+  bool resending_ = false;  // a key a handler changed goes to the widget unseen
+};
+
+// Windows' virtual key code of a Qt key (0 for keys without one).
+int64_t VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+// A Char as the handlers get it.
+pscript::Value CharValue(char ch);
 
 class ControlObject : public UiObject {
  public:
@@ -53,16 +87,31 @@ class ControlObject : public UiObject {
   virtual std::string Caption() const;
   virtual void SetCaption(const std::string& text);
   virtual void SetParentWidget(QWidget* parentWidget);
+  // Controls that draw themselves (shapes, paint boxes) paint here.
+  virtual bool Paints() const { return false; }
+  virtual void Paint(QPainter& painter) { (void)painter; }
+  // Controls without a click of their own: the bridge's mouse clicks are theirs.
+  virtual bool TakesMouseClicks() const { return false; }
+  virtual void Click() { Fire(kOnClick); }
+  virtual void Resized() { Fire("ONRESIZE"); }
+  // The user asked for a context menu at a screen position; true when one showed.
+  virtual bool ContextMenu(QPoint at) { (void)at; return false; }
+  // Where the controls on this one sit (a form's client area below its menu bar).
+  virtual QWidget* ChildHost() const { return widget_.data(); }
+  // The canvas of a control that has one of its own (paint box, form).
+  virtual ControlCanvas* OwnCanvas() { return nullptr; }
 
  protected:
   virtual QWidget* MakeWidget() { return new QWidget; }
   // Connects the widget's signals to events; context() ends them with the object.
   virtual void Connect() {}
   QObject* context() const { return context_.get(); }
+  EventBridge* bridge() const { return bridge_; }
   QPointer<QWidget> widget_;
 
  private:
   std::unique_ptr<QObject> context_;
+  EventBridge* bridge_ = nullptr;  // a child of context_
 };
 
 // A handler error raised while a UI native ran: the native throws it when it returns.
@@ -83,7 +132,8 @@ std::unordered_map<std::string, std::string>& EventNames();
 // A QApplication for widgets (offscreen when there is no display).
 void EnsureWidgetApplication();
 
-// Text between the dialect's 8-bit strings and Qt.
+// Text between the dialect's 8-bit strings (Windows-1252) and Qt; a
+// character the code page lacks becomes '?'.
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 

@@ -22,58 +22,12 @@
 
 #include <pscript/value.h>
 
-#include "ScriptObject.h"
-#include "ScriptUi.h"
+#include "ScriptFormsSupport.h"
 
 namespace tarno {
 namespace {
 
 using pscript::Value;
-
-class ScriptForms : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ui::InstallScriptUi();
-    // A modal loop that a fault leaves running is closed (as by its close box)
-    // after a while, so that the test fails instead of hanging.
-    QObject::connect(&watchdog_, &QTimer::timeout, [] {
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    watchdog_.start(kWatchdogMs);
-  }
-  void TearDown() override {
-    script_.reset();
-    std::filesystem::remove(path_);
-  }
-
-  // Loads a script; Initialize may be left out of the text.
-  void Load(const std::string& text) {
-    SCOPED_TRACE("loading the test's script");
-    path_ = std::filesystem::temp_directory_path() /
-            ("tarno-forms-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".rops");
-    std::ofstream(path_) << "function Initialize(var V: Variant): Boolean; begin Result := True; end;\n" << text;
-    script_ = std::make_unique<TScriptObject>(path_.string());
-    ASSERT_EQ(script_->ErrorText, "");
-  }
-  // Calls a script function; its text result is what it left in V.
-  std::string Call(const std::string& name) {
-    Value v;
-    const int result = script_->CallScriptFunction(name, v);
-    if (result < 0) return "failed: " + script_->ErrorText;
-    return v.isEmpty() ? std::string() : v.toString();
-  }
-  static QWidget* Window(const QString& title) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->windowTitle() == title) return w;
-    return nullptr;
-  }
-
-  static constexpr int kWatchdogMs = 5000;
-  QTimer watchdog_;
-  std::filesystem::path path_;
-  std::unique_ptr<TScriptObject> script_;
-};
 
 const char* const kDialog = R"(
 var F: TForm; B: TButton; L: TLabel; E: TEdit; M: TMemo; X: TCheckBox; LB: TListBox; CB: TComboBox;
