@@ -10,6 +10,7 @@
 
 #include "ControlClasses.h"
 #include "MenuShortcuts.h"
+#include "UserWait.h"
 
 namespace tarno::ui {
 
@@ -168,6 +169,7 @@ void MenuObject::Popup(QPoint at) {
   QObject generation;
   QMenu menu;
   still->Fill(&menu, *root, &generation);
+  const ScopedUserWait choosing;
   menu.exec(at);
 }
 
