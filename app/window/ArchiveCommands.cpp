@@ -24,6 +24,7 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
   // The extraction overwrites the loaded file's folder.
   if (!SaveChangesFirst()) return;
+  ForgetHistory();
   // The previous archive is given up without being updated.
   archive_ = std::make_unique<TelevisionArchive>();
   const auto path = dialogs_->OpenFile({"Select television archive file",
