@@ -15,13 +15,14 @@ EditHistory::~EditHistory() {
   cells_.SetRecorder(nullptr);
 }
 
-EditHistory::Step EditHistory::TakeChanges(CellPos before, uint64_t revisionBefore, uint64_t mergeKey) {
+EditHistory::Step EditHistory::TakeChanges(CellPos before, uint64_t revisionBefore, uint64_t mergeKey,
+                                           RecordChanges records) {
   Step step;
   step.cells = std::move(journal_);
   journal_.Clear();
   step.records = RecordJournal::Track(recordsCopy_, data_.Records);
   // A record that changed while its cell kept its text still changes what a save writes.
-  if (!step.records.Empty()) cells_.NoteContentChange();
+  if (!step.records.Empty() && records == RecordChanges::Count) cells_.NoteContentChange();
   step.before = before;
   step.after = CurrentCell();
   step.revisionBefore = revisionBefore;
@@ -110,7 +111,7 @@ bool EditHistory::RevertStep(uint64_t mergeKey) {
 size_t EditHistory::UndoCount() const { return done_ + (journal_.Empty() ? 0 : 1); }
 
 void EditHistory::AbsorbSave() {
-  Step saved = TakeChanges(CurrentCell(), settledRevision_, 0);
+  Step saved = TakeChanges(CurrentCell(), settledRevision_, 0, RecordChanges::AreSaved);
   if (done_ == 0) {
     // Nothing done before it: the saved records are where undo stops.
     if (!IsEmpty(saved)) steps_.clear();

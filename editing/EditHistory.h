@@ -67,8 +67,12 @@ class EditHistory final : public grid::StepRecorder {
   };
 
   CellPos CurrentCell() const { return {cells_.Col(), cells_.Row()}; }
-  // What changed since the last step ended: the journal's entries and the records that differ.
-  Step TakeChanges(CellPos before, uint64_t revisionBefore, uint64_t mergeKey);
+  // What changed since the last step ended: the journal's entries and the
+  // records that differ. A record change counts as a content change, except
+  // where a save made it: that is the content saved.
+  enum class RecordChanges { Count, AreSaved };
+  Step TakeChanges(CellPos before, uint64_t revisionBefore, uint64_t mergeKey,
+                   RecordChanges records = RecordChanges::Count);
   static bool IsEmpty(const Step& step) { return step.cells.Empty() && step.records.Empty(); }
   void SealLooseChanges();
   void Push(Step step);

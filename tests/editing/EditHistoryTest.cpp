@@ -122,7 +122,9 @@ const std::vector<Command>& Commands() {
        }},
       {"Remove duplicates", [](LoadedList& l) { RemoveDuplicates(l.data, l.cells); }},
       {"Import from ASCII", [](LoadedList& l) {
-         LoadedList other("digital", {{8, "Other", 1, 1, 1}, {2, "Lists", 2, 1, 1}});
+         std::vector<TestChannel> others = Channels();
+         for (TestChannel& channel : others) channel.name += "x";
+         const LoadedList other("digital", others);
          ASSERT_TRUE(l.data.ImportFromString(other.data.ExportToString()));
          l.data.FillGrid(&l.cells);
        }},
