@@ -208,8 +208,11 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                      QStringLiteral("Use CTRL-F to search for text from next cell downwards (F3 to find next "
                                     "occurence)."),
                      {114, 187, 412, 17}, QString(), false);
-  txtUndo = AddLabel("txtUndo", QStringLiteral("CTRL-Z undoes the last change, CTRL-Y (or CTRL-SHIFT-Z) redoes it."),
-                     {532, 187, 350, 17}, QString(), false);
+  txtUndo = AddLabel("txtUndo", QStringLiteral("CTRL-Z to undo, CTRL-Y to redo."), {560, 187, 200, 17},
+                     QStringLiteral("Undo and redo every change of the grid since the file was loaded (CTRL-SHIFT-Z "
+                                    "redoes too)."),
+                     false);
+  txtUndo->setToolTip(txtUndo->property("hint").toString());
   CreateChannelListButtons();
 }
 

@@ -1,6 +1,7 @@
 // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z over the real cable map: typing, a sort, a
 // save in between, and Load starting afresh.
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "WindowFixture.h"
@@ -26,6 +27,18 @@ class UndoTest : public SampleFilesWindow {
     std::vector<std::string> texts;
     for (int r = 1; r < window->Grid()->Cells().RowCount(); ++r) texts.push_back(CellText(col, r));
     return texts;
+  }
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QWidget* viewport = window->Grid()->viewport();
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+  }
+  void DragRow(int from, int to) {
+    const auto centre = [this](int row) { return window->Grid()->CellRect(0, row).center(); };
+    Mouse(QEvent::MouseButtonPress, centre(from), Qt::LeftButton);
+    Mouse(QEvent::MouseMove, centre(to), Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, centre(to), Qt::NoButton);
   }
   std::string CableFile() const { return tarno::test::ReadFile(ExtractFolder() + "map-CableD"); }
 };
@@ -62,6 +75,21 @@ TEST_F(UndoTest, CtrlZPutsTheRowsBackAfterASortAndCtrlShiftZSortsThemAgain) {
   EXPECT_FALSE(window->HasUnsavedEdits());
   Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Column(NameColumn()), sorted);
+}
+
+// Escape takes the typing back without leaving a step to undo; a dragged row
+// is one step.
+TEST_F(UndoTest, EscapeLeavesNothingToUndoAndADraggedRowIsUndoneWhole) {
+  const std::vector<std::string> loaded = Column(NameColumn());
+  DragRow(6, 2);
+  ASSERT_EQ(CellText(NameColumn(), 2), loaded[5]);
+  TypeName(4, "Escaped");
+  Key(Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_EQ(CellText(NameColumn(), 4), loaded[2]);
+  EXPECT_FALSE(Cells().Edited(NameColumn(), 4));
+  Undo();  // the drag, not the typing
+  EXPECT_EQ(Column(NameColumn()), loaded);
+  EXPECT_FALSE(window->HasUnsavedEdits());
 }
 
 TEST_F(UndoTest, SavingAfterAnUndoneEditWritesTheFileAsLoaded) {
