@@ -78,19 +78,19 @@ void CellJournal::Append(CellJournal&& later) {
 }
 
 void CellJournal::Undo(CellStore& cells) {
-  CellJournal* const attached = cells.journal_;
-  cells.journal_ = nullptr;
+  CellJournal* const attached = cells.undo_.journal;
+  cells.undo_.journal = nullptr;
   CellStore::Batch batch(cells);
   for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) Apply(cells, *entry, false);
-  cells.journal_ = attached;
+  cells.undo_.journal = attached;
 }
 
 void CellJournal::Redo(CellStore& cells) {
-  CellJournal* const attached = cells.journal_;
-  cells.journal_ = nullptr;
+  CellJournal* const attached = cells.undo_.journal;
+  cells.undo_.journal = nullptr;
   CellStore::Batch batch(cells);
   for (Entry& entry : entries_) Apply(cells, entry, true);
-  cells.journal_ = attached;
+  cells.undo_.journal = attached;
 }
 
 void CellJournal::Apply(CellStore& cells, Entry& entry, bool forwards) {

@@ -53,9 +53,9 @@ void CellStore::CompactRows() {
 void CellStore::SetRowCount(int count) {
   count = std::max(count, 1);
   if (count == RowCount()) return;
-  if (journal_) {
+  if (undo_.journal) {
     const int change = std::abs(count - RowCount());
-    journal_->RecordRows(std::min(count, RowCount()), change,
+    undo_.journal->RecordRows(std::min(count, RowCount()), change,
                          count < RowCount() ? CopyRows(count, change) : std::vector<RowData>());
   }
   if (count < RowCount()) {
@@ -75,9 +75,9 @@ void CellStore::SetRowCount(int count) {
 void CellStore::SetColCount(int count) {
   count = std::max(count, 1);
   if (count == colCount_) return;
-  if (journal_) {
+  if (undo_.journal) {
     const int change = std::abs(count - colCount_);
-    journal_->RecordColumns(std::min(count, colCount_), change,
+    undo_.journal->RecordColumns(std::min(count, colCount_), change,
                             count < colCount_ ? CopyColumns(count, change) : DetachedColumns());
   }
   for (RowData& row : rows_) {
@@ -123,7 +123,7 @@ bool CellStore::ReplaceText(int col, int row, std::string_view utf8) {
 }
 
 void CellStore::JournalCell(int col, int row) {
-  if (journal_) journal_->RecordCell(col, row, Text(col, row), Edited(col, row), Tag(col, row));
+  if (undo_.journal) undo_.journal->RecordCell(col, row, Text(col, row), Edited(col, row), Tag(col, row));
 }
 
 void CellStore::SetText(int col, int row, std::string_view utf8) {
@@ -223,7 +223,7 @@ void CellStore::SetRow(int row) {
 
 void CellStore::MoveRow(int from, int to) {
   if (from == to || from < 0 || to < 0 || from >= RowCount() || to >= RowCount()) return;
-  if (journal_) journal_->RecordMove(from, to);
+  if (undo_.journal) undo_.journal->RecordMove(from, to);
   const auto first = order_.begin();
   if (from < to) {
     std::rotate(first + from, first + from + 1, first + to + 1);
@@ -251,7 +251,7 @@ void CellStore::ArrangeRows(int first, const std::vector<int>& sourceRows) {
     arranged[static_cast<size_t>(p)] = order_[static_cast<size_t>(first + source)];
   }
   if (!std::equal(arranged.begin(), arranged.end(), order_.begin() + first)) {
-    if (journal_) journal_->RecordArrange(first, sourceRows);
+    if (undo_.journal) undo_.journal->RecordArrange(first, sourceRows);
     Touch();
   }
   std::copy(arranged.begin(), arranged.end(), order_.begin() + first);
@@ -260,7 +260,7 @@ void CellStore::ArrangeRows(int first, const std::vector<int>& sourceRows) {
 
 void CellStore::InsertRow(int at) {
   if (at < 0 || at > RowCount()) return;
-  if (journal_) journal_->RecordRows(at, 1, {});
+  if (undo_.journal) undo_.journal->RecordRows(at, 1, {});
   RowData row = EmptyRow();
   for (Cell& cell : row.cells) cell.edited = true;
   if (at < RowCount())
@@ -272,7 +272,7 @@ void CellStore::InsertRow(int at) {
 
 void CellStore::DeleteRow(int at) {
   if (at < 0 || at >= RowCount() || RowCount() <= 1) return;
-  if (journal_) journal_->RecordRows(at, 1, CopyRows(at, 1));
+  if (undo_.journal) undo_.journal->RecordRows(at, 1, CopyRows(at, 1));
   order_.erase(order_.begin() + at);
   CompactRows();
   ReactToSizeChange();
@@ -280,7 +280,7 @@ void CellStore::DeleteRow(int at) {
 
 void CellStore::InsertColumn(int at) {
   if (at < 0 || at > colCount_) return;
-  if (journal_) journal_->RecordColumns(at, 1, {});
+  if (undo_.journal) undo_.journal->RecordColumns(at, 1, {});
   for (RowData& row : rows_) {
     const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
     row.cells.insert(row.cells.begin() + at, Cell{start, 0, true});
@@ -292,7 +292,7 @@ void CellStore::InsertColumn(int at) {
 
 void CellStore::DeleteColumn(int at) {
   if (at < 0 || at >= colCount_ || colCount_ <= 1) return;
-  if (journal_) journal_->RecordColumns(at, 1, CopyColumns(at, 1));
+  if (undo_.journal) undo_.journal->RecordColumns(at, 1, CopyColumns(at, 1));
   for (RowData& row : rows_) {
     const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
     const uint32_t length = row.cells[static_cast<size_t>(at)].end - start;
@@ -305,7 +305,7 @@ void CellStore::DeleteColumn(int at) {
   ReactToSizeChange();
 }
 
-CellStore::Step::Step(CellStore& store, uint64_t mergeKey) : recorder_(store.recorder_) {
+CellStore::Step::Step(CellStore& store, uint64_t mergeKey) : recorder_(store.undo_.recorder) {
   if (recorder_) recorder_->BeginStep(mergeKey);
 }
 
@@ -313,7 +313,7 @@ CellStore::Step::~Step() {
   if (recorder_) recorder_->EndStep();
 }
 
-bool CellStore::RevertStep(uint64_t mergeKey) { return recorder_ && recorder_->RevertStep(mergeKey); }
+bool CellStore::RevertStep(uint64_t mergeKey) { return undo_.recorder && undo_.recorder->RevertStep(mergeKey); }
 
 std::vector<CellStore::RowData> CellStore::CopyRows(int at, int count) const {
   std::vector<RowData> rows;

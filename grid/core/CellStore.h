@@ -101,9 +101,10 @@ class CellStore {
 
   // Undo (CellJournal.h): every change of what the cells hold goes into the
   // journal while one is attached; the recorder groups them into steps.
-  void SetJournal(CellJournal* journal) { journal_ = journal; }
-  CellJournal* Journal() const { return journal_; }
-  void SetRecorder(StepRecorder* recorder) { recorder_ = recorder; }
+  // A copy of the store starts with neither.
+  void SetJournal(CellJournal* journal) { undo_.journal = journal; }
+  CellJournal* Journal() const { return undo_.journal; }
+  void SetRecorder(StepRecorder* recorder) { undo_.recorder = recorder; }
   // Undoes and forgets the last step when it carries mergeKey (see Step).
   bool RevertStep(uint64_t mergeKey);
 
@@ -189,8 +190,15 @@ class CellStore {
   ChangeListener listener_;
   uint64_t contentRevision_ = 0;
   uint64_t revisionClock_ = 0;
-  CellJournal* journal_ = nullptr;
-  StepRecorder* recorder_ = nullptr;
+  // The journal and recorder belong to this store; a copy starts without them.
+  struct UndoHooks {
+    CellJournal* journal = nullptr;
+    StepRecorder* recorder = nullptr;
+    UndoHooks() = default;
+    UndoHooks(const UndoHooks&) {}
+    UndoHooks& operator=(const UndoHooks&) { return *this; }
+  };
+  UndoHooks undo_;
   int batchDepth_ = 0;
   bool pendingLayout_ = false;
   bool pendingCells_ = false;

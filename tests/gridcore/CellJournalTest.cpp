@@ -160,6 +160,18 @@ TEST(CellJournal, ASortKeepsThePermutationNotTheTexts) {
   EXPECT_LT(journal.Bytes(), 2000 * sizeof(int) + 1024);
 }
 
+TEST(CellJournal, ACopyOfAJournaledStoreIsNotJournaled) {
+  CellStore cells = Filled(3, 3);
+  CellJournal journal;
+  cells.SetJournal(&journal);
+  CellStore copy = cells;
+  copy.SetText(1, 1, "in the copy");
+  copy = cells;
+  copy.MoveRow(1, 2);
+  EXPECT_TRUE(journal.Empty());
+  EXPECT_EQ(copy.Journal(), nullptr);
+}
+
 TEST(CellStore, RevisionsAreNeverReusedAndCanBeGivenBack) {
   CellStore cells = Filled(3, 3);
   const uint64_t loaded = cells.ContentRevision();
