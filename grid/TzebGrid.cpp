@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "CellEditor.h"
+#include "CellJournal.h"
 #include "GridActions.h"
 #include "GridPainter.h"
 #include "Utf8Text.h"
@@ -288,6 +289,7 @@ void TzebGrid::LoadEditor() {
   editorText_.assign(text);
   textBeforeEdit_.assign(text);
   editedBeforeEdit_ = cells_.Edited(shownCurrent_.col, shownCurrent_.row);
+  typingKey_ = tarno::grid::NewMergeKey();
   editor_->setText(ToQString(text));
   SelectWholeEditorText();
   PlaceEditor();
@@ -298,7 +300,14 @@ bool TzebGrid::CancelEdit() {
   const bool edited = cells_.Text(shownCurrent_.col, shownCurrent_.row) != textBeforeEdit_;
   if (!edited && !editorMode_) return false;
   editorMode_ = false;
+  // Undone, the typing leaves no step behind; a step the cell is already in
+  // (saved since) is followed by one that gives the text back.
+  if (edited && cells_.RevertStep(typingKey_)) {
+    LoadEditor();
+    return true;
+  }
   if (edited) {
+    const CellStore::Step step(cells_);
     const bool wasEdited = editedBeforeEdit_;
     cells_.SetText(shownCurrent_.col, shownCurrent_.row, textBeforeEdit_);  // reloads the editor
     cells_.SetEdited(shownCurrent_.col, shownCurrent_.row, wasEdited);  // a record's own text stays unedited
@@ -334,6 +343,7 @@ void TzebGrid::PlaceEditor() {
 void TzebGrid::CommitEditorText(const QString& text) {
   editorText_ = text.toStdString();
   editorMode_ = true;
+  const CellStore::Step step(cells_, typingKey_);
   cells_.SetText(shownCurrent_.col, shownCurrent_.row, editorText_);
   ScrollIntoView(shownCurrent_);  // typing into a cell scrolled out of sight brings it back
 }
@@ -423,7 +433,10 @@ bool TzebGrid::RunKeyMapping(const QKeyEvent& event) {
   if (!mapping) return false;
   const CommandHandler& handler = commandHandlers_[static_cast<size_t>(mapping->command)];
   if (!handler) return false;
-  handler();
+  {
+    const CellStore::Step step(cells_);
+    handler();
+  }
   SyncCurrentCell();
   return true;
 }
@@ -563,6 +576,9 @@ void TzebGrid::FinishRowDrag() {
   const int from = dragRow_;
   const int to = dropRow_;
   dragRow_ = dropRow_ = -1;
-  if (to >= 1 && to != from) cells_.MoveRow(from, to);
+  if (to >= 1 && to != from) {
+    const CellStore::Step step(cells_);
+    cells_.MoveRow(from, to);
+  }
   viewport()->update();
 }

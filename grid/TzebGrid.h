@@ -206,6 +206,7 @@ class TzebGrid : public QAbstractScrollArea {
   std::string editorText_;  // what the editor shows, as stored
   std::string textBeforeEdit_;  // what Escape gives the cell back
   bool editedBeforeEdit_ = false;  // and its edited mark
+  uint64_t typingKey_ = 0;  // the keystrokes into the cell since the editor loaded it are one undo step
   bool editorMode_ = false;
   bool forwardingKey_ = false;
   tarno::grid::CellPos shownCurrent_;  // the current cell the view last followed

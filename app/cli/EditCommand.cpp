@@ -7,6 +7,7 @@
 
 #include "CliArguments.h"
 #include "CliCommands.h"
+#include "EditHistory.h"
 #include "EditorKeys.h"
 #include "HeadlessGrid.h"
 #include "LoadSave.h"
@@ -21,7 +22,7 @@ namespace {
 
 enum class StepKind {
   Select, Type, SortRows, Renumber, RowRenumber, SortedRenumber, SetMoveTarget, MoveRow, ClearRow,
-  AddRecord, RemoveLastRecord, Find, FindNext,
+  AddRecord, RemoveLastRecord, Find, FindNext, Undo, Redo,
 };
 
 struct EditStep {
@@ -36,6 +37,7 @@ struct LoadedFile {
   std::unique_ptr<TDataObject>& data;
   grid::CellStore& cells;
   editing::EditorState state;
+  editing::EditHistory& history;
 };
 
 const std::vector<std::pair<std::string, StepKind>>& PlainSteps() {
@@ -50,6 +52,8 @@ const std::vector<std::pair<std::string, StepKind>>& PlainSteps() {
       {"add-record", StepKind::AddRecord},
       {"remove-last-record", StepKind::RemoveLastRecord},
       {"find-next", StepKind::FindNext},
+      {"undo", StepKind::Undo},
+      {"redo", StepKind::Redo},
   };
   return steps;
 }
@@ -120,9 +124,16 @@ void SortedRenumberShowingErrors(LoadedFile& file) {
   }
 }
 
+// Each command is one step to undo, as a button or key of the window is.
 void RunStep(LoadedFile& file, const EditStep& step) {
   TDataObject* data = file.data.get();
   grid::CellStore& cells = file.cells;
+  if (step.kind == StepKind::Undo || step.kind == StepKind::Redo) {
+    if (step.kind == StepKind::Undo) file.history.Undo();
+    else file.history.Redo();
+    return;
+  }
+  const grid::CellStore::Step undoStep(cells);
   switch (step.kind) {
     case StepKind::Select: SelectCell(cells, step); break;
     case StepKind::Type: cells.SetText(cells.Col(), cells.Row(), step.text); break;
@@ -149,6 +160,8 @@ void RunStep(LoadedFile& file, const EditStep& step) {
       PressKey(file, editing::EditorKey::F3, false);
       PrintCurrentCell(cells);
       break;
+    case StepKind::Undo:
+    case StepKind::Redo: break;
   }
 }
 
@@ -162,7 +175,8 @@ int EditCommand(const Words& words) {
 
   HeadlessGrid grid(true);  // each command's log lines go out as the log pane shows them
   grid.Load(args, positional[0]);
-  LoadedFile file{grid.data, grid.cells, {}};
+  editing::EditHistory history(*grid.data, grid.cells);
+  LoadedFile file{grid.data, grid.cells, {}, history};
   for (const EditStep& step : steps) RunStep(file, step);
   grid.Save(positional[1], args.Flag("--keep-order"), args.Flag("--crc"));
   return 0;

@@ -32,7 +32,7 @@ const char* const kUsage =
     "                                        load FILE, run grid commands, save as OUT; commands:\n"
     "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
     "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
-    "                                        remove-last-record find=TEXT find-next\n"
+    "                                        remove-last-record find=TEXT find-next undo redo\n"
     "  csv-export --ini INI [--script ROPS] FILE OUT.csv\n"
     "                                        write FILE's visible columns as CSV, \"#\" the record number\n"
     "  csv-import --ini INI [--script ROPS] [--crc] FILE IN.csv OUT\n"

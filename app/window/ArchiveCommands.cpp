@@ -28,7 +28,8 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
   const bool edited = HasUnsavedEdits();
   if (!SaveChangesFirst()) return;
   if (edited && !HasUnsavedEdits()) UpdateArchiveAtExit();
-  // The previous archive is given up without being updated.
+  ForgetHistory();
+  // Otherwise the previous archive is given up without being updated.
   archive_ = std::make_unique<TelevisionArchive>();
   const auto path = dialogs_->OpenFile({"Select television archive file",
                                         "Television archive files|*.scm|All files|*.*", programFolder_, "", true});

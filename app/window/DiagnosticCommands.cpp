@@ -31,8 +31,10 @@ void TfrmTarnoChannelEdit::btnImportClick() {
     Log("Data import failed");
     return;
   }
-  MarkRecordsChanged();
-  if (grid_) dataObject_->FillGrid(&grid_->Cells());
+  if (grid_) {
+    dataObject_->FillGrid(&grid_->Cells());
+    grid_->Cells().NoteContentChange();  // an import counts as an edit even when it brought the same records
+  }
   Log("Data imported from " + *path);
 }
 

@@ -1,6 +1,7 @@
 // The grid commands behind the buttons, and the window's function keys, seen
 // before the focused control.
 #include <QPushButton>
+#include <optional>
 
 #include "EditorKeys.h"
 #include "FindNext.h"
@@ -73,6 +74,8 @@ void TfrmTarnoChannelEdit::ShowMoveTarget() {
 bool TfrmTarnoChannelEdit::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   const editing::EditorKey editorKey = EditorKeyOf(key);
   if (editorKey == editing::EditorKey::Other) return false;
+  std::optional<grid::CellStore::Step> step;  // F1 and F4 change the grid: one step to undo
+  if (grid_) step.emplace(grid_->Cells());
   if (editorKey == editing::EditorKey::F3) {  // under the hour-glass
     FindNext();
     return true;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLayout>
 
+#include "EditHistory.h"
 #include "FileSystem.h"
 #include "GridFeatures.h"
 #include "LoadSave.h"
@@ -16,6 +17,7 @@ namespace tarno::window {
 void TfrmTarnoChannelEdit::btnLoadClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
   if (!SaveChangesFirst()) return;
+  history_.reset();
   dataObject_.reset();  // the grid stays on display until a new one replaces it
   const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
                                         "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
@@ -48,6 +50,7 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
   SetLabelText(txtLoadedFile, "File '" + loadedFileName_ + "' loaded");
   SetCaption("  File '" + loadedFileName_ + "' loaded");
   MarkEditsSaved();
+  StartHistory();
   grid_->setFocus();
 }
 
@@ -59,6 +62,10 @@ bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
     return false;
   }
   const LogSink log = [this](const std::string& line) { Log(line); };
+  // What taking back and saving change in the cells and records belongs to the state saved.
+  const ScopeExit absorb([this] {
+    if (history_) history_->AbsorbSave();
+  });
   if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return false;
   std::string path = extractFolder_ + loadedFileName_;
   if (saveAs) {
@@ -89,6 +96,7 @@ void TfrmTarnoChannelEdit::CreateGrid() {
 }
 
 void TfrmTarnoChannelEdit::ReleaseGrid() {
+  history_.reset();
   delete grid_;
   grid_ = nullptr;
 }

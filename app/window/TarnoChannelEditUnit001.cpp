@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 #include "ArchiveWorkflow.h"
+#include "EditHistory.h"
 #include "MessageBoxHook.h"
 #include "QtWindowDialogs.h"
 #include "ScriptObject.h"
@@ -88,6 +89,7 @@ void TfrmTarnoChannelEdit::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   RunCommand([this] { UpdateArchiveAtExit(); });
+  history_.reset();
   dataObject_.reset();
   archive_.reset();
   ReleaseGrid();
@@ -127,6 +129,7 @@ void TfrmTarnoChannelEdit::btnReloadScriptClick() {
   // A script that no longer compiles could not take the edited grid back.
   if (!SaveChangesFirst()) return;
   ReleaseScript();
+  ForgetHistory();  // conversions may differ from here on
   script_ = std::make_unique<TScriptObject>(scriptFileName_, scriptWatcher_.get());
   ScriptObject = script_.get();
   if (script_->ErrorText.empty()) {
@@ -145,7 +148,7 @@ void TfrmTarnoChannelEdit::UpdateControlVisibility() {
   const bool loaded = dataObject_ && dataObject_->HasLayout() && grid_;
   for (QWidget* control : std::initializer_list<QWidget*>{
            btnReorder, btnRenumber, btnIncrementalRenumber, btnOrderedRenumber, btnClearRow, btnMoveRow,
-           btnSetMoveRow, chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1, txtF4, txtFind, btnExport,
+           btnSetMoveRow, chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1, txtF4, txtFind, txtUndo, btnExport,
            btnImport, btnExportCsv, btnImportCsv, btnApplyReference, btnRemoveDuplicates})
     control->setVisible(loaded);
   const bool withHeader = loaded && dataObject_->HasHeader;
@@ -206,6 +209,7 @@ bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this) {
     const auto* key = static_cast<QKeyEvent*>(event);
     bool consumed = false;
+    if (UndoRedoKey(key->key(), key->modifiers())) return true;
     RunCommand([&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
     if (consumed) return true;
   }

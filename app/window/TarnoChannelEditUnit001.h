@@ -27,6 +27,10 @@ class TelevisionArchive;
 class TScriptObject;
 }  // namespace tarno
 
+namespace tarno::editing {
+class EditHistory;
+}  // namespace tarno::editing
+
 namespace tarno::window {
 
 class ScriptRunningWatcher;
@@ -110,6 +114,8 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // Runs a command; an error it raises ends it and appears in a message box.
   void RunCommand(const std::function<void()>& body);
+  // A command that changes the grid or its records: one step to undo.
+  void RunEditCommand(const std::function<void()>& body);
 
   // Commands (ArchiveCommands.cpp, LoadSaveCommands.cpp, DiagnosticCommands.cpp).
   void btnExtractClick();
@@ -128,12 +134,16 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // Unsaved edits (UnsavedEdits.cpp).
   void MarkEditsSaved();
-  void MarkRecordsChanged() { recordsChanged_ = true; }
   // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on
   // Yes; false when the command that asked is not to go on.
   bool SaveChangesFirst();
   void CreateGrid();
-  void ReleaseGrid();
+  void ReleaseGrid();  // and its history
+
+  // Undo and redo (UndoCommands.cpp): Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
+  void StartHistory();
+  void ForgetHistory();  // what is loaded now is where undo stops
+  bool UndoRedoKey(int key, Qt::KeyboardModifiers modifiers);
 
   // The grid commands and keys (GridCommands.cpp).
   void btnReorderClick();
@@ -176,10 +186,10 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
   editing::EditorState editorState_;  // the move target and the last search text
   int fontId_ = -1;
-  // The grid's content revision at the last load or save, and whether a
-  // command changed the records behind the grid since.
+  // The grid's content revision at the last load or save; undo gives back
+  // the revisions of the states it restores.
   uint64_t savedContentRevision_ = 0;
-  bool recordsChanged_ = false;
+  std::unique_ptr<editing::EditHistory> history_;  // of the loaded file; goes before its grid and data object
 
   // The three areas.
   QWidget* pnlDatabase = nullptr;
@@ -216,6 +226,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   QPushButton* btnReadWrite = nullptr;
   QPushButton* btnPtcCable = nullptr;
   QLabel* txtFind = nullptr;
+  QLabel* txtUndo = nullptr;
   QPushButton* btnExportCsv = nullptr;
   QPushButton* btnImportCsv = nullptr;
   QPushButton* btnApplyReference = nullptr;

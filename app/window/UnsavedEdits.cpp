@@ -7,16 +7,15 @@
 namespace tarno::window {
 
 // Every change of the grid's content counts, whichever command or grid
-// feature made it; a data object released by a Load left nothing to save.
+// feature made it (a change of the records alone too: the history notes it in
+// the revision); undoing back to the state saved leaves nothing to save. A
+// data object released by a Load left nothing to save.
 bool TfrmTarnoChannelEdit::HasUnsavedEdits() const {
   if (!dataObject_ || !grid_) return false;
-  return recordsChanged_ || grid_->Cells().ContentRevision() != savedContentRevision_;
+  return grid_->Cells().ContentRevision() != savedContentRevision_;
 }
 
-void TfrmTarnoChannelEdit::MarkEditsSaved() {
-  savedContentRevision_ = grid_ ? grid_->Cells().ContentRevision() : 0;
-  recordsChanged_ = false;
-}
+void TfrmTarnoChannelEdit::MarkEditsSaved() { savedContentRevision_ = grid_ ? grid_->Cells().ContentRevision() : 0; }
 
 bool TfrmTarnoChannelEdit::SaveChangesFirst() {
   if (!HasUnsavedEdits()) return true;

@@ -208,6 +208,11 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                      QStringLiteral("Use CTRL-F to search for text from next cell downwards (F3 to find next "
                                     "occurence)."),
                      {114, 187, 412, 17}, QString(), false);
+  txtUndo = AddLabel("txtUndo", QStringLiteral("CTRL-Z to undo, CTRL-Y to redo."), {560, 187, 200, 17},
+                     QStringLiteral("Undo and redo every change of the grid since the file was loaded (CTRL-SHIFT-Z "
+                                    "redoes too)."),
+                     false);
+  txtUndo->setToolTip(txtUndo->property("hint").toString());
   CreateChannelListButtons();
 }
 
@@ -263,6 +268,10 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   const auto bind = [this](QPushButton* button, void (TfrmTarnoChannelEdit::*handler)()) {
     connect(button, &QPushButton::clicked, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
   };
+  const auto bindEdit = [this](QPushButton* button, void (TfrmTarnoChannelEdit::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { RunEditCommand([this, handler] { (this->*handler)(); }); });
+  };
   bind(btnExtract, &TfrmTarnoChannelEdit::btnExtractClick);
   bind(btnExit, &TfrmTarnoChannelEdit::btnExitClick);
   bind(btnLoad, &TfrmTarnoChannelEdit::btnLoadClick);
@@ -274,24 +283,24 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   connect(btnSave, &QPushButton::clicked, this, save);
   connect(btnSaveAs, &QPushButton::clicked, this, save);
   bind(btnExport, &TfrmTarnoChannelEdit::btnExportClick);
-  bind(btnImport, &TfrmTarnoChannelEdit::btnImportClick);
-  bind(btnReorder, &TfrmTarnoChannelEdit::btnReorderClick);
-  bind(btnRenumber, &TfrmTarnoChannelEdit::btnRenumberClick);
-  bind(btnClearRow, &TfrmTarnoChannelEdit::btnClearRowClick);
-  bind(btnMoveRow, &TfrmTarnoChannelEdit::btnMoveRowClick);
+  bindEdit(btnImport, &TfrmTarnoChannelEdit::btnImportClick);
+  bindEdit(btnReorder, &TfrmTarnoChannelEdit::btnReorderClick);
+  bindEdit(btnRenumber, &TfrmTarnoChannelEdit::btnRenumberClick);
+  bindEdit(btnClearRow, &TfrmTarnoChannelEdit::btnClearRowClick);
+  bindEdit(btnMoveRow, &TfrmTarnoChannelEdit::btnMoveRowClick);
   bind(btnSetMoveRow, &TfrmTarnoChannelEdit::btnSetMoveRowClick);
-  bind(btnIncrementalRenumber, &TfrmTarnoChannelEdit::btnIncrementalRenumberClick);
-  bind(btnOrderedRenumber, &TfrmTarnoChannelEdit::btnOrderedRenumberClick);
-  bind(btnAddRecord, &TfrmTarnoChannelEdit::btnAddRecordClick);
-  bind(btnDeleteRecord, &TfrmTarnoChannelEdit::btnDeleteRecordClick);
+  bindEdit(btnIncrementalRenumber, &TfrmTarnoChannelEdit::btnIncrementalRenumberClick);
+  bindEdit(btnOrderedRenumber, &TfrmTarnoChannelEdit::btnOrderedRenumberClick);
+  bindEdit(btnAddRecord, &TfrmTarnoChannelEdit::btnAddRecordClick);
+  bindEdit(btnDeleteRecord, &TfrmTarnoChannelEdit::btnDeleteRecordClick);
   bind(btnClear, &TfrmTarnoChannelEdit::btnClearClick);
   bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
   bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
   bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
   bind(btnExportCsv, &TfrmTarnoChannelEdit::btnExportCsvClick);
-  bind(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
-  bind(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
-  bind(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
+  bindEdit(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
+  bindEdit(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
+  bindEdit(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
   ReturnFocusToGridAfter({btnSave, btnSaveAs, btnReorder, btnRenumber, btnClearRow, btnMoveRow, btnSetMoveRow,
                           btnIncrementalRenumber, btnOrderedRenumber, btnAddRecord, btnDeleteRecord, btnImportCsv,
                           btnApplyReference, btnRemoveDuplicates});

@@ -1,7 +1,10 @@
 #include "CellStore.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
+
+#include "CellJournal.h"
 
 namespace tarno::grid {
 
@@ -50,6 +53,11 @@ void CellStore::CompactRows() {
 void CellStore::SetRowCount(int count) {
   count = std::max(count, 1);
   if (count == RowCount()) return;
+  if (undo_.journal) {
+    const int change = std::abs(count - RowCount());
+    undo_.journal->RecordRows(std::min(count, RowCount()), change,
+                         count < RowCount() ? CopyRows(count, change) : std::vector<RowData>());
+  }
   if (count < RowCount()) {
     order_.resize(static_cast<size_t>(count));
     CompactRows();
@@ -67,6 +75,11 @@ void CellStore::SetRowCount(int count) {
 void CellStore::SetColCount(int count) {
   count = std::max(count, 1);
   if (count == colCount_) return;
+  if (undo_.journal) {
+    const int change = std::abs(count - colCount_);
+    undo_.journal->RecordColumns(std::min(count, colCount_), change,
+                            count < colCount_ ? CopyColumns(count, change) : DetachedColumns());
+  }
   for (RowData& row : rows_) {
     if (count < colCount_) row.text.resize(row.cells[static_cast<size_t>(count) - 1].end);
     row.cells.resize(static_cast<size_t>(count), Cell{static_cast<uint32_t>(row.text.size()), 0, false});
@@ -77,7 +90,7 @@ void CellStore::SetColCount(int count) {
 }
 
 void CellStore::ReactToSizeChange() {
-  ++contentRevision_;  // every caller added or removed rows or columns
+  Touch();  // every caller added or removed rows or columns
   TakeSavedWidths();
   const int emptyHeight = std::max(defaultRowHeight_, measure_->TextHeight(false) + 1);
   for (int r = 1; r < RowCount(); ++r) {
@@ -105,20 +118,29 @@ bool CellStore::ReplaceText(int col, int row, std::string_view utf8) {
   const int64_t delta = static_cast<int64_t>(utf8.size()) - oldLength;
   for (size_t c = static_cast<size_t>(col); c < data.cells.size(); ++c)
     data.cells[c].end = static_cast<uint32_t>(data.cells[c].end + delta);
-  ++contentRevision_;
+  Touch();
   return true;
 }
 
+void CellStore::JournalCell(int col, int row) {
+  if (undo_.journal) undo_.journal->RecordCell(col, row, Text(col, row), Edited(col, row), Tag(col, row));
+}
+
 void CellStore::SetText(int col, int row, std::string_view utf8) {
-  if (!Contains(col, row) || !ReplaceText(col, row, utf8)) return;
+  if (!Contains(col, row) || Text(col, row) == utf8) return;
+  JournalCell(col, row);
+  ReplaceText(col, row, utf8);
   At(row).cells[static_cast<size_t>(col)].edited = true;
   Notify(Change::Cells);
 }
 
 void CellStore::SetSourceText(int col, int row, std::string_view utf8) {
   if (!Contains(col, row)) return;
+  const bool sameText = Text(col, row) == utf8;
+  if (sameText && !Edited(col, row)) return;
+  JournalCell(col, row);
   At(row).cells[static_cast<size_t>(col)].edited = false;
-  if (ReplaceText(col, row, utf8)) Notify(Change::Cells);
+  if (!sameText && ReplaceText(col, row, utf8)) Notify(Change::Cells);
 }
 
 bool CellStore::Edited(int col, int row) const {
@@ -126,7 +148,9 @@ bool CellStore::Edited(int col, int row) const {
 }
 
 void CellStore::SetEdited(int col, int row, bool edited) {
-  if (Contains(col, row)) At(row).cells[static_cast<size_t>(col)].edited = edited;
+  if (!Contains(col, row) || Edited(col, row) == edited) return;
+  JournalCell(col, row);
+  At(row).cells[static_cast<size_t>(col)].edited = edited;
 }
 
 int32_t CellStore::Tag(int col, int row) const {
@@ -137,8 +161,9 @@ void CellStore::SetTag(int col, int row, int32_t tag) {
   if (!Contains(col, row)) return;
   int32_t& stored = At(row).cells[static_cast<size_t>(col)].tag;
   if (stored == tag) return;
+  JournalCell(col, row);
   stored = tag;
-  ++contentRevision_;
+  Touch();
 }
 
 int CellStore::ColWidth(int col) const {
@@ -198,6 +223,7 @@ void CellStore::SetRow(int row) {
 
 void CellStore::MoveRow(int from, int to) {
   if (from == to || from < 0 || to < 0 || from >= RowCount() || to >= RowCount()) return;
+  if (undo_.journal) undo_.journal->RecordMove(from, to);
   const auto first = order_.begin();
   if (from < to) {
     std::rotate(first + from, first + from + 1, first + to + 1);
@@ -208,7 +234,7 @@ void CellStore::MoveRow(int from, int to) {
   if (row_ == from) row_ = to;
   else if (from < to && row_ > from && row_ <= to) --row_;
   else if (from > to && row_ >= to && row_ < from) ++row_;
-  ++contentRevision_;
+  Touch();
   Notify(Change::Layout);
 }
 
@@ -224,13 +250,17 @@ void CellStore::ArrangeRows(int first, const std::vector<int>& sourceRows) {
     seen[static_cast<size_t>(source)] = true;
     arranged[static_cast<size_t>(p)] = order_[static_cast<size_t>(first + source)];
   }
-  if (!std::equal(arranged.begin(), arranged.end(), order_.begin() + first)) ++contentRevision_;
+  if (!std::equal(arranged.begin(), arranged.end(), order_.begin() + first)) {
+    if (undo_.journal) undo_.journal->RecordArrange(first, sourceRows);
+    Touch();
+  }
   std::copy(arranged.begin(), arranged.end(), order_.begin() + first);
   Notify(Change::Layout);
 }
 
 void CellStore::InsertRow(int at) {
   if (at < 0 || at > RowCount()) return;
+  if (undo_.journal) undo_.journal->RecordRows(at, 1, {});
   RowData row = EmptyRow();
   for (Cell& cell : row.cells) cell.edited = true;
   if (at < RowCount())
@@ -242,6 +272,7 @@ void CellStore::InsertRow(int at) {
 
 void CellStore::DeleteRow(int at) {
   if (at < 0 || at >= RowCount() || RowCount() <= 1) return;
+  if (undo_.journal) undo_.journal->RecordRows(at, 1, CopyRows(at, 1));
   order_.erase(order_.begin() + at);
   CompactRows();
   ReactToSizeChange();
@@ -249,6 +280,7 @@ void CellStore::DeleteRow(int at) {
 
 void CellStore::InsertColumn(int at) {
   if (at < 0 || at > colCount_) return;
+  if (undo_.journal) undo_.journal->RecordColumns(at, 1, {});
   for (RowData& row : rows_) {
     const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
     row.cells.insert(row.cells.begin() + at, Cell{start, 0, true});
@@ -260,6 +292,7 @@ void CellStore::InsertColumn(int at) {
 
 void CellStore::DeleteColumn(int at) {
   if (at < 0 || at >= colCount_ || colCount_ <= 1) return;
+  if (undo_.journal) undo_.journal->RecordColumns(at, 1, CopyColumns(at, 1));
   for (RowData& row : rows_) {
     const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
     const uint32_t length = row.cells[static_cast<size_t>(at)].end - start;
@@ -269,6 +302,92 @@ void CellStore::DeleteColumn(int at) {
   }
   --colCount_;
   colWidths_.erase(colWidths_.begin() + at);
+  ReactToSizeChange();
+}
+
+CellStore::Step::Step(CellStore& store, uint64_t mergeKey) : recorder_(store.undo_.recorder) {
+  if (recorder_) recorder_->BeginStep(mergeKey);
+}
+
+CellStore::Step::~Step() {
+  if (recorder_) recorder_->EndStep();
+}
+
+bool CellStore::RevertStep(uint64_t mergeKey) { return undo_.recorder && undo_.recorder->RevertStep(mergeKey); }
+
+std::vector<CellStore::RowData> CellStore::CopyRows(int at, int count) const {
+  std::vector<RowData> rows;
+  rows.reserve(static_cast<size_t>(count));
+  for (int r = at; r < at + count; ++r) rows.push_back(At(r));
+  return rows;
+}
+
+std::vector<CellStore::RowData> CellStore::TakeRows(int at, int count) {
+  std::vector<RowData> rows;
+  rows.reserve(static_cast<size_t>(count));
+  for (int r = at; r < at + count; ++r) rows.push_back(std::move(At(r)));
+  order_.erase(order_.begin() + at, order_.begin() + at + count);
+  CompactRows();
+  ReactToSizeChange();
+  return rows;
+}
+
+void CellStore::PutRows(int at, std::vector<RowData> rows) {
+  std::vector<uint32_t> slots;
+  slots.reserve(rows.size());
+  for (RowData& row : rows) {
+    rows_.push_back(std::move(row));
+    slots.push_back(static_cast<uint32_t>(rows_.size() - 1));
+  }
+  order_.insert(order_.begin() + at, slots.begin(), slots.end());
+  ReactToSizeChange();
+}
+
+CellStore::DetachedColumns CellStore::CopyColumns(int at, int count) const {
+  DetachedColumns columns;
+  columns.widths.assign(colWidths_.begin() + at, colWidths_.begin() + at + count);
+  columns.cells.reserve(static_cast<size_t>(RowCount()) * static_cast<size_t>(count));
+  for (int r = 0; r < RowCount(); ++r)
+    for (int c = at; c < at + count; ++c) columns.cells.push_back({std::string(Text(c, r)), Tag(c, r), Edited(c, r)});
+  return columns;
+}
+
+CellStore::DetachedColumns CellStore::TakeColumns(int at, int count) {
+  DetachedColumns columns = CopyColumns(at, count);
+  for (RowData& row : rows_) {
+    const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
+    const uint32_t length = row.cells[static_cast<size_t>(at + count) - 1].end - start;
+    row.text.erase(start, length);
+    row.cells.erase(row.cells.begin() + at, row.cells.begin() + at + count);
+    for (size_t c = static_cast<size_t>(at); c < row.cells.size(); ++c) row.cells[c].end -= length;
+  }
+  colCount_ -= count;
+  colWidths_.erase(colWidths_.begin() + at, colWidths_.begin() + at + count);
+  ReactToSizeChange();
+  return columns;
+}
+
+void CellStore::PutColumns(int at, DetachedColumns columns) {
+  const size_t count = columns.widths.size();
+  for (int r = 0; r < RowCount(); ++r) {
+    RowData& row = At(r);
+    uint32_t end = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
+    std::string inserted;
+    std::vector<Cell> cells;
+    for (size_t k = 0; k < count; ++k) {
+      DetachedColumns::ColumnCell& cell = columns.cells[static_cast<size_t>(r) * count + k];
+      inserted += cell.text;
+      end += static_cast<uint32_t>(cell.text.size());
+      cells.push_back(Cell{end, cell.tag, cell.edited});
+    }
+    const uint32_t start = at == 0 ? 0 : row.cells[static_cast<size_t>(at) - 1].end;
+    row.text.insert(start, inserted);
+    for (size_t c = static_cast<size_t>(at); c < row.cells.size(); ++c)
+      row.cells[c].end += static_cast<uint32_t>(inserted.size());
+    row.cells.insert(row.cells.begin() + at, cells.begin(), cells.end());
+  }
+  colCount_ += static_cast<int>(count);
+  colWidths_.insert(colWidths_.begin() + at, columns.widths.begin(), columns.widths.end());
   ReactToSizeChange();
 }
 

@@ -23,6 +23,9 @@ constexpr int kDefaultRowHeight = 24;
 constexpr int kHiddenColWidth = -1;  // width 0 hides a column too
 constexpr int kMaxGridRows = 65536;  // row indices are 16-bit in the sort engine and cell tags
 
+class CellJournal;
+class StepRecorder;
+
 class CellStore {
  public:
   enum class Change { Cells, Layout };
@@ -87,9 +90,37 @@ class CellStore {
   const TextMeasure& Measure() const { return *measure_; }
   void SetChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
-  // Counts the changes of what the cells hold: texts, tags, the rows' order,
-  // rows and columns added or removed (not widths, heights or the current cell).
+  // Names the state of what the cells hold: texts, tags, the rows' order, rows
+  // and columns added or removed (not widths, heights or the current cell).
+  // Every change gives a number never used before; undo gives back the number
+  // of the state it restores.
   uint64_t ContentRevision() const { return contentRevision_; }
+  void RestoreContentRevision(uint64_t revision) { contentRevision_ = revision; }
+  // What the cells stand for changed while their texts did not (the records behind them).
+  void NoteContentChange() { Touch(); }
+
+  // Undo (CellJournal.h): every change of what the cells hold goes into the
+  // journal while one is attached; the recorder groups them into steps.
+  // A copy of the store starts with neither.
+  void SetJournal(CellJournal* journal) { undo_.journal = journal; }
+  CellJournal* Journal() const { return undo_.journal; }
+  void SetRecorder(StepRecorder* recorder) { undo_.recorder = recorder; }
+  // Undoes and forgets the last step when it carries mergeKey (see Step).
+  bool RevertStep(uint64_t mergeKey);
+
+  // The changes made while it lives are one undoable step; nested steps belong
+  // to the outermost. Consecutive steps with the same nonzero merge key become
+  // one (the keystrokes typed into one cell).
+  class Step {
+   public:
+    explicit Step(CellStore& store, uint64_t mergeKey = 0);
+    ~Step();
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+   private:
+    StepRecorder* recorder_;
+  };
 
   // Holds change notifications back until the outermost batch ends, then sends one.
   class Batch {
@@ -104,6 +135,8 @@ class CellStore {
   };
 
  private:
+  friend class CellJournal;
+
   struct Cell {
     uint32_t end = 0;  // end of this cell's text in the row's text
     int32_t tag = 0;
@@ -113,6 +146,16 @@ class CellStore {
     std::string text;  // every cell's text, back to back
     std::vector<Cell> cells;
     int height = -1;  // -1: the default height
+  };
+  // Columns taken out of every row, kept for undo: cells row by row.
+  struct DetachedColumns {
+    struct ColumnCell {
+      std::string text;
+      int32_t tag = 0;
+      bool edited = false;
+    };
+    std::vector<int> widths;
+    std::vector<ColumnCell> cells;  // row r, column k at r * widths.size() + k
   };
 
   RowData& At(int row) { return rows_[order_[static_cast<size_t>(row)]]; }
@@ -124,6 +167,15 @@ class CellStore {
   void ReactToSizeChange();
   void ClampCurrentCell();
   void Notify(Change change);
+  void Touch() { contentRevision_ = ++revisionClock_; }
+  void JournalCell(int col, int row);
+  // Undo's way back: rows and columns taken out and put back whole, unjournaled.
+  std::vector<RowData> CopyRows(int at, int count) const;
+  std::vector<RowData> TakeRows(int at, int count);
+  void PutRows(int at, std::vector<RowData> rows);
+  DetachedColumns CopyColumns(int at, int count) const;
+  DetachedColumns TakeColumns(int at, int count);
+  void PutColumns(int at, DetachedColumns columns);
 
   std::vector<RowData> rows_;     // storage, in no particular order
   std::vector<uint32_t> order_;   // display row -> storage slot
@@ -137,6 +189,16 @@ class CellStore {
   const TextMeasure* measure_ = &fallbackMeasure_;
   ChangeListener listener_;
   uint64_t contentRevision_ = 0;
+  uint64_t revisionClock_ = 0;
+  // The journal and recorder belong to this store; a copy starts without them.
+  struct UndoHooks {
+    CellJournal* journal = nullptr;
+    StepRecorder* recorder = nullptr;
+    UndoHooks() = default;
+    UndoHooks(const UndoHooks&) {}
+    UndoHooks& operator=(const UndoHooks&) { return *this; }
+  };
+  UndoHooks undo_;
   int batchDepth_ = 0;
   bool pendingLayout_ = false;
   bool pendingCells_ = false;

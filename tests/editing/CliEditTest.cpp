@@ -183,6 +183,43 @@ TEST_F(CliEdit, TypedTextAndClearedRowsReachTheFile) {
   EXPECT_EQ(after[4][kNameCol], "");
 }
 
+// Undone, every command leaves the file to be saved byte for byte as it was
+// read, in displayed order too; redone, as the command alone leaves it.
+TEST_F(CliEdit, UndoneCommandsSaveTheFileAsReadAndRedoneOnesAsDone) {
+  const std::string source = test::ReadFile(Source());
+  const std::vector<std::vector<std::string>> undone = {
+      {"select=3,3", "type=Tarno TV", "undo"},
+      {"select=1,1", "sort-rows", "select=3,2", "type=Sorted", "undo", "undo"},
+      {"select=1,1", "sorted-renumber", "select=5,4", "clear-row", "undo", "undo"},
+      {"select=2,5", "set-move-target", "select=3,9", "move-row", "undo", "undo", "undo"},  // more than done
+  };
+  for (const auto& commands : undone) {
+    const auto run = Edit(commands);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(test::ReadFile(Out()), source) << commands[1];
+  }
+  auto run = Edit({"select=1,1", "sort-rows", "select=3,3", "type=Tarno TV"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string done = test::ReadFile(Out());
+  run = Edit({"select=1,1", "sort-rows", "select=3,3", "type=Tarno TV", "undo", "undo", "redo", "redo", "redo"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(test::ReadFile(Out()), done);
+  // A command after an undo drops the redo list.
+  run = Edit({"select=3,3", "type=First", "undo", "select=3,4", "type=Second", "redo"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Rows after = ShowSaved();
+  EXPECT_EQ(after[3][kNameCol], Show(Source())[3][kNameCol]);
+  EXPECT_EQ(after[4][kNameCol], "Second");
+}
+
+TEST_F(CliEdit, AddedAndRemovedRecordsAreUndone) {
+  const std::string source = test::ReadFile(Source("SatDataBase.dat"));
+  auto run = Edit({"add-record", "remove-last-record", "remove-last-record", "undo", "undo", "undo"}, {},
+                  "SatDataBase.dat");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(test::ReadFile(Out()), source);
+}
+
 TEST_F(CliEdit, RecordsAreAddedAndRemovedOnlyForLayoutsWithAHeader) {
   const size_t size = test::ReadFile(Source("SatDataBase.dat")).size();
   auto run = Edit({"add-record", "add-record"}, {}, "SatDataBase.dat");
