@@ -242,6 +242,9 @@ class TimerObject : public UiObject {
 
 // TForm: a top-level window; ShowModal runs a nested event loop that only
 // the form takes input in, until ModalResult is set or the form closes.
+// The Qt property that marks a button as the one Escape clicks on its form.
+inline constexpr const char* kCancelButtonProperty = "tarnoCancelButton";
+
 class FormObject : public ControlObject {
  public:
   ControlCanvas canvas;

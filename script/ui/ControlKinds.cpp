@@ -142,11 +142,12 @@ struct KindOfButton {
   const char* caption;
   int64_t modalResult;
   bool isDefault;
+  bool isCancel;
 };
-constexpr KindOfButton kKinds[] = {{"", 0, false},       {"OK", 1, true},       {"Cancel", 2, false},
-                                   {"&Help", 0, false},  {"&Yes", 6, true},     {"&No", 7, false},
-                                   {"&Close", 0, false}, {"Abort", 3, false},   {"&Retry", 4, false},
-                                   {"&Ignore", 5, false}, {"&All", 8, false}};
+constexpr KindOfButton kKinds[] = {{"", 0, false, false},        {"OK", 1, true, false},     {"Cancel", 2, false, true},
+                                   {"&Help", 0, false, false},   {"&Yes", 6, true, false},   {"&No", 7, false, true},
+                                   {"&Close", 0, false, false},  {"Abort", 3, false, false}, {"&Retry", 4, false, false},
+                                   {"&Ignore", 5, false, false}, {"&All", 8, false, false}};
 constexpr int64_t kBkClose = 6;
 }  // namespace
 
@@ -157,7 +158,10 @@ void BitBtnObject::SetKind(int64_t newKind) {
   const KindOfButton& k = kKinds[kind];
   SetCaption(k.caption);
   modalResult = k.modalResult;
-  if (auto* button = qobject_cast<QPushButton*>(widget_.data())) button->setDefault(k.isDefault);
+  if (auto* button = qobject_cast<QPushButton*>(widget_.data())) {
+    button->setDefault(k.isDefault);
+    button->setProperty(kCancelButtonProperty, k.isCancel);
+  }
 }
 
 void BitBtnObject::Click() {

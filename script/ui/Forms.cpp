@@ -1,7 +1,9 @@
 // TForm: Show, ShowModal's nested loop, Close with OnCloseQuery and OnClose.
 #include <QCloseEvent>
-#include <QMenuBar>
+#include <QKeyEvent>
 #include <QEventLoop>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -59,8 +61,27 @@ class FormWidget : public QWidget {
     QWidget::resizeEvent(event);
     Arrange();
   }
+  // As in a dialog: Enter clicks the focused button, else the default one;
+  // Escape clicks the cancel button. Keys a control took never get here.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (QPushButton* button = DialogButton(event->key())) {
+      button->click();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
 
  private:
+  QPushButton* DialogButton(int key) const {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!enter && key != Qt::Key_Escape) return nullptr;
+    auto usable = [this](const QPushButton* b) { return b && b->isVisibleTo(this) && b->isEnabled(); };
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && usable(focused)) return focused;
+    for (QPushButton* b : findChildren<QPushButton*>())
+      if (usable(b) && (enter ? b->isDefault() : b->property(kCancelButtonProperty).toBool())) return b;
+    return nullptr;
+  }
   static void Run(const std::function<void()>& callback) {
     if (!callback) return;
     const std::function<void()> copy = callback;

@@ -247,6 +247,13 @@ void GetDefault(NativeCall& c) {
 void SetDefault(NativeCall& c) {
   if (auto* b = qobject_cast<QPushButton*>(&WidgetOf(c))) b->setDefault(BoolArg(c, 1));
 }
+void GetCancel(NativeCall& c) {
+  auto* b = qobject_cast<QPushButton*>(&WidgetOf(c));
+  ReturnBool(c, b && b->property(kCancelButtonProperty).toBool());
+}
+void SetCancel(NativeCall& c) {
+  if (auto* b = qobject_cast<QPushButton*>(&WidgetOf(c))) b->setProperty(kCancelButtonProperty, BoolArg(c, 1));
+}
 
 // ------------------------------------------------------------------ lists
 
@@ -497,6 +504,7 @@ const Specific kSpecific[] = {
     {"TRadioButton", "Checked", GetChecked, SetChecked},
     {"TButton", "ModalResult", GetModalResult, SetModalResult},
     {"TButton", "Default", GetDefault, SetDefault},
+    {"TButton", "Cancel", GetCancel, SetCancel},
     {"TCustomListBox", "Items", GetStrings, SetStrings},
     {"TCustomListBox", "ItemIndex", GetItemIndex, SetItemIndex},
     {"TCustomListBox", "Clear", ClearStrings, nullptr},

@@ -1,6 +1,7 @@
 // Radio groups, speed buttons and bit buttons of script forms, offscreen.
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -107,6 +108,53 @@ TEST_F(ScriptForms, BitButtonsTakeCaptionAndModalResultFromTheirKind) {
   ASSERT_TRUE(closer->isVisible());
   closer->findChild<QPushButton*>()->click();
   EXPECT_FALSE(closer->isVisible());
+}
+
+
+const char* const kDialogKeys = R"(
+var F: TForm; E: TEdit; Ok, No: TButton;
+function Make(var V: Variant): Boolean;
+begin
+  F := TForm.CreateNew(nil); F.Caption := 'Dialog keys';
+  E := TEdit.Create(F); E.Parent := F;
+  Ok := TButton.Create(F); Ok.Parent := F; Ok.Top := 30; Ok.Caption := 'Go';
+  Ok.ModalResult := mrOk; Ok.Default := True;
+  No := TButton.Create(F); No.Parent := F; No.Top := 60; No.Caption := 'Stop';
+  No.ModalResult := mrCancel; No.Cancel := True;
+  V := IntToStr(Ord(No.Cancel)) + IntToStr(Ord(Ok.Cancel)); Result := True;
+end;
+function Modal(var V: Variant): Boolean; begin E.SetFocus; V := IntToStr(F.ShowModal); Result := True; end;
+)";
+
+// Presses key in the modal window's focused control; a timer repeats it
+// until the window answers, at most kMaxPresses times.
+constexpr int kMaxPresses = 50;
+void PressInModalWindow(int key) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) return;
+  QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+}
+
+TEST_F(ScriptForms, EnterAndEscapeAnswerAModalFormThroughItsDefaultAndCancelButtons) {
+  Load(kDialogKeys);
+  ASSERT_EQ(Call("Make"), "10");
+  bool unanswered = false;
+  auto answerByKey = [this, &unanswered](int key) {
+    QTimer presser;
+    int presses = 0;
+    QObject::connect(&presser, &QTimer::timeout, [key, &presses, &unanswered] {
+      if (++presses < kMaxPresses) return PressInModalWindow(key);
+      unanswered = true;  // the key did nothing: end the wait the close box's way
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    presser.start(20);
+    return Call("Modal");
+  };
+  EXPECT_EQ(answerByKey(Qt::Key_Escape), "2");
+  EXPECT_EQ(answerByKey(Qt::Key_Return), "1");
+  EXPECT_FALSE(unanswered);
 }
 
 }  // namespace
