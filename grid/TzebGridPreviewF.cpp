@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,10 +39,10 @@ constexpr int kLogoEntry = 4;
 constexpr double kFullSizeShare = 0.8;  // a picture wider than this share of the page goes back to full size
 constexpr double kZoomStep = 1.25;
 constexpr int kMaxOptionValue = 10000;
-constexpr int kProgressDelayMs = 300;
+constexpr int kProgressDelayMs = 300;  // a job done sooner shows no progress window
 constexpr int kPreferredWidth = 900;
 constexpr int kPreferredHeight = 700;
-constexpr int kFrameAllowance = 48;  // the window frame, unknown before the dialog is shown  // a job done sooner shows no progress window
+constexpr int kFrameAllowance = 48;  // the window frame, unknown before the dialog is shown
 
 // The progress of a print job, with Cancel. Its updates let the pending events
 // run, so the windows stay responsive while thousands of pages are drawn.
@@ -60,6 +62,9 @@ class JobProgress {
       dialog_.setMaximum(total);
       dialog_.setLabelText(pageText_.arg(done).arg(total));
       dialog_.setValue(done);
+      // Before the window shows, setValue lets no events run: paints and
+      // timers run here, the user's input waits until Cancel can be seen.
+      if (!dialog_.isVisible()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       return !dialog_.wasCanceled();
     };
   }
