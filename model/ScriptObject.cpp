@@ -219,9 +219,10 @@ int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Va
     ErrorText = "Could not execute function " + name;
     return -1;
   }
-  const std::string failure = "Error in execution of function " + name + " -> ";
+  // Built only when a call fails: this runs once per converted cell.
+  auto failure = [&name](const std::string& why) { return "Error in execution of function " + name + " -> " + why; };
   if (const std::optional<std::string> stop = watcher_ ? watcher_->StandingStop() : std::nullopt) {
-    ErrorText = failure + *stop;
+    ErrorText = failure(*stop);
     return -1;
   }
   ++callSerial_;
@@ -234,7 +235,7 @@ int TScriptObject::CallFound(const std::string& name, int procIndex, pscript::Va
   try {
     result = exec_->call(pscript::ProcHandle{procIndex}, argument) ? 1 : 0;
   } catch (const std::exception& error) {
-    ErrorText = failure + error.what();
+    ErrorText = failure(error.what());
     exec_->clearAbort();  // a stopped script takes its next call afresh
   }
   if (watching_) EndWatching();
