@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <sstream>
 
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -63,6 +64,10 @@ bool OfFamily(const std::string& preset, const char* family) {
 std::vector<ArchiveEntry> ArchiveEntries(const std::string& path) {
   TelevisionArchive archive;
   archive.Open(path);
+  return ArchiveEntries(archive);
+}
+
+std::vector<ArchiveEntry> ArchiveEntries(const TelevisionArchive& archive) {
   std::vector<ArchiveEntry> entries = archive.ReadEntries();
   std::sort(entries.begin(), entries.end(), [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.name < b.name; });
   return entries;
@@ -79,8 +84,10 @@ std::vector<std::string> PresetFiles(const std::string& folder) {
 
 std::string SettingsMisfit(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries) {
   if (entries.empty()) return "the archive holds no files";
+  const std::string settings = ReadWholeFile(settingsFile);  // once, not once per entry
   for (const ArchiveEntry& entry : entries) {
-    const TDataObject data(settingsFile, entry.name);
+    std::istringstream text(settings);
+    const TDataObject data(ReadLayoutFrom(text, entry.name));
     if (!data.HasLayout()) return entry.name + " has no layout";
     const uintmax_t header = data.HasHeader ? kHeaderSize : 0;
     const auto record = static_cast<uintmax_t>(data.RecordSize());

@@ -20,6 +20,8 @@ namespace tarno {
 // read into memory with every check of an extraction (folder entries left
 // out). Throws ArchiveError when it cannot be read.
 std::vector<ArchiveEntry> ArchiveEntries(const std::string& path);
+// The same of an archive opened already (from a file or from memory).
+std::vector<ArchiveEntry> ArchiveEntries(const TelevisionArchive& archive);
 
 // The preset settings files (*.ini) in folder, sorted by name; none when the
 // folder is missing.

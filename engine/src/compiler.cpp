@@ -454,14 +454,19 @@ ProcSig Parser::routineHeading(bool isFunction, std::string& upperName) {
   return sig;
 }
 
+// A built-in is declared when its name is first looked up: most scripts use
+// few of them, and parsing every declaration dominated a small compile.
 ProcSym* Parser::findProc(const std::string& upper) {
   auto it = procs_.find(upper);
-  return it == procs_.end() ? nullptr : it->second.get();
+  if (it != procs_.end()) return it->second.get();
+  const Builtin* builtin = findBuiltin(upper);
+  if (!builtin || !declareFunction(builtin->declaration, true)) return nullptr;
+  return procs_.at(upper).get();
 }
 
 bool Parser::parseHostText(std::string_view text, const std::function<void()>& body) {
   Lexer saved = lex_;
-  Token savedTok = tok_, savedPrev = prev_;
+  Token savedTok = tok_, savedPrev = prev_, savedRoutineName = routineNameTok_;
   size_t savedMsgs = msgs_.size();
   lex_ = Lexer(text);
   bool ok = true;
@@ -475,10 +480,12 @@ bool Parser::parseHostText(std::string_view text, const std::function<void()>& b
   lex_ = saved;
   tok_ = savedTok;
   prev_ = savedPrev;
+  routineNameTok_ = savedRoutineName;
   return ok;
 }
 
 bool Parser::declareFunction(std::string_view decl, bool builtin) {
+  const bool wasDeclaringHost = declaringHost_;  // a built-in may be looked up while a host function is declared
   declaringHost_ = true;
   const bool ok = parseHostText(decl, [&] {
     bool isFunction = tok_.kind == Tok::Function;
@@ -494,7 +501,7 @@ bool Parser::declareFunction(std::string_view decl, bool builtin) {
     sym->clash = !builtin && findProc(upper) != nullptr;
     procs_[upper] = std::move(sym);  // a host declaration replaces a built-in of that name
   });
-  declaringHost_ = false;
+  declaringHost_ = wasDeclaringHost;
   return ok;
 }
 

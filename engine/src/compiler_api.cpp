@@ -1,5 +1,4 @@
 // The Compiler facade: runs a Parser over the text and keeps the output.
-#include "builtins.h"
 #include "compiler_impl.h"
 
 namespace pscript {
@@ -50,7 +49,6 @@ bool Compiler::compile(std::string_view source) {
   p.allowNoBegin = allowNoBegin;
   p.allowNoEnd = allowNoEnd;
   p.defineStandardTypes();
-  for (const auto& b : builtinFunctions()) p.declareFunction(b.declaration, true);
   impl_->active = &p;
   bool ok = true;
   try {
