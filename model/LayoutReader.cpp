@@ -16,6 +16,16 @@ bool ReadLine(std::istream& in, std::string& line) {
   return true;
 }
 
+// Equal but for the case of ASCII letters; expected is upper case already.
+bool IsUpperAsciiOf(std::string_view text, std::string_view expected) {
+  if (text.size() != expected.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != expected[i]) return false;
+  }
+  return true;
+}
+
 std::string_view StripComment(std::string_view line) {
   const size_t semicolon = line.find(';');
   return TrimControls(semicolon == std::string_view::npos ? line : line.substr(0, semicolon));
@@ -93,7 +103,7 @@ class SectionReader {
     const std::string key = "[" + UpperAscii(fileName_) + "]";
     std::string line;
     while (ReadLine(in_, line)) {
-      if (UpperAscii(StripComment(line)) == key) ReadSection();
+      if (IsUpperAsciiOf(StripComment(line), key)) ReadSection();
     }
   }
 
@@ -108,10 +118,10 @@ class SectionReader {
         if (text.front() == '[') return;
         throw LayoutError{};
       }
-      const std::string key = UpperAscii(TrimControls(text.substr(0, equals)));
+      const std::string_view key = TrimControls(text.substr(0, equals));
       const std::string_view value = TrimControls(text.substr(equals + 1));
-      if (key == "HEADER") ReadHeader(value);
-      if (key == "ITEM") ReadItem(value);
+      if (IsUpperAsciiOf(key, "HEADER")) ReadHeader(value);
+      if (IsUpperAsciiOf(key, "ITEM")) ReadItem(value);
     }
   }
 

@@ -5,6 +5,7 @@
 #include "heap.h"
 #include "text.h"
 
+#include <charconv>
 #include <cmath>
 #include <unordered_map>
 
@@ -50,7 +51,11 @@ bool readInt(std::string_view s, int64_t& v) {
   return parseInt64(t, v);
 }
 
-void fIntToStr(NativeCall& c) { retStr(c, std::to_string(num(c, 0))); }
+void fIntToStr(NativeCall& c) {
+  char digits[24];  // an Int64 with its sign
+  const auto end = std::to_chars(digits, digits + sizeof digits, num(c, 0)).ptr;
+  retStr(c, std::string_view(digits, static_cast<size_t>(end - digits)));
+}
 // Integer results keep the low 32 bits of what was read, as the reference does.
 void fStrToInt(NativeCall& c) {
   int64_t v;

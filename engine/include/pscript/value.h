@@ -40,11 +40,14 @@ class Value {
   Value() noexcept { std::memset(static_cast<void*>(this), 0, sizeof *this); }
   Value(const Value& o) noexcept { copyBits(o); retain(); }
   Value(Value&& o) noexcept { copyBits(o); o.forget(); }
+  // Copies before it lets go of the old value, so o may live inside it (an
+  // element of the only reference to an array).
   Value& operator=(const Value& o) noexcept {
-    if (this == &o) return *this;  // release() below would clear o's heap flag too
+    if (this == &o) return *this;
     if (o.heap_) o.retain();
-    if (heap_) release();
+    HeapObj* old = heap_ ? u_.o : nullptr;
     copyBits(o);
+    if (old) releaseObject(old);
     return *this;
   }
   Value& operator=(Value&& o) noexcept {
@@ -151,6 +154,7 @@ class Value {
 
   void retain() const noexcept;
   void release() noexcept;
+  static void releaseObject(HeapObj* o) noexcept;
   static void destroy(HeapObj* o) noexcept;
   void forget() noexcept { std::memset(static_cast<void*>(this), 0, sizeof *this); }
   void copyBits(const Value& o) noexcept { std::memcpy(static_cast<void*>(this), &o, sizeof *this); }
@@ -180,10 +184,14 @@ inline void Value::retain() const noexcept {
   if (heap_) ++reinterpret_cast<HeapHeader*>(u_.o)->refs;
 }
 
+inline void Value::releaseObject(HeapObj* o) noexcept {
+  if (--reinterpret_cast<HeapHeader*>(o)->refs == 0) destroy(o);
+}
+
 inline void Value::release() noexcept {
   HeapObj* o = u_.o;
   heap_ = 0;
-  if (--reinterpret_cast<HeapHeader*>(o)->refs == 0) destroy(o);
+  releaseObject(o);
 }
 
 // Text of a variant type code as the RTL names it ("Integer", "OleStr", ...).
