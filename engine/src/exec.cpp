@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
+#include <memory>
 
 namespace pscript {
 
@@ -133,16 +133,12 @@ class HostCallScope {
  public:
   HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
       : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos) {
-    if (nesting_ >= kMaxHostCallNesting) throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
-    if (nesting_++ > 0) saved_.emplace(Saved{kind, param, proc, pos});
+    if (nesting_ >= kMaxHostCallNesting) tooDeep(procIndex);
+    if (nesting_++ > 0) save();
   }
   ~HostCallScope() {
     --nesting_;
-    if (!saved_) return;
-    kind_ = saved_->kind;
-    param_ = std::move(saved_->param);
-    proc_ = saved_->proc;
-    pos_ = saved_->pos;
+    if (saved_) restore();
   }
   HostCallScope(const HostCallScope&) = delete;
   HostCallScope& operator=(const HostCallScope&) = delete;
@@ -153,12 +149,24 @@ class HostCallScope {
     std::string param;
     int proc, pos;
   };
+  // Out of line: the outermost call, the common one, only counts.
+  [[noreturn, gnu::noinline, gnu::cold]] static void tooDeep(int procIndex) {
+    throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
+  }
+  [[gnu::noinline]] void save() { saved_ = std::make_unique<Saved>(Saved{kind_, param_, proc_, pos_}); }
+  [[gnu::noinline]] void restore() {
+    kind_ = saved_->kind;
+    param_ = std::move(saved_->param);
+    proc_ = saved_->proc;
+    pos_ = saved_->pos;
+  }
+
   int& nesting_;
   ErrorKind& kind_;
   std::string& param_;
   int& proc_;
   int& pos_;
-  std::optional<Saved> saved_;
+  std::unique_ptr<Saved> saved_;
 };
 }  // namespace
 
