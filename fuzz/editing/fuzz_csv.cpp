@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kRecords = 4;
 
-tarno::TDataObject ChannelObject() {
+tarno::TDataObject MakeChannelObject() {
   std::istringstream settings(
       "[F]\nITEM = Nr, 2, 2, #, $00, 1\nITEM = Name, 4, 1, /, $00, 2\nITEM = SID, 2, 2, #, , 3\n"
       "ITEM = In use, 1, 1, #, $00, 4\nITEM = Note, 2, 1, $, , -5\n");
@@ -22,6 +22,12 @@ tarno::TDataObject ChannelObject() {
   for (int r = 0; r < kRecords; ++r)
     data.Records.push_back({static_cast<uint8_t>(r), 0, 'a', 'b', 0, 0, static_cast<uint8_t>(r), 0, 1, 7, 7});
   return data;
+}
+
+// Made once: every input starts from a copy.
+const tarno::TDataObject& ChannelObject() {
+  static const tarno::TDataObject channels = MakeChannelObject();
+  return channels;
 }
 
 void CheckRewrite(const std::vector<tarno::editing::CsvRow>& rows) {
@@ -51,9 +57,8 @@ void CheckImport(std::string_view text) {
 }
 
 void CheckReference(std::string_view text) {
-  const tarno::TDataObject data = ChannelObject();
   try {
-    tarno::editing::ListCsvChannels(text, data.Items);
+    tarno::editing::ListCsvChannels(text, ChannelObject().Items);
   } catch (const tarno::editing::CsvError&) {
   } catch (const tarno::editing::ChannelListError&) {
   }
