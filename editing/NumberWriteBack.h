@@ -8,7 +8,8 @@
 namespace tarno::editing {
 
 // The number is written with "%d". A write-back the field rejects is not
-// reported: the refresh then shows the value the record still holds.
+// reported: the refresh then shows the value the record still holds. When
+// the refresh fails too, the cell keeps its text and edited mark.
 void WriteNumberThrough(TDataObject& data, grid::CellStore& cells, int col, int row, int number);
 
 }  // namespace tarno::editing
