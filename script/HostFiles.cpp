@@ -33,6 +33,19 @@ std::string UpToFirstZero(const std::string& bytes) { return bytes.substr(0, byt
 
 }  // namespace
 
+int OpenForScript(const std::string& fileName, int flags, unsigned mode) {
+  // Without O_NONBLOCK, opening a pipe waits for its other end.
+  const int descriptor = ::open(fileName.c_str(), flags | O_NONBLOCK | O_CLOEXEC, static_cast<mode_t>(mode));
+  if (descriptor < 0) return -1;
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISDIR(info.st_mode) ||
+      ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(descriptor);
+    return -1;
+  }
+  return descriptor;
+}
+
 OpenMode DecodeOpenMode(int32_t mode) {
   OpenMode decoded;
   decoded.access = mode & 3;
@@ -60,11 +73,11 @@ int32_t HostFiles::Adopt(int descriptor) {
 int32_t HostFiles::Open(const std::string& fileName, int32_t mode) {
   const OpenMode decoded = DecodeOpenMode(mode);
   if (!decoded.valid) return -1;
-  return Adopt(::open(fileName.c_str(), AccessFlags(decoded.access) | O_CLOEXEC));
+  return Adopt(OpenForScript(fileName, AccessFlags(decoded.access)));
 }
 
 int32_t HostFiles::Create(const std::string& fileName) {
-  return Adopt(::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  return Adopt(OpenForScript(fileName, O_RDWR | O_CREAT | O_TRUNC, 0666));
 }
 
 int32_t HostFiles::Seek(int32_t handle, int32_t offset, int32_t origin) {

@@ -27,6 +27,11 @@ struct OpenMode {
 };
 OpenMode DecodeOpenMode(int32_t mode);
 
+// open(2) for the script's file functions, close-on-exec. A pipe or socket,
+// which would keep the script (and the window) waiting for a peer, and a
+// folder are refused with -1, as a failed open.
+int OpenForScript(const std::string& fileName, int flags, unsigned mode = 0);
+
 class HostFiles {
  public:
   HostFiles() = default;

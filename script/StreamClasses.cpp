@@ -94,14 +94,13 @@ FileStreamObject::~FileStreamObject() {
 
 void FileStreamObject::Open(const std::string& fileName, int32_t mode) {
   bool create = (mode & 0xFF00) == 0xFF00;
-  int flags = O_CLOEXEC;
   if (create) {
-    descriptor = ::open(fileName.c_str(), flags | O_RDWR | O_CREAT | O_TRUNC, 0644);
+    descriptor = OpenForScript(fileName, O_RDWR | O_CREAT | O_TRUNC, 0644);
     if (descriptor < 0) throw std::runtime_error("Unable to create file \"" + fileName + "\"");
   } else {
     OpenMode m = DecodeOpenMode(mode);
     int access = m.access == 1 ? O_WRONLY : m.access == 2 ? O_RDWR : O_RDONLY;
-    descriptor = m.valid ? ::open(fileName.c_str(), flags | access) : -1;
+    descriptor = m.valid ? OpenForScript(fileName, access) : -1;
     if (descriptor < 0) throw std::runtime_error("Unable to open file \"" + fileName + "\"");
   }
   handle = descriptor;
@@ -131,14 +130,22 @@ void FileStreamObject::SetSize(int64_t size) {
 }
 
 std::string ReadFileForStream(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary | std::ios::ate);
-  if (!in) throw std::runtime_error("Unable to open file \"" + fileName + "\"");
-  std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
-  std::string data(static_cast<size_t>(size), '\0');
-  in.seekg(0);
-  in.read(data.data(), size);
-  data.resize(static_cast<size_t>(in.gcount()));
+  const int descriptor = OpenForScript(fileName, O_RDONLY);
+  if (descriptor < 0) throw std::runtime_error("Unable to open file \"" + fileName + "\"");
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{descriptor};
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0 || info.st_size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
+  std::string data(static_cast<size_t>(info.st_size), '\0');
+  size_t got = 0;
+  while (got < data.size()) {  // a device reports size 0 and gives nothing
+    const ssize_t n = ::read(descriptor, data.data() + got, data.size() - got);
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  data.resize(got);
   return data;
 }
 

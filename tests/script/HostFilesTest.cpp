@@ -2,12 +2,16 @@
 // themselves (a single-precision value) and the open modes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
+#include <stdexcept>
 
 #include <pscript/value.h>
 
 #include "HostFiles.h"
 #include "ScriptTestSupport.h"
+#include "StreamClasses.h"
 
 namespace tarno {
 namespace {
@@ -99,6 +103,29 @@ TEST_F(HostFilesTest, CreateEmptiesAnExistingFileAndFoldersCannotBeOpened) {
   EXPECT_EQ(test::ReadText(path), "");
   EXPECT_EQ(files_.Open(folder_.Path().string(), 0), -1);
   EXPECT_EQ(files_.Open(folder_.File("absent"), 0), -1);
+}
+
+// Opening a pipe waits for its writer, and a read waits for data: a script
+// must not hang the window that way. Every file function refuses one at once.
+TEST_F(HostFilesTest, PipesAreRefusedAtOnceByEveryWayAScriptOpensAFile) {
+  const std::string pipe = folder_.File("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+  for (const int32_t mode : {0, 1, 2}) EXPECT_EQ(files_.Open(pipe, mode), -1) << mode;
+  EXPECT_EQ(files_.Create(pipe), -1);
+  for (const int32_t mode : {0, 2, 0xFFFF}) {
+    FileStreamObject stream;
+    EXPECT_THROW(stream.Open(pipe, mode), std::runtime_error) << mode;
+  }
+  EXPECT_THROW(ReadFileForStream(pipe), std::runtime_error);  // TStringList and TMemoryStream LoadFromFile
+  EXPECT_THROW(ReadFileForStream(folder_.Path().string()), std::runtime_error);
+  EXPECT_EQ(files_.OpenCount(), 0u);
+}
+
+TEST_F(HostFilesTest, ADeviceReadsAsEmptyAndAFileWhole) {
+  EXPECT_EQ(ReadFileForStream("/dev/null"), "");
+  const std::string path = folder_.File("lines.txt");
+  test::WriteText(path, "a\r\nb");
+  EXPECT_EQ(ReadFileForStream(path), "a\r\nb");
 }
 
 }  // namespace
