@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <fcntl.h>
-#include <fstream>
 #include <limits>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -149,6 +148,19 @@ std::string ReadFileForStream(const std::string& fileName) {
   return data;
 }
 
+void WriteFileForStream(const std::string& fileName, std::string_view bytes) {
+  const int descriptor = OpenForScript(fileName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (descriptor < 0) throw std::runtime_error("Unable to create file \"" + fileName + "\"");
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  ::close(descriptor);
+  if (done < bytes.size()) throw std::runtime_error("Stream write error");
+}
+
 // ------------------------------------------------------------------ natives
 
 namespace {
@@ -219,11 +231,7 @@ void SaveToStream(NativeCall& c) {
   auto& self = Self<MemoryStreamObject>(c);
   StreamArg(c, 1).WriteAll(self.data);
 }
-void SaveToFile(NativeCall& c) {
-  std::ofstream out(StrArg(c, 1), std::ios::binary | std::ios::trunc);
-  if (!out) throw std::runtime_error("Unable to create file \"" + StrArg(c, 1) + "\"");
-  out << Self<MemoryStreamObject>(c).data;
-}
+void SaveToFile(NativeCall& c) { WriteFileForStream(StrArg(c, 1), Self<MemoryStreamObject>(c).data); }
 void MemoryClear(NativeCall& c) { Self<MemoryStreamObject>(c).SetSize(0); }
 void LoadFromStream(NativeCall& c) {
   StreamObject& source = StreamArg(c, 1);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarno {
 
@@ -50,5 +51,8 @@ struct FileStreamObject : StreamObject {
 // A file's bytes for LoadFromFile; throws the RTL's open error, or an
 // out-of-memory error for a file beyond what a memory stream may hold.
 std::string ReadFileForStream(const std::string& fileName);
+// Replaces a file's bytes for SaveToFile; throws the RTL's create error, also
+// for a pipe, which would wait for a reader.
+void WriteFileForStream(const std::string& fileName, std::string_view bytes);
 
 }  // namespace tarno

@@ -5,7 +5,6 @@
 #include "StringListClasses.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 namespace tarno {
@@ -368,11 +367,7 @@ void LoadFromFile(NativeCall& c) {
 }
 // The RTL writes every line with its break, the last one too.
 std::string FileText(const StringListObject& list) { return list.items.empty() ? std::string() : list.Text() + '\n'; }
-void SaveToFile(NativeCall& c) {
-  std::ofstream out(StrArg(c, 1), std::ios::binary | std::ios::trunc);
-  if (!out) throw std::runtime_error("Unable to create file \"" + StrArg(c, 1) + "\"");
-  out << FileText(List(c));
-}
+void SaveToFile(NativeCall& c) { WriteFileForStream(StrArg(c, 1), FileText(List(c))); }
 void LoadFromStream(NativeCall& c) {
   auto* stream = c.exec().objectAs<StreamObject>(c.arg(1));
   if (!stream) throw pscript::ScriptError(pscript::ErrorKind::NullPointerException, "");

@@ -1,8 +1,11 @@
 // The natives of the graphics classes and of the controls that draw.
+#include <QBuffer>
+#include <QByteArray>
 #include <QFileInfo>
 
 #include "ClassLibraryHelpers.h"
 #include "ControlClasses.h"
+#include "StreamClasses.h"
 #include "UiBindingTable.h"
 
 namespace tarno::ui {
@@ -94,17 +97,34 @@ void GraphicSetWidth(NativeCall& c) { Bitmap(c).Resize(IntOf(c, 1), Bitmap(c).He
 void GraphicSetHeight(NativeCall& c) { Bitmap(c).Resize(Bitmap(c).Width(), IntOf(c, 1)); }
 void GraphicEmpty(NativeCall& c) { c.result() = Value::boolean(!BitmapIfAny(c) || BitmapIfAny(c)->image.isNull()); }
 void BitmapCanvas(NativeCall& c) { c.result() = Bitmap(c).Canvas(); }
+// The bytes go through the script's own file functions, which refuse a pipe
+// instead of waiting for its other end.
 void GraphicLoad(NativeCall& c) {
   QImage loaded;
-  if (!loaded.load(ToQt(StrArg(c, 1)))) throw std::runtime_error("Bitmap image is not valid");
+  std::string bytes;
+  try {
+    bytes = ReadFileForStream(StrArg(c, 1));
+  } catch (const std::runtime_error&) {
+    throw std::runtime_error("Bitmap image is not valid");
+  }
+  if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
+    throw std::runtime_error("Bitmap image is not valid");
   Bitmap(c).SetImage(loaded);
 }
 // The format follows the file's extension; BMP without one.
 void GraphicSave(NativeCall& c) {
-  const QString file = ToQt(StrArg(c, 1));
-  const QString suffix = QFileInfo(file).suffix();
-  if (!Bitmap(c).image.save(file, suffix.isEmpty() ? "BMP" : nullptr))
-    throw std::runtime_error("Cannot create file \"" + StrArg(c, 1) + "\"");
+  const std::string file = StrArg(c, 1);
+  const QByteArray suffix = QFileInfo(ToQt(file)).suffix().toLower().toLatin1();
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  const bool ok = Bitmap(c).image.save(&buffer, suffix.isEmpty() ? "BMP" : suffix.constData());
+  try {
+    if (!ok) throw std::runtime_error("");
+    WriteFileForStream(file, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())));
+  } catch (const std::runtime_error&) {
+    throw std::runtime_error("Cannot create file \"" + file + "\"");
+  }
 }
 void PictureBitmap(NativeCall& c) { c.result() = Self<PictureObject>(c).Bitmap(); }
 void AssignBitmap(BitmapObject& to, const BitmapObject* from) { to.SetImage(from ? from->image : QImage()); }

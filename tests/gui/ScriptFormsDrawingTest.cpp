@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 
 #include "ScriptFormsSupport.h"
@@ -141,6 +144,44 @@ TEST_F(ScriptForms, BitmapsImagesShapesBevelsAndTheFormCanvasShowWhatWasDrawn) {
   ASSERT_EQ(Call("Recolour"), "");
   EXPECT_EQ(Shown(shape).pixel(20, 11), kYellow);  // a changed brush repaints
   EXPECT_EQ(Shown(image).pixel(0, 0), kBlue);
+}
+
+// A bitmap written and read back in a format chosen by the extension; a pipe
+// in its place fails at once instead of waiting for its other end.
+TEST_F(ScriptForms, BitmapsGoToFilesAndBackButNeverWaitOnAPipe) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("tarno-bitmaps-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0666), 0);
+  std::string script = R"(
+function Bounds(L, T, W, H: Integer): TRect;
+begin Result.Left := L; Result.Top := T; Result.Right := L + W; Result.Bottom := T + H; end;
+function Attempt(B: TBitmap; Save: Boolean; const Name: string): string;
+begin
+  Result := 'ok';
+  try
+    if Save then B.SaveToFile(Name) else B.LoadFromFile(Name);
+  except
+    Result := ExceptionParam;
+  end;
+end;
+function Run(var V: Variant): Boolean;
+var B, C: TBitmap;
+begin
+  B := TBitmap.Create; B.Width := 4; B.Height := 3;
+  B.Canvas.Brush.Color := clRed; B.Canvas.FillRect(Bounds(0, 0, 4, 3)); B.Canvas.Pixels[1, 2] := clBlue;
+  C := TBitmap.Create;
+  V := Attempt(B, True, 'DIR/a.png') + ' ' + Attempt(C, False, 'DIR/a.png') + ' ' + IntToStr(C.Width) + ' ' +
+    IntToStr(C.Canvas.Pixels[1, 2]) + ' ' + Attempt(B, True, 'DIR/plain') + ' ' + Attempt(C, False, 'DIR/plain') + ' ' +
+    IntToStr(C.Height) + ' | ' + Attempt(B, True, 'DIR/pipe') + ' | ' + Attempt(C, False, 'DIR/pipe');
+  B.Free; C.Free;
+  Result := True;
+end;
+)";
+  for (size_t at; (at = script.find("DIR")) != std::string::npos;) script.replace(at, 3, folder.string());
+  Load(script);
+  EXPECT_EQ(Call("Run"), "ok ok 4 16711680 ok ok 3 | Cannot create file \"" + (folder / "pipe").string() +
+                             "\" | Bitmap image is not valid");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

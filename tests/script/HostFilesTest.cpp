@@ -117,14 +117,16 @@ TEST_F(HostFilesTest, PipesAreRefusedAtOnceByEveryWayAScriptOpensAFile) {
     EXPECT_THROW(stream.Open(pipe, mode), std::runtime_error) << mode;
   }
   EXPECT_THROW(ReadFileForStream(pipe), std::runtime_error);  // TStringList and TMemoryStream LoadFromFile
+  EXPECT_THROW(WriteFileForStream(pipe, "x"), std::runtime_error);  // and their SaveToFile
   EXPECT_THROW(ReadFileForStream(folder_.Path().string()), std::runtime_error);
   EXPECT_EQ(files_.OpenCount(), 0u);
 }
 
-TEST_F(HostFilesTest, ADeviceReadsAsEmptyAndAFileWhole) {
+TEST_F(HostFilesTest, ADeviceReadsAsEmptyAndAFileIsReplacedAndReadWhole) {
   EXPECT_EQ(ReadFileForStream("/dev/null"), "");
   const std::string path = folder_.File("lines.txt");
-  test::WriteText(path, "a\r\nb");
+  test::WriteText(path, "a much longer text than the next one");
+  WriteFileForStream(path, "a\r\nb");
   EXPECT_EQ(ReadFileForStream(path), "a\r\nb");
 }
 
