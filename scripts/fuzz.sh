@@ -3,6 +3,9 @@
 # SECONDS (first argument, default 60), seeded from fuzz/corpus/<target>.
 # With FUZZ_RUNS=N in the environment each runs N inputs instead (SECONDS is
 # then ignored), e.g. FUZZ_RUNS=10000000 nice -n 19 scripts/fuzz.sh 0.
+# FUZZ_FLAGS adds libFuzzer flags (long compile runs: FUZZ_FLAGS=-max_len=4096).
+# Temporary files go to /dev/shm where there is one: the archive target
+# writes and renames files for every input.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -11,6 +14,9 @@ only=${2:-}
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTARNO_BUILD_FUZZ=ON \
       -DTARNO_BUILD_TESTS=OFF -DTARNO_BUILD_BENCH=OFF >/dev/null
 cmake --build build/fuzz --target fuzzers -j"$(nproc)"
+
+[[ -z "${TMPDIR:-}" && -d /dev/shm && -w /dev/shm ]] && export TMPDIR=/dev/shm
+read -r -a extra <<< "${FUZZ_FLAGS:-}"
 
 for bin in build/fuzz/fuzz/fuzz_*; do
   name=$(basename "$bin")
@@ -29,7 +35,7 @@ for bin in build/fuzz/fuzz/fuzz_*; do
   echo "fuzz: $name for ${FUZZ_RUNS:+$FUZZ_RUNS runs}${FUZZ_RUNS:-${seconds}s}"
   # -timeout: an input running longer than that is a finding (a hang), not a stall.
   if [[ -n "${FUZZ_RUNS:-}" ]]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
-  "$bin" "${limit[@]}" -timeout=25 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
+  "$bin" "${limit[@]}" "${extra[@]}" -timeout=25 -print_final_stats=1 -artifact_prefix=build/fuzz/ \
          "$work" "${seeds[@]}" 2>build/fuzz/$name.log || { tail -40 build/fuzz/$name.log; exit 1; }
   grep -E 'stat::number_of_executed_units' build/fuzz/$name.log || true
 done
