@@ -141,7 +141,7 @@ std::string ResolveFileName(const std::string& path) {
   return found.empty() ? path : found;
 }
 
-std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
+int OpenRegularFileForReading(const std::string& path) {
   const std::string resolved = ResolveFileName(path);
   // Not blocking on open: a pipe without a writer would wait for one.
   const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -151,6 +151,11 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
     ::close(fd);
     throw FileError("Cannot read file '" + path + "': it is no regular file");
   }
+  return fd;
+}
+
+std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
+  const int fd = OpenRegularFileForReading(path);
   std::string content;
   char buffer[65536];
   for (;;) {

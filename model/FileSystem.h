@@ -22,6 +22,10 @@ inline constexpr size_t kMaxWholeFileBytes = size_t{1} << 30;
 // cannot be opened or read, is no regular file (a pipe or a device would never
 // end) or is larger.
 std::string ReadWholeFile(const std::string& path, size_t maxBytes = kMaxWholeFileBytes);
+// A descriptor open for reading on the regular file at path (case-resolved),
+// for the caller to close. A pipe, device or folder is refused with FileError
+// before anything could wait on it.
+int OpenRegularFileForReading(const std::string& path);
 
 struct AtomicWriteOptions {
   // A symbolic link at the path: true writes the file it leads to and keeps

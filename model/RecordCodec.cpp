@@ -1,6 +1,8 @@
 // Reading and writing a data file: an optional 4-byte little-endian header word,
 // then whole records of the layout's size, nothing else.
-#include <fstream>
+#include <ext/stdio_filebuf.h>
+
+#include <istream>
 #include <sstream>
 
 #include "Errors.h"
@@ -36,8 +38,9 @@ std::streamoff SizeOf(std::istream& in, std::streampos start) {
 }  // namespace
 
 bool TDataObject::LoadFromFile(const std::string& path) {
-  std::ifstream file(ResolveFileName(path), std::ios::binary);
-  if (!file) throw FileError(SystemErrorText("Cannot open file", path, errno));
+  // The stream buffer takes the descriptor over and closes it.
+  __gnu_cxx::stdio_filebuf<char> buffer(OpenRegularFileForReading(path), std::ios::in | std::ios::binary);
+  std::istream file(&buffer);
   return LoadFromStream(file);
 }
 

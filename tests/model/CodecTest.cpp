@@ -1,6 +1,9 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 #include "Errors.h"
 #include "ModelTestSupport.h"
@@ -92,6 +95,21 @@ TEST(Codec, MissingFileIsAFileError) {
   TDataObject data = ListDat();
   EXPECT_THROW(data.LoadFromFile("/nonexistent/LIST.DAT"), FileError);
   EXPECT_THROW(data.SaveToFile("/nonexistent/folder/LIST.DAT", false), FileError);
+}
+
+// Opening a pipe for reading waits for a writer: the window would freeze.
+TEST(Codec, APipeOrFolderChosenAsTheDataFileIsRefusedAtOnce) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("LIST.DAT").c_str(), 0666), 0);
+  TDataObject data = ListDat();
+  try {
+    data.LoadFromFile(dir.File("LIST.DAT"));
+    ADD_FAILURE() << "a pipe was read";
+  } catch (const FileError& error) {
+    EXPECT_NE(std::string(error.what()).find("no regular file"), std::string::npos) << error.what();
+  }
+  EXPECT_THROW(data.LoadFromFile(dir.Path().string()), FileError);
+  EXPECT_TRUE(data.Records.empty());
 }
 
 TEST(Codec, FileNamesAreFoundWithoutRegardToCase) {
