@@ -1,4 +1,3 @@
-#include <sstream>
 
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -17,8 +16,7 @@ void TDataObject::ReadLayout(const std::string& settingsPath, const std::string&
   Header = kDefaultHeader;
   Records.clear();
   Items.clear();
-  std::istringstream settings(ReadWholeFile(settingsPath));
-  *this = TDataObject(ReadLayoutFrom(settings, dataFileName));
+  *this = TDataObject(ReadLayoutFrom(std::string_view(ReadWholeFile(settingsPath)), dataFileName));
 }
 
 int32_t TDataObject::RecordSize() const {

@@ -1,6 +1,8 @@
 #include "LayoutReader.h"
 
+#include <algorithm>
 #include <bitset>
+#include <iterator>
 #include <cstdlib>
 #include <limits>
 
@@ -9,12 +11,24 @@ namespace {
 
 struct LayoutError {};
 
-// Reads one line; it ends at LF, and a CR just before the LF is dropped.
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
+// The lines of a settings text as views into it: a line ends at LF, and a CR
+// just before the LF is dropped; text after the last LF is a line too.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : text_(text) {}
+  bool Next(std::string_view& line) {
+    if (position_ >= text_.size()) return false;
+    const size_t end = std::min(text_.find('\n', position_), text_.size());
+    line = text_.substr(position_, end - position_);
+    position_ = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  size_t position_ = 0;
+};
 
 // Equal but for the case of ASCII letters; expected is upper case already.
 bool IsUpperAsciiOf(std::string_view text, std::string_view expected) {
@@ -87,7 +101,7 @@ std::string ScriptNameOf(std::string_view rest) {
 
 class SectionReader {
  public:
-  SectionReader(std::istream& in, const std::string& fileName) : in_(in), fileName_(fileName) {}
+  SectionReader(std::string_view text, const std::string& fileName) : lines_(text), fileName_(fileName) {}
 
   Layout Read() {
     try {
@@ -101,16 +115,16 @@ class SectionReader {
  private:
   void ScanForSections() {
     const std::string key = "[" + UpperAscii(fileName_) + "]";
-    std::string line;
-    while (ReadLine(in_, line)) {
+    std::string_view line;
+    while (lines_.Next(line)) {
       if (IsUpperAsciiOf(StripComment(line), key)) ReadSection();
     }
   }
 
   // Reads entries until the end of the file or a line starting with '['.
   void ReadSection() {
-    std::string line;
-    while (ReadLine(in_, line)) {
+    std::string_view line;
+    while (lines_.Next(line)) {
       const std::string_view text = StripComment(line);
       if (text.empty()) continue;
       const size_t equals = text.find('=');
@@ -168,7 +182,7 @@ class SectionReader {
     if (static_cast<int64_t>(offset_) + item.Size > std::numeric_limits<int32_t>::max()) throw LayoutError{};
   }
 
-  std::istream& in_;
+  Lines lines_;
   const std::string& fileName_;
   Layout layout_;
   std::bitset<kMaxColumn + 1> columnsUsed_;
@@ -222,8 +236,13 @@ std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, in
   return value;
 }
 
+Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName) {
+  return SectionReader(settingsText, dataFileName).Read();
+}
+
 Layout ReadLayoutFrom(std::istream& settings, const std::string& dataFileName) {
-  return SectionReader(settings, dataFileName).Read();
+  const std::string text{std::istreambuf_iterator<char>(settings), std::istreambuf_iterator<char>()};
+  return ReadLayoutFrom(std::string_view(text), dataFileName);
 }
 
 }  // namespace tarno

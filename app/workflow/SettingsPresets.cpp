@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <sstream>
 
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -86,8 +85,7 @@ std::string SettingsMisfit(const std::string& settingsFile, const std::vector<Ar
   if (entries.empty()) return "the archive holds no files";
   const std::string settings = ReadWholeFile(settingsFile);  // once, not once per entry
   for (const ArchiveEntry& entry : entries) {
-    std::istringstream text(settings);
-    const TDataObject data(ReadLayoutFrom(text, entry.name));
+    const TDataObject data(ReadLayoutFrom(std::string_view(settings), entry.name));
     if (!data.HasLayout()) return entry.name + " has no layout";
     const uintmax_t header = data.HasHeader ? kHeaderSize : 0;
     const auto record = static_cast<uintmax_t>(data.RecordSize());
