@@ -24,11 +24,6 @@ int AccessFlags(int access) {
   return O_RDONLY;
 }
 
-bool IsDirectory(int descriptor) {
-  struct stat info {};
-  return fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 std::string UpToFirstZero(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 }  // namespace
@@ -61,11 +56,7 @@ HostFiles::~HostFiles() {
 }
 
 int32_t HostFiles::Adopt(int descriptor) {
-  if (descriptor < 0) return -1;
-  if (IsDirectory(descriptor)) {
-    ::close(descriptor);
-    return -1;
-  }
+  if (descriptor < 0) return -1;  // OpenForScript has refused folders and pipes already
   open_.insert(descriptor);
   return descriptor;
 }
