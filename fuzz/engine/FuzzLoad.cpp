@@ -3,11 +3,22 @@
 // FuzzClasses.h) is run with the abort flag set.
 #include "FuzzClasses.h"
 
+#include <pscript/memory.h>
 #include <pscript/pscript.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+// Room for anything a channel-list script holds, but little enough that a
+// module declaring arrays of millions of values fails at once instead of
+// filling gigabytes under the sanitizers.
+constexpr size_t kFuzzScriptMemory = size_t{16} << 20;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  pscript::setScriptMemoryLimit(kFuzzScriptMemory);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace pscript;

@@ -92,5 +92,24 @@ TEST(ScriptMemory, AScriptThatCatchesItGoesOnOnceItLetsGo) {
   EXPECT_EQ(script.run(), "caught\n2097152\n");
 }
 
+TEST(ScriptMemory, AHostCanLowerTheLimitButNeverRaiseIt) {
+  const size_t engineLimit = scriptMemoryLimit();
+  setScriptMemoryLimit(engineLimit * 2);
+  EXPECT_EQ(scriptMemoryLimit(), engineLimit);
+
+  setScriptMemoryLimit(size_t{4} << 20);
+  // Eight megabyte strings fit the engine's limit, not four megabytes.
+  const std::string result = RunUntilOutOfMemory(
+      "function Main(var V: Variant): Boolean;\n"
+      "var a: array of string; i: Integer;\n"
+      "begin\n"
+      "  SetLength(a, 8);\n"
+      "  for i := 0 to 7 do a[i] := Megabyte + IntToStr(i);\n"
+      "end;\n");
+  setScriptMemoryLimit(engineLimit);
+  EXPECT_EQ(result, "error: Out Of Memory");
+  EXPECT_EQ(scriptMemoryLimit(), engineLimit);
+}
+
 }  // namespace
 }  // namespace pscript

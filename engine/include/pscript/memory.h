@@ -13,6 +13,9 @@ namespace pscript {
 size_t scriptMemoryInUse() noexcept;
 // The limit scriptMemoryInUse stays within.
 size_t scriptMemoryLimit() noexcept;
+// Lowers the limit for a host that runs scripts in less room (a test, a
+// fuzzer); it never rises above the engine's own.
+void setScriptMemoryLimit(size_t bytes) noexcept;
 
 // What one holder (a string, an array, a host object's buffer) has charged.
 // Host objects that keep script data (string lists, streams) own one and set
