@@ -27,6 +27,17 @@ Range rangeOf(const Type* t) {
   }
 }
 
+bool within(const Type* inner, const Type* outer) {
+  Range i = rangeOf(inner), o = rangeOf(outer);
+  return i.lo >= o.lo && i.hi <= o.hi;
+}
+
+// And, or and xor of two values of a type's range stay in it: in two's
+// complement each result bit above the range copies the operands' sign bits.
+bool staysInRange(Op op, const Type* a, const Type* b, const Type* result) {
+  return (op == Op::And || op == Op::Or || op == Op::Xor) && within(a, result) && within(b, result);
+}
+
 double realNarrowed(const Type* t, double d) {
   if (t->realVt == varSingle) return static_cast<double>(static_cast<float>(d));
   if (t->realVt == varCurrency) return roundConstantToCurrency(d);
@@ -607,7 +618,8 @@ Expr Parser::intOp(Op op, const Expr& a0, const Expr& b0, Type* resultType) {
   }
   int first = emit(op, {t, sa, sb});
   int32_t nk = narrowKind(resultType);
-  if (nk >= 0 && resultType->kind != TK::Char) return withPatch(t, resultType, first, emit(Op::Narrow, {t, nk}));
+  if (nk >= 0 && resultType->kind != TK::Char && !staysInRange(op, a.type, b.type, resultType))
+    return withPatch(t, resultType, first, emit(Op::Narrow, {t, nk}));
   return withPatch(t, resultType, first);
 }
 

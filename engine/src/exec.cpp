@@ -125,19 +125,20 @@ Value* freeStackTop(Exec::Impl& m) {
   return f.fp + f.proc->frameSize;
 }
 
+}  // namespace
+
 // One host call into the script: counts the nesting of such calls (each one
 // recurses on the C++ stack) and, for a call made while a script call runs,
 // keeps that call's exception state. The outermost call leaves its state to
 // the host, so it saves nothing: no string copy on the common path.
 class HostCallScope {
  public:
-  HostCallScope(int& nesting, ErrorKind& kind, std::string& param, int& proc, int& pos, int procIndex)
-      : nesting_(nesting), kind_(kind), param_(param), proc_(proc), pos_(pos) {
-    if (nesting_ >= kMaxHostCallNesting) tooDeep(procIndex);
-    if (nesting_++ > 0) save();
+  HostCallScope(Exec& exec, int procIndex) : exec_(exec) {
+    if (exec_.hostCallNesting_ >= kMaxHostCallNesting) tooDeep(procIndex);
+    if (exec_.hostCallNesting_++ > 0) save();
   }
   ~HostCallScope() {
-    --nesting_;
+    --exec_.hostCallNesting_;
     if (saved_) restore();
   }
   HostCallScope(const HostCallScope&) = delete;
@@ -153,22 +154,19 @@ class HostCallScope {
   [[noreturn, gnu::noinline, gnu::cold]] static void tooDeep(int procIndex) {
     throw RuntimeError(ErrorKind::OutOfStackRange, "", procIndex, 0);
   }
-  [[gnu::noinline]] void save() { saved_ = std::make_unique<Saved>(Saved{kind_, param_, proc_, pos_}); }
+  [[gnu::noinline]] void save() {
+    saved_ = std::make_unique<Saved>(Saved{exec_.lastKind_, exec_.lastParam_, exec_.lastProc_, exec_.lastPos_});
+  }
   [[gnu::noinline]] void restore() {
-    kind_ = saved_->kind;
-    param_ = std::move(saved_->param);
-    proc_ = saved_->proc;
-    pos_ = saved_->pos;
+    exec_.lastKind_ = saved_->kind;
+    exec_.lastParam_ = std::move(saved_->param);
+    exec_.lastProc_ = saved_->proc;
+    exec_.lastPos_ = saved_->pos;
   }
 
-  int& nesting_;
-  ErrorKind& kind_;
-  std::string& param_;
-  int& proc_;
-  int& pos_;
+  Exec& exec_;
   std::unique_ptr<Saved> saved_;
 };
-}  // namespace
 
 bool Exec::call(ProcHandle proc, Value& v) {
   Impl& m = *impl_;
@@ -176,7 +174,7 @@ bool Exec::call(ProcHandle proc, Value& v) {
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
   const ProcDesc& p = m.module.procs[static_cast<size_t>(proc.index)];
   if (!p.hostSignature) throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
-  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, proc.index);
+  HostCallScope scope(*this, proc.index);
   Value* fp = freeStackTop(m);
   if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", proc.index, 0);
   fp[0].clear();
@@ -194,7 +192,7 @@ void Exec::run(ProcHandle proc) {
   if (!m.loaded || proc.index <= 0 || static_cast<size_t>(proc.index) >= m.module.procs.size() ||
       m.module.procs[static_cast<size_t>(proc.index)].paramCount != 0)
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
-  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, proc.index);
+  HostCallScope scope(*this, proc.index);
   Value* fp = freeStackTop(m);
   fp[0].clear();
   struct ResultGuard {
@@ -217,7 +215,7 @@ Value Exec::callProcValue(const Value& v, std::vector<ProcArg>& args) {
   if (index == 0 || m.module.procs[static_cast<size_t>(index)].paramCount != static_cast<int32_t>(args.size()))
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", index, 0);
   const ProcDesc& p = m.module.procs[static_cast<size_t>(index)];
-  HostCallScope scope(hostCallNesting_, lastKind_, lastParam_, lastProc_, lastPos_, index);
+  HostCallScope scope(*this, index);
   Value* fp = freeStackTop(m);
   if (fp + p.frameSize > m.stackEnd) throw RuntimeError(ErrorKind::OutOfStackRange, "", index, 0);
   struct ArgumentGuard {

@@ -298,6 +298,7 @@ class Exec {
 
  private:
   friend class Vm;
+  friend class HostCallScope;
   std::unique_ptr<Impl> impl_;
   ClassImporter* classes_ = nullptr;
   std::atomic<bool> abort_{false};
