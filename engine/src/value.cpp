@@ -1,6 +1,7 @@
 // Value: reference counting, construction and the Variant conversion rules.
 #include "heap.h"
 #include "text.h"
+#include "text_values.h"
 
 #include <pscript/errors.h>
 
@@ -252,7 +253,7 @@ void Value::arraySet(int64_t index, const Value& v) {
     throw ScriptError(ErrorKind::Exception, "Variant array bounds error");
   // A variant array cannot hold an 8-bit string: it is stored as OleStr.
   if (v.type() == varString && a->typeId < 0)
-    a->items[static_cast<size_t>(i)] = Value::wideString(ansiToUtf16(v.rawString()));
+    a->items[static_cast<size_t>(i)] = wideValueOfAnsi(v.rawString());
   else
     a->items[static_cast<size_t>(i)] = v;
 }

@@ -7,6 +7,7 @@
 #include "opcodes.h"
 #include "record_compare.h"
 #include "text.h"
+#include "text_values.h"
 #include "variant_cast.h"
 
 #include <algorithm>
@@ -225,11 +226,16 @@ void fromVariant(Value& d, const Value& s, int32_t cls) {
     case ValueClass::Real: d.setReal(s.toReal()); return;
     case ValueClass::String: {
       if (s.type() == varString) { d = s; return; }
-      Value v = Value::string(s.toString());
+      Value v = s.type() == varOleStr ? ansiValueOfWide(s.rawWideString()) : Value::string(s.toString());
       d = std::move(v);
       return;
     }
-    case ValueClass::Wide: { Value v = Value::wideString(s.toWideString()); d = std::move(v); return; }
+    case ValueClass::Wide: {
+      if (s.type() == varOleStr) { d = s; return; }
+      Value v = s.type() == varString ? wideValueOfAnsi(s.rawString()) : Value::wideString(s.toWideString());
+      d = std::move(v);
+      return;
+    }
     case ValueClass::Bool: d.setInt(s.toBool()); return;
     case ValueClass::SmallUnsigned: d.setInt(variantToSmallUnsigned(s)); return;
     case ValueClass::Char:
@@ -657,7 +663,7 @@ void Vm::execute(size_t baseDepth) {
         pc += 4;
         NEXT;
       }
-      L_StrToWide: { Value v = Value::wideString(ansiToUtf16(strOf(R(A2)))); R(A1) = std::move(v); pc += 3; }
+      L_StrToWide: { Value v = wideValueOfAnsi(strOf(R(A2))); R(A1) = std::move(v); pc += 3; }
       NEXT;
       L_WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; }
       NEXT;
