@@ -33,8 +33,13 @@ int OpenForScript(const std::string& fileName, int flags, unsigned mode) {
   const int descriptor = ::open(fileName.c_str(), flags | O_NONBLOCK | O_CLOEXEC, static_cast<mode_t>(mode));
   if (descriptor < 0) return -1;
   struct stat info {};
-  if (::fstat(descriptor, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISDIR(info.st_mode) ||
-      ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+  const bool refused =
+      ::fstat(descriptor, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISDIR(info.st_mode);
+  // A character device (a terminal) stays non-blocking: reading one with
+  // nothing typed, or writing one that nobody reads, fails instead of
+  // waiting. /dev/null and /dev/zero never wait anyway.
+  const bool blocking = !refused && !S_ISCHR(info.st_mode);
+  if (refused || (blocking && ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)) {
     ::close(descriptor);
     return -1;
   }

@@ -29,7 +29,8 @@ OpenMode DecodeOpenMode(int32_t mode);
 
 // open(2) for the script's file functions, close-on-exec. A pipe or socket,
 // which would keep the script (and the window) waiting for a peer, and a
-// folder are refused with -1, as a failed open.
+// folder are refused with -1, as a failed open. A character device opens
+// non-blocking, so that a terminal cannot make the script wait either.
 int OpenForScript(const std::string& fileName, int flags, unsigned mode = 0);
 
 class HostFiles {

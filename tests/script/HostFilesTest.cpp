@@ -2,7 +2,11 @@
 // themselves (a single-precision value) and the open modes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <cstring>
 #include <stdexcept>
@@ -128,6 +132,29 @@ TEST_F(HostFilesTest, ADeviceReadsAsEmptyAndAFileIsReplacedAndReadWhole) {
   test::WriteText(path, "a much longer text than the next one");
   WriteFileForStream(path, "a\r\nb");
   EXPECT_EQ(ReadFileForStream(path), "a\r\nb");
+}
+
+// A terminal that nobody types into: reading it through the script's handle
+// or stream fails at once, where it used to wait for a line forever.
+TEST_F(HostFilesTest, ATerminalNobodyTypesIntoNeverKeepsTheScriptWaiting) {
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(::grantpt(master), 0);
+  ASSERT_EQ(::unlockpt(master), 0);
+  const std::string terminal = ::ptsname(master);
+
+  const int32_t handle = files_.Open(terminal, 2);
+  ASSERT_GE(handle, 0);
+  Value buffer = Value::integer(0, pscript::varInteger);
+  EXPECT_EQ(files_.ReadInto(handle, buffer, 4), -1);
+  files_.Close(handle);
+
+  FileStreamObject stream;
+  stream.Open(terminal, 2);
+  char byte = 0;
+  EXPECT_EQ(stream.ReadBytes(&byte, 1), 0);
+  EXPECT_EQ(ReadFileForStream(terminal), "");
+  ::close(master);
 }
 
 }  // namespace
