@@ -127,16 +127,6 @@ Value Value::newVarArray(int64_t low, int64_t high) {
   return r;
 }
 
-bool Value::isInteger() const noexcept {
-  switch (vt_) {
-    case varSmallInt: case varInteger: case varShortInt: case varByte: case varWord:
-    case varLongWord: case varInt64: case varBoolean:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool Value::isReal() const noexcept {
   return vt_ == varSingle || vt_ == varDouble || vt_ == varCurrency || vt_ == varDate;
 }
@@ -155,9 +145,8 @@ std::u16string_view Value::rawWideString() const noexcept {
   return s ? std::u16string_view(s->s) : std::u16string_view();
 }
 
-int64_t Value::toInt() const {
+int64_t Value::toIntSlow() const {
   if (vt_ == varBoolean) return u_.i ? -1 : 0;
-  if (isInteger()) return u_.i;
   if (isReal()) return static_cast<int64_t>(std::nearbyint(u_.d));
   switch (vt_) {
     case varEmpty: return 0;

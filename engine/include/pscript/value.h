@@ -85,7 +85,11 @@ class Value {
   bool isArray() const noexcept { return vt_ == (varArray | varVariant); }
   bool isString() const noexcept { return vt_ == varString; }
   bool isWideString() const noexcept { return vt_ == varOleStr; }
-  bool isInteger() const noexcept;
+  bool isInteger() const noexcept {
+    constexpr uint32_t kIntegerTypes = 1u << varSmallInt | 1u << varInteger | 1u << varShortInt | 1u << varByte |
+                                       1u << varWord | 1u << varLongWord | 1u << varInt64 | 1u << varBoolean;
+    return vt_ < 32 && (kIntegerTypes >> vt_ & 1u) != 0;
+  }
   bool isReal() const noexcept;
 
   // Raw payloads, for values whose type is known.
@@ -95,7 +99,7 @@ class Value {
   std::u16string_view rawWideString() const noexcept; // varOleStr (else empty)
 
   // Variant conversions with the RTL's rules; throw ScriptError on failure.
-  int64_t toInt() const;
+  int64_t toInt() const { return isInteger() && vt_ != varBoolean ? u_.i : toIntSlow(); }
   double toReal() const;
   bool toBool() const;
   std::string toString() const;
@@ -148,6 +152,7 @@ class Value {
   size_t inlineSize() const noexcept { return text_ & kSizeBits; }
 
  private:
+  int64_t toIntSlow() const;  // every type but the plain integers
   static constexpr uint8_t kMarkBit = 0x80;  // in text_: the value is marked kVariantArgument
   static constexpr uint8_t kSizeBits = 0x7F; // in text_: bytes of an inline text
   static constexpr size_t kInlineOffset = 4; // aux_ and u_ hold an inline text's bytes
