@@ -449,9 +449,13 @@ void Vm::run(int proc, Value* fp) {
   clearSlots(fp + 1 + p.paramCount, fp + p.frameSize);
   size_t base = m_.frames.size();
   m_.frames.push_back({&p, 0, fp});
-  for (;;) {
+  for (bool first = true;; first = false) {
     try {
-      execute(base);
+      // The first entry gets its frame from here rather than through the
+      // frame stack just written: the shorter chain of loads is what a short
+      // host call spends most of its time on.
+      if (first) execute(base, &p, 0, fp);
+      else execute(base, m_.frames.back().proc, m_.frames.back().pc, m_.frames.back().fp);
       return;
     } catch (const AbortSignal&) {
       // Attention only: the interrupted instruction runs again.
@@ -494,11 +498,10 @@ void Vm::handleError(ErrorKind kind, const std::string& param, size_t base, int 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpedantic"
 #endif
-void Vm::execute(size_t baseDepth) {
+// proc, code and fp always describe the innermost frame f, in registers.
+void Vm::execute(size_t baseDepth, const ProcDesc* proc, size_t pc, Value* fp) {
   Frame* f = &m_.frames.back();
-  const int32_t* code = f->proc->code.data();
-  size_t pc = f->pc;
-  Value* fp = f->fp;
+  const int32_t* code = proc->code.data();
   Value* g = m_.globals.data();
   const std::atomic<bool>& abort = exec_.attention_;  // raised by every abort request
   const ProcDesc* callee = nullptr;  // set by Call and CallPtr
@@ -826,7 +829,7 @@ void Vm::execute(size_t baseDepth) {
         int64_t n = R(A1).rawInt();
         if (n <= 0 || static_cast<uint64_t>(n) >= m_.module.procs.size()) fail(ErrorKind::OutOfProcRange);
         const ProcDesc& target = m_.module.procs[static_cast<size_t>(n)];
-        if (A2 + 1 + target.paramCount > f->proc->frameSize) fail(ErrorKind::TypeMismatch);
+        if (A2 + 1 + target.paramCount > proc->frameSize) fail(ErrorKind::TypeMismatch);
         callee = &target;
         goto enter_call;
       }
@@ -837,10 +840,11 @@ void Vm::execute(size_t baseDepth) {
         if (abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         if (nfp + callee->frameSize > m_.stackEnd || m_.frames.size() >= m_.frames.capacity()) fail(ErrorKind::OutOfStackRange);
         nfp[0].clear();
-        clearSlots(nfp + 1 + callee->paramCount, std::min(nfp + callee->frameSize, fp + f->proc->frameSize));
+        clearSlots(nfp + 1 + callee->paramCount, std::min(nfp + callee->frameSize, fp + proc->frameSize));
         f->pc = pc + 3;
         m_.frames.push_back({callee, 0, nfp});
         f = &m_.frames.back();
+        proc = callee;
         code = callee->code.data();
         fp = nfp;
         pc = 0;
@@ -852,12 +856,13 @@ void Vm::execute(size_t baseDepth) {
         pc += 3;
         NEXT;
       L_Ret: {
-        releaseSlots(f->fp + 1, f->fp + f->proc->frameSize);
+        releaseSlots(fp + 1, fp + proc->frameSize);
         m_.frames.pop_back();
         while (!m_.pending.empty() && m_.pending.back().depth > m_.frames.size()) m_.pending.pop_back();
         if (m_.frames.size() <= baseDepth) return;
         f = &m_.frames.back();
-        code = f->proc->code.data();
+        proc = f->proc;
+        code = proc->code.data();
         fp = f->fp;
         pc = f->pc;
         NEXT;

@@ -96,7 +96,8 @@ class Vm {
   void run(int proc, Value* fp);
 
  private:
-  void execute(size_t baseDepth);
+  // Runs from start, the innermost frame, until the frame above baseDepth returns.
+  void execute(size_t baseDepth, const ProcDesc* proc, size_t pc, Value* fp);
   bool unwind(ErrorKind kind, const std::string& param, size_t baseDepth);
   void releaseFrame(const Frame& f);
   size_t leave(size_t pc, int32_t target);
