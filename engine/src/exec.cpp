@@ -194,6 +194,8 @@ void Exec::run(ProcHandle proc) {
     throw RuntimeError(ErrorKind::CouldNotCallProc, "", proc.index, 0);
   HostCallScope scope(*this, proc.index);
   Value* fp = freeStackTop(m);
+  if (fp + m.module.procs[static_cast<size_t>(proc.index)].frameSize > m.stackEnd)
+    throw RuntimeError(ErrorKind::OutOfStackRange, "", proc.index, 0);
   fp[0].clear();
   struct ResultGuard {
     Value* slot;

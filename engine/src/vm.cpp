@@ -668,7 +668,7 @@ void Vm::execute(size_t baseDepth, const ProcDesc* proc, size_t pc, Value* fp) {
       }
       L_StrToWide: { Value v = wideValueOfAnsi(strOf(R(A2))); R(A1) = std::move(v); pc += 3; }
       NEXT;
-      L_WideToStr: { Value v = Value::string(utf16ToAnsi(R(A2).rawWideString())); R(A1) = std::move(v); pc += 3; }
+      L_WideToStr: { Value v = ansiValueOfWide(R(A2).rawWideString()); R(A1) = std::move(v); pc += 3; }
       NEXT;
       L_WConcat: {
         std::u16string r(R(A2).rawWideString());
