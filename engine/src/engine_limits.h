@@ -11,6 +11,7 @@ inline constexpr size_t kMaxSourceSize = 64u << 20;     // preprocessed text, by
 inline constexpr int kMaxExprDepth = 200;               // nested expressions/statements
 inline constexpr size_t kMaxStackSlots = 1u << 22;      // VM value stack (64 MB reserved)
 inline constexpr size_t kMaxCallDepth = 100000;         // script call nesting
+inline constexpr size_t kMaxPendingFinally = 1u << 16;   // finally parts under way at once
 // Host calls into the script made while a script call runs (an event handler
 // inside ShowModal inside a handler...): each one nests on the C++ stack.
 inline constexpr int kMaxHostCallNesting = 64;

@@ -402,18 +402,31 @@ void Vm::callNative(int32_t index, Value* base) {
   n.fn(c);
 }
 
-// Where a jump out of try blocks goes first: the innermost finally part
-// being left, or the target itself.
-size_t Vm::leave(size_t pc, int32_t target) {
-  Frame& f = m_.frames.back();
-  for (const Handler& h : f.proc->handlers) {
+// The innermost finally part that a jump from pc to target leaves, if any.
+const Handler* Vm::finallyLeft(size_t pc, int32_t target) const {
+  for (const Handler& h : m_.frames.back().proc->handlers) {
     auto in = [&](int64_t p) { return p >= h.tryStart && p < h.tryEnd; };
-    if (h.kind == Handler::Finally && in(static_cast<int64_t>(pc)) && !in(target)) {
-      m_.pending.push_back({m_.frames.size(), h.handler, false, target, ErrorKind::NoError, {}});
-      return static_cast<size_t>(h.handler);
-    }
+    if (h.kind == Handler::Finally && in(static_cast<int64_t>(pc)) && !in(target)) return &h;
   }
-  return static_cast<size_t>(target);
+  return nullptr;
+}
+
+// Where a jump out of try blocks goes first: that finally part, or the
+// target itself.
+size_t Vm::leaveDestination(size_t pc, int32_t target) const {
+  const Handler* h = finallyLeft(pc, target);
+  return static_cast<size_t>(h ? h->handler : target);
+}
+
+// Jumps from pc towards target, through the finally part left on the way.
+size_t Vm::leave(size_t pc, int32_t target) {
+  const Handler* h = finallyLeft(pc, target);
+  if (!h) return static_cast<size_t>(target);
+  // Compiled code nests finally parts only as deep as its try blocks; a
+  // damaged module could otherwise grow the list without end.
+  if (m_.pending.size() >= kMaxPendingFinally) fail(ErrorKind::OutOfStackRange);
+  m_.pending.push_back({m_.frames.size(), h->handler, false, target, ErrorKind::NoError, {}});
+  return static_cast<size_t>(h->handler);
 }
 
 bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
@@ -431,6 +444,9 @@ bool Vm::unwind(ErrorKind kind, const std::string& param, size_t baseDepth) {
         exec_.lastProc_ = static_cast<int>(f.proc - m_.module.procs.data());
         exec_.lastPos_ = static_cast<int>(at);
       } else {
+        // Past the limit, which only a damaged module reaches, the error
+        // goes on without this finally part.
+        if (m_.pending.size() >= kMaxPendingFinally) continue;
         m_.pending.push_back({m_.frames.size(), h.handler, true, 0, kind, param});
       }
       f.pc = static_cast<size_t>(h.handler);
@@ -867,12 +883,18 @@ void Vm::execute(size_t baseDepth, const ProcDesc* proc, size_t pc, Value* fp) {
         pc = f->pc;
         NEXT;
       }
+      // A jump out of a try block checks for an abort whenever its next
+      // instruction lies behind it, the finally part run on the way included;
+      // it checks before it changes anything, so that it can run again.
       L_Leave:
-        if (A1 <= static_cast<int32_t>(pc) && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        if (leaveDestination(pc, A1) <= pc && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
         pc = leave(pc, A1);
         NEXT;
       L_EndFinally: {
         if (!m_.pending.empty() && m_.pending.back().depth == m_.frames.size() && m_.pending.back().handler == A1) {
+          const Pending& top = m_.pending.back();
+          if (!top.isError && leaveDestination(pc, top.target) <= pc && abort.load(std::memory_order_relaxed))
+            throw AbortSignal{};
           Pending p = std::move(m_.pending.back());
           m_.pending.pop_back();
           if (p.isError) throw ScriptError(p.kind, p.param);

@@ -193,5 +193,35 @@ TEST(ModuleRules, AnErrorHandledBeforeItsInstructionStillStopsOnAbort) {
   }
 }
 
+// A finally part placed before the Leave that runs it makes a loop without a
+// backward jump, and each round leaves one more finally part under way.
+Module leaveIntoAFinallyPartBehindIt() {
+  Module m = moduleWithMain({op(Op::Leave), 3, op(Op::Ret), op(Op::Ret)}, 2);
+  Handler h;
+  h.kind = Handler::Finally;
+  h.tryStart = 0;
+  h.tryEnd = 2;
+  h.handler = 0;
+  m.procs[1].handlers.push_back(h);
+  return m;
+}
+
+TEST(ModuleRules, ALeaveIntoAFinallyPartBehindItStopsOnAbortAndAtTheLimit) {
+  const Module m = leaveIntoAFinallyPartBehindIt();
+  ASSERT_EQ(validationError(m), "");
+  Exec e;
+  ASSERT_TRUE(e.load(serializeModule(m))) << e.loadError();
+  e.requestAbort();
+  Value v;
+  try {
+    e.call(e.findFunction("MAIN"), v);
+    ADD_FAILURE() << "the finally loop ended without an error";
+  } catch (const RuntimeError& err) {
+    EXPECT_STREQ(err.what(), "Script aborted");
+  }
+  // Unwatched, it ends at the limit of finally parts under way.
+  EXPECT_EQ(runMain(m), ErrorKind::OutOfStackRange);
+}
+
 }  // namespace
 }  // namespace pscript
