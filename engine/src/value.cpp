@@ -88,10 +88,9 @@ uint64_t Value::setElements() const {
   return elements;
 }
 
-Value Value::string(std::string_view s) {
+Value Value::heapString(std::string_view s) {
   Value r;
-  if (s.size() <= kInlineTextBytes) r.setInlineText(varString, s.data(), s.size());
-  else r.setHeap(new StrObj(s), varString);
+  r.setHeap(new StrObj(s), varString);
   return r;
 }
 
@@ -131,8 +130,7 @@ bool Value::isReal() const noexcept {
   return vt_ == varSingle || vt_ == varDouble || vt_ == varCurrency || vt_ == varDate;
 }
 
-std::string_view Value::rawString() const noexcept {
-  if (!heap_) return vt_ == varString ? std::string_view(inlineBytes(), inlineSize()) : std::string_view();
+std::string_view Value::heapRawString() const noexcept {
   StrObj* s = asStr(*this);
   return s ? std::string_view(s->s) : std::string_view();
 }

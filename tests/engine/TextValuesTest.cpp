@@ -22,5 +22,15 @@ TEST(TextValues, ShortAndLongTextsConvertAlikeBothWays) {
   }
 }
 
+// Every length up to the inline limit and one beyond it keeps every byte.
+TEST(TextValues, EveryShortLengthKeepsItsBytes) {
+  const std::string source = "0123456789abcdef";
+  for (size_t n = 0; n <= Value::kInlineTextBytes + 1; ++n) {
+    const std::string_view text(source.data(), n);
+    EXPECT_EQ(Value::string(text).rawString(), text) << n;
+    EXPECT_EQ(wideValueOfAnsi(text).rawWideString(), utf8ToUtf16(text)) << n;
+  }
+}
+
 }  // namespace
 }  // namespace pscript

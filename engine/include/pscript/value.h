@@ -64,7 +64,12 @@ class Value {
   static Value real(double v, VarType t = varDouble) noexcept;
   static Value boolean(bool v) noexcept;
   static Value null() noexcept;
-  static Value string(std::string_view s);
+  static Value string(std::string_view s) {
+    if (s.size() > kInlineTextBytes) return heapString(s);
+    Value r;
+    r.setInlineText(varString, s.data(), s.size());
+    return r;
+  }
   static Value string(std::string&& s);
   static Value string(const char* s) { return string(std::string_view(s)); }
   static Value wideString(std::u16string_view s);
@@ -95,7 +100,10 @@ class Value {
   // Raw payloads, for values whose type is known.
   int64_t rawInt() const noexcept { return u_.i; }
   double rawReal() const noexcept { return u_.d; }
-  std::string_view rawString() const noexcept;       // varString (else empty)
+  std::string_view rawString() const noexcept {      // varString (else empty)
+    if (!heap_) return vt_ == varString ? std::string_view(inlineBytes(), inlineSize()) : std::string_view();
+    return heapRawString();
+  }
   std::u16string_view rawWideString() const noexcept; // varOleStr (else empty)
 
   // Variant conversions with the RTL's rules; throw ScriptError on failure.
@@ -143,7 +151,7 @@ class Value {
     text_ = static_cast<uint8_t>(size);
     aux_ = 0;
     u_.i = 0;
-    if (size) std::memcpy(inlineBytes(), bytes, size);
+    copyInline(inlineBytes(), static_cast<const char*>(bytes), size);
   }
   // A text that lives in the value itself (an empty one included).
   bool isInlineText() const noexcept { return !heap_ && (vt_ == varString || vt_ == varOleStr); }
@@ -153,6 +161,23 @@ class Value {
 
  private:
   int64_t toIntSlow() const;  // every type but the plain integers
+  static Value heapString(std::string_view s);
+  std::string_view heapRawString() const noexcept;
+  // At most kInlineTextBytes bytes, without a library call: two overlapping
+  // copies cover any length, and neither reads outside the source.
+  static void copyInline(char* to, const char* from, size_t n) noexcept {
+    if (n >= 8) {
+      std::memcpy(to + n - 8, from + n - 8, 8);
+      std::memcpy(to, from, 8);
+    } else if (n >= 4) {
+      std::memcpy(to + n - 4, from + n - 4, 4);
+      std::memcpy(to, from, 4);
+    } else if (n > 0) {
+      to[n - 1] = from[n - 1];
+      to[n / 2] = from[n / 2];
+      to[0] = from[0];
+    }
+  }
   static constexpr uint8_t kMarkBit = 0x80;  // in text_: the value is marked kVariantArgument
   static constexpr uint8_t kSizeBits = 0x7F; // in text_: bytes of an inline text
   static constexpr size_t kInlineOffset = 4; // aux_ and u_ hold an inline text's bytes
