@@ -170,44 +170,21 @@ TEST(ModuleRules, ExternalsAreBoundAtLoadOrAtTheFirstCall) {
   EXPECT_EQ(binds, 3);
 }
 
-// An except handler placed before the instruction that fails makes a loop
-// without a backward jump; the abort flag must still end it.
-TEST(ModuleRules, AnErrorHandledBeforeItsInstructionStillStopsOnAbort) {
-  Module m = moduleWithMain({op(Op::StrIndex), 2, 2, 2, op(Op::Ret)}, 3);
+// MAIN with code and one handler of kind over [tryStart, tryEnd) at handler.
+Module moduleWithHandler(std::vector<int32_t> code, int32_t frameSize, Handler::Kind kind, int32_t tryStart,
+                         int32_t tryEnd, int32_t handler) {
+  Module m = moduleWithMain(std::move(code), frameSize);
   Handler h;
-  h.kind = Handler::Except;
-  h.tryStart = 0;
-  h.tryEnd = 4;
-  h.handler = 0;
-  m.procs[1].handlers.push_back(h);
-  ASSERT_EQ(validationError(m), "");
-  Exec e;
-  ASSERT_TRUE(e.load(serializeModule(m))) << e.loadError();
-  e.requestAbort();
-  Value v;
-  try {
-    e.call(e.findFunction("MAIN"), v);
-    ADD_FAILURE() << "the handler loop ended without an error";
-  } catch (const RuntimeError& err) {
-    EXPECT_STREQ(err.what(), "Script aborted");
-  }
-}
-
-// A finally part placed before the Leave that runs it makes a loop without a
-// backward jump, and each round leaves one more finally part under way.
-Module leaveIntoAFinallyPartBehindIt() {
-  Module m = moduleWithMain({op(Op::Leave), 3, op(Op::Ret), op(Op::Ret)}, 2);
-  Handler h;
-  h.kind = Handler::Finally;
-  h.tryStart = 0;
-  h.tryEnd = 2;
-  h.handler = 0;
+  h.kind = kind;
+  h.tryStart = tryStart;
+  h.tryEnd = tryEnd;
+  h.handler = handler;
   m.procs[1].handlers.push_back(h);
   return m;
 }
 
-TEST(ModuleRules, ALeaveIntoAFinallyPartBehindItStopsOnAbortAndAtTheLimit) {
-  const Module m = leaveIntoAFinallyPartBehindIt();
+// MAIN runs with the abort flag raised; it must stop with "Script aborted".
+void ExpectStopsOnAbort(const Module& m) {
   ASSERT_EQ(validationError(m), "");
   Exec e;
   ASSERT_TRUE(e.load(serializeModule(m))) << e.loadError();
@@ -215,10 +192,23 @@ TEST(ModuleRules, ALeaveIntoAFinallyPartBehindItStopsOnAbortAndAtTheLimit) {
   Value v;
   try {
     e.call(e.findFunction("MAIN"), v);
-    ADD_FAILURE() << "the finally loop ended without an error";
+    ADD_FAILURE() << "the loop ended without an error";
   } catch (const RuntimeError& err) {
     EXPECT_STREQ(err.what(), "Script aborted");
   }
+}
+
+// An except handler placed before the instruction that fails makes a loop
+// without a backward jump; the abort flag must still end it.
+TEST(ModuleRules, AnErrorHandledBeforeItsInstructionStillStopsOnAbort) {
+  ExpectStopsOnAbort(moduleWithHandler({op(Op::StrIndex), 2, 2, 2, op(Op::Ret)}, 3, Handler::Except, 0, 4, 0));
+}
+
+// A finally part placed before the Leave that runs it makes a loop without a
+// backward jump, and each round leaves one more finally part under way.
+TEST(ModuleRules, ALeaveIntoAFinallyPartBehindItStopsOnAbortAndAtTheLimit) {
+  const Module m = moduleWithHandler({op(Op::Leave), 3, op(Op::Ret), op(Op::Ret)}, 2, Handler::Finally, 0, 2, 0);
+  ExpectStopsOnAbort(m);
   // Unwatched, it ends at the limit of finally parts under way.
   EXPECT_EQ(runMain(m), ErrorKind::OutOfStackRange);
 }
