@@ -1,4 +1,3 @@
-
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
 
@@ -16,7 +15,7 @@ void TDataObject::ReadLayout(const std::string& settingsPath, const std::string&
   Header = kDefaultHeader;
   Records.clear();
   Items.clear();
-  *this = TDataObject(ReadLayoutFrom(std::string_view(ReadWholeFile(settingsPath)), dataFileName));
+  *this = TDataObject(ReadLayoutFrom(ReadWholeFile(settingsPath), dataFileName));
 }
 
 int32_t TDataObject::RecordSize() const {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bitset>
-#include <iterator>
 #include <cstdlib>
 #include <limits>
 
@@ -238,11 +237,6 @@ std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, in
 
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName) {
   return SectionReader(settingsText, dataFileName).Read();
-}
-
-Layout ReadLayoutFrom(std::istream& settings, const std::string& dataFileName) {
-  const std::string text{std::istreambuf_iterator<char>(settings), std::istreambuf_iterator<char>()};
-  return ReadLayoutFrom(std::string_view(text), dataFileName);
 }
 
 }  // namespace tarno

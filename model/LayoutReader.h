@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +23,6 @@ struct Layout {
 // Reads the layout of dataFileName from settings text. A missing section or a
 // layout error gives no items; neither is reported otherwise.
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName);
-Layout ReadLayoutFrom(std::istream& settings, const std::string& dataFileName);
 
 // Integers of the layout language: decimal with optional leading blanks and sign,
 // or hexadecimal after "$" or "0x"; nullopt when malformed or out of [min, max].

@@ -85,7 +85,7 @@ std::string SettingsMisfit(const std::string& settingsFile, const std::vector<Ar
   if (entries.empty()) return "the archive holds no files";
   const std::string settings = ReadWholeFile(settingsFile);  // once, not once per entry
   for (const ArchiveEntry& entry : entries) {
-    const TDataObject data(ReadLayoutFrom(std::string_view(settings), entry.name));
+    const TDataObject data(ReadLayoutFrom(settings, entry.name));
     if (!data.HasLayout()) return entry.name + " has no layout";
     const uintmax_t header = data.HasHeader ? kHeaderSize : 0;
     const auto record = static_cast<uintmax_t>(data.RecordSize());

@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,7 +69,7 @@ void Extraction() {
 }
 
 void TakeBack(const char* what, char type, const std::u16string& text) {
-  std::istringstream settings("[F]\nITEM = Field, " + std::to_string(kFieldElements) + ", 1, " + type + ", , 1\n");
+  const std::string settings = "[F]\nITEM = Field, " + std::to_string(kFieldElements) + ", 1, " + type + ", , 1\n";
   tarno::TDataObject data(tarno::ReadLayoutFrom(settings, "F"));
   data.Records.assign(1, tarno::TDataByteArray(kFieldElements, 0));
   bool taken = false;

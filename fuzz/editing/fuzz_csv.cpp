@@ -4,7 +4,6 @@
 // grid changed or leaves every record shown exactly once.
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 
 #include "ChannelList.h"
 #include "CsvExchange.h"
@@ -15,9 +14,9 @@ namespace {
 constexpr int kRecords = 4;
 
 tarno::TDataObject MakeChannelObject() {
-  std::istringstream settings(
+  const char* const settings =
       "[F]\nITEM = Nr, 2, 2, #, $00, 1\nITEM = Name, 4, 1, /, $00, 2\nITEM = SID, 2, 2, #, , 3\n"
-      "ITEM = In use, 1, 1, #, $00, 4\nITEM = Note, 2, 1, $, , -5\n");
+      "ITEM = In use, 1, 1, #, $00, 4\nITEM = Note, 2, 1, $, , -5\n";
   tarno::TDataObject data(tarno::ReadLayoutFrom(settings, "F"));
   for (int r = 0; r < kRecords; ++r)
     data.Records.push_back({static_cast<uint8_t>(r), 0, 'a', 'b', 0, 0, static_cast<uint8_t>(r), 0, 1, 7, 7});

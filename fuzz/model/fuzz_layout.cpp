@@ -6,9 +6,9 @@
 #include "LayoutReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string text(reinterpret_cast<const char*>(data), size);
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
   for (const char* name : {"F", "map-CableD", "list.dat"}) {
-    const tarno::Layout layout = tarno::ReadLayoutFrom(std::string_view(text), name);
+    const tarno::Layout layout = tarno::ReadLayoutFrom(text, name);
     int64_t offset = 0;
     for (const tarno::TDataItem& item : layout.Items) {
       if (item.Offset != offset || item.Size < 0 || item.ElementSize < 1 || item.ElementSize > 4 ||
