@@ -411,16 +411,15 @@ const Handler* Vm::finallyLeft(size_t pc, int32_t target) const {
   return nullptr;
 }
 
-// Where a jump out of try blocks goes first: that finally part, or the
-// target itself.
-size_t Vm::leaveDestination(size_t pc, int32_t target) const {
-  const Handler* h = finallyLeft(pc, target);
-  return static_cast<size_t>(h ? h->handler : target);
-}
+// Where a jump towards target goes first: the finally part h it leaves, or
+// the target itself.
+namespace {
+size_t leaveDestination(const Handler* h, int32_t target) { return static_cast<size_t>(h ? h->handler : target); }
+}  // namespace
 
-// Jumps from pc towards target, through the finally part left on the way.
-size_t Vm::leave(size_t pc, int32_t target) {
-  const Handler* h = finallyLeft(pc, target);
+// Jumps towards target through h, the finally part left on the way (if any):
+// h is entered with the target kept for its end.
+size_t Vm::leave(const Handler* h, int32_t target) {
   if (!h) return static_cast<size_t>(target);
   // Compiled code nests finally parts only as deep as its try blocks; a
   // damaged module could otherwise grow the list without end.
@@ -886,19 +885,22 @@ void Vm::execute(size_t baseDepth, const ProcDesc* proc, size_t pc, Value* fp) {
       // A jump out of a try block checks for an abort whenever its next
       // instruction lies behind it, the finally part run on the way included;
       // it checks before it changes anything, so that it can run again.
-      L_Leave:
-        if (leaveDestination(pc, A1) <= pc && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
-        pc = leave(pc, A1);
+      L_Leave: {
+        const Handler* h = finallyLeft(pc, A1);
+        if (leaveDestination(h, A1) <= pc && abort.load(std::memory_order_relaxed)) throw AbortSignal{};
+        pc = leave(h, A1);
         NEXT;
+      }
       L_EndFinally: {
         if (!m_.pending.empty() && m_.pending.back().depth == m_.frames.size() && m_.pending.back().handler == A1) {
           const Pending& top = m_.pending.back();
-          if (!top.isError && leaveDestination(pc, top.target) <= pc && abort.load(std::memory_order_relaxed))
+          const Handler* h = top.isError ? nullptr : finallyLeft(pc, top.target);
+          if (!top.isError && leaveDestination(h, top.target) <= pc && abort.load(std::memory_order_relaxed))
             throw AbortSignal{};
           Pending p = std::move(m_.pending.back());
           m_.pending.pop_back();
           if (p.isError) throw ScriptError(p.kind, p.param);
-          pc = leave(pc, p.target);
+          pc = leave(h, p.target);
           NEXT_SCOPED;
         }
         pc += 2;

@@ -101,8 +101,7 @@ class Vm {
   bool unwind(ErrorKind kind, const std::string& param, size_t baseDepth);
   void releaseFrame(const Frame& f);
   const Handler* finallyLeft(size_t pc, int32_t target) const;
-  size_t leaveDestination(size_t pc, int32_t target) const;
-  size_t leave(size_t pc, int32_t target);
+  size_t leave(const Handler* finallyPart, int32_t target);
   Value makeAggregate(int32_t type, size_t depth = 0);
   [[noreturn]] void stopAborted(size_t base, int proc);
   void handleError(ErrorKind kind, const std::string& param, size_t base, int proc);
