@@ -46,6 +46,34 @@ int OpenForScript(const std::string& fileName, int flags, unsigned mode) {
   return descriptor;
 }
 
+Transfer ReadFully(int descriptor, void* into, size_t count) {
+  auto* target = static_cast<char*>(into);
+  Transfer t;
+  while (t.done < count) {
+    const ssize_t got = ::read(descriptor, target + t.done, count - t.done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) t.failed = true;
+    if (got <= 0) break;
+    t.done += static_cast<size_t>(got);
+  }
+  return t;
+}
+
+Transfer WriteFully(int descriptor, const void* from, size_t count) {
+  const auto* source = static_cast<const char*>(from);
+  Transfer t;
+  while (t.done < count) {
+    const ssize_t put = ::write(descriptor, source + t.done, count - t.done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      t.failed = true;
+      break;
+    }
+    t.done += static_cast<size_t>(put);
+  }
+  return t;
+}
+
 OpenMode DecodeOpenMode(int32_t mode) {
   OpenMode decoded;
   decoded.access = mode & 3;
@@ -93,29 +121,14 @@ void HostFiles::Close(int32_t handle) {
 // Reads until count bytes or the end of the file; -1 when reading fails.
 int32_t HostFiles::ReadBytes(int32_t handle, void* into, size_t count) {
   if (!Owns(handle)) return -1;
-  auto* target = static_cast<char*>(into);
-  size_t done = 0;
-  while (done < count) {
-    const ssize_t got = ::read(handle, target + done, count - done);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return -1;
-    if (got == 0) break;
-    done += static_cast<size_t>(got);
-  }
-  return static_cast<int32_t>(done);
+  const Transfer t = ReadFully(handle, into, count);
+  return t.failed ? -1 : static_cast<int32_t>(t.done);
 }
 
 int32_t HostFiles::WriteBytes(int32_t handle, const void* from, size_t count) {
   if (!Owns(handle)) return -1;
-  const auto* source = static_cast<const char*>(from);
-  size_t done = 0;
-  while (done < count) {
-    const ssize_t put = ::write(handle, source + done, count - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put < 0) return -1;
-    done += static_cast<size_t>(put);
-  }
-  return static_cast<int32_t>(done);
+  const Transfer t = WriteFully(handle, from, count);
+  return t.failed ? -1 : static_cast<int32_t>(t.done);
 }
 
 // Null and types without a file form read nothing and give 0; a 32-bit

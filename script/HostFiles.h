@@ -33,6 +33,15 @@ OpenMode DecodeOpenMode(int32_t mode);
 // non-blocking, so that a terminal cannot make the script wait either.
 int OpenForScript(const std::string& fileName, int flags, unsigned mode = 0);
 
+// What a whole read or write moved: it goes on after an interrupted call and
+// stops at count bytes, the end of the file, or an error (failed).
+struct Transfer {
+  size_t done = 0;
+  bool failed = false;
+};
+Transfer ReadFully(int descriptor, void* into, size_t count);
+Transfer WriteFully(int descriptor, const void* from, size_t count);
+
 class HostFiles {
  public:
   HostFiles() = default;

@@ -137,28 +137,17 @@ std::string ReadFileForStream(const std::string& fileName) {
   } closer{descriptor};
   struct stat info {};
   if (::fstat(descriptor, &info) != 0 || info.st_size > kMaxMemoryStreamSize) MemoryStreamTooLarge();
-  std::string data(static_cast<size_t>(info.st_size), '\0');
-  size_t got = 0;
-  while (got < data.size()) {  // a device reports size 0 and gives nothing
-    const ssize_t n = ::read(descriptor, data.data() + got, data.size() - got);
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  data.resize(got);
+  std::string data(static_cast<size_t>(info.st_size), '\0');  // a device reports size 0 and gives nothing
+  data.resize(ReadFully(descriptor, data.data(), data.size()).done);
   return data;
 }
 
 void WriteFileForStream(const std::string& fileName, std::string_view bytes) {
   const int descriptor = OpenForScript(fileName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (descriptor < 0) throw std::runtime_error("Unable to create file \"" + fileName + "\"");
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(descriptor, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
+  const Transfer written = WriteFully(descriptor, bytes.data(), bytes.size());
   ::close(descriptor);
-  if (done < bytes.size()) throw std::runtime_error("Stream write error");
+  if (written.failed) throw std::runtime_error("Stream write error");
 }
 
 // ------------------------------------------------------------------ natives
