@@ -111,6 +111,14 @@ void GraphicLoad(NativeCall& c) {
     throw std::runtime_error("Bitmap image is not valid");
   Bitmap(c).SetImage(loaded);
 }
+bool WroteFile(const std::string& file, std::string_view bytes) {
+  try {
+    WriteFileForStream(file, bytes);
+    return true;
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+}
 // The format follows the file's extension; BMP without one.
 void GraphicSave(NativeCall& c) {
   const std::string file = StrArg(c, 1);
@@ -118,13 +126,9 @@ void GraphicSave(NativeCall& c) {
   QByteArray encoded;
   QBuffer buffer(&encoded);
   buffer.open(QIODevice::WriteOnly);
-  const bool ok = Bitmap(c).image.save(&buffer, suffix.isEmpty() ? "BMP" : suffix.constData());
-  try {
-    if (!ok) throw std::runtime_error("");
-    WriteFileForStream(file, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())));
-  } catch (const std::runtime_error&) {
+  if (!Bitmap(c).image.save(&buffer, suffix.isEmpty() ? "BMP" : suffix.constData()) ||
+      !WroteFile(file, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size()))))
     throw std::runtime_error("Cannot create file \"" + file + "\"");
-  }
 }
 void PictureBitmap(NativeCall& c) { c.result() = Self<PictureObject>(c).Bitmap(); }
 void AssignBitmap(BitmapObject& to, const BitmapObject* from) { to.SetImage(from ? from->image : QImage()); }
