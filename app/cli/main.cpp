@@ -45,8 +45,9 @@ const char* const kUsage =
     "                                        clear all but the lowest-numbered channel of each group, save as OUT\n"
     "  detect [--layouts DIR] ARCHIVE        name the preset settings file (layouts/*.ini) that fits ARCHIVE\n"
     "  demo-archive OUT                      write a small made-up \"1201\" television archive\n"
-    "  extract ARCHIVE DIR                   extract every entry of a television archive into DIR\n"
-    "  update ARCHIVE DIR                    replace the entries whose files in DIR changed, rewrite ARCHIVE\n"
+    "  extract [--overwrite] ARCHIVE DIR     extract every entry of a television archive into DIR\n"
+    "                                        (--overwrite: even over files saved but never written into their archive)\n"
+    "  update ARCHIVE DIR                    write the files saved in DIR since ARCHIVE was extracted there into it\n"
 #ifdef TARNO_CLI_PRINT
     "  print --ini INI [--script ROPS] FILE OUT.pdf [--title TEXT] [--landscape] [--borders]\n"
     "                                        lay FILE's grid out on pages and write them as PDF\n"

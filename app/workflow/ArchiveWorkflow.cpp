@@ -1,20 +1,49 @@
 #include "ArchiveWorkflow.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "FileSystem.h"
+#include "LayoutReader.h"
 
 namespace tarno {
+namespace {
+
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::vector<std::string> RecordedNames(const ExtractionRecord& record) {
+  std::vector<std::string> names;
+  for (const FileState& file : record.files) names.push_back(file.name);
+  return names;
+}
+
+// After an update the archive's entries are the folder's files again.
+void RecordWrittenArchive(const std::string& archivePath, const std::string& folder, ExtractionRecord record) {
+  const auto fingerprint = FingerprintOfFile(archivePath);
+  if (!fingerprint) return;  // unreadable now: the next update finds it changed and asks
+  record.archive = *fingerprint;
+  record.files = CurrentFileStates(folder, RecordedNames(record));
+  WriteExtractionRecord(folder, record);
+}
+
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
+
+}  // namespace
 
 std::string ExtractArchive(TelevisionArchive& archive, const std::string& path, std::string folder) {
-  if (!folder.empty() && folder.back() != '/') folder += '/';
+  folder = WithSeparator(std::move(folder));
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   try {
     archive.Open(path);
     archive.SetBaseDirectory(folder);
-    archive.ExtractAll();
+    const std::vector<std::string> names = archive.ExtractAll();
+    WriteExtractionRecord(folder, {AbsoluteArchivePath(path), archive.OpenedFingerprint(),
+                                   CurrentFileStates(folder, names)});
   } catch (...) {
     archive.Close();
     throw;
@@ -22,10 +51,62 @@ std::string ExtractArchive(TelevisionArchive& archive, const std::string& path, 
   return "File '" + BareNameOf(archive.FileName()) + "' extracted to '" + folder + "'";
 }
 
-int UpdateArchive(TelevisionArchive& archive) {
-  const int replaced = archive.FreshenAll();
-  archive.Save();
+PendingUpdate PendingUpdateOf(const std::string& archivePath, const std::string& folderPath) {
+  const std::string folder = WithSeparator(folderPath);
+  const auto record = ReadExtractionRecord(folder);
+  const std::string archive = "'" + BareNameOf(archivePath) + "'";
+  if (!record) throw ArchiveError("'" + folder + "' holds no files extracted from " + archive);
+  if (!RecordsArchive(*record, archivePath))
+    throw ArchiveError("'" + folder + "' holds the files of '" + BareNameOf(record->archivePath) + "', not of " +
+                       archive);
+  PendingUpdate pending{*record, UnwrittenFiles(folder, *record), false};
+  pending.archiveChanged = FingerprintOfFile(archivePath) != std::optional(record->archive);
+  return pending;
+}
+
+int WriteUnwrittenFiles(const std::string& archivePath, const std::string& folderPath, const PendingUpdate& pending,
+                        const std::string& target) {
+  const std::string folder = WithSeparator(folderPath);
+  TelevisionArchive archive;
+  archive.Open(archivePath);
+  archive.SetBaseDirectory(folder);
+  const int replaced = archive.ReplaceNamed(pending.unwritten);
+  archive.SaveTo(target);
+  if (AbsoluteArchivePath(target) == AbsoluteArchivePath(archivePath))
+    RecordWrittenArchive(archivePath, folder, pending.record);
   return replaced;
+}
+
+int UpdateArchive(const std::string& archivePath, const std::string& folder) {
+  const PendingUpdate pending = PendingUpdateOf(archivePath, folder);
+  if (pending.unwritten.empty()) return 0;
+  if (pending.archiveChanged)
+    throw ArchiveError("Archive '" + BareNameOf(archivePath) +
+                       "' was changed by another program since it was extracted; nothing written");
+  return WriteUnwrittenFiles(archivePath, folder, pending, archivePath);
+}
+
+UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folderPath,
+                                               const std::vector<std::string>& entryNames) {
+  const std::string folder = WithSeparator(folderPath);
+  const auto record = ReadExtractionRecord(folder);
+  if (!record) return {};
+  UnwrittenOverwrite overwrite{record->archivePath, {}};
+  for (const std::string& file : UnwrittenFiles(folder, *record)) {
+    const bool overwritten = std::any_of(entryNames.begin(), entryNames.end(),
+                                         [&](const std::string& entry) { return SameNameIgnoringCase(entry, file); });
+    if (overwritten) overwrite.files.push_back(file);
+  }
+  return overwrite;
+}
+
+std::string NamesInWords(const std::vector<std::string>& names) {
+  std::string words;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) words += i + 1 == names.size() ? " and " : ", ";
+    words += names[i];
+  }
+  return words;
 }
 
 }  // namespace tarno

@@ -1,21 +1,56 @@
-// The main window's two archive operations after their dialogs, shared with
-// tarno-cli: extraction into the folder, and the update at exit.
+// The archive operations after their dialogs, shared by the main window and
+// tarno-cli: extraction into a folder, and the update of the archive from the
+// files saved there since. Every extraction is recorded in its folder, so an
+// update writes only its own archive's files, only those saved since, and
+// never over a rewrite by another program unless the user says so.
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "ExtractionRecord.h"
 #include "TelevisionArchive.h"
 
 namespace tarno {
 
-// Opens the archive at path and extracts every entry into folder, which is
-// created when missing (a folder that cannot be made fails the extraction).
-// Returns the caption "File 'NAME' extracted to 'FOLDER/'". Throws
-// ArchiveError or FileError and leaves no archive active on failure.
+// Opens the archive at path, extracts every entry into folder, which is
+// created when missing (a folder that cannot be made fails the extraction),
+// and records the extraction there. Returns the caption
+// "File 'NAME' extracted to 'FOLDER/'". Throws ArchiveError or FileError and
+// leaves no archive active on failure.
 std::string ExtractArchive(TelevisionArchive& archive, const std::string& path, std::string folder);
 
-// Replaces every entry whose file in the base directory changed and writes the
-// archive back. Returns the number of entries replaced; throws on failure.
-int UpdateArchive(TelevisionArchive& archive);
+// What updating an archive from its extraction folder would write.
+struct PendingUpdate {
+  ExtractionRecord record;
+  std::vector<std::string> unwritten;  // files saved since the extraction
+  bool archiveChanged = false;         // the archive file is no longer the one extracted
+};
+
+// Throws ArchiveError when folder holds no extraction of the archive at path.
+PendingUpdate PendingUpdateOf(const std::string& archivePath, const std::string& folder);
+
+// Writes the unwritten files into the archive as it lies on disk now (its
+// other entries kept as they are there) and saves it as target: the archive
+// itself, whose new state is then recorded, or another file. Returns the
+// number of entries replaced; throws on failure, leaving the target as it was.
+int WriteUnwrittenFiles(const std::string& archivePath, const std::string& folder, const PendingUpdate& pending,
+                        const std::string& target);
+
+// tarno-cli update: writes the files saved since the extraction into the
+// archive, refusing (ArchiveError) another archive's folder and an archive
+// changed on disk since. Returns the number of entries replaced.
+int UpdateArchive(const std::string& archivePath, const std::string& folder);
+
+// Files saved for an earlier extraction into folder and never written into its
+// archive that extracting entries of these names would overwrite.
+struct UnwrittenOverwrite {
+  std::string archivePath;  // of the earlier extraction
+  std::vector<std::string> files;
+};
+UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folder, const std::vector<std::string>& entryNames);
+
+// "a, b and c" for messages.
+std::string NamesInWords(const std::vector<std::string>& names);
 
 }  // namespace tarno

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <algorithm>
 #include <map>
 
 #include "Errors.h"
@@ -38,6 +39,16 @@ std::string SafeEntryFileName(const std::string& storedName) {
   const std::string name = separator == std::string::npos ? storedName : storedName.substr(separator + 1);
   if (name == "." || name == ".." || name.find('\0') != std::string::npos) return {};
   return name;
+}
+
+ArchiveFingerprint FingerprintOf(std::string_view bytes) {
+  uLong crc = ::crc32(0L, Z_NULL, 0);
+  for (size_t done = 0; done < bytes.size();) {
+    const size_t chunk = std::min<size_t>(bytes.size() - done, 1u << 30);
+    crc = ::crc32(crc, reinterpret_cast<const Bytef*>(bytes.data() + done), static_cast<uInt>(chunk));
+    done += chunk;
+  }
+  return {bytes.size(), static_cast<uint32_t>(crc)};
 }
 
 TelevisionArchive::~TelevisionArchive() { Close(); }
@@ -77,6 +88,7 @@ void TelevisionArchive::OpenFromMemory(const std::string& path, std::string byte
   archive_ = archive;
   source_ = source;
   fileName_ = path;
+  fingerprint_ = FingerprintOf(bytes);
   try {
     CheckDirectory();
   } catch (...) {
@@ -162,7 +174,7 @@ std::vector<ArchiveEntry> TelevisionArchive::ReadEntries() const {
   return entries;
 }
 
-void TelevisionArchive::ExtractAll() {
+std::vector<std::string> TelevisionArchive::ExtractAll() {
   const std::vector<ArchiveEntry> entries = ReadEntries();
   std::vector<std::string> targets;
   for (const ArchiveEntry& entry : entries)
@@ -174,6 +186,9 @@ void TelevisionArchive::ExtractAll() {
     if (entries[i].hasModificationTime) options.modificationTime = entries[i].modificationTime;
     WriteFileAtomically(targets[i], entries[i].bytes, options);
   }
+  std::vector<std::string> names;
+  for (const ArchiveEntry& entry : entries) names.push_back(entry.name);
+  return names;
 }
 
 int TelevisionArchive::FreshenAll() {
@@ -197,27 +212,51 @@ bool TelevisionArchive::FreshenEntry(zip_uint64_t index) {
   const bool sameSize = (info.valid & ZIP_STAT_SIZE) && info.size == static_cast<zip_uint64_t>(file.st_size);
   const bool sameTime = (info.valid & ZIP_STAT_MTIME) && std::abs(std::difftime(file.st_mtime, info.mtime)) < kZipTimeResolution;
   if (sameSize && sameTime) return false;
+  ReplaceEntry(index, path, file.st_mtime);
+  return true;
+}
+
+int TelevisionArchive::ReplaceNamed(const std::vector<std::string>& names) {
+  if (!archive_) return 0;
+  int replaced = 0;
+  const zip_int64_t count = zip_get_num_entries(archive_, 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    const std::string name = EntryFileName(index);
+    if (name.empty() || std::find(names.begin(), names.end(), name) == names.end()) continue;
+    const std::string path = ResolveFileName(JoinFolder(baseDirectory_, name));
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode) || ::access(path.c_str(), R_OK) != 0) continue;
+    ReplaceEntry(index, path, file.st_mtime);
+    ++replaced;
+  }
+  replaced_ += replaced;
+  return replaced;
+}
+
+void TelevisionArchive::ReplaceEntry(zip_uint64_t index, const std::string& path, time_t modified) {
   zip_source_t* source = zip_source_file(archive_, path.c_str(), 0, 0);
   if (!source) throw ArchiveError(ZipErrorText(archive_));
   if (zip_file_replace(archive_, index, source, 0) != 0) {
     zip_source_free(source);
     throw ArchiveError(ZipErrorText(archive_));
   }
-  zip_file_set_mtime(archive_, index, file.st_mtime, 0);
+  zip_file_set_mtime(archive_, index, modified, 0);
   // The old extended time field would contradict the new entry time for other readers.
   zip_file_extra_field_delete_by_id(archive_, index, kExtendedTimestampField, ZIP_EXTRA_FIELD_ALL,
                                     ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
-  return true;
 }
 
-void TelevisionArchive::Save() {
+void TelevisionArchive::Save() { SaveTo(std::string(fileName_)); }
+
+void TelevisionArchive::SaveTo(const std::string& path) {
   if (!archive_) return;
-  if (replaced_ == 0) {  // nothing to write: the file keeps its bytes and its time
+  if (replaced_ == 0 && path == fileName_) {  // nothing to write: the file keeps its bytes and its time
     Close();
     return;
   }
-  ReplaceableFile(fileName_);  // a write-protected archive is refused before any work
-  WriteFileAtomically(fileName_, WrittenArchive());
+  ReplaceableFile(path);  // a write-protected archive is refused before any work
+  WriteFileAtomically(path, WrittenArchive());
   Close();
 }
 

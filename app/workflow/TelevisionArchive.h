@@ -7,6 +7,7 @@
 #include <ctime>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct zip;
@@ -23,6 +24,14 @@ class ArchiveError : public std::runtime_error {
 // them is damaged or hostile and refused before anything is read from it.
 inline constexpr size_t kMaxArchiveEntries = 1000;
 inline constexpr uint64_t kMaxArchiveBytes = uint64_t{256} << 20;  // all entries unpacked, and the archive file
+
+// An archive file's size and CRC-32: enough to notice any rewrite.
+struct ArchiveFingerprint {
+  uint64_t size = 0;
+  uint32_t crc = 0;
+  bool operator==(const ArchiveFingerprint&) const = default;
+};
+ArchiveFingerprint FingerprintOf(std::string_view bytes);
 
 // One file entry read from the archive and checked against its stored CRC.
 struct ArchiveEntry {
@@ -51,6 +60,8 @@ class TelevisionArchive {
   // The full path of the open archive; empty when none is open.
   const std::string& FileName() const { return fileName_; }
   bool IsActive() const { return archive_ != nullptr; }
+  // The archive file's bytes as they were opened.
+  const ArchiveFingerprint& OpenedFingerprint() const { return fingerprint_; }
 
   void SetBaseDirectory(const std::string& folder) { baseDirectory_ = folder; }
   const std::string& BaseDirectory() const { return baseDirectory_; }
@@ -61,27 +72,36 @@ class TelevisionArchive {
   // Writes every file entry into the base directory under the name part of its
   // stored name, never anywhere else, with the entry's modification time.
   // Every entry is read and checked, and every file it replaces found
-  // replaceable, before the first is written. Throws ArchiveError or FileError.
-  void ExtractAll();
+  // replaceable, before the first is written. Returns the names written.
+  // Throws ArchiveError or FileError.
+  std::vector<std::string> ExtractAll();
   // Marks every entry whose file in the base directory differs in size or in
   // modification time (at the zip format's 2-second resolution) to be replaced by
   // that file. Missing or unreadable files leave their entries alone. Returns the
   // number of entries marked.
   int FreshenAll();
+  // Marks the entries of these names to be replaced by their files in the base
+  // directory, whatever their times; missing or unreadable files are skipped.
+  // Returns the number of entries marked.
+  int ReplaceNamed(const std::vector<std::string>& names);
   // Writes the archive back through a temporary file (unless no entry was
   // replaced) and closes it; a write-protected archive is an error and stays as it was.
   void Save();
+  // The same, written to path instead (the archive under another name).
+  void SaveTo(const std::string& path);
 
  private:
   std::string EntryFileName(uint64_t index) const;
   void CheckDirectory() const;
   ArchiveEntry ReadEntry(uint64_t index, const std::string& name) const;
   bool FreshenEntry(uint64_t index);
+  void ReplaceEntry(uint64_t index, const std::string& path, time_t modified);
   std::string WrittenArchive();
 
   zip* archive_ = nullptr;
   zip_source* source_ = nullptr;  // the archive's bytes in memory
   std::string fileName_;
+  ArchiveFingerprint fingerprint_;
   std::string baseDirectory_;
   int replaced_ = 0;
 };
