@@ -1,11 +1,19 @@
 // "Select and extract": the chosen television archive becomes the active one
-// and all its entries land in the extraction folder.
+// and all its entries land in the extraction folder. Before the folder's files
+// are replaced, nothing saved for the archive given up is lost: it is written
+// into that archive, or the user chooses to leave it out.
 #include <QLabel>
 
 #include "ArchiveWorkflow.h"
+#include "EditHistory.h"
+#include "TarnoChannelEditUnit002.h"
+#include "ExtractionFolderLock.h"
 #include "FileSystem.h"
+#include "SettingsPresets.h"
 #include "TarnoChannelEditUnit001.h"
+#include "TelevisionArchive.h"
 #include "WaitCursor.h"
+#include "WrappedCheckBox.h"
 
 namespace tarno::window {
 namespace {
@@ -18,27 +26,34 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The entry names of the archive at path; none when it cannot be read (its
+// extraction then fails and says so).
+std::vector<std::string> EntryNamesOrNone(const std::string& path) {
+  std::vector<std::string> names;
+  try {
+    for (const ArchiveEntry& entry : ArchiveEntries(path)) names.push_back(entry.name);
+  } catch (const std::exception&) {
+  }
+  return names;
+}
+
 }  // namespace
 
 void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  // The extraction overwrites the loaded file's folder: edits the user chose
-  // to save go into the active archive first (as at exit, when so chosen),
-  // or the extraction would overwrite them at once.
-  const bool edited = HasUnsavedEdits();
-  if (!SaveChangesFirst()) return;
-  if (edited && !HasUnsavedEdits()) UpdateArchiveAtExit();
-  ForgetHistory();
-  // Otherwise the previous archive is given up without being updated.
-  archive_ = std::make_unique<TelevisionArchive>();
   const auto path = dialogs_->OpenFile({"Select television archive file",
                                         "Television archive files|*.scm|All files|*.*", programFolder_, "", true});
-  if (!path) {
-    SetCaption(kNoArchiveCaption);
-    SetLabelText(txtExtractedFile, "No active archive");
-  } else {
-    OpenArchive(*path);
+  if (!path) {  // a cancelled dialog changes nothing
+    if (!ArchiveIsActive()) Log(Trimmed(kNoArchiveCaption));
+    return;
   }
+  if (!SaveChangesFirst()) return;
+  LockExtractionFolder();
+  if (!GiveUpActiveArchive() || !ConfirmOverwritingUnwrittenFiles(*path)) return;
+  // The loaded list belongs to the archive given up.
+  CloseLoadedList();
+  archive_ = std::make_unique<TelevisionArchive>();
+  OpenArchive(*path);
   Log(Trimmed(windowTitle().toStdString()));
   UseFittingPreset();
 }
@@ -49,6 +64,7 @@ bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
   try {
     SetCaption("  " + ExtractArchive(*archive_, path, extractFolder_));
     SetLabelText(txtExtractedFile, "Archive '" + BareNameOf(archive_->FileName()) + "' active");
+    declinedArchive_.clear();
     return true;
   } catch (...) {
     SetCaption(kNoArchiveCaption);
@@ -56,6 +72,51 @@ bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
     SetLabelText(txtExtractedFile, "No active archive");
     return false;
   }
+}
+
+bool TfrmTarnoChannelEdit::ArchiveIsActive() const { return archive_ && !archive_->FileName().empty(); }
+
+// The folder is this editor's from its first extraction until it ends: a
+// second editor extracting there is refused (the error ends the command).
+void TfrmTarnoChannelEdit::LockExtractionFolder() {
+  if (!folderLock_) folderLock_ = std::make_unique<ExtractionFolderLock>(extractFolder_);
+}
+
+void TfrmTarnoChannelEdit::CloseLoadedList() {
+  if (!dataObject_ && !grid_) return;
+  history_.reset();
+  dataObject_.reset();
+  ReleaseGrid();
+  loadedFilePath_.clear();
+  ShowNothingLoaded();
+}
+
+bool TfrmTarnoChannelEdit::GiveUpActiveArchive() {
+  if (!ArchiveIsActive() || UnwrittenFilesOfActiveArchive().empty()) return true;
+  if (chkSaveArchive->isChecked()) return WriteActiveArchive();
+  const std::string archive = BareNameOf(archive_->FileName());
+  const int choice = dialogs_->Ask(
+      {"Files saved for '" + archive + "' are not in it yet: " + NamesInWords(UnwrittenFilesOfActiveArchive()) +
+           ".\nWrite them into the archive before leaving it?",
+       {"Write into archive", "Leave them out", "Cancel"}});
+  if (choice == 0) return WriteActiveArchive();
+  if (choice != 1) return false;
+  declinedArchive_ = AbsoluteArchivePath(archive_->FileName());
+  Log("Archive '" + archive + "' left without the files saved for it");
+  return true;
+}
+
+// Saved files of an earlier extraction (this run's or another's) that never
+// reached their archive are overwritten only when the user says so.
+bool TfrmTarnoChannelEdit::ConfirmOverwritingUnwrittenFiles(const std::string& path) {
+  const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(extractFolder_, EntryNamesOrNone(path));
+  if (overwrite.files.empty() || overwrite.archivePath == declinedArchive_) return true;
+  const int choice = dialogs_->Ask({"'" + extractFolder_ + "' holds " + NamesInWords(overwrite.files) + ", saved for '" +
+                                        BareNameOf(overwrite.archivePath) +
+                                        "' but never written into it.\nExtracting '" + BareNameOf(path) +
+                                        "' overwrites them.",
+                                    {"Extract anyway", "Cancel"}});
+  return choice == 0;
 }
 
 }  // namespace tarno::window

@@ -14,20 +14,25 @@
 
 namespace tarno::window {
 
+// The dialog comes first: cancelling it leaves the loaded file as it was.
 void TfrmTarnoChannelEdit::btnLoadClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  if (!SaveChangesFirst()) return;
-  history_.reset();
-  dataObject_.reset();  // the grid stays on display until a new one replaces it
   const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
                                         "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
                                         true});
-  if (!path) return;
+  if (!path || !SaveChangesFirst()) return;
+  LoadFile(*path);
+}
+
+void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
+  history_.reset();
+  dataObject_.reset();  // the grid stays on display until a new one replaces it
   const WaitCursor wait;
-  loadedFileName_ = BareNameOf(*path);
+  loadedFileName_ = BareNameOf(path);
+  loadedFilePath_ = path;
   SetCaption("  File '" + loadedFileName_ + "' loading ...");
   const LogSink log = [this](const std::string& line) { Log(line); };
-  dataObject_ = LoadDataFile(iniFileName_, *path, log);
+  dataObject_ = LoadDataFile(iniFileName_, path, log);
   if (!dataObject_) {
     ShowNothingLoaded();
     ReleaseGrid();
@@ -67,9 +72,11 @@ bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
     if (history_) history_->AbsorbSave();
   });
   if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return false;
-  std::string path = extractFolder_ + loadedFileName_;
+  // Save writes the file back where it was loaded from; only "Save as ..."
+  // puts a file loaded from elsewhere into the extraction folder (its archive).
+  std::string path = loadedFilePath_;
   if (saveAs) {
-    const auto chosen = dialogs_->SaveFile({"", "", "", path, false});
+    const auto chosen = dialogs_->SaveFile({"", "", "", extractFolder_ + loadedFileName_, false});
     if (!chosen) return false;
     path = *chosen;
   }

@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "MessageBoxHook.h"
 #include "ScriptMessageBox.h"
@@ -96,6 +98,21 @@ SaveChangesAnswer QtWindowDialogs::AskSaveChanges(const std::string& fileName) {
   if (pressed == QMessageBox::Yes) return SaveChangesAnswer::Yes;
   if (pressed == QMessageBox::No) return SaveChangesAnswer::No;
   return SaveChangesAnswer::Cancel;
+}
+
+int QtWindowDialogs::Ask(const Question& question) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), FromUtf8(question.text), QMessageBox::NoButton,
+                  parent_);
+  std::vector<QAbstractButton*> buttons;
+  for (const std::string& caption : question.buttons)
+    buttons.push_back(box.addButton(FromUtf8(caption), QMessageBox::ActionRole));
+  if (!buttons.empty()) {
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.back());  // the last choice is the one that goes back
+  }
+  box.exec();
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return chosen == buttons.end() ? -1 : static_cast<int>(chosen - buttons.begin());
 }
 
 }  // namespace tarno::window

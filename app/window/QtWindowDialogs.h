@@ -20,6 +20,7 @@ class QtWindowDialogs : public WindowDialogs {
   std::string AskSearchText() override;
   int MessageBox(const std::string& text, const std::string& caption, int mode) override;
   SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
+  int Ask(const Question& question) override;
 
  private:
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);

@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 #include "ArchiveWorkflow.h"
+#include "ExtractionFolderLock.h"
 #include "EditHistory.h"
 #include "MessageBoxHook.h"
 #include "QtWindowDialogs.h"
@@ -18,6 +19,7 @@
 #include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
 #include "TzebGrid.h"
+#include "WaitCursor.h"
 #include "WrappedCheckBox.h"
 
 namespace tarno::window {
@@ -83,8 +85,8 @@ void TfrmTarnoChannelEdit::FormCreate() {
 }
 
 // Runs once, however the window went away: nothing is asked here (Exit and
-// the close box asked about unsaved edits before), and the active archive is
-// updated when so chosen.
+// the close box asked about unsaved edits and wrote the archive before), and
+// an archive still active is updated when so chosen.
 void TfrmTarnoChannelEdit::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
@@ -92,14 +94,10 @@ void TfrmTarnoChannelEdit::FormDestroy() {
   history_.reset();
   dataObject_.reset();
   archive_.reset();
+  folderLock_.reset();
   ReleaseGrid();
   ReleaseScript();
   RemoveFont();
-}
-
-void TfrmTarnoChannelEdit::UpdateArchiveAtExit() {
-  if (!archive_ || archive_->FileName().empty() || !chkSaveArchive->isChecked()) return;
-  UpdateArchive(*archive_);
 }
 
 // The window is up and painted before the script's "Initialize" runs: a
@@ -125,19 +123,26 @@ void TfrmTarnoChannelEdit::ReleaseScript() {
   script_.reset();
 }
 
+// A script that no longer compiles could not take the edited grid back: the
+// edits are saved first, or dropped, and then the file is shown again through
+// the new script.
 void TfrmTarnoChannelEdit::btnReloadScriptClick() {
-  // A script that no longer compiles could not take the edited grid back.
-  if (!SaveChangesFirst()) return;
+  const EditsSettled edits = SettleUnsavedEdits();
+  if (edits == EditsSettled::Kept) return;
   ReleaseScript();
   ForgetHistory();  // conversions may differ from here on
   script_ = std::make_unique<TScriptObject>(scriptFileName_, scriptWatcher_.get());
   ScriptObject = script_.get();
   if (script_->ErrorText.empty()) {
     Log("Script loaded without errors");
-    return;
+  } else {
+    LogText(script_->ErrorText);
+    ReleaseScript();
   }
-  LogText(script_->ErrorText);
-  ReleaseScript();
+  if (edits == EditsSettled::Dropped) {
+    const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+    LoadFile(loadedFilePath_);
+  }
 }
 
 void TfrmTarnoChannelEdit::btnClearClick() { mmoInfo->clear(); }

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "EditorState.h"
 #include "WindowDialogs.h"
@@ -22,9 +23,11 @@ class QScrollArea;
 class TzebGrid;
 
 namespace tarno {
+class ExtractionFolderLock;
 class TDataObject;
 class TelevisionArchive;
 class TScriptObject;
+struct PendingUpdate;
 }  // namespace tarno
 
 namespace tarno::editing {
@@ -56,6 +59,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   const std::string& ScriptFileName() const { return scriptFileName_; }
   const std::string& ExtractFolder() const { return extractFolder_; }
   const std::string& LoadedFileName() const { return loadedFileName_; }
+  // Where Save writes: the file as it was loaded, wherever that was.
+  const std::string& LoadedFilePath() const { return loadedFilePath_; }
   TDataObject* DataObject() const { return dataObject_.get(); }
   TzebGrid* Grid() const { return grid_; }
   TelevisionArchive* Archive() const { return archive_.get(); }
@@ -103,7 +108,6 @@ class TfrmTarnoChannelEdit : public QWidget {
   void RegisterFont();
   void RemoveFont();
   void ReleaseScript();
-  void UpdateArchiveAtExit();
 
   // The log pane and the status texts.
   void Log(const std::string& line);
@@ -129,14 +133,32 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnClearClick();
   void btnExitClick();
   bool OpenArchive(const std::string& path);
+  bool ArchiveIsActive() const;
+  void LockExtractionFolder();
+  void CloseLoadedList();
+  // Before another archive is extracted: the files saved for the active one go
+  // into it (or the user leaves them out); false when the user went back.
+  bool GiveUpActiveArchive();
+  bool ConfirmOverwritingUnwrittenFiles(const std::string& archivePath);
+
+  // Writing the active archive (ArchiveUpdate.cpp); false when the user went back.
+  std::vector<std::string> UnwrittenFilesOfActiveArchive() const;
+  bool WriteActiveArchive();
+  bool WriteActiveArchiveElsewhere(const PendingUpdate& pending);
+  bool UpdateArchiveBeforeClosing();
+  void UpdateArchiveAtExit();
   void UseFittingPreset();  // ArchivePreset.cpp
   bool SaveGrid(bool saveAs);  // true when the file was written
+  // Loads the file at path into a fresh grid; the load's lines go to the log.
+  void LoadFile(const std::string& path);
 
   // Unsaved edits (UnsavedEdits.cpp).
   void MarkEditsSaved();
   // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on
   // Yes; false when the command that asked is not to go on.
   bool SaveChangesFirst();
+  enum class EditsSettled { NoneMade, Saved, Dropped, Kept };  // Kept: the command is not to go on
+  EditsSettled SettleUnsavedEdits();
   void CreateGrid();
   void ReleaseGrid();  // and its history
 
@@ -178,6 +200,9 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::string scriptFileName_;
   std::string extractFolder_;
   std::string loadedFileName_;
+  std::string loadedFilePath_;
+  std::unique_ptr<ExtractionFolderLock> folderLock_;  // taken by the first extraction
+  std::string declinedArchive_;  // whose saved files the user chose to leave out of it
   std::unique_ptr<TDataObject> dataObject_;
   TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
   std::unique_ptr<TelevisionArchive> archive_;

@@ -17,19 +17,22 @@ bool TfrmTarnoChannelEdit::HasUnsavedEdits() const {
 
 void TfrmTarnoChannelEdit::MarkEditsSaved() { savedContentRevision_ = grid_ ? grid_->Cells().ContentRevision() : 0; }
 
-bool TfrmTarnoChannelEdit::SaveChangesFirst() {
-  if (!HasUnsavedEdits()) return true;
+bool TfrmTarnoChannelEdit::SaveChangesFirst() { return SettleUnsavedEdits() != EditsSettled::Kept; }
+
+TfrmTarnoChannelEdit::EditsSettled TfrmTarnoChannelEdit::SettleUnsavedEdits() {
+  if (!HasUnsavedEdits()) return EditsSettled::NoneMade;
   switch (dialogs_->AskSaveChanges(loadedFileName_)) {
-    case SaveChangesAnswer::Yes: return SaveGrid(false);
-    case SaveChangesAnswer::No: return true;
+    case SaveChangesAnswer::Yes: return SaveGrid(false) ? EditsSettled::Saved : EditsSettled::Kept;
+    case SaveChangesAnswer::No: return EditsSettled::Dropped;
     case SaveChangesAnswer::Cancel: break;
   }
-  return false;
+  return EditsSettled::Kept;
 }
 
+// The archive is written while the window is still there to say how it went.
 void TfrmTarnoChannelEdit::closeEvent(QCloseEvent* event) {
   bool close = false;
-  RunCommand([&] { close = SaveChangesFirst(); });
+  RunCommand([&] { close = SaveChangesFirst() && UpdateArchiveBeforeClosing(); });
   if (close) {
     event->accept();
   } else {

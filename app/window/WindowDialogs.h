@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarno::window {
 
@@ -16,6 +17,13 @@ struct FileDialogRequest {
   std::string initialFolder;
   std::string fileName;    // preset file name, a full path or empty
   bool mustExist = false;  // only an existing file in an existing folder is accepted
+};
+
+// A question with buttons, the first one the default and the last one the
+// choice that goes back (Escape and the close box pick it).
+struct Question {
+  std::string text;
+  std::vector<std::string> buttons;
 };
 
 // The answers to "Save changes to 'NAME'?".
@@ -37,6 +45,8 @@ class WindowDialogs {
   // "Save changes to 'NAME'?", asked before a command gives up unsaved edits;
   // Escape and the close box answer Cancel.
   virtual SaveChangesAnswer AskSaveChanges(const std::string& fileName) = 0;
+  // The index of the button chosen.
+  virtual int Ask(const Question& question) = 0;
 };
 
 }  // namespace tarno::window

@@ -56,6 +56,7 @@ class AnswerOpen : public tarno::window::WindowDialogs {
   tarno::window::SaveChangesAnswer AskSaveChanges(const std::string&) override {
     return tarno::window::SaveChangesAnswer::No;
   }
+  int Ask(const tarno::window::Question& question) override { return static_cast<int>(question.buttons.size()) - 1; }
 
  private:
   std::string path_;

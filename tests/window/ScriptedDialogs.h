@@ -38,6 +38,18 @@ class ScriptedDialogs : public WindowDialogs {
     return saveChangesAnswer;
   }
 
+  // Picks the button of the next prepared caption; an unprepared question
+  // (or a caption it does not offer) goes back, as Escape does.
+  int Ask(const Question& question) override {
+    questions.push_back(question);
+    if (choices.empty()) return static_cast<int>(question.buttons.size()) - 1;
+    const std::string choice = choices.front();
+    choices.pop_front();
+    for (size_t i = 0; i < question.buttons.size(); ++i)
+      if (question.buttons[i] == choice) return static_cast<int>(i);
+    return static_cast<int>(question.buttons.size()) - 1;
+  }
+
   struct Box {
     std::string text;
     std::string caption;
@@ -51,6 +63,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::vector<Box> boxes;
   int boxAnswer = 1;
   std::vector<std::string> saveQuestions;  // the file names asked about
+  std::deque<std::string> choices;         // captions of the buttons the next questions pick
+  std::vector<Question> questions;
   SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::No;
   std::string searchAnswer;
   int searches = 0;
