@@ -14,6 +14,7 @@
 #include "MessageBoxHook.h"
 #include "QtWindowDialogs.h"
 #include "ScriptObject.h"
+#include "ScriptSession.h"
 #include "ScriptUi.h"
 #include "ScriptRunningDialog.h"
 #include "TarnoChannelEditUnit002.h"
@@ -117,11 +118,7 @@ void TfrmTarnoChannelEdit::RemoveFont() {
   fontId_ = -1;
 }
 
-void TfrmTarnoChannelEdit::ReleaseScript() {
-  // Clear the process-wide reference first: "Finalize" runs while the host goes.
-  ScriptObject = nullptr;
-  script_.reset();
-}
+void TfrmTarnoChannelEdit::ReleaseScript() { script_.Release(); }
 
 // A script that no longer compiles could not take the edited grid back: the
 // edits are saved first, or dropped, and then the file is shown again through
@@ -129,16 +126,8 @@ void TfrmTarnoChannelEdit::ReleaseScript() {
 void TfrmTarnoChannelEdit::btnReloadScriptClick() {
   const EditsSettled edits = SettleUnsavedEdits();
   if (edits == EditsSettled::Kept) return;
-  ReleaseScript();
   ForgetHistory();  // conversions may differ from here on
-  script_ = std::make_unique<TScriptObject>(scriptFileName_, scriptWatcher_.get());
-  ScriptObject = script_.get();
-  if (script_->ErrorText.empty()) {
-    Log("Script loaded without errors");
-  } else {
-    LogText(script_->ErrorText);
-    ReleaseScript();
-  }
+  script_.Reload(scriptFileName_, [this](const std::string& text) { LogText(text); }, scriptWatcher_.get());
   if (edits == EditsSettled::Dropped) {
     const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
     LoadFile(loadedFilePath_);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "EditorState.h"
+#include "ScriptSession.h"
 #include "WindowDialogs.h"
 
 class QLabel;
@@ -26,7 +27,6 @@ namespace tarno {
 class ExtractionFolderLock;
 class TDataObject;
 class TelevisionArchive;
-class TScriptObject;
 struct PendingUpdate;
 }  // namespace tarno
 
@@ -66,7 +66,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   TelevisionArchive* Archive() const { return archive_.get(); }
   int MoveToRow() const { return editorState_.MoveToRow; }
   const std::string& SearchText() const { return editorState_.SearchText; }
-  bool HasScript() const { return script_ != nullptr; }
+  bool HasScript() const { return script_.HasScript(); }
   // The lines of the log pane, first to last.
   QStringList LogLines() const;
 
@@ -208,7 +208,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::unique_ptr<TelevisionArchive> archive_;
   std::unique_ptr<ScriptRunningWatcher> scriptWatcher_;  // outlives every script
   int runningCommands_ = 0;                               // RunCommand's nesting
-  std::unique_ptr<TScriptObject> script_;  // what tarno::ScriptObject points to
+  ScriptSession script_;  // what tarno::ScriptObject points to
   editing::EditorState editorState_;  // the move target and the last search text
   int fontId_ = -1;
   // The grid's content revision at the last load or save; undo gives back
