@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace tarno::window {
 namespace {
@@ -16,19 +17,26 @@ constexpr Qt::WindowFlags kWindowFlags =
 
 SearchDialog::SearchDialog(QWidget* owner)
     : QDialog(owner, kWindowFlags), edtSearch_(new QLineEdit(this)) {
-  setWindowTitle(QStringLiteral("Search"));
+  setWindowTitle(QString::fromLatin1(editing::TTarnoChannelSearch::kCaption));
   setFixedSize(217, 21);
   edtSearch_->setObjectName(QStringLiteral("edtSearch"));
   edtSearch_->setGeometry(0, 0, 217, 21);
-  connect(edtSearch_, &QLineEdit::returnPressed, this, &QDialog::accept);
+  connect(edtSearch_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { search_.SetEditText(text.toStdString()); });
+  connect(edtSearch_, &QLineEdit::returnPressed, this, [this] {
+    if (search_.FormKeyPress(editing::TTarnoChannelSearch::kEnter)) accept();
+  });
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().width() / 2, screen->geometry().height() / 2);
 }
 
-QString SearchDialog::GetSearchText() const { return edtSearch_->text(); }
+QString SearchDialog::GetSearchText() const { return QString::fromStdString(search_.GetSearchText()); }
 
+// Escape: what the search does with it is the headless search's rule.
 void SearchDialog::reject() {
-  edtSearch_->clear();
+  if (!search_.FormKeyPress(editing::TTarnoChannelSearch::kEscape)) return;
+  const QSignalBlocker quiet(edtSearch_);
+  edtSearch_->setText(QString::fromStdString(search_.GetSearchText()));
   QDialog::reject();
 }
 

@@ -1,9 +1,12 @@
 // The search dialog of Ctrl+F: one edit box in a small stay-on-top window whose
-// top-left corner sits at the centre of the screen. Enter closes it; Escape
-// empties the box and closes it. A new dialog serves every search.
+// top-left corner sits at the centre of the screen. It only shows the headless
+// search (TTarnoChannelSearch), which says what Enter and Escape do. A new
+// dialog serves every search.
 #pragma once
 
 #include <QDialog>
+
+#include "TarnoChannelSearch.h"
 
 class QLineEdit;
 
@@ -24,6 +27,7 @@ class SearchDialog : public QDialog {
 
  private:
   QLineEdit* edtSearch_;
+  editing::TTarnoChannelSearch search_;
 };
 
 }  // namespace tarno::window

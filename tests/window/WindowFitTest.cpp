@@ -1,6 +1,7 @@
 // The window on small screens and after a click: it starts within the screen,
 // every control of the button panel stays in reach at any size, and grid
 // commands give the focus back to the grid.
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -94,6 +95,21 @@ TEST(SearchDialogLook, ATitleBarWithoutButtons) {
   EXPECT_TRUE(flags & Qt::WindowTitleHint);
   EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint));
   EXPECT_EQ(dialog.windowTitle(), "Search");
+}
+
+// The dialog answers as the headless search says: Enter keeps what was typed,
+// Escape gives nothing to search for.
+TEST(SearchDialogKeys, EnterKeepsTheTextAndEscapeEmptiesIt) {
+  for (const auto& [key, expected] : {std::pair{Qt::Key_Return, "ARD"}, std::pair{Qt::Key_Escape, ""}}) {
+    SearchDialog dialog(nullptr);
+    dialog.show();
+    QLineEdit* box = dialog.findChild<QLineEdit*>(QStringLiteral("edtSearch"));
+    ASSERT_NE(box, nullptr);
+    QTest::keyClicks(box, QStringLiteral("ARD"));
+    QTest::keyClick(box, key);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.GetSearchText(), QString::fromLatin1(expected));
+  }
 }
 
 }  // namespace
