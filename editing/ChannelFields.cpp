@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "AsciiText.h"
 #include "LayoutReader.h"
 
 namespace tarno::editing {
@@ -19,7 +20,7 @@ constexpr std::array<ChannelRole, kChannelRoleCount> kRoles = {
 std::string_view RoleCaption(ChannelRole role) { return kRoleCaptions[static_cast<size_t>(role)]; }
 
 bool NamesRole(std::string_view text, ChannelRole role) {
-  return UpperAscii(TrimControls(text)) == UpperAscii(RoleCaption(role));
+  return text::UpperAscii(TrimControls(text)) == text::UpperAscii(RoleCaption(role));
 }
 
 ChannelColumns FindChannelColumns(const std::vector<TDataItem>& items) {

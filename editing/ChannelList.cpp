@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "AsciiText.h"
 #include "CellNumber.h"
 #include "CsvText.h"
 #include "LayoutReader.h"
@@ -23,7 +24,7 @@ std::string NameKey(std::string_view text) {
   std::string name(text);
   for (size_t at = name.find(kNoBreakSpace); at != std::string::npos; at = name.find(kNoBreakSpace, at))
     name.replace(at, kNoBreakSpace.size(), " ");
-  return UpperAscii(TrimControls(name));
+  return text::UpperAscii(TrimControls(name));
 }
 
 // "00471.250" and "471.25" are the same number, and an empty cell (a field
@@ -37,7 +38,7 @@ std::string NumberKey(std::string_view text) {
   const auto digitsOnly = [](std::string_view part) {
     return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
-  if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) return UpperAscii(text);
+  if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)) return text::UpperAscii(text);
   const size_t firstNonZero = whole.find_first_not_of('0');
   std::string key(firstNonZero == std::string_view::npos ? std::string_view("0") : whole.substr(firstNonZero));
   while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);

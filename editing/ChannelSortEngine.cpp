@@ -1,6 +1,7 @@
 #include "ChannelSortEngine.h"
 
 #include "AnsiText.h"
+#include "Utf.h"
 
 namespace tarno::editing {
 namespace {
@@ -14,7 +15,7 @@ void AnsiKey(std::string_view cellText, std::string& key) {
     return;
   }
   thread_local std::u16string units;
-  Utf8ToUtf16(cellText, units);
+  text::Utf8ToUtf16(cellText, units);
   key.resize(units.size());
   for (size_t i = 0; i < units.size(); ++i) key[i] = static_cast<char>(UnicodeToAnsi(units[i]));
 }

@@ -4,23 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "AsciiText.h"
+
 namespace tarno::editing {
 namespace {
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
-  return upper;
-}
 
 // The needle is upper-cased already. On UTF-8 a byte match is a character
 // match, so this equals the search over single-byte text.
 bool ContainsUpperCased(std::string_view text, std::string_view needle) {
   if (needle.size() > text.size()) return false;
   return std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                     [](char a, char b) { return UpperAscii(a) == b; }) != text.end();
+                     [](char a, char b) { return text::UpperAscii(a) == b; }) != text.end();
 }
 
 bool Searchable(const grid::CellStore& cells, int col) { return cells.ColWidth(col) != grid::kHiddenColWidth; }
@@ -29,7 +23,7 @@ bool Searchable(const grid::CellStore& cells, int col) { return cells.ColWidth(c
 
 bool SearchFromDialog(EditorState& state, grid::CellStore* cells, std::string_view dialogText) {
   if (!cells) return false;
-  state.SearchText = UpperAscii(dialogText);
+  state.SearchText = text::UpperAscii(dialogText);
   FindNext(state, cells);
   return true;
 }

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "AsciiText.h"
 #include "Errors.h"
 #include "LayoutReader.h"
 #include "TemporaryFiles.h"
@@ -127,12 +128,12 @@ std::string BareNameOf(const std::string& path) {
 std::string ResolveFileName(const std::string& path) {
   if (path.empty() || Exists(path)) return path;
   const std::string folder = FolderOf(path);
-  const std::string wanted = UpperAscii(BareNameOf(path));
+  const std::string wanted = text::UpperAscii(BareNameOf(path));
   DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
   if (!dir) return path;
   std::string found;
   while (const dirent* entry = ::readdir(dir)) {
-    if (UpperAscii(entry->d_name) == wanted) {
+    if (text::UpperAscii(entry->d_name) == wanted) {
       found = folder + entry->d_name;
       break;
     }

@@ -7,6 +7,7 @@
 #include "AnsiText.h"
 #include "CellTags.h"
 #include "TarnoChannelEditUnit002.h"
+#include "Utf.h"
 
 namespace tarno {
 namespace {
@@ -87,7 +88,7 @@ bool TDataObject::CellFromData(grid::CellStore* grid, int column, bool useRowInd
   thread_local std::u16string text;
   thread_local std::string utf8;
   DataToText(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
-  Utf16ToUtf8(text, utf8);
+  text::Utf16ToUtf8(text, utf8);
   grid->SetSourceText(column, row, utf8);
   return LastError.empty();
 }
@@ -96,7 +97,7 @@ bool TDataObject::CellToData(grid::CellStore* grid, int column, bool useRowIndex
   if (!grid) return false;
   const int32_t tag = grid->Tag(column, row);
   thread_local std::u16string text;
-  Utf8ToUtf16(grid->Text(column, row), text);
+  text::Utf8ToUtf16(grid->Text(column, row), text);
   return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
 }
 
@@ -107,7 +108,7 @@ bool TDataObject::ClearRow(grid::CellStore* grid, int row) {
     if (!SetDefault(TagEntry(tag), TagRecord(tag))) return false;
     std::u16string text;
     DataToText(TagEntry(tag), TagRecord(tag), text);
-    grid->SetSourceText(c, row, Utf16ToUtf8(text));
+    grid->SetSourceText(c, row, text::Utf16ToUtf8(text));
   }
   return true;
 }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "AsciiText.h"
+
 namespace tarno {
 namespace {
 
@@ -32,10 +34,8 @@ class Lines {
 // Equal but for the case of ASCII letters; expected is upper case already.
 bool IsUpperAsciiOf(std::string_view text, std::string_view expected) {
   if (text.size() != expected.size()) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != expected[i]) return false;
-  }
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text::UpperAscii(text[i]) != expected[i]) return false;
   return true;
 }
 
@@ -113,7 +113,7 @@ class SectionReader {
 
  private:
   void ScanForSections() {
-    const std::string key = "[" + UpperAscii(fileName_) + "]";
+    const std::string key = "[" + text::UpperAscii(fileName_) + "]";
     std::string_view line;
     while (lines_.Next(line)) {
       if (IsUpperAsciiOf(StripComment(line), key)) ReadSection();
@@ -161,7 +161,7 @@ class SectionReader {
     item.TypeChar = type.front();
     type.remove_prefix(1);
     if (item.TypeChar == '!') {
-      item.SpecialName = UpperAscii(type.substr(0, kMaxNameLength));
+      item.SpecialName = text::UpperAscii(type.substr(0, kMaxNameLength));
     } else {
       item.ScriptName = ScriptNameOf(type);
     }
@@ -189,13 +189,6 @@ class SectionReader {
 };
 
 }  // namespace
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
-}
 
 std::string_view TrimControls(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);

@@ -28,8 +28,7 @@ Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFile
 // or hexadecimal after "$" or "0x"; nullopt when malformed or out of [min, max].
 std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, int64_t max);
 
-// ASCII-only case mapping and Delphi-style trimming (blanks and control characters).
-std::string UpperAscii(std::string_view text);
+// Delphi-style trimming: blanks and control characters at both ends.
 std::string_view TrimControls(std::string_view text);
 
 }  // namespace tarno

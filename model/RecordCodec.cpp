@@ -5,6 +5,7 @@
 #include <istream>
 #include <sstream>
 
+#include "ByteOrder.h"
 #include "Errors.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -21,10 +22,6 @@ struct SizeMismatch {};
 bool ReadExactly(std::istream& in, char* buffer, std::streamsize count) {
   in.read(buffer, count);
   return in.gcount() == count;
-}
-
-uint32_t LittleEndian32(const unsigned char* b) {
-  return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
 }
 
 std::streamoff SizeOf(std::istream& in, std::streampos start) {
@@ -54,7 +51,7 @@ bool TDataObject::LoadFromStream(std::istream& stream) {
     if (HasHeader) {
       unsigned char word[4];
       if (!ReadExactly(stream, reinterpret_cast<char*>(word), 4)) throw SizeMismatch{};
-      Header = LittleEndian32(word);
+      Header = text::ReadLittleEndian(word, 4);
     }
     const std::streamoff position = stream.tellg();
     const int64_t count = (total - position) / recordSize;
@@ -81,8 +78,8 @@ bool TDataObject::SaveToFile(const std::string& path, bool regenerateChecksums) 
 bool TDataObject::SaveToStream(std::ostream& stream, bool regenerateChecksums) {
   if (regenerateChecksums && !UpdateChecksums()) return false;
   if (HasHeader) {
-    const char word[4] = {static_cast<char>(Header & 0xFF), static_cast<char>((Header >> 8) & 0xFF),
-                          static_cast<char>((Header >> 16) & 0xFF), static_cast<char>(Header >> 24)};
+    char word[4];
+    text::WriteLittleEndian(word, Header, 4);
     stream.write(word, 4);
   }
   for (const TDataByteArray& record : Records)

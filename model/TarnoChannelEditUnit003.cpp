@@ -1,6 +1,7 @@
 #include "TarnoChannelEditUnit003.h"
 
 #include "AnsiText.h"
+#include "ByteOrder.h"
 
 namespace tarno {
 
@@ -104,19 +105,13 @@ void AppendDigits(uint32_t value, int base, int width, Str& out) {
 
 int DigitCount(int base, int byteCount) { return BaseWidths[base][byteCount]; }
 
-uint32_t LittleEndianValue(const ElementBytes& b, int size) {
-  uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value * 256 + b[i];
-  return value;
-}
-
 bool TextToText(const ElementBytes& bytes, int elementSize, std::u16string& text) {
   if (elementSize == 1) {
     if (bytes[0] != 0) text += AnsiToUnicode(bytes[0]);
     return true;
   }
   if (elementSize == 2) {
-    const char16_t unit = static_cast<char16_t>(bytes[0] * 256 + bytes[1]);
+    const char16_t unit = text::ReadBigEndian16(bytes.data());
     if (unit != 0) text += unit;
     return true;
   }
@@ -139,8 +134,7 @@ bool TextFromText(ElementBytes& bytes, int elementSize, Text& text) {
   if (elementSize == 2) {
     const char16_t unit = text.empty() ? 0 : text.front();
     if (!text.empty()) DropFront(text, 1);
-    bytes[0] = static_cast<uint8_t>(unit >> 8);
-    bytes[1] = static_cast<uint8_t>(unit & 0xFF);
+    text::WriteBigEndian16(bytes.data(), unit);
     return true;
   }
   return false;
@@ -199,7 +193,10 @@ bool ValueToText(const ElementBytes& bytes, int elementSize, char typeChar, std:
   if (typeChar == '\\') return ReversedToText(bytes, elementSize, text);
   if (elementSize < 1 || elementSize > kMaxElementSize) return false;
   const int base = PrefixBase(static_cast<unsigned char>(typeChar));
-  if (base < kBaseCount) AppendDigits(LittleEndianValue(bytes, elementSize), base, DigitCount(base, elementSize), text);
+  if (base < kBaseCount) {
+    const uint32_t value = text::ReadLittleEndian(bytes.data(), static_cast<size_t>(elementSize));
+    AppendDigits(value, base, DigitCount(base, elementSize), text);
+  }
   text += u' ';
   return true;
 }

@@ -1,4 +1,5 @@
 // TStrings and TStringList of the classes import library.
+#include "AsciiText.h"
 #include "ClassLibraries.h"
 #include "ClassLibraryHelpers.h"
 #include "StreamClasses.h"
@@ -15,12 +16,6 @@ using namespace classlib;
 
 namespace {
 int CompareBytes(const std::string& a, const std::string& b) { return a < b ? -1 : a == b ? 0 : 1; }
-
-std::string UpperAscii(std::string s) {
-  for (char& ch : s)
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  return s;
-}
 
 std::runtime_error ListError(int64_t index) {
   return std::runtime_error("List index (" + std::to_string(index) + ") out of bounds");
@@ -103,7 +98,7 @@ void StringListObject::CheckIndex(int64_t index, bool allowEnd) const {
 }
 
 int StringListObject::Compare(const std::string& a, const std::string& b) const {
-  return caseSensitive ? CompareBytes(a, b) : CompareBytes(UpperAscii(a), UpperAscii(b));
+  return caseSensitive ? CompareBytes(a, b) : CompareBytes(text::UpperAscii(a), text::UpperAscii(b));
 }
 
 bool StringListObject::Find(const std::string& s, int64_t& index) const {

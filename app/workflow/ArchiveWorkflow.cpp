@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "AsciiText.h"
 #include "FileSystem.h"
 #include "LayoutReader.h"
 
@@ -30,7 +31,7 @@ void RecordWrittenArchive(const std::string& archivePath, const std::string& fol
   WriteExtractionRecord(folder, record);
 }
 
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) { return UpperAscii(a) == UpperAscii(b); }
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) { return text::UpperAscii(a) == text::UpperAscii(b); }
 
 }  // namespace
 

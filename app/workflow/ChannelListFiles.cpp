@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "AsciiText.h"
 #include "CsvExchange.h"
 #include "Duplicates.h"
 #include "FileSystem.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr std::string_view kCsvExtension = ".CSV";
 
 bool IsCsvName(const std::string& path) {
-  const std::string name = UpperAscii(BareNameOf(path));
+  const std::string name = text::UpperAscii(BareNameOf(path));
   return name.size() > kCsvExtension.size() && name.compare(name.size() - kCsvExtension.size(), std::string::npos,
                                                             kCsvExtension) == 0;
 }

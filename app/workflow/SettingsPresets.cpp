@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "ByteOrder.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
@@ -28,12 +29,6 @@ struct MapShape {
 constexpr MapShape kChannelMaps[] = {
     {"map-AirD", 320, 292, 9}, {"map-CableD", 320, 292, 9}, {"map-AirA", 64, 36, 0}, {"map-CableA", 64, 36, 0}};
 
-uint32_t LittleEndianWord(const std::string& bytes, size_t at) {
-  const auto* word = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-  return static_cast<uint32_t>(word[0]) | static_cast<uint32_t>(word[1]) << 8 | static_cast<uint32_t>(word[2]) << 16 |
-         static_cast<uint32_t>(word[3]) << 24;
-}
-
 // Favourite words of the used records of the digital and analog maps:
 // +1 when they look like D-series flags, -1 like later positions, 0 unknown.
 int FavouriteEvidence(const std::vector<ArchiveEntry>& entries) {
@@ -45,7 +40,7 @@ int FavouriteEvidence(const std::vector<ArchiveEntry>& entries) {
     for (size_t at = 0; at + shape.record <= bytes.size(); at += shape.record) {
       if (bytes[at + shape.usedByte] == '\0') continue;
       for (size_t list = 0; list < kFavouriteLists; ++list) {
-        const uint32_t value = LittleEndianWord(bytes, at + shape.favourites + 4 * list);
+        const uint32_t value = text::ReadLittleEndian(bytes.data() + at + shape.favourites + 4 * list, 4);
         if (value == 0xFFFFFFFFu || value > 1) return -1;
         flags = true;
       }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <map>
 
+#include "AsciiText.h"
 #include "Errors.h"
 #include "FileSystem.h"
 #include "LayoutReader.h"
@@ -132,7 +133,7 @@ void TelevisionArchive::CheckDirectory() const {
     if (name.empty()) continue;
     if (name.size() > kMaxFileNameLength)
       throw ArchiveError(archiveName + " is damaged: an entry's name is longer than a file name may be");
-    const auto [seen, added] = names.emplace(UpperAscii(name), name);
+    const auto [seen, added] = names.emplace(text::UpperAscii(name), name);
     if (!added)
       throw ArchiveError(archiveName + " is damaged: its entries '" + seen->second + "' and '" + name +
                          "' are the same file");

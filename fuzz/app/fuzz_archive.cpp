@@ -9,6 +9,7 @@
 #include <fstream>
 #include <set>
 
+#include "AsciiText.h"
 #include "Errors.h"
 #include "LayoutReader.h"
 #include "TelevisionArchive.h"

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "AsciiText.h"
 #include "TextCase.h"
 
 namespace tarno::grid {
@@ -24,7 +25,7 @@ std::string A1ColumnLetters(int col) {
 std::string A1Name(int col, int row) { return A1ColumnLetters(col) + std::to_string(row); }
 
 std::optional<CellRef> ReadA1(std::string_view text) {
-  std::string upper = AsciiUpper(text);
+  std::string upper = text::UpperAscii(text);
   std::string_view rest = upper;
   int letters[2] = {0, 0};
   int count = 0;
@@ -49,7 +50,7 @@ std::string_view EntryReference(std::string_view entry) {
 
 int CellNames::IndexOfName(std::string_view name) const {
   for (size_t i = 0; i < entries_.size(); ++i)
-    if (AsciiEqualNoCase(EntryName(entries_[i]), name)) return static_cast<int>(i);
+    if (text::EqualIgnoringAsciiCase(EntryName(entries_[i]), name)) return static_cast<int>(i);
   return -1;
 }
 

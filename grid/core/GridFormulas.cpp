@@ -4,6 +4,7 @@
 #include <charconv>
 #include <numbers>
 
+#include "AsciiText.h"
 #include "TextCase.h"
 #include "TzebMathParser.h"
 
@@ -117,7 +118,7 @@ bool GridFormulas::ResolveName(std::string_view name, int col, int row, double& 
   if (CellValue(names_.CellOfName(name), value)) return true;
   if (CellValue(ReadA1(name), value)) return true;
   if (CellValue(ReadColumnRow(name), value)) return true;
-  const std::string upper = AsciiUpper(name);
+  const std::string upper = text::UpperAscii(name);
   if (upper == "PI") {
     value = std::numbers::pi;
     return true;

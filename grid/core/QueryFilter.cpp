@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "AsciiText.h"
 #include "TextCase.h"
 
 namespace tarno::grid {
@@ -44,7 +45,7 @@ std::optional<FilterCondition> TakeCondition(std::string_view& rest, const CellS
   const auto value = TakeUpTo(rest, '"');
   if (!value) return std::nullopt;
   rest = TrimBlanks(rest);
-  const auto kind = OperatorKind(AsciiLower(TrimBlanks(*op)));
+  const auto kind = OperatorKind(text::LowerAscii(TrimBlanks(*op)));
   if (!kind) return std::nullopt;
   return FilterCondition{*kind, col, std::string(*value)};
 }
@@ -56,7 +57,7 @@ bool Passes(std::string_view text, const FilterCondition& condition) {
     // string_view compares as unsigned bytes, a prefix being smaller.
     case CompareKind::Greater: return text > std::string_view(condition.value);
     case CompareKind::Less: return text < std::string_view(condition.value);
-    case CompareKind::Like: return AsciiLower(text).find(AsciiLower(condition.value)) != std::string::npos;
+    case CompareKind::Like: return text::LowerAscii(text).find(text::LowerAscii(condition.value)) != std::string::npos;
   }
   return false;
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "AsciiText.h"
+
 namespace tarno::grid {
 namespace {
 
@@ -72,12 +74,6 @@ bool ReadDecimalKey(std::string_view text, double& value) {
   if (!ReadMagnitude(text, at, 10, UINT64_C(1) << 31, magnitude)) return false;
   value = negative ? -static_cast<double>(magnitude) : static_cast<double>(magnitude);
   return true;
-}
-
-std::string UpperAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
 }
 
 // Days from 0001-01-01 for a proleptic Gregorian date.
@@ -268,7 +264,7 @@ std::vector<int> SortEngine::SortKeys(const std::vector<std::string_view>& texts
     for (size_t k = 0; k < texts.size(); ++k) {
       if (EncodeKey) EncodeKey(texts[k], keys[k]);
       else keys[k].assign(texts[k]);
-      if (!CaseSensitiv) keys[k] = UpperAscii(std::move(keys[k]));
+      if (!CaseSensitiv) keys[k] = text::UpperAscii(keys[k]);
     }
     // std::string compares its bytes as unsigned values; a prefix is smaller.
     QuickSort(order, 0, count - 1, true,

@@ -1,5 +1,5 @@
-// Small text helpers shared by the filter, the formulas and the cell names:
-// case changes touch only the ASCII letters.
+// Blanks as the filter, the formulas and the cell names see them (letter case:
+// AsciiText.h).
 #pragma once
 
 #include <string>
@@ -7,9 +7,6 @@
 
 namespace tarno::grid {
 
-std::string AsciiLower(std::string_view text);
-std::string AsciiUpper(std::string_view text);
-bool AsciiEqualNoCase(std::string_view a, std::string_view b);
 // Removes leading and trailing blanks and control characters.
 std::string_view TrimBlanks(std::string_view text);
 

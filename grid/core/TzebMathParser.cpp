@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "AsciiText.h"
 #include "TextCase.h"
 
 namespace tarno::grid {
@@ -111,7 +112,7 @@ bool TzebMathParser::AcceptMod() {
   if (AtEnd() || !IsNameStart(text_[pos_])) return false;
   size_t end = pos_;
   while (end < text_.size() && IsNameChar(text_[end])) ++end;
-  if (!AsciiEqualNoCase(text_.substr(pos_, end - pos_), "mod")) return false;
+  if (!text::EqualIgnoringAsciiCase(text_.substr(pos_, end - pos_), "mod")) return false;
   pos_ = end;
   return true;
 }
@@ -204,7 +205,7 @@ double TzebMathParser::TakeNumber() {
 
 double TzebMathParser::NameValue(std::string_view name) {
   double value = 0;
-  if (AsciiEqualNoCase(name, "mod") || !OnGetVar || !OnGetVar(name, value)) {
+  if (text::EqualIgnoringAsciiCase(name, "mod") || !OnGetVar || !OnGetVar(name, value)) {
     Fail(ParseError::UnknownName);
     return 0;
   }
@@ -212,7 +213,7 @@ double TzebMathParser::NameValue(std::string_view name) {
 }
 
 double TzebMathParser::CallFunction(std::string_view name, double x) {
-  const std::string upper = AsciiUpper(name);
+  const std::string upper = text::UpperAscii(name);
   if (upper == "ABS") return std::fabs(x);
   if (upper == "ATAN") return std::atan(x);
   if (upper == "COS" || upper == "SIN") {

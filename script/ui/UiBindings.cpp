@@ -8,6 +8,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "AsciiText.h"
 #include "ClassLibraryHelpers.h"
 #include "ControlClasses.h"
 #include "MessageBoxHook.h"
@@ -48,11 +49,7 @@ void* Interned(NativeFn fn, const std::string& upperName) {
   return &it->second;
 }
 
-std::string Upper(std::string s) {
-  for (char& ch : s)
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  return s;
-}
+std::string Upper(std::string_view s) { return text::UpperAscii(s); }
 
 // ------------------------------------------------------------------ generic members
 

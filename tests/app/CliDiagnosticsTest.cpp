@@ -1,6 +1,7 @@
 // tarno-cli rwtest, export, import and ptccable, run as a user would.
 #include <gtest/gtest.h>
 
+#include "AsciiText.h"
 #include "LayoutReader.h"
 #include "PtcCable.h"
 #include "RunProgram.h"
@@ -37,7 +38,7 @@ TEST(CliReadWriteTest, RealFilesComeBackAsIdenticalCopies) {
     const std::string stem = name.substr(0, name.size() - 4);
     std::string source;
     for (const auto& other : std::filesystem::directory_iterator(dir.Path()))
-      if (UpperAscii(other.path().filename().string()) == UpperAscii(stem)) source = other.path().string();
+      if (text::UpperAscii(other.path().filename().string()) == text::UpperAscii(stem)) source = other.path().string();
     ASSERT_FALSE(source.empty()) << name;
     EXPECT_EQ(test::ReadFile(file.path().string()), test::ReadFile(source)) << name;
     ++copies;

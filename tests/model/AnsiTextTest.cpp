@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AnsiText.h"
+#include "Utf.h"
 
 namespace tarno {
 namespace {
@@ -14,14 +15,14 @@ TEST(AnsiText, Utf16ThroughUtf8KeepsEveryUnit) {
   std::u16string all;
   for (int unit = 1; unit <= 0xFFFF; ++unit) all += static_cast<char16_t>(unit);
   all += u"\U0001F600";
-  EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(all)), all);  // lone surrogates included
+  EXPECT_EQ(text::Utf8ToUtf16(text::Utf16ToUtf8(all)), all);  // lone surrogates included
 }
 
 TEST(AnsiText, MalformedUtf8BecomesReplacementCharacters) {
-  EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82\xAC"), u"\u20AC");
+  EXPECT_EQ(text::Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(text::Utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");
+  EXPECT_EQ(text::Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
+  EXPECT_EQ(text::Utf8ToUtf16("\xE2\x82\xAC"), u"\u20AC");
 }
 
 }  // namespace
