@@ -10,7 +10,8 @@
 namespace tarno::window {
 namespace {
 
-const char* const kNoArchiveCaption = "  No archived television file opened";
+const char* const kNoArchiveCaption =
+    QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "No archived television file opened");
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
@@ -31,11 +32,23 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
   ForgetHistory();
   // Otherwise the previous archive is given up without being updated.
   archive_ = std::make_unique<TelevisionArchive>();
-  const auto path = dialogs_->OpenFile({"Select television archive file",
-                                        "Television archive files|*.scm|All files|*.*", programFolder_, "", true});
+  ActivateArchive(dialogs_->OpenFile({tr("Select television archive file").toStdString(),
+                                      tr("Television archive files|*.scm|All files|*.*").toStdString(),
+                                      programFolder_, "", true}));
+}
+
+void TfrmTarnoChannelEdit::OpenArchiveOnStart(const std::string& path) {
+  const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+  RunCommand([this, &path] {
+    archive_ = std::make_unique<TelevisionArchive>();
+    ActivateArchive(path);
+  });
+}
+
+void TfrmTarnoChannelEdit::ActivateArchive(const std::optional<std::string>& path) {
   if (!path) {
-    SetCaption(kNoArchiveCaption);
-    SetLabelText(txtExtractedFile, "No active archive");
+    SetCaption(tr(kNoArchiveCaption));
+    SetLabelText(txtExtractedFile, tr("No active archive"));
   } else {
     OpenArchive(*path);
   }
@@ -47,13 +60,14 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
 // archive active; files extracted before it stay. Its message is not shown.
 bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
   try {
-    SetCaption("  " + ExtractArchive(*archive_, path, extractFolder_));
-    SetLabelText(txtExtractedFile, "Archive '" + BareNameOf(archive_->FileName()) + "' active");
+    SetCaption(QString::fromStdString(ExtractArchive(*archive_, path, extractFolder_)));
+    SetLabelText(txtExtractedFile,
+                 tr("Archive '%1' active").arg(QString::fromStdString(BareNameOf(archive_->FileName()))));
     return true;
   } catch (...) {
-    SetCaption(kNoArchiveCaption);
+    SetCaption(tr(kNoArchiveCaption));
     archive_->Close();
-    SetLabelText(txtExtractedFile, "No active archive");
+    SetLabelText(txtExtractedFile, tr("No active archive"));
     return false;
   }
 }

@@ -19,13 +19,13 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
   if (!SaveChangesFirst()) return;
   history_.reset();
   dataObject_.reset();  // the grid stays on display until a new one replaces it
-  const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
-                                        "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
-                                        true});
+  const auto path = dialogs_->OpenFile({tr("Select database or setting file to edit").toStdString(),
+                                        tr("Television files|*.*|Database files|*.dat|All files|*.*").toStdString(),
+                                        extractFolder_, "", true});
   if (!path) return;
   const WaitCursor wait;
   loadedFileName_ = BareNameOf(*path);
-  SetCaption("  File '" + loadedFileName_ + "' loading ...");
+  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(loadedFileName_)));
   const LogSink log = [this](const std::string& line) { Log(line); };
   dataObject_ = LoadDataFile(iniFileName_, *path, log);
   if (!dataObject_) {
@@ -47,8 +47,8 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
     dataObject_.reset();
     throw;
   }
-  SetLabelText(txtLoadedFile, "File '" + loadedFileName_ + "' loaded");
-  SetCaption("  File '" + loadedFileName_ + "' loaded");
+  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(loadedFileName_)));
+  SetCaption(txtLoadedFile->text());
   MarkEditsSaved();
   StartHistory();
   grid_->setFocus();
@@ -58,7 +58,7 @@ void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) { SaveGrid(saveAs); }
 
 bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
   if (!dataObject_ || !grid_) {
-    Log("Nothing loaded");
+    Log(tr("Nothing loaded"));
     return false;
   }
   const LogSink log = [this](const std::string& line) { Log(line); };

@@ -16,7 +16,7 @@ constexpr Qt::WindowFlags kWindowFlags =
 
 SearchDialog::SearchDialog(QWidget* owner)
     : QDialog(owner, kWindowFlags), edtSearch_(new QLineEdit(this)) {
-  setWindowTitle(QStringLiteral("Search"));
+  setWindowTitle(tr("Search"));
   setFixedSize(217, 21);
   edtSearch_->setObjectName(QStringLiteral("edtSearch"));
   edtSearch_->setGeometry(0, 0, 217, 21);
