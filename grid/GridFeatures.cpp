@@ -15,14 +15,14 @@ namespace tarno::grid {
 GridFeatures::GridFeatures(TzebGrid& grid)
     : QObject(&grid), grid_(grid), printOptions_(DefaultPrintOptions(grid.font().pointSize())) {
   ShowMessage = [this](const QString& text) {
-    ShowTitledMessage(&grid_, QMessageBox::Information, QString::fromLatin1(kFormulaErrorTitle), text);
+    ShowTitledMessage(&grid_, QMessageBox::Information, tr("Formula error"), text);
   };
 }
 
 void GridFeatures::EvaluateFormulas() {
   const auto failure = formulas_.EvaluateAll(grid_.Cells());
   if (!failure) return;
-  if (ShowMessage) ShowMessage(QString::fromStdString(failure->Message()));
+  if (ShowMessage) ShowMessage(tr("Error in: %1").arg(QString::fromStdString(failure->formula)));
   grid_.SetCol(failure->col);
   grid_.SetRow(failure->row);
 }

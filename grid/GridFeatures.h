@@ -17,8 +17,6 @@ class TzebGridQueryF;
 
 namespace tarno::grid {
 
-constexpr const char* kFormulaErrorTitle = "Formula error";
-
 class GridFeatures : public QObject {
   Q_OBJECT
 

@@ -70,8 +70,6 @@ class GridPrinter {
 
 namespace tarno::grid {
 
-constexpr const char* kNoPrinterMessage = "No Printer is installed";
-
 // The print command: rows hidden by a filter are shown again first, so that they
 // are printed; then the default printer gets the pages.
 PrintOutcome PrintGrid(CellStore& cells, const TPrintOptions& options, const QFont& font,

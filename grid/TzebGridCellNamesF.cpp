@@ -16,24 +16,24 @@ using tarno::grid::ToQString;
 TzebGridCellNamesF::TzebGridCellNamesF(const tarno::grid::CellNames& names, const QString& cellName,
                                        const QString& cellRef, QWidget* parent)
     : QDialog(parent), names_(names) {
-  setWindowTitle(QStringLiteral("CellNames Dialog"));
+  setWindowTitle(tr("CellNames Dialog"));
   NamesList = new QListWidget(this);
   NamesList->setObjectName(QStringLiteral("NamesList"));
   edName = new QLineEdit(cellName, this);
   edName->setObjectName(QStringLiteral("edName"));
   edValue = new QLineEdit(cellRef, this);
   edValue->setObjectName(QStringLiteral("edValue"));
-  btnAdd = new QPushButton(QStringLiteral("&Add Name"), this);
-  btnDelete = new QPushButton(QStringLiteral("&Delete Name"), this);
-  btnClear = new QPushButton(QStringLiteral("C&lear All"), this);
-  btnOK = new QPushButton(QStringLiteral("OK"), this);
-  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  btnAdd = new QPushButton(tr("&Add Name"), this);
+  btnDelete = new QPushButton(tr("&Delete Name"), this);
+  btnClear = new QPushButton(tr("C&lear All"), this);
+  btnOK = new QPushButton(tr("OK"), this);
+  btnCancel = new QPushButton(tr("Cancel"), this);
   btnOK->setDefault(true);
 
   auto* fields = new QFormLayout;
-  auto* nameLabel = new QLabel(QStringLiteral("Cell &Name"), this);
+  auto* nameLabel = new QLabel(tr("Cell &Name"), this);
   nameLabel->setBuddy(edName);
-  auto* valueLabel = new QLabel(QStringLiteral("&Cell"), this);
+  auto* valueLabel = new QLabel(tr("&Cell"), this);
   valueLabel->setBuddy(edValue);
   fields->addRow(nameLabel, edName);
   fields->addRow(valueLabel, edValue);
@@ -84,7 +84,7 @@ void TzebGridCellNamesF::ShowEntry(QListWidgetItem* item) {
 void TzebGridCellNamesF::AddName() {
   const std::string name = edName->text().toStdString();
   if (!names_.Add(name, edValue->text().toStdString())) {
-    if (ShowMessage) ShowMessage(QString::fromStdString(tarno::grid::DuplicateNameMessage(name)));
+    if (ShowMessage) ShowMessage(tr("Name %1 allready exists").arg(edName->text()));
     return;
   }
   NamesList->addItem(edName->text());
@@ -98,7 +98,7 @@ void TzebGridCellNamesF::DeleteName() {
 }
 
 void TzebGridCellNamesF::ClearAll() {
-  if (!Ask || !Ask(QStringLiteral("Clear all names?"))) return;
+  if (!Ask || !Ask(tr("Clear all names?"))) return;
   names_.Clear();
   NamesList->clear();
 }

@@ -49,7 +49,7 @@ constexpr int kFrameAllowance = 48;  // the window frame, unknown before the dia
 class JobProgress {
  public:
   JobProgress(QWidget* parent, const QString& title, const QString& pageText)
-      : dialog_(QString(), QStringLiteral("Cancel"), 0, 1, parent), pageText_(pageText) {
+      : dialog_(QString(), TzebGridPreviewF::tr("Cancel"), 0, 1, parent), pageText_(pageText) {
     dialog_.setObjectName(QStringLiteral("progress"));
     dialog_.setWindowTitle(title);
     dialog_.setWindowModality(Qt::WindowModal);
@@ -86,15 +86,14 @@ QToolButton* SpeedButton(const QString& name, const QString& text, QWidget* pare
 TzebGridPreviewF::TzebGridPreviewF(tarno::grid::CellStore& cells, TPrintOptions& options, const QFont& font,
                                    QWidget* parent)
     : QDialog(parent), cells_(cells), options_(options), font_(font) {
-  setWindowTitle(QStringLiteral("Preview"));
+  setWindowTitle(tr("Preview"));
   BuildControls();
   ShowMessage = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text, QMessageBox::Ok); };
   AskPdfPath = [this] {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
-                                        QStringLiteral("PDF Files (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(), tr("PDF Files (*.pdf)"));
   };
   AskLogoPath = [this] {
-    return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Bitmap Files (*.bmp)"));
+    return QFileDialog::getOpenFileName(this, QString(), QString(), tr("Bitmap Files (*.bmp)"));
   };
   Prepare();
   ConnectControls();
@@ -108,33 +107,33 @@ void TzebGridPreviewF::BuildControls() {
   scrollbox->setWidget(PreviewImage);
   scrollbox->setBackgroundRole(QPalette::Dark);
 
-  btnprint = SpeedButton(QStringLiteral("btnprint"), QStringLiteral("Print"), this);
-  btnshow = SpeedButton(QStringLiteral("btnshow"), QStringLiteral("Show"), this);
-  btnsetup = SpeedButton(QStringLiteral("btnsetup"), QStringLiteral("Setup"), this);
-  btnfull = SpeedButton(QStringLiteral("btnfull"), QStringLiteral("Full"), this);
-  btnfull->setToolTip(QStringLiteral("Full View"));
-  btnpic = SpeedButton(QStringLiteral("btnpic"), QStringLiteral("Logo..."), this);
-  btnpdf = SpeedButton(QStringLiteral("btnpdf"), QStringLiteral("PDF..."), this);
-  btnpdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
+  btnprint = SpeedButton(QStringLiteral("btnprint"), tr("Print"), this);
+  btnshow = SpeedButton(QStringLiteral("btnshow"), tr("Show"), this);
+  btnsetup = SpeedButton(QStringLiteral("btnsetup"), tr("Setup"), this);
+  btnfull = SpeedButton(QStringLiteral("btnfull"), tr("Full"), this);
+  btnfull->setToolTip(tr("Full View"));
+  btnpic = SpeedButton(QStringLiteral("btnpic"), tr("Logo..."), this);
+  btnpdf = SpeedButton(QStringLiteral("btnpdf"), tr("PDF..."), this);
+  btnpdf->setToolTip(tr("Save the pages as a PDF file"));
   previewpage = new QSpinBox(this);
   previewpage->setObjectName(QStringLiteral("previewpage"));
   lblpages = new QLabel(this);
   lblpages->setObjectName(QStringLiteral("lblpages"));
   Headers = new QComboBox(this);
   Headers->setObjectName(QStringLiteral("Headers"));
-  Headers->addItems({"HeaderText", "FooterText", "DateFormat", "TimeFormat", "Logo"});
+  Headers->addItems({tr("HeaderText"), tr("FooterText"), tr("DateFormat"), tr("TimeFormat"), tr("Logo")});
   Header = new QLineEdit(this);
   Header->setObjectName(QStringLiteral("Header"));
   Margins = new QComboBox(this);
   Margins->setObjectName(QStringLiteral("Margins"));
-  Margins->addItems({"MarginTop", "MarginHeader", "MarginLeft", "MarginRight", "MarginBottom", "PaddingLeft",
-                     "HeaderSize", "FooterSize"});
+  Margins->addItems({tr("MarginTop"), tr("MarginHeader"), tr("MarginLeft"), tr("MarginRight"), tr("MarginBottom"),
+                     tr("PaddingLeft"), tr("HeaderSize"), tr("FooterSize")});
   Margin = new QSpinBox(this);
   Margin->setObjectName(QStringLiteral("Margin"));
   Margin->setRange(0, kMaxOptionValue);
-  ckborders = new QCheckBox(QStringLiteral("Borders"), this);
+  ckborders = new QCheckBox(tr("Borders"), this);
   ckborders->setObjectName(QStringLiteral("ckborders"));
-  cklive = new QCheckBox(QStringLiteral("Live"), this);
+  cklive = new QCheckBox(tr("Live"), this);
   cklive->setObjectName(QStringLiteral("cklive"));
 
   // Two rows, so the dialog can be narrower than all its controls side by side.
@@ -215,7 +214,7 @@ void TzebGridPreviewF::CountPages() {
   loading_ = true;
   previewpage->setRange(1, std::max(1, pageCount_));
   loading_ = wasLoading;
-  lblpages->setText(QStringLiteral("of ") + QString::number(pageCount_));
+  lblpages->setText(tr("of %1").arg(pageCount_));
   options_.PreviewPage = previewpage->value();
 }
 
@@ -272,18 +271,18 @@ bool TzebGridPreviewF::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TzebGridPreviewF::Print() {
-  JobProgress progress(this, QStringLiteral("Print"), QStringLiteral("Printing page %1 of %2"));
+  JobProgress progress(this, tr("Print"), tr("Printing page %1 of %2"));
   const auto outcome = tarno::grid::PrintGrid(cells_, options_, font_, progress.Sink());
   if (outcome == tarno::grid::PrintOutcome::NoPrinter && ShowMessage)
-    ShowMessage(QString::fromLatin1(tarno::grid::kNoPrinterMessage));
+    ShowMessage(tr("No Printer is installed"));
 }
 
 void TzebGridPreviewF::SavePdf() {
   const QString path = AskPdfPath ? AskPdfPath() : QString();
   if (path.isEmpty()) return;
-  JobProgress progress(this, QStringLiteral("Save as PDF"), QStringLiteral("Writing page %1 of %2"));
+  JobProgress progress(this, tr("Save as PDF"), tr("Writing page %1 of %2"));
   const auto outcome = tarno::grid::PrintGridToPdf(cells_, options_, font_, path, progress.Sink());
-  if (outcome == tarno::grid::PrintOutcome::Failed && ShowMessage) ShowMessage(QStringLiteral("Cannot write ") + path);
+  if (outcome == tarno::grid::PrintOutcome::Failed && ShowMessage) ShowMessage(tr("Cannot write %1").arg(path));
 }
 
 void TzebGridPreviewF::Setup() {

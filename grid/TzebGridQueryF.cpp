@@ -13,7 +13,7 @@
 using tarno::grid::FilterParseResult;
 
 TzebGridQueryF::TzebGridQueryF(tarno::grid::CellStore& cells, QWidget* parent) : QDialog(parent), cells_(cells) {
-  setWindowTitle(QStringLiteral("Query Builder"));
+  setWindowTitle(tr("Query Builder"));
   FieldsList = new QListWidget(this);
   FieldsList->setObjectName(QStringLiteral("FieldsList"));
   oplist = new QListWidget(this);
@@ -23,9 +23,9 @@ TzebGridQueryF::TzebGridQueryF(tarno::grid::CellStore& cells, QWidget* parent) :
   oplist->setMaximumWidth(60);
   querymemo = new QPlainTextEdit(this);
   querymemo->setObjectName(QStringLiteral("querymemo"));
-  btnApply = new QPushButton(QStringLiteral("&Apply"), this);
-  btnShowAll = new QPushButton(QStringLiteral("&Show All"), this);
-  btnClose = new QPushButton(QStringLiteral("&Close"), this);
+  btnApply = new QPushButton(tr("&Apply"), this);
+  btnShowAll = new QPushButton(tr("&Show All"), this);
+  btnClose = new QPushButton(tr("&Close"), this);
 
   auto* lists = new QHBoxLayout;
   lists->addWidget(FieldsList);
@@ -67,7 +67,7 @@ void TzebGridQueryF::InsertAtCaret(const QString& text) {
 void TzebGridQueryF::Apply() {
   const std::string text = tarno::grid::JoinFilterLines(querymemo->toPlainText().toStdString());
   if (tarno::grid::ParseAndApplyFilter(text, cells_) == FilterParseResult::TooComplex && ShowMessage)
-    ShowMessage(QString::fromLatin1(tarno::grid::kFilterTooComplexMessage));
+    ShowMessage(tr("Filter too complex"));
 }
 
 void TzebGridQueryF::ShowAll() { tarno::grid::ShowAllRows(cells_); }

@@ -1,11 +1,13 @@
 // tarno-cli detect: which preset settings file (layouts/*.ini beside the
-// program) reads a television archive, as "Select and extract" chooses it.
+// program, or among an installed program's shipped files) reads a television
+// archive, as "Select and extract" chooses it.
 #include <filesystem>
 #include <iostream>
 #include <vector>
 
 #include "CliArguments.h"
 #include "CliCommands.h"
+#include "FileHome.h"
 #include "SettingsPresets.h"
 #include "TelevisionArchive.h"
 
@@ -20,12 +22,19 @@ fs::path ProgramFolder() {
   return error ? fs::current_path() : self.parent_path();
 }
 
+// Beside a program in a build tree; with the shipped files of an installed one.
+fs::path DefaultLayoutsFolder() {
+  const fs::path beside = ProgramFolder() / "layouts";
+  if (fs::is_directory(beside)) return beside;
+  return fs::path(InstalledDataFolder(ProgramFolder().string())) / "layouts";
+}
+
 }  // namespace
 
 int DetectCommand(const Words& words) {
   const CliArguments args(words, {"--layouts"}, {});
   const std::string archivePath = args.Positional(1)[0];
-  const fs::path layouts = args.Value("--layouts", (ProgramFolder() / "layouts").string());
+  const fs::path layouts = args.Value("--layouts", DefaultLayoutsFolder().string());
 
   const std::vector<std::string> presets = PresetFiles(layouts.string());
   if (presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());

@@ -18,7 +18,8 @@
 namespace tarno::window {
 namespace {
 
-const char* const kNoArchiveCaption = "  No archived television file opened";
+const char* const kNoArchiveCaption =
+    QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "No archived television file opened");
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
@@ -41,19 +42,31 @@ std::vector<std::string> EntryNamesOrNone(const std::string& path) {
 
 void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  const auto path = dialogs_->OpenFile({"Select television archive file",
-                                        "Television archive files|*.scm|All files|*.*", programFolder_, "", true});
-  if (!path) {  // a cancelled dialog changes nothing
-    if (!ArchiveIsActive()) Log(Trimmed(kNoArchiveCaption));
-    return;
+  const auto path = dialogs_->OpenFile({tr("Select television archive file").toStdString(),
+                                        tr("Television archive files|*.scm|All files|*.*").toStdString(),
+                                        programFolder_, "", true});
+  if (path) {
+    ExtractChosenArchive(*path);
+  } else if (!ArchiveIsActive()) {  // a cancelled dialog changes nothing
+    SetCaption(tr(kNoArchiveCaption));
+    SetLabelText(txtExtractedFile, tr("No active archive"));
+    Log(Trimmed(windowTitle().toStdString()));
   }
+}
+
+void TfrmTarnoChannelEdit::OpenArchiveOnStart(const std::string& path) {
+  const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
+  RunCommand([this, &path] { ExtractChosenArchive(path); });
+}
+
+void TfrmTarnoChannelEdit::ExtractChosenArchive(const std::string& path) {
   if (!SaveChangesFirst()) return;
   LockExtractionFolder();
-  if (!GiveUpActiveArchive() || !ConfirmOverwritingUnwrittenFiles(*path)) return;
+  if (!GiveUpActiveArchive() || !ConfirmOverwritingUnwrittenFiles(path)) return;
   // The loaded list belongs to the archive given up.
   CloseLoadedList();
   archive_ = std::make_unique<TelevisionArchive>();
-  OpenArchive(*path);
+  OpenArchive(path);
   Log(Trimmed(windowTitle().toStdString()));
   UseFittingPreset();
 }
@@ -62,14 +75,15 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
 // archive active; files extracted before it stay. Its message is not shown.
 bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
   try {
-    SetCaption("  " + ExtractArchive(*archive_, path, extractFolder_));
-    SetLabelText(txtExtractedFile, "Archive '" + BareNameOf(archive_->FileName()) + "' active");
+    SetCaption(QString::fromStdString(ExtractArchive(*archive_, path, extractFolder_)));
+    SetLabelText(txtExtractedFile,
+                 tr("Archive '%1' active").arg(QString::fromStdString(BareNameOf(archive_->FileName()))));
     declinedArchive_.clear();
     return true;
   } catch (...) {
-    SetCaption(kNoArchiveCaption);
+    SetCaption(tr(kNoArchiveCaption));
     archive_->Close();
-    SetLabelText(txtExtractedFile, "No active archive");
+    SetLabelText(txtExtractedFile, tr("No active archive"));
     return false;
   }
 }
@@ -91,18 +105,26 @@ void TfrmTarnoChannelEdit::CloseLoadedList() {
   ShowNothingLoaded();
 }
 
+std::vector<std::string> TfrmTarnoChannelEdit::Captions(const QStringList& captions) {
+  std::vector<std::string> texts;
+  for (const QString& caption : captions) texts.push_back(caption.toStdString());
+  return texts;
+}
+
 bool TfrmTarnoChannelEdit::GiveUpActiveArchive() {
   if (!ArchiveIsActive() || UnwrittenFilesOfActiveArchive().empty()) return true;
   if (chkSaveArchive->isChecked()) return WriteActiveArchive();
   const std::string archive = BareNameOf(archive_->FileName());
-  const int choice = dialogs_->Ask(
-      {"Files saved for '" + archive + "' are not in it yet: " + NamesInWords(UnwrittenFilesOfActiveArchive()) +
-           ".\nWrite them into the archive before leaving it?",
-       {"Write into archive", "Leave them out", "Cancel"}});
+  const int choice = dialogs_->Ask({tr("Files saved for '%1' are not in it yet: %2.\nWrite them into the archive "
+                                       "before leaving it?")
+                                        .arg(QString::fromStdString(archive),
+                                             QString::fromStdString(NamesInWords(UnwrittenFilesOfActiveArchive())))
+                                        .toStdString(),
+                                    Captions({tr("Write into archive"), tr("Leave them out"), tr("Cancel")})});
   if (choice == 0) return WriteActiveArchive();
   if (choice != 1) return false;
   declinedArchive_ = AbsoluteArchivePath(archive_->FileName());
-  Log("Archive '" + archive + "' left without the files saved for it");
+  Log(tr("Archive '%1' left without the files saved for it").arg(QString::fromStdString(archive)));
   return true;
 }
 
@@ -111,11 +133,13 @@ bool TfrmTarnoChannelEdit::GiveUpActiveArchive() {
 bool TfrmTarnoChannelEdit::ConfirmOverwritingUnwrittenFiles(const std::string& path) {
   const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(extractFolder_, EntryNamesOrNone(path));
   if (overwrite.files.empty() || overwrite.archivePath == declinedArchive_) return true;
-  const int choice = dialogs_->Ask({"'" + extractFolder_ + "' holds " + NamesInWords(overwrite.files) + ", saved for '" +
-                                        BareNameOf(overwrite.archivePath) +
-                                        "' but never written into it.\nExtracting '" + BareNameOf(path) +
-                                        "' overwrites them.",
-                                    {"Extract anyway", "Cancel"}});
+  const int choice =
+      dialogs_->Ask({tr("'%1' holds %2, saved for '%3' but never written into it.\nExtracting '%4' overwrites them.")
+                         .arg(QString::fromStdString(extractFolder_), QString::fromStdString(NamesInWords(overwrite.files)),
+                              QString::fromStdString(BareNameOf(overwrite.archivePath)),
+                              QString::fromStdString(BareNameOf(path)))
+                         .toStdString(),
+                     Captions({tr("Extract anyway"), tr("Cancel")})});
   return choice == 0;
 }
 

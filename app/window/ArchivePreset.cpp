@@ -21,7 +21,7 @@ void TfrmTarnoChannelEdit::UseFittingPreset() {
   }
   if (preset.empty()) return;
   iniFileName_ = preset;
-  Log("Settings: layouts/" + BareNameOf(preset) + " (fits this archive)");
+  Log(tr("Settings: layouts/%1 (fits this archive)").arg(QString::fromStdString(BareNameOf(preset))));
 }
 
 }  // namespace tarno::window

@@ -26,23 +26,25 @@ std::vector<std::string> TfrmTarnoChannelEdit::UnwrittenFilesOfActiveArchive() c
 
 bool TfrmTarnoChannelEdit::WriteActiveArchive() {
   const std::string path = archive_->FileName();
-  const std::string archive = "'" + BareNameOf(path) + "'";
+  const QString archive = QString::fromStdString(BareNameOf(path));
   for (;;) {
     PendingUpdate pending;
     try {
       pending = PendingUpdateOf(path, extractFolder_);
     } catch (const ArchiveError& error) {
-      Log(error.what());  // the folder's record is gone: nothing is known to be saved for it
+      Log(std::string(error.what()));  // the folder's record is gone: nothing is known to be saved for it
       return true;
     }
     if (pending.unwritten.empty()) return true;
     if (pending.archiveChanged) {
       const int choice = dialogs_->Ask(
-          {"The archive " + archive + " was changed by another program since it was extracted.\nWrite " +
-               NamesInWords(pending.unwritten) + " into it as it is now? Its other entries stay as that program left them.",
-           {"Write into it", "Leave it as it is", "Cancel"}});
+          {tr("The archive '%1' was changed by another program since it was extracted.\nWrite %2 into it as it is "
+              "now? Its other entries stay as that program left them.")
+               .arg(archive, QString::fromStdString(NamesInWords(pending.unwritten)))
+               .toStdString(),
+           Captions({tr("Write into it"), tr("Leave it as it is"), tr("Cancel")})});
       if (choice == 1) {
-        Log("Archive " + archive + " left as the other program wrote it");
+        Log(tr("Archive '%1' left as the other program wrote it").arg(archive));
         return true;
       }
       if (choice != 0) return false;
@@ -51,19 +53,21 @@ bool TfrmTarnoChannelEdit::WriteActiveArchive() {
     try {
       const WaitCursor wait;
       WriteUnwrittenFiles(path, extractFolder_, pending, path);
-      Log("Archive " + archive + " updated with " + NamesInWords(pending.unwritten));
+      Log(tr("Archive '%1' updated with %2").arg(archive, QString::fromStdString(NamesInWords(pending.unwritten))));
       return true;
     } catch (const std::exception& error) {
       failure = error.what();
     }
-    const int choice = dialogs_->Ask({"The archive " + archive + " could not be written:\n" + failure +
-                                          "\n\nThe saved files stay in '" + extractFolder_ + "'.",
-                                      {"Retry", "Write under another name...", "Leave it unwritten", "Cancel"}});
+    const int choice = dialogs_->Ask(
+        {tr("The archive '%1' could not be written:\n%2\n\nThe saved files stay in '%3'.")
+             .arg(archive, QString::fromStdString(failure), QString::fromStdString(extractFolder_))
+             .toStdString(),
+         Captions({tr("Retry"), tr("Write under another name..."), tr("Leave it unwritten"), tr("Cancel")})});
     if (choice == kRetry) continue;
     if (choice == kWriteElsewhere && WriteActiveArchiveElsewhere(pending)) return true;
     if (choice == kWriteElsewhere) continue;
     if (choice == kLeaveUnwritten) {
-      Log("Archive " + archive + " not written; the saved files stay in '" + extractFolder_ + "'");
+      Log(tr("Archive '%1' not written; the saved files stay in '%2'").arg(archive, QString::fromStdString(extractFolder_)));
       return true;
     }
     return false;
@@ -71,9 +75,9 @@ bool TfrmTarnoChannelEdit::WriteActiveArchive() {
 }
 
 bool TfrmTarnoChannelEdit::WriteActiveArchiveElsewhere(const PendingUpdate& pending) {
-  const auto target = dialogs_->SaveFile({"Write the archive under another name",
-                                          "Television archive files|*.scm|All files|*.*", "", archive_->FileName(),
-                                          false});
+  const auto target = dialogs_->SaveFile({tr("Write the archive under another name").toStdString(),
+                                          tr("Television archive files|*.scm|All files|*.*").toStdString(), "",
+                                          archive_->FileName(), false});
   if (!target) return false;
   try {
     const WaitCursor wait;
@@ -82,7 +86,7 @@ bool TfrmTarnoChannelEdit::WriteActiveArchiveElsewhere(const PendingUpdate& pend
     dialogs_->ShowError(error.what());
     return false;
   }
-  Log("Archive written as " + *target);
+  Log(tr("Archive written as %1").arg(QString::fromStdString(*target)));
   return true;
 }
 

@@ -10,7 +10,7 @@ namespace tarno::window {
 
 void TfrmTarnoChannelEdit::btnExportClick() {
   if (!dataObject_) {
-    Log("Nothing loaded");
+    Log(tr("Nothing loaded"));
     return;
   }
   const auto path = dialogs_->SaveFile({"", "", "", extractFolder_ + loadedFileName_, false});
@@ -22,7 +22,7 @@ void TfrmTarnoChannelEdit::btnExportClick() {
 
 void TfrmTarnoChannelEdit::btnImportClick() {
   if (!dataObject_) {
-    Log("Nothing loaded");
+    Log(tr("Nothing loaded"));
     return;
   }
   const auto path = dialogs_->OpenFile({"", "", "", extractFolder_ + loadedFileName_, false});

@@ -18,6 +18,13 @@ namespace {
 
 grid::CellStore* CellsOf(TzebGrid* grid) { return grid ? &grid->Cells() : nullptr; }
 
+// The editing layer words the move target's caption in English, "WORDS: ROW";
+// the words are one of these.
+[[maybe_unused]] const char* const kMoveCaptionWords[] = {
+    QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "Move to row:"),
+    QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "Set row to row:"),
+    QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "Set row move to:")};
+
 editing::EditorKey EditorKeyOf(int key) {
   switch (key) {
     case Qt::Key_F: return editing::EditorKey::F;
@@ -66,7 +73,9 @@ void TfrmTarnoChannelEdit::FindNext() {
 }
 
 void TfrmTarnoChannelEdit::ShowMoveTarget() {
-  btnSetMoveRow->setText(QString::fromStdString(editorState_.MoveRowCaption));
+  const std::string& caption = editorState_.MoveRowCaption;
+  const size_t wordsEnd = caption.rfind(':') + 1;
+  btnSetMoveRow->setText(tr(caption.substr(0, wordsEnd).c_str()) + QString::fromStdString(caption.substr(wordsEnd)));
 }
 
 // Returns true when the key is consumed: F1 to F4 and F12 always, Ctrl+F only

@@ -17,9 +17,9 @@ namespace tarno::window {
 // The dialog comes first: cancelling it leaves the loaded file as it was.
 void TfrmTarnoChannelEdit::btnLoadClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  const auto path = dialogs_->OpenFile({"Select database or setting file to edit",
-                                        "Television files|*.*|Database files|*.dat|All files|*.*", extractFolder_, "",
-                                        true});
+  const auto path = dialogs_->OpenFile({tr("Select database or setting file to edit").toStdString(),
+                                        tr("Television files|*.*|Database files|*.dat|All files|*.*").toStdString(),
+                                        extractFolder_, "", true});
   if (!path || !SaveChangesFirst()) return;
   LoadFile(*path);
 }
@@ -30,7 +30,7 @@ void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
   const WaitCursor wait;
   loadedFileName_ = BareNameOf(path);
   loadedFilePath_ = path;
-  SetCaption("  File '" + loadedFileName_ + "' loading ...");
+  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(loadedFileName_)));
   const LogSink log = [this](const std::string& line) { Log(line); };
   dataObject_ = LoadDataFile(iniFileName_, path, log);
   if (!dataObject_) {
@@ -52,8 +52,8 @@ void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
     dataObject_.reset();
     throw;
   }
-  SetLabelText(txtLoadedFile, "File '" + loadedFileName_ + "' loaded");
-  SetCaption("  File '" + loadedFileName_ + "' loaded");
+  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(loadedFileName_)));
+  SetCaption(txtLoadedFile->text());
   MarkEditsSaved();
   StartHistory();
   grid_->setFocus();
@@ -63,7 +63,7 @@ void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) { SaveGrid(saveAs); }
 
 bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
   if (!dataObject_ || !grid_) {
-    Log("Nothing loaded");
+    Log(tr("Nothing loaded"));
     return false;
   }
   const LogSink log = [this](const std::string& line) { Log(line); };

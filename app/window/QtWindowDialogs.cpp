@@ -30,6 +30,19 @@ QMessageBox::Icon QtIcon(BoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The captions MessageBoxButtons gives the script's message boxes, in the user's language.
+[[maybe_unused]] const char* const kButtonCaptions[] = {
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "OK"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "Cancel"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Abort"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Retry"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Ignore"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Yes"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&No"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Try Again"),
+    QT_TRANSLATE_NOOP("tarno::window::QtWindowDialogs", "&Continue"),
+};
+
 }  // namespace
 
 QStringList QtNameFilters(const std::string& filter) {
@@ -81,7 +94,7 @@ int QtWindowDialogs::MessageBox(const std::string& text, const std::string& capt
   const int defaultCode = DefaultButtonCode(mode);
   const int escapeCode = EscapeButtonCode(mode);
   for (const BoxButton& button : MessageBoxButtons(mode)) {
-    QPushButton* added = box.addButton(FromUtf8(button.label), QMessageBox::ActionRole);
+    QPushButton* added = box.addButton(tr(button.label.c_str()), QMessageBox::ActionRole);
     codes[added] = button.code;
     if (button.code == defaultCode) box.setDefaultButton(added);
     if (button.code == escapeCode) box.setEscapeButton(added);
@@ -93,7 +106,7 @@ int QtWindowDialogs::MessageBox(const std::string& text, const std::string& capt
 
 SaveChangesAnswer QtWindowDialogs::AskSaveChanges(const std::string& fileName) {
   const QMessageBox::StandardButton pressed = QMessageBox::question(
-      parent_, QApplication::applicationName(), FromUtf8("Save changes to '" + fileName + "'?"),
+      parent_, QApplication::applicationName(), tr("Save changes to '%1'?").arg(FromUtf8(fileName)),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (pressed == QMessageBox::Yes) return SaveChangesAnswer::Yes;
   if (pressed == QMessageBox::No) return SaveChangesAnswer::No;

@@ -1,6 +1,7 @@
 // The window's dialogs as Qt shows them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "WindowDialogs.h"
@@ -10,6 +11,8 @@ class QWidget;
 namespace tarno::window {
 
 class QtWindowDialogs : public WindowDialogs {
+  Q_DECLARE_TR_FUNCTIONS(tarno::window::QtWindowDialogs)
+
  public:
   // parent: the window the dialogs are modal to; set once the window exists.
   void SetParent(QWidget* parent) { parent_ = parent; }

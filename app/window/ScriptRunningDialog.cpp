@@ -15,14 +15,14 @@ constexpr int kMinimumWidth = 280;
 
 ScriptRunningDialog::ScriptRunningDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ScriptRunningDialog"));
-  setWindowTitle(QStringLiteral("Script running"));
+  setWindowTitle(tr("Script running"));
   setWindowModality(Qt::ApplicationModal);
   setMinimumWidth(kMinimumWidth);
   auto* layout = new QVBoxLayout(this);
   text_ = new QLabel(this);
   text_->setAlignment(Qt::AlignCenter);
   layout->addWidget(text_);
-  auto* stop = new QPushButton(QStringLiteral("Stop script"), this);
+  auto* stop = new QPushButton(tr("Stop script"), this);
   stop->setObjectName(QStringLiteral("btnStopScript"));
   stop->setDefault(true);
   layout->addWidget(stop, 0, Qt::AlignHCenter);
@@ -33,7 +33,7 @@ ScriptRunningDialog::ScriptRunningDialog(QWidget* parent) : QDialog(parent) {
 
 void ScriptRunningDialog::ShowRunningTime(std::chrono::milliseconds running) {
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(running).count();
-  text_->setText(QStringLiteral("The script has been running for %1 s.").arg(seconds));
+  text_->setText(tr("The script has been running for %1 s.").arg(seconds));
 }
 
 ScriptRunningWatcher::~ScriptRunningWatcher() { Close(); }

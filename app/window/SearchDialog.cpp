@@ -17,7 +17,7 @@ constexpr Qt::WindowFlags kWindowFlags =
 
 SearchDialog::SearchDialog(QWidget* owner)
     : QDialog(owner, kWindowFlags), edtSearch_(new QLineEdit(this)) {
-  setWindowTitle(QString::fromLatin1(editing::TTarnoChannelSearch::kCaption));
+  setWindowTitle(tr("Search"));
   setFixedSize(217, 21);
   edtSearch_->setObjectName(QStringLiteral("edtSearch"));
   edtSearch_->setGeometry(0, 0, 217, 21);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextCursor>
 
 #include "ArchiveWorkflow.h"
@@ -26,9 +27,11 @@
 namespace tarno::window {
 namespace {
 
-const char* const kInitialCaption = "  Tarno Channel Editor for Samsung TV's V1.01";
-
 std::string ExecutableFolder() { return QCoreApplication::applicationDirPath().toStdString() + "/"; }
+
+std::string UserDataFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/";
+}
 
 std::shared_ptr<WindowDialogs> QtDialogsFor(QWidget* window) {
   auto dialogs = std::make_shared<QtWindowDialogs>();
@@ -51,7 +54,7 @@ TfrmTarnoChannelEdit::TfrmTarnoChannelEdit(WindowOptions options)
   ui::SetEventErrorReporter([this](const std::string& text) { Log(text); });
   // The window sees key presses before its controls do.
   qApp->installEventFilter(this);
-  DerivePaths(options.programFolder.empty() ? ExecutableFolder() : options.programFolder);
+  DerivePaths(options);
   FormCreate();
 }
 
@@ -62,23 +65,31 @@ TfrmTarnoChannelEdit::~TfrmTarnoChannelEdit() {
   SetMessageBoxHook({});
 }
 
-void TfrmTarnoChannelEdit::DerivePaths(const std::string& programFolder) {
-  programFolder_ = programFolder;
-  if (programFolder_.empty() || programFolder_.back() != '/') programFolder_ += '/';
-  iniFileName_ = defaultIniFileName_ = programFolder_ + "TarnoChannelEdit.ini";
-  scriptFileName_ = programFolder_ + "TarnoChannelEdit.rops";
+void TfrmTarnoChannelEdit::DerivePaths(const WindowOptions& options) {
+  home_ = ChooseFileHome(options.programFolder.empty() ? ExecutableFolder() : options.programFolder,
+                         options.userDataFolder.empty() ? UserDataFolder() : options.userDataFolder);
+  programFolder_ = home_.userFolder;
+  iniFileName_ = defaultIniFileName_ = programFolder_ + kSettingsFileName;
+  scriptFileName_ = programFolder_ + kScriptFileName;
   extractFolder_ = programFolder_ + "Extracted/";
 }
 
+void TfrmTarnoChannelEdit::SeedUserFiles() {
+  if (!home_.SeparateFromShipped()) return;
+  SeedUserFolder(home_);
+  Log(tr("Settings and script: %1").arg(QString::fromStdString(programFolder_)));
+}
+
 void TfrmTarnoChannelEdit::FormCreate() {
-  SetCaption(kInitialCaption);
+  SetCaption(tr("Tarno Channel Editor for Samsung TV's V1.01"));
   RegisterFont();
-  Log("Log started");
+  Log(tr("Log started"));
+  SeedUserFiles();
   dataObject_.reset();
   grid_ = nullptr;
   archive_.reset();
   editorState_ = editing::EditorState();
-  btnSetMoveRow->setText(QStringLiteral("Move to row: %1").arg(editorState_.MoveToRow));
+  ShowMoveTarget();
   UpdateControlVisibility();
   mmoInfo->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 10));
   ShowBeforeTheScriptStarts();
@@ -110,7 +121,7 @@ void TfrmTarnoChannelEdit::ShowBeforeTheScriptStarts() {
 }
 
 void TfrmTarnoChannelEdit::RegisterFont() {
-  fontId_ = QFontDatabase::addApplicationFont(QString::fromStdString(programFolder_ + "VeraMono.ttf"));
+  fontId_ = QFontDatabase::addApplicationFont(QString::fromStdString(home_.shippedFolder + "VeraMono.ttf"));
 }
 
 void TfrmTarnoChannelEdit::RemoveFont() {
@@ -154,7 +165,8 @@ void TfrmTarnoChannelEdit::UpdateControlVisibility() {
     control->setVisible(true);
 }
 
-void TfrmTarnoChannelEdit::Log(const std::string& line) { mmoInfo->appendPlainText(QString::fromStdString(line)); }
+void TfrmTarnoChannelEdit::Log(const std::string& line) { Log(QString::fromStdString(line)); }
+void TfrmTarnoChannelEdit::Log(const QString& line) { mmoInfo->appendPlainText(line); }
 
 void TfrmTarnoChannelEdit::LogText(const std::string& text) {
   QString lines = QString::fromStdString(text);
@@ -171,17 +183,17 @@ QStringList TfrmTarnoChannelEdit::LogLines() const {
   return text.split(QLatin1Char('\n'));
 }
 
-void TfrmTarnoChannelEdit::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+void TfrmTarnoChannelEdit::SetCaption(const QString& text) { setWindowTitle(QStringLiteral("  ") + text); }
 
 // Static texts size themselves to their text.
-void TfrmTarnoChannelEdit::SetLabelText(QLabel* label, const std::string& text) {
-  label->setText(QString::fromStdString(text));
+void TfrmTarnoChannelEdit::SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
   label->adjustSize();
 }
 
 void TfrmTarnoChannelEdit::ShowNothingLoaded() {
-  SetLabelText(txtLoadedFile, "No file loaded");
-  SetCaption("  No file loaded");
+  SetLabelText(txtLoadedFile, tr("No file loaded"));
+  SetCaption(tr("No file loaded"));
 }
 
 void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
@@ -192,7 +204,7 @@ void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
   } catch (const std::exception& error) {
     dialogs_->ShowError(error.what());
   } catch (...) {
-    dialogs_->ShowError("Unknown error");
+    dialogs_->ShowError(tr("Unknown error").toStdString());
   }
   // A script stopped by the user stays stopped until the outermost command ends.
   if (--runningCommands_ == 0) scriptWatcher_->ForgetStop();

@@ -10,10 +10,12 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "EditorState.h"
+#include "FileHome.h"
 #include "ScriptSession.h"
 #include "WindowDialogs.h"
 
@@ -40,11 +42,14 @@ class ScriptRunningWatcher;
 class WrappedCheckBox;
 
 struct WindowOptions {
-  // Where the settings, the script, the font and "Extracted/" are; ends in '/'.
-  // Empty: the folder of the running executable.
+  // The program's folder; ends in '/'. Empty: the folder of the running
+  // executable. The settings, the script and "Extracted/" are there, or in
+  // userDataFolder as ChooseFileHome decides.
   std::string programFolder;
   // Empty: Qt's dialogs and message boxes.
   std::shared_ptr<WindowDialogs> dialogs;
+  // Empty: the user's data folder of the application (~/.local/share/TarnoChannelEdit).
+  std::string userDataFolder;
 };
 
 class TfrmTarnoChannelEdit : public QWidget {
@@ -54,6 +59,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   explicit TfrmTarnoChannelEdit(WindowOptions options = {});
   ~TfrmTarnoChannelEdit() override;  // runs FormDestroy
 
+  // Where the settings, the script, the presets and "Extracted/" are.
   const std::string& ProgramFolder() const { return programFolder_; }
   const std::string& IniFileName() const { return iniFileName_; }
   const std::string& ScriptFileName() const { return scriptFileName_; }
@@ -69,6 +75,10 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool HasScript() const { return script_.HasScript(); }
   // The lines of the log pane, first to last.
   QStringList LogLines() const;
+
+  // An archive named on the command line (the desktop's "Open with") is
+  // opened as "Select and extract" opens the one chosen.
+  void OpenArchiveOnStart(const std::string& path);
 
   // Shows or hides the controls by what is loaded and whether an archive is active.
   void UpdateControlVisibility();
@@ -103,7 +113,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   // Start and stop.
   void FormCreate();
   void FormDestroy();
-  void DerivePaths(const std::string& programFolder);
+  void DerivePaths(const WindowOptions& options);
+  void SeedUserFiles();  // an installed program's first start copies the defaults
   void ShowBeforeTheScriptStarts();
   void RegisterFont();
   void RemoveFont();
@@ -111,9 +122,11 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // The log pane and the status texts.
   void Log(const std::string& line);
+  void Log(const QString& line);
+  void Log(const char* line) { Log(std::string(line)); }
   void LogText(const std::string& text);  // may hold several lines; scrolls to the end
-  void SetCaption(const std::string& caption);
-  void SetLabelText(QLabel* label, const std::string& text);
+  void SetCaption(const QString& text);  // the title shows it two blanks in
+  void SetLabelText(QLabel* label, const QString& text);
   void ShowNothingLoaded();
 
   // Runs a command; an error it raises ends it and appears in a message box.
@@ -132,6 +145,11 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnReloadScriptClick();
   void btnClearClick();
   void btnExitClick();
+  // The archive at path becomes the active one and is extracted, once the
+  // loaded list and the archive given up are settled.
+  void ExtractChosenArchive(const std::string& path);
+  // Button captions for a question.
+  static std::vector<std::string> Captions(const QStringList& captions);
   bool OpenArchive(const std::string& path);
   bool ArchiveIsActive() const;
   void LockExtractionFolder();
@@ -194,7 +212,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool destroyed_ = false;
 
   // Window state.
-  std::string programFolder_;
+  FileHome home_;
+  std::string programFolder_;  // home_.userFolder
   std::string iniFileName_;         // the default settings, or the preset that fits the active archive
   std::string defaultIniFileName_;  // the user's settings file beside the program
   std::string scriptFileName_;

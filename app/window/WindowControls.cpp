@@ -134,83 +134,83 @@ void TfrmTarnoChannelEdit::FocusGrid() {
 }
 
 void TfrmTarnoChannelEdit::CreateButtonPanel() {
-  btnExtract = AddButton("btnExtract", QStringLiteral("Select and extract"), {7, 5, 101, 25},
-                         QStringLiteral("An archived television file can be selected and is extracted."), true);
-  chkSaveArchive = AddCheckBox("chkSaveArchive", QStringLiteral("Update archive file at exit"), {7, 30, 97, 29},
+  btnExtract = AddButton("btnExtract", tr("Select and extract"), {7, 5, 101, 25},
+                         tr("An archived television file can be selected and is extracted."), true);
+  chkSaveArchive = AddCheckBox("chkSaveArchive", tr("Update archive file at exit"), {7, 30, 97, 29},
                                true, QString());
-  btnExit = AddButton("btnExit", QStringLiteral("Exit"), {7, 183, 101, 25},
-                      QStringLiteral("Exit the application. If an archive was selected then it is optionally also "
-                                     "updated with changed data."),
+  btnExit = AddButton("btnExit", tr("Exit"), {7, 183, 101, 25},
+                      tr("Exit the application. If an archive was selected then it is optionally also "
+                         "updated with changed data."),
                       false);
   btnExit->setFont(TahomaFont(14, true));
-  txtExtractedFile = AddLabel("txtExtractedFile", QStringLiteral("No active archive"), {114, 10, 87, 17},
-                              QStringLiteral("This indicates which archive file is active. An active archive file "
-                                             "will be optionally updated with the changes when the application exits."),
+  txtExtractedFile = AddLabel("txtExtractedFile", tr("No active archive"), {114, 10, 87, 17},
+                              tr("This indicates which archive file is active. An active archive file "
+                                 "will be optionally updated with the changes when the application exits."),
                               false);
-  txtLoadedFile = AddLabel("txtLoadedFile", QStringLiteral("No file loaded"), {114, 37, 69, 17},
-                           QStringLiteral("This indicates which file is loaded and disp;layed in the grid."), false);
-  btnLoad = AddButton("btnLoad", QStringLiteral("Load"), {114, 56, 101, 25},
-                      QStringLiteral("A file is loaded and displayed."), true);
-  btnSave = AddButton("btnSave", QStringLiteral("Save"), {114, 81, 101, 25},
-                      QStringLiteral("The displayed grid is saved."), true);
-  btnSaveAs = AddButton("btnSaveAs", QStringLiteral("Save as ..."), {114, 106, 101, 25},
-                        QStringLiteral("The displayed grid is saved, allowing the user to set the filename."), true);
+  txtLoadedFile = AddLabel("txtLoadedFile", tr("No file loaded"), {114, 37, 69, 17},
+                           tr("This indicates which file is loaded and disp;layed in the grid."), false);
+  btnLoad = AddButton("btnLoad", tr("Load"), {114, 56, 101, 25},
+                      tr("A file is loaded and displayed."), true);
+  btnSave = AddButton("btnSave", tr("Save"), {114, 81, 101, 25},
+                      tr("The displayed grid is saved."), true);
+  btnSaveAs = AddButton("btnSaveAs", tr("Save as ..."), {114, 106, 101, 25},
+                        tr("The displayed grid is saved, allowing the user to set the filename."), true);
   chkOriginalRecord =
-      AddCheckBox("chkOriginalRecord", QStringLiteral("Keep original record order when saving"), {114, 135, 95, 42},
+      AddCheckBox("chkOriginalRecord", tr("Keep original record order when saving"), {114, 135, 95, 42},
                   false,
-                  QStringLiteral("When checked, data records are kept in the original order. When unchecked, records "
-                                 "are saved in the order they are displayed."));
-  chkUpdateCrc = AddCheckBox("chkUpdateCrc", QStringLiteral("Generate new CRC's when saving"), {217, 135, 95, 42},
+                  tr("When checked, data records are kept in the original order. When unchecked, records "
+                     "are saved in the order they are displayed."));
+  chkUpdateCrc = AddCheckBox("chkUpdateCrc", tr("Generate new CRC's when saving"), {217, 135, 95, 42},
                              true,
-                             QStringLiteral("When checked, CRC fields are recalculated before saving (otherwise they "
-                                            "are untouched)"));
-  btnExport = AddButton("btnExport", QStringLiteral("Export as ASCII"), {221, 56, 101, 25},
-                        QStringLiteral("Export in ASCII (debug purposes). You can export the data, modify it with an "
-                                       "editor, and then import it back."),
+                             tr("When checked, CRC fields are recalculated before saving (otherwise they "
+                                "are untouched)"));
+  btnExport = AddButton("btnExport", tr("Export as ASCII"), {221, 56, 101, 25},
+                        tr("Export in ASCII (debug purposes). You can export the data, modify it with an "
+                           "editor, and then import it back."),
                         true);
-  btnImport = AddButton("btnImport", QStringLiteral("Import from ASCII"), {221, 81, 101, 25},
-                        QStringLiteral("Import from exported ASCII (debug purposes). Loads an exported file."), true);
-  txtF1 = AddLabel("txtF1", QStringLiteral("F1:"), {364, 112, 20, 17}, QString(), true);
-  txtF4 = AddLabel("txtF4", QStringLiteral("F4:"), {364, 135, 20, 17}, QString(), true);
-  btnReorder = AddButton("btnReorder", QStringLiteral("Sort rows"), {390, 56, 109, 25},
-                         QStringLiteral("Sort rows, based on the selected column."), true);
-  btnRenumber = AddButton("btnRenumber", QStringLiteral("Renumber column"), {390, 81, 109, 25},
-                          QStringLiteral("Renumber the selected column, based on the record number."), true);
-  btnClearRow = AddButton("btnClearRow", QStringLiteral("Clear row"), {390, 106, 109, 25},
-                          QStringLiteral("Clear the data of the selected row."), true);
-  btnMoveRow = AddButton("btnMoveRow", QStringLiteral("Move row"), {390, 131, 109, 25}, QStringLiteral("Move the row."),
+  btnImport = AddButton("btnImport", tr("Import from ASCII"), {221, 81, 101, 25},
+                        tr("Import from exported ASCII (debug purposes). Loads an exported file."), true);
+  txtF1 = AddLabel("txtF1", tr("F1:"), {364, 112, 20, 17}, QString(), true);
+  txtF4 = AddLabel("txtF4", tr("F4:"), {364, 135, 20, 17}, QString(), true);
+  btnReorder = AddButton("btnReorder", tr("Sort rows"), {390, 56, 109, 25},
+                         tr("Sort rows, based on the selected column."), true);
+  btnRenumber = AddButton("btnRenumber", tr("Renumber column"), {390, 81, 109, 25},
+                          tr("Renumber the selected column, based on the record number."), true);
+  btnClearRow = AddButton("btnClearRow", tr("Clear row"), {390, 106, 109, 25},
+                          tr("Clear the data of the selected row."), true);
+  btnMoveRow = AddButton("btnMoveRow", tr("Move row"), {390, 131, 109, 25}, tr("Move the row."),
                          true);
-  btnSetMoveRow = AddButton("btnSetMoveRow", QStringLiteral("Set row to move to:"), {390, 156, 109, 25},
-                            QStringLiteral("Set the row that another row will be moved to when double-clicked. After "
-                                           "moving a row the next row will be used for the next move."),
+  btnSetMoveRow = AddButton("btnSetMoveRow", tr("Set row to move to:"), {390, 156, 109, 25},
+                            tr("Set the row that another row will be moved to when double-clicked. After "
+                               "moving a row the next row will be used for the next move."),
                             true);
   btnIncrementalRenumber =
-      AddButton("btnIncrementalRenumber", QStringLiteral("Sorted renumber"), {505, 56, 116, 25},
-                QStringLiteral("Renumber the selected column, based on the current values. The order when values are "
-                               "identical is undetermined."),
+      AddButton("btnIncrementalRenumber", tr("Sorted renumber"), {505, 56, 116, 25},
+                tr("Renumber the selected column, based on the current values. The order when values are "
+                   "identical is undetermined."),
                 true);
-  btnOrderedRenumber = AddButton("btnOrderedRenumber", QStringLiteral("Row based renumber"), {505, 81, 116, 25},
-                                 QStringLiteral("Renumber the selected column, based on row order."), true);
-  btnAddRecord = AddButton("btnAddRecord", QStringLiteral("Add record"), {627, 56, 109, 25},
-                           QStringLiteral("Add an empty record."), true);
-  btnDeleteRecord = AddButton("btnDeleteRecord", QStringLiteral("Remove last record"), {627, 81, 109, 25},
-                              QStringLiteral("Remove last record."), true);
-  btnClear = AddButton("btnClear", QStringLiteral("Clear information"), {770, 7, 101, 25},
-                       QStringLiteral("Clear memo field"), true);
-  btnReloadScript = AddButton("btnReloadScript", QStringLiteral("Reload script"), {770, 38, 101, 25},
-                              QStringLiteral("(Re)load script, for example after making changes to it"), true);
-  btnReadWrite = AddButton("btnReadWrite", QStringLiteral("Read/Write test"), {770, 131, 101, 25}, QString(), true);
-  btnPtcCable = AddButton("btnPtcCable", QStringLiteral("Generate PtcCable"), {770, 156, 101, 25},
-                          QStringLiteral("Generate a PtcCable file with all possible frequencies."), true);
+  btnOrderedRenumber = AddButton("btnOrderedRenumber", tr("Row based renumber"), {505, 81, 116, 25},
+                                 tr("Renumber the selected column, based on row order."), true);
+  btnAddRecord = AddButton("btnAddRecord", tr("Add record"), {627, 56, 109, 25},
+                           tr("Add an empty record."), true);
+  btnDeleteRecord = AddButton("btnDeleteRecord", tr("Remove last record"), {627, 81, 109, 25},
+                              tr("Remove last record."), true);
+  btnClear = AddButton("btnClear", tr("Clear information"), {770, 7, 101, 25},
+                       tr("Clear memo field"), true);
+  btnReloadScript = AddButton("btnReloadScript", tr("Reload script"), {770, 38, 101, 25},
+                              tr("(Re)load script, for example after making changes to it"), true);
+  btnReadWrite = AddButton("btnReadWrite", tr("Read/Write test"), {770, 131, 101, 25}, QString(), true);
+  btnPtcCable = AddButton("btnPtcCable", tr("Generate PtcCable"), {770, 156, 101, 25},
+                          tr("Generate a PtcCable file with all possible frequencies."), true);
   btnReadWrite->hide();
   btnPtcCable->hide();
   txtFind = AddLabel("txtFind",
-                     QStringLiteral("Use CTRL-F to search for text from next cell downwards (F3 to find next "
-                                    "occurence)."),
+                     tr("Use CTRL-F to search for text from next cell downwards (F3 to find next "
+                        "occurence)."),
                      {114, 187, 412, 17}, QString(), false);
-  txtUndo = AddLabel("txtUndo", QStringLiteral("CTRL-Z to undo, CTRL-Y to redo."), {560, 187, 200, 17},
-                     QStringLiteral("Undo and redo every change of the grid since the file was loaded (CTRL-SHIFT-Z "
-                                    "redoes too)."),
+  txtUndo = AddLabel("txtUndo", tr("CTRL-Z to undo, CTRL-Y to redo."), {560, 187, 200, 17},
+                     tr("Undo and redo every change of the grid since the file was loaded (CTRL-SHIFT-Z "
+                        "redoes too)."),
                      false);
   txtUndo->setToolTip(txtUndo->property("hint").toString());
   CreateChannelListButtons();

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   if (folder.back() != '/') folder += '/';
 
   Stopwatch start;
-  tarno::window::TfrmTarnoChannelEdit window({folder, std::make_shared<AnswerOpen>(file)});
+  tarno::window::TfrmTarnoChannelEdit window({folder, std::make_shared<AnswerOpen>(file), {}});
   window.resize(1280, 800);
   window.show();
   QCoreApplication::processEvents();

@@ -160,7 +160,7 @@ TEST_F(DataSafetyTest, AFileLoadedFromElsewhereIsSavedWhereItCameFrom) {
 TEST_F(DataSafetyTest, ASecondEditorIsNotLetIntoTheExtractionFolder) {
   Extract(ArchivePath());
   auto secondDialogs = std::make_shared<ScriptedDialogs>();
-  auto second = std::make_unique<TfrmTarnoChannelEdit>(WindowOptions{Folder(), secondDialogs});
+  auto second = std::make_unique<TfrmTarnoChannelEdit>(WindowOptions{Folder(), secondDialogs, {}});
   secondDialogs->Answer(OtherPath());
   second->findChild<QPushButton*>(QStringLiteral("btnExtract"))->click();
   ASSERT_EQ(secondDialogs->errors.size(), 1u);

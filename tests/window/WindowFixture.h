@@ -50,7 +50,7 @@ class WindowFixture : public ::testing::Test {
   }
 
   TfrmTarnoChannelEdit& Start() {
-    window = std::make_unique<TfrmTarnoChannelEdit>(WindowOptions{Folder(), dialogs});
+    window = std::make_unique<TfrmTarnoChannelEdit>(WindowOptions{Folder(), dialogs, {}});
     window->show();
     return *window;
   }

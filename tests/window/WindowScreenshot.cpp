@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
   PrepareProgramFolder(folder, archive);
 
   auto dialogs = std::make_shared<tarno::window::test::ScriptedDialogs>();
-  tarno::window::TfrmTarnoChannelEdit window({folder.Path().string() + "/", dialogs});
+  tarno::window::TfrmTarnoChannelEdit window({folder.Path().string() + "/", dialogs, {}});
   window.show();
   window.activateWindow();
   dialogs->Answer(folder.File(archive));
