@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
 
 namespace tarno {
 namespace {
@@ -63,11 +64,9 @@ class CsvRoundTrip : public ::testing::TestWithParam<std::string> {};
 // Exported and imported unchanged, a channel map is saved as a plain load and
 // save saves it, byte for byte; the CSV has the header and one row per record.
 TEST_P(CsvRoundTrip, AnUnchangedCsvGivesTheSameFile) {
-  const std::string settings = GetParam().find("D8000") != std::string::npos
-                                   ? test::SourcePath("data/layouts/TarnoChannelEdit-1101.ini")
-                                   : kSettings;
   test::TempDir dir;
   ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  const std::string settings = test::SettingsFor(dir.Path());
   for (const std::string entry : {"map-AirA", "map-AirD", "map-CableD", "map-SateD"}) {
     const std::string source = dir.File(entry);
     if (!std::filesystem::exists(source)) continue;

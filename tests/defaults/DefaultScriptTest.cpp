@@ -211,8 +211,7 @@ TEST(DefaultScript, RealNamesComeBackUnderTheReference) {
   for (const std::string& archive : test::SampleArchives()) {
     test::TempDir dir;
     ASSERT_TRUE(test::ExtractSample(archive, dir.Path()));
-    const bool d = archive.find("D8000") != std::string::npos;
-    for (const test::NamedEntry& entry : test::NamedEntries(d)) {
+    for (const test::NamedEntry& entry : test::NamedEntries(test::FamilyOf(dir.Path()))) {
       if (entry.lengthAt != 0) continue;  // provider names need their length cell
       const std::string bytes = test::ReadFile(dir.File(entry.name));
       for (size_t at = entry.header; at + entry.record <= bytes.size(); at += entry.record)

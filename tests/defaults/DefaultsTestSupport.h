@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
 
 namespace tarno::test {
 
@@ -38,13 +39,14 @@ struct NamedEntry {
   size_t lengthAt = 0;                           // a 16-bit byte count of the (one) name, when not 0
 };
 
-inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
+// Those of a family's archives, the satellite map with the family's record size.
+inline std::vector<NamedEntry> NamedEntries(const std::string& family) {
   return {
       {"map-AirA", 0, 64, true, true, {{20, 12}}},
       {"map-CableA", 0, 64, true, true, {{20, 12}}},
       {"map-AirD", 0, 320, true, true, {{64, 200}, {264, 18}}},
       {"map-CableD", 0, 320, true, true, {{64, 200}, {264, 18}}},
-      {"map-SateD", 0, dSeries ? 172u : 168u, true, true, {{36, 100}}},
+      {"map-SateD", 0, SizesOf(family).satellite, true, true, {{36, 100}}},
       {"SatDataBase.dat", 4, 145, false, false, {{9, 128}}},
       {"ServiceProviders", 0, 108, false, true, {{8, 100}}, 6},
   };
