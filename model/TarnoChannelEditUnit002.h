@@ -38,7 +38,9 @@ class TDataObject {
   bool UpdateChecksums();
   bool ComputeChecksum(size_t recordIndex, size_t entryIndex);
 
-  // Text dump.
+  // Text dump. An import takes a dump of exactly the header (where the layout
+  // has one) and one line per record, or refuses it whole with ImportError
+  // naming the line.
   bool ExportToText(const std::string& path, bool regenerateChecksums);
   std::string ExportToString() const;
   bool ImportFromText(const std::string& path);
@@ -67,7 +69,8 @@ class TDataObject {
   bool HasHeader = false;
   uint32_t Header = kDefaultHeader;
   std::vector<TDataByteArray> Records;
-  std::string LastError;  // the last script failure of a conversion
+  std::string LastError;    // the last script failure of a conversion
+  std::string ImportError;  // why the last dump import was refused
 
  private:
   bool GridMatches(const grid::CellStore* grid) const;
