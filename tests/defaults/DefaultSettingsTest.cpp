@@ -106,12 +106,13 @@ TEST(SettingsFiles, ChannelMapsCarryTheirSumAndNamesTheirConversion) {
                                       [](const TDataItem& item) { return item.Column == 1; });
       ASSERT_NE(first, data.Items.end());
       EXPECT_EQ(first->Name, "Nr");  // the program number comes first
-      // Analog names after B-2009 follow their byte count at 18, which the name's field takes in.
+      // Analog names after B-2009 follow their byte count at 18, which the name's field takes in;
+      // satellite channel names may fill their field, as the sets write them.
       const bool counted = map.back() == 'A' && family != "B2009";
+      const std::string conversion = counted ? "AnalogName" : map == "map-SateD" ? "FillNameBE" : "NameBE";
       bool named = false;
       for (const TDataItem& item : data.Items)
-        named = named || (item.Name == "Name" && item.ScriptName == (counted ? "AnalogName" : "NameBE") &&
-                          (!counted || item.Offset == 18));
+        named = named || (item.Name == "Name" && item.ScriptName == conversion && (!counted || item.Offset == 18));
       EXPECT_TRUE(named);
     }
   }

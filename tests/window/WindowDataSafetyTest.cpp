@@ -1,6 +1,10 @@
-// Refusals that keep a file's data where it belongs, in the window: a CSV of
-// another list and a dump with more records than the file. Each says why, and
-// the grid and the file stay as they were.
+// Refusals that keep a file's data where it belongs, in the window: a name
+// typed beyond the room its field has, a name saved without that room, a CSV
+// of another list and a dump with more records than the file. Each says why,
+// and the grid and the file stay as they were.
+#include <QLineEdit>
+#include <QTest>
+
 #include "TarnoChannelEditUnit002.h"
 #include "WindowFixture.h"
 
@@ -14,7 +18,35 @@ class DataSafetyTest : public SampleFilesWindow {
     for (int row = 1; row < window->Grid()->RowCount(); ++row) names.push_back(CellText(NameColumn(), row));
     return names;
   }
+  std::string EditorText() const {
+    return static_cast<QLineEdit*>(window->Grid()->CellEditor())->text().toStdString();
+  }
+  std::string CableFile() const { return tarno::test::ReadFile(ExtractFolder() + "map-CableD"); }
 };
+
+TEST_F(DataSafetyTest, ATypedNameStopsWhereItsFieldHasNoMoreRoom) {
+  Load(ExtractFolder() + "map-AirA");
+  ASSERT_NE(window->Grid(), nullptr);
+  window->Grid()->Cells().SetCol(NameColumn());
+  window->Grid()->Cells().SetRow(1);
+  QTest::keyClicks(window->Grid(), "ABCDEF");
+  EXPECT_EQ(CellText(NameColumn(), 1), "ABCDE");
+  EXPECT_EQ(EditorText(), "ABCDE");
+  EXPECT_EQ(LastLog(), "Name 'ABCDEF' is too long: at most 5 characters fit");
+
+  Click("btnSave");
+  EXPECT_EQ(LastLog().toStdString(), "Data saved as " + ExtractFolder() + "map-AirA");
+}
+
+TEST_F(DataSafetyTest, ASaveOfANameWithoutRoomFailsWithTheReasonAndKeepsTheFile) {
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const std::string original = CableFile();
+  const std::string name(100, 'A');
+  window->Grid()->Cells().SetText(NameColumn(), 1, name);  // as an import sets a cell, unchecked
+  Click("btnSave");
+  EXPECT_EQ(LastLog().toStdString(), "Error in data: Name '" + name + "' is too long: at most 99 characters fit");
+  EXPECT_TRUE(CableFile() == original);
+}
 
 TEST_F(DataSafetyTest, ACsvOfAnotherListIsRefused) {
   const std::string other = dir.File("other");
