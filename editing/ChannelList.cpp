@@ -95,6 +95,10 @@ ChannelList ListGridChannels(const TDataObject& data, const grid::CellStore& cel
 ChannelList ListCsvChannels(std::string_view csv, const std::vector<TDataItem>& targetItems) {
   const std::vector<CsvRow> rows = ParseCsvTable(csv);
   if (rows.empty()) throw CsvError("The CSV is empty: it needs a header row of captions");
+  return ListCsvChannels(rows, targetItems);
+}
+
+ChannelList ListCsvChannels(const std::vector<CsvRow>& rows, const std::vector<TDataItem>& targetItems) {
   const std::vector<std::string>& header = rows[0].fields;
   ChannelColumns columns;  // CSV field index + 1
   for (size_t r = 0; r < kChannelRoleCount; ++r) {

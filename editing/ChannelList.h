@@ -12,6 +12,7 @@
 
 #include "CellStore.h"
 #include "ChannelFields.h"
+#include "CsvText.h"
 #include "TarnoChannelEditUnit002.h"
 
 namespace tarno::editing {
@@ -46,6 +47,8 @@ ChannelList ListGridChannels(const TDataObject& data, const grid::CellStore& cel
 // layout gives each role (or the role's own caption). Throws CsvError for
 // malformed text and ChannelListError when it has no number column.
 ChannelList ListCsvChannels(std::string_view csv, const std::vector<TDataItem>& targetItems);
+// The same of CSV rows parsed already (at least the header); ChannelListError only.
+ChannelList ListCsvChannels(const std::vector<CsvRow>& rows, const std::vector<TDataItem>& targetItems);
 
 // The roles that identify a service in both lists, as a reference list is
 // matched and duplicates are found: service, transport stream and original

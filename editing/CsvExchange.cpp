@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "ForeignCsv.h"
 #include "GridRecords.h"
 #include "LayoutReader.h"
 
@@ -132,6 +133,7 @@ CsvImportResult ImportCsv(const TDataObject& data, grid::CellStore& cells, std::
     sourceRows.push_back(rowOf[order[i]]);
     if (sourceRows.back() != static_cast<int>(i) + 1) ++result.movedRows;
   }
+  RequireCsvOfThisList(data, cells, rows, sourceRows);
 
   grid::CellStore::Batch batch(cells);
   cells.ArrangeRows(1, sourceRows);

@@ -28,8 +28,8 @@ struct CsvImportResult {
 // the CSV's columns whose text differs, as typing would: the records change on
 // saving. Every record must be listed exactly once; columns are matched by
 // caption (a caption used twice by the k-th use), the others are left alone.
-// Rows whose fields are all empty are skipped. Anything wrong throws CsvError
-// before the grid has changed.
+// Rows whose fields are all empty are skipped. Anything wrong, a CSV of another
+// list too (see ForeignCsv.h), throws CsvError before the grid has changed.
 CsvImportResult ImportCsv(const TDataObject& data, grid::CellStore& cells, std::string_view csv);
 
 }  // namespace tarno::editing

@@ -341,11 +341,25 @@ void TzebGrid::PlaceEditor() {
 }
 
 void TzebGrid::CommitEditorText(const QString& text) {
+  if (typedTextCheck_ && !typedTextCheck_(shownCurrent_.col, shownCurrent_.row, text.toStdString())) {
+    KeepEditorText(text);
+    return;
+  }
   editorText_ = text.toStdString();
   editorMode_ = true;
   const CellStore::Step step(cells_, typingKey_);
   cells_.SetText(shownCurrent_.col, shownCurrent_.row, editorText_);
   ScrollIntoView(shownCurrent_);  // typing into a cell scrolled out of sight brings it back
+}
+
+// The editor shows its text from before the refused keystroke, the caret where
+// that keystroke found it.
+void TzebGrid::KeepEditorText(const QString& refused) {
+  const QString kept = ToQString(editorText_);
+  const auto added = std::max<qsizetype>(0, refused.size() - kept.size());
+  const auto caret = std::clamp<qsizetype>(editor_->cursorPosition() - added, 0, kept.size());
+  editor_->setText(kept);
+  editor_->setCursorPosition(static_cast<int>(caret));
 }
 
 void TzebGrid::SetEditorMode(bool on) {

@@ -58,6 +58,8 @@ class TzebGrid : public QAbstractScrollArea {
   using FormulaEvaluator = std::function<void()>;
   // The hint for a cell (its name, its formula); empty shows none.
   using CellHintProvider = std::function<QString(int col, int row)>;
+  // Whether text typed into a cell may stand there (it tells the user why not).
+  using TypedTextCheck = std::function<bool(int col, int row, const std::string& text)>;
 
   // The band colour $00FDFACE, written blue-green-red: red 206, green 250, blue 253.
   static QColor DefaultBandsColor() { return {206, 250, 253}; }
@@ -130,6 +132,8 @@ class TzebGrid : public QAbstractScrollArea {
   bool HasCommandHandler(tarno::grid::GridCommand command) const;
   void SetFormulaEvaluator(FormulaEvaluator evaluator) { formulaEvaluator_ = std::move(evaluator); }
   void SetCellHintProvider(CellHintProvider provider) { cellHintProvider_ = std::move(provider); }
+  // A keystroke whose text the check refuses leaves the editor and the cell as they were.
+  void SetTypedTextCheck(TypedTextCheck check) { typedTextCheck_ = std::move(check); }
 
   // The sort settings (StartIndex, EndIndex, SortIndex, SortType, ...) and the
   // outcome of the last sort. Its messages, when ShowMessageOnError is on, come
@@ -181,6 +185,7 @@ class TzebGrid : public QAbstractScrollArea {
   void SelectWholeEditorText();
   void PlaceEditor();
   void CommitEditorText(const QString& text);
+  void KeepEditorText(const QString& refused);
   bool CancelEdit();
   bool CurrentCellShown() const;
   bool EditorPassesKey(const QKeyEvent& event) const;
@@ -235,6 +240,7 @@ class TzebGrid : public QAbstractScrollArea {
   std::array<CommandHandler, tarno::grid::kGridCommandCount> commandHandlers_;
   FormulaEvaluator formulaEvaluator_;
   CellHintProvider cellHintProvider_;
+  TypedTextCheck typedTextCheck_;
 };
 
 template <typename T>

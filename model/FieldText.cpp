@@ -1,7 +1,12 @@
 // One field of one record to its display text and back, by the built-in
 // conversions or the script's functions, with the default-pattern rule.
+#include <algorithm>
+#include <vector>
+
+#include "AnsiText.h"
 #include "ScriptConversionHost.h"
 #include "TarnoChannelEditUnit002.h"
+#include "Utf.h"
 
 namespace tarno {
 
@@ -93,19 +98,22 @@ void TDataObject::DataToText(int entryIndex, int recordIndex, std::u16string& te
   TrimInPlace(text);
 }
 
-bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16string& text) {
-  const FieldRef field = FindField(*this, entryIndex, recordIndex);
-  if (!field.item) return false;
-  const TDataItem& item = *field.item;
-  TDataByteArray& record = *field.record;
+namespace {
+
+enum class TextFit { Stored, Failed, TooLong };
+
+// Converts text into the item's field of record. TooLong: every element took
+// its part, and text was left over that the field has no room for.
+TextFit StoreText(const TDataItem& item, TDataByteArray& record, std::u16string_view text, std::string& lastError) {
   const bool useDefault = text.empty() && !item.DefaultBytes.empty();
   std::unique_ptr<ScriptFieldCall> call;
   if (UsesScript(item)) {
     if (!ScriptObject) {
-      LastError = kNoScript;
-      return false;
+      lastError = kNoScript;
+      return TextFit::Failed;
     }
-    call = ScriptObject->BeginField(item.ScriptName + "_TextToData", item.ElementSize, item.TypeChar, text);
+    call = ScriptObject->BeginField(item.ScriptName + "_TextToData", item.ElementSize, item.TypeChar,
+                                    std::u16string(text));
   }
   std::u16string_view rest = text;
   char workingType = item.TypeChar;
@@ -121,17 +129,83 @@ bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16stri
       }
     } else if (call) {
       const int result = call->Call();
-      if (result < 0) LastError = call->ErrorText();
-      if (result != 1) return false;
+      if (result < 0) lastError = call->ErrorText();
+      if (result != 1) return TextFit::Failed;
       buffer = call->ElementBytesResult();
     } else if (TakesNoText(item)) {
       continue;
     } else if (!TextToValue(buffer, item.ElementSize, workingType, rest)) {
-      return false;
+      return TextFit::Failed;
     }
     for (int b = 0; b < item.ElementSize; ++b) record[start + static_cast<size_t>(b)] = buffer[static_cast<size_t>(b)];
   }
-  return call ? call->Text().empty() : rest.empty();
+  const bool allTaken = call ? call->Text().empty() : rest.empty();
+  return allTaken ? TextFit::Stored : TextFit::TooLong;
+}
+
+// Where each character of text begins, and the text's end: a cut at any of
+// them leaves no half of a surrogate pair.
+std::vector<size_t> CharacterStarts(std::u16string_view text) {
+  std::vector<size_t> starts;
+  for (size_t at = 0; at < text.size(); ++at)
+    if (text[at] < 0xDC00 || text[at] > 0xDFFF) starts.push_back(at);
+  starts.push_back(text.size());
+  return starts;
+}
+
+// How many characters of text, from its start, the field takes.
+size_t CharactersThatFit(const TDataItem& item, const TDataByteArray& record, std::u16string_view text) {
+  const std::vector<size_t> starts = CharacterStarts(text);
+  size_t fits = 0;
+  size_t tooMany = starts.size() - 1;  // the whole text does not fit
+  std::string ignored;
+  while (tooMany - fits > 1) {
+    const size_t middle = fits + (tooMany - fits) / 2;
+    TDataByteArray scratch = record;
+    if (StoreText(item, scratch, text.substr(0, starts[middle]), ignored) == TextFit::Stored)
+      fits = middle;
+    else
+      tooMany = middle;
+  }
+  return fits;
+}
+
+std::string TooLongText(const TDataItem& item, const TDataByteArray& record, std::u16string_view text) {
+  const size_t fits = CharactersThatFit(item, record, text);
+  return item.Name + " '" + text::Utf16ToUtf8(text) + "' is too long: at most " + std::to_string(fits) +
+         (fits == 1 ? " character fits" : " characters fit");
+}
+
+// A text field (type "/") refuses text it has no room for by saying so.
+std::string Refusal(TextFit fit, const TDataItem& item, const TDataByteArray& record, std::u16string_view text) {
+  return fit == TextFit::TooLong && item.TypeChar == '/' ? TooLongText(item, record, text) : std::string();
+}
+
+}  // namespace
+
+bool TDataObject::TextToData(int entryIndex, int recordIndex, const std::u16string& text) {
+  LastRefusal.clear();
+  const FieldRef field = FindField(*this, entryIndex, recordIndex);
+  if (!field.item) return false;
+  // Converted into a copy, so that text the field refuses leaves the record as
+  // it was; one buffer serves every cell of a save.
+  thread_local TDataByteArray converted;
+  converted.assign(field.record->begin(), field.record->end());
+  const TextFit fit = StoreText(*field.item, converted, text, LastError);
+  if (fit != TextFit::Stored) {
+    LastRefusal = Refusal(fit, *field.item, *field.record, text);
+    return false;
+  }
+  std::copy(converted.begin(), converted.end(), field.record->begin());
+  return true;
+}
+
+std::string TDataObject::TextRefusal(int entryIndex, int recordIndex, const std::u16string& text) {
+  const FieldRef field = FindField(*this, entryIndex, recordIndex);
+  if (!field.item) return {};
+  TDataByteArray scratch = *field.record;
+  std::string ignored;
+  return Refusal(StoreText(*field.item, scratch, text, ignored), *field.item, *field.record, text);
 }
 
 bool TDataObject::SetDefault(int entryIndex, int recordIndex) {

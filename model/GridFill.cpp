@@ -101,6 +101,12 @@ bool TDataObject::CellToData(grid::CellStore* grid, int column, bool useRowIndex
   return TextToData(TagEntry(tag), useRowIndex ? row - 1 : TagRecord(tag), text);
 }
 
+std::string TDataObject::CellTextRefusal(const grid::CellStore* grid, int column, int row, const std::string& text) {
+  if (!GridMatches(grid)) return {};
+  const int32_t tag = grid->Tag(column, row);
+  return TextRefusal(TagEntry(tag), TagRecord(tag), text::Utf8ToUtf16(text));
+}
+
 bool TDataObject::ClearRow(grid::CellStore* grid, int row) {
   if (!GridMatches(grid)) return false;
   for (int c = 1; c < grid->ColCount(); ++c) {

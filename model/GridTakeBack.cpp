@@ -67,6 +67,7 @@ bool RebuildInDisplayedOrder(TDataObject& data, grid::CellStore& grid) {
 }  // namespace
 
 bool TDataObject::GridToRecords(grid::CellStore* grid, bool useDisplayedOrder) {
+  LastRefusal.clear();
   if (!GridMatches(grid)) return false;
   if (useDisplayedOrder && RowsShowOtherRecords(*grid)) return RebuildInDisplayedOrder(*this, *grid);
   return StoreEditedCells(*this, *grid, useDisplayedOrder);

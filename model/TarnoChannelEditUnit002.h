@@ -38,7 +38,9 @@ class TDataObject {
   bool UpdateChecksums();
   bool ComputeChecksum(size_t recordIndex, size_t entryIndex);
 
-  // Text dump.
+  // Text dump. An import takes a dump of exactly the header (where the layout
+  // has one) and one line per record, or refuses it whole with ImportError
+  // naming the line.
   bool ExportToText(const std::string& path, bool regenerateChecksums);
   std::string ExportToString() const;
   bool ImportFromText(const std::string& path);
@@ -50,6 +52,9 @@ class TDataObject {
   void FillGrid(grid::CellStore* grid);
   bool CellFromData(grid::CellStore* grid, int column, bool useRowIndex, int row);
   bool CellToData(grid::CellStore* grid, int column, bool useRowIndex, int row);
+  // Why a cell cannot take text typed into it ("Name '...' is too long: at
+  // most 5 characters fit"); empty when it can, or when only storing will tell.
+  std::string CellTextRefusal(const grid::CellStore* grid, int column, int row, const std::string& text);
   // Stores the grid back: edited cells through TextToData, the others keep their
   // fields' bytes. In displayed order, moved rows take their whole records with
   // them and the cells are tagged with their new record positions.
@@ -58,7 +63,11 @@ class TDataObject {
   bool AddRecord(grid::CellStore* grid);
   bool DeleteLastRecord(grid::CellStore* grid);
   void DataToText(int entryIndex, int recordIndex, std::u16string& text);
+  // Stores the text, or leaves the record as it was and returns false; text a
+  // text field has no room for leaves the reason in LastRefusal.
   bool TextToData(int entryIndex, int recordIndex, const std::u16string& text);
+  // The reason TextToData would give for refusing text as too long, the record left alone.
+  std::string TextRefusal(int entryIndex, int recordIndex, const std::u16string& text);
   bool SetDefault(int entryIndex, int recordIndex);
   // The grid column of each entry is exactly 1 to N; otherwise the grid stays empty.
   bool HasCompleteColumnMap() const;
@@ -67,7 +76,9 @@ class TDataObject {
   bool HasHeader = false;
   uint32_t Header = kDefaultHeader;
   std::vector<TDataByteArray> Records;
-  std::string LastError;  // the last script failure of a conversion
+  std::string LastError;    // the last script failure of a conversion
+  std::string LastRefusal;  // why the last text stored was too long for its field
+  std::string ImportError;  // why the last dump import was refused
 
  private:
   bool GridMatches(const grid::CellStore* grid) const;

@@ -51,7 +51,7 @@ int ImportCommand(const Words& words) {
   const CliArguments args(words, {"--ini"}, {});
   const auto& files = args.Positional(3);
   auto data = LoadWithLayout(args.Required("--ini"), files[0]);
-  if (!data->ImportFromText(files[1])) throw CommandFailure("Data import failed");
+  if (!data->ImportFromText(files[1])) throw CommandFailure("Data import failed: " + data->ImportError);
   if (!data->SaveToFile(files[2], false)) throw CommandFailure("Data save failed");
   PrintLine("Data imported from " + files[1]);
   return 0;

@@ -124,6 +124,14 @@ void SortedRenumberShowingErrors(LoadedFile& file) {
   }
 }
 
+// Text the cell's field has no room for ends the command, as the window refuses typing it.
+void TypeIntoCell(LoadedFile& file, const EditStep& step) {
+  grid::CellStore& cells = file.cells;
+  const std::string refusal = file.data->CellTextRefusal(&cells, cells.Col(), cells.Row(), step.text);
+  if (!refusal.empty()) throw CommandFailure(refusal);
+  cells.SetText(cells.Col(), cells.Row(), step.text);
+}
+
 // Each command is one step to undo, as a button or key of the window is.
 void RunStep(LoadedFile& file, const EditStep& step) {
   TDataObject* data = file.data.get();
@@ -136,7 +144,7 @@ void RunStep(LoadedFile& file, const EditStep& step) {
   const grid::CellStore::Step undoStep(cells);
   switch (step.kind) {
     case StepKind::Select: SelectCell(cells, step); break;
-    case StepKind::Type: cells.SetText(cells.Col(), cells.Row(), step.text); break;
+    case StepKind::Type: TypeIntoCell(file, step); break;
     case StepKind::SortRows: editing::SortRows(&cells); break;
     case StepKind::Renumber: editing::RenumberColumn(data, &cells); break;
     case StepKind::RowRenumber: editing::RowBasedRenumber(data, &cells); break;

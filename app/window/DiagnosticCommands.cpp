@@ -28,7 +28,7 @@ void TfrmTarnoChannelEdit::btnImportClick() {
   const auto path = dialogs_->OpenFile({"", "", "", extractFolder_ + loadedFileName_, false});
   if (!path) return;
   if (!dataObject_->ImportFromText(*path)) {
-    Log("Data import failed");
+    Log("Data import failed: " + dataObject_->ImportError);
     return;
   }
   if (grid_) {

@@ -91,6 +91,8 @@ void TfrmTarnoChannelEdit::CreateGrid() {
   ReleaseGrid();
   grid_ = new TzebGrid(pnlDatabase);
   grid::InstallGridFeatures(*grid_);  // query filter, formulas, cell names, print preview; owned by the grid
+  grid_->SetTypedTextCheck(
+      [this](int col, int row, const std::string& text) { return TypedTextFits(col, row, text); });
   grid_->setObjectName(QStringLiteral("Grid"));
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -100,6 +102,14 @@ void TfrmTarnoChannelEdit::CreateGrid() {
   grid_->SetBandsShow(true);
   grid_->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 9));
   grid_->show();
+}
+
+// A name its field has no room for is refused as it is typed; the log says why.
+bool TfrmTarnoChannelEdit::TypedTextFits(int col, int row, const std::string& text) {
+  if (!dataObject_) return true;
+  const std::string refusal = dataObject_->CellTextRefusal(&grid_->Cells(), col, row, text);
+  if (!refusal.empty()) Log(refusal);
+  return refusal.empty();
 }
 
 void TfrmTarnoChannelEdit::ReleaseGrid() {

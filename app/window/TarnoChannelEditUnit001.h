@@ -179,6 +179,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   EditsSettled SettleUnsavedEdits();
   void CreateGrid();
   void ReleaseGrid();  // and its history
+  bool TypedTextFits(int col, int row, const std::string& text);
 
   // Undo and redo (UndoCommands.cpp): Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
   void StartHistory();

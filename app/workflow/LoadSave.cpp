@@ -32,7 +32,7 @@ bool FillLoadedGrid(TDataObject& data, grid::CellStore& grid, const LogSink& log
 
 bool TakeGridBack(TDataObject& data, grid::CellStore& grid, bool keepOriginalOrder, const LogSink& log) {
   if (data.GridToRecords(&grid, !keepOriginalOrder)) return true;
-  log("Error in data");
+  log(data.LastRefusal.empty() ? std::string("Error in data") : "Error in data: " + data.LastRefusal);
   return false;
 }
 

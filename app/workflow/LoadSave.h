@@ -23,7 +23,8 @@ std::unique_ptr<TDataObject> LoadDataFile(const std::string& iniFileName, const 
 bool FillLoadedGrid(TDataObject& data, grid::CellStore& grid, const LogSink& log);
 
 // Takes the grid back into the records (in the grid's row order unless
-// keepOriginalOrder); logs "Error in data" and returns false when a cell fails.
+// keepOriginalOrder); logs "Error in data" (with the reason when a text was too
+// long for its field) and returns false when a cell fails.
 bool TakeGridBack(TDataObject& data, grid::CellStore& grid, bool keepOriginalOrder, const LogSink& log);
 
 // Writes the records; logs "Data saved as PATH" or "Data save failed".

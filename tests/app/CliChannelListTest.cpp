@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
 
 namespace tarno {
 namespace {
@@ -63,11 +64,9 @@ class CsvRoundTrip : public ::testing::TestWithParam<std::string> {};
 // Exported and imported unchanged, a channel map is saved as a plain load and
 // save saves it, byte for byte; the CSV has the header and one row per record.
 TEST_P(CsvRoundTrip, AnUnchangedCsvGivesTheSameFile) {
-  const std::string settings = GetParam().find("D8000") != std::string::npos
-                                   ? test::SourcePath("data/layouts/TarnoChannelEdit-1101.ini")
-                                   : kSettings;
   test::TempDir dir;
   ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
+  const std::string settings = test::SettingsFor(dir.Path());
   for (const std::string entry : {"map-AirA", "map-AirD", "map-CableD", "map-SateD"}) {
     const std::string source = dir.File(entry);
     if (!std::filesystem::exists(source)) continue;
@@ -90,6 +89,54 @@ INSTANTIATE_TEST_SUITE_P(Samples, CsvRoundTrip, ::testing::ValuesIn(test::Sample
                          [](const ::testing::TestParamInfo<std::string>& archive) {
                            return test::SampleTestName(archive.param);
                          });
+
+// csv-import refuses a CSV of another set's cable map, whose rows would give
+// the records other channels' cells, and writes nothing; renaming channels in
+// a spreadsheet leaves them the same channels.
+class CsvOfAnotherList : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(test::ExtractSample("channel_list_UE46F7000_1201.scm", dir.Path() / "own"));
+    ASSERT_TRUE(test::ExtractSample("channel_list_UE32J5170_1201_orig.scm", dir.Path() / "other"));
+  }
+  std::string Map(const std::string& folder) const { return dir.File(folder + "/map-CableD"); }
+  std::string Out() const { return dir.File("out/map-CableD"); }
+  test::TempDir dir;
+};
+
+TEST_F(CsvOfAnotherList, IsRefusedAndNothingIsWritten) {
+  const std::string csv = dir.File("other.csv");
+  Succeed({"csv-export", Map("other"), csv});
+  std::filesystem::create_directories(dir.Path() / "out");
+  const test::ProgramResult result = Cli({"csv-import", Map("own"), csv, Out()});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err,
+            "tarno-cli: The CSV belongs to another list: 413 of 413 channels differ from the records they would "
+            "change\n");
+  EXPECT_FALSE(std::filesystem::exists(Out()));
+}
+
+TEST_F(CsvOfAnotherList, ChannelsRenamedInASpreadsheetAreStillTheirOwn) {
+  const std::string csv = dir.File("own.csv");
+  Succeed({"csv-export", Map("own"), csv});
+  std::string renamed;
+  int names = 0;
+  for (const std::string& line : Lines(ReadFile(csv))) {
+    std::vector<std::string> fields = line.find('"') == std::string::npos ? SplitPlainRow(line) : std::vector<std::string>{};
+    if (fields.size() > 2 && !fields[2].empty() && fields[0] != "#") {
+      fields[2] = "Renamed " + std::to_string(++names);
+      std::string row;
+      for (const std::string& field : fields) row += (row.empty() ? "" : ",") + field;
+      renamed += row + "\r\n";
+    } else {
+      renamed += line + "\n";
+    }
+  }
+  ASSERT_GT(names, 300);
+  test::WriteFile(csv, renamed);
+  const std::string log = Succeed({"csv-import", Map("own"), csv, Copy(dir, "out", "map-CableD")});
+  EXPECT_NE(log.find(std::to_string(names) + " cells changed, 0 rows moved"), std::string::npos) << log;
+}
 
 // The H8000 cable and analog maps were reordered by another editor: their
 // records still stand in the order the television stored them. Numbered 1, 2,

@@ -89,8 +89,41 @@ TEST(CliDump, AFailedImportWritesNothing) {
   const auto result = RunProgram("tarno-cli", {"import", "--ini", kSettings, dir.File("map-ChKey"),
                                                dir.File("dump.txt"), dir.File("copy")});
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err, "tarno-cli: Data import failed\n");
+  EXPECT_EQ(result.err, "tarno-cli: Data import failed: Line 1 of the dump holds no record of 4 bytes\n");
   EXPECT_FALSE(std::filesystem::exists(dir.File("copy")));
+}
+
+// A dump of another file, longer or shorter, is no dump of this one: it is
+// refused naming the line, and nothing is written. Blank lines at its end do
+// not count.
+TEST(CliDump, ADumpWithMoreOrFewerRecordsThanTheFileIsRefused) {
+  test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample("channel_list_UE46F7000_1201.scm", dir.Path()));
+  const std::string file = dir.File("map-CableD");
+  ASSERT_EQ(RunProgram("tarno-cli", {"export", "--ini", kSettings, file, dir.File("dump.txt")}).exitCode, 0);
+  const std::string dump = test::ReadFile(dir.File("dump.txt"));
+  const size_t lastLine = dump.rfind("\r\n", dump.size() - 3) + 2;
+  const size_t secondLast = dump.rfind("\r\n", lastLine - 3) + 2;
+  const auto import = [&](const std::string& text) {
+    test::WriteFile(dir.File("edited.txt"), text);
+    return RunProgram("tarno-cli", {"import", "--ini", kSettings, file, dir.File("edited.txt"), dir.File("copy")});
+  };
+
+  const std::string extra = dump.substr(lastLine);
+  auto result = import(dump + extra + extra + extra);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err,
+            "tarno-cli: Data import failed: The dump has more records than the file (1000): line 1001 is one too many\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("copy")));
+
+  result = import(dump.substr(0, secondLast));
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err, "tarno-cli: Data import failed: The dump ends early: line 999 should hold record 999 of 1000\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("copy")));
+
+  result = import(dump + "\r\n");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(test::ReadFile(dir.File("copy")) == test::ReadFile(file));
 }
 
 TEST(CliFailures, EachFailureIsOneLineAndExitTwo) {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
 
 namespace tarno {
 namespace {
@@ -21,12 +22,16 @@ struct ChannelMap {
   bool counted;  // the field begins with the name's 16-bit byte count
 };
 
-const ChannelMap kMaps[] = {
-    {"map-AirA", 64, 18, 14, true},
-    {"map-AirD", 320, 64, 200, false},
-    {"map-CableD", 320, 64, 200, false},
-    {"map-SateD", 168, 36, 100, false},
-};
+// The channel maps with their family's record sizes.
+std::vector<ChannelMap> Maps(const std::string& family) {
+  const test::ChannelMapSizes& sizes = test::SizesOf(family);
+  return {
+      {"map-AirA", sizes.analog, 18, 14, true},
+      {"map-AirD", sizes.digital, 64, 200, false},
+      {"map-CableD", sizes.digital, 64, 200, false},
+      {"map-SateD", sizes.satellite, 36, 100, false},
+  };
+}
 
 // Our engine runs the name conversion of the default script only once it can
 // build UTF-16 text from a unit's code (the reference engine can).
@@ -63,13 +68,14 @@ TEST_P(RealChannelMaps, RoundTripKeepsEveryByteAndAnEditOnlyItsField) {
   if (!EngineBuildsUtf16Text()) GTEST_SKIP() << "our script engine cannot build UTF-16 text yet";
   test::TempDir dir;
   ASSERT_TRUE(test::ExtractSample(GetParam(), dir.Path()));
-  for (const ChannelMap& map : kMaps) {
+  const std::string settings = test::SettingsFor(dir.Path());
+  for (const ChannelMap& map : Maps(test::FamilyOf(dir.Path()))) {
     const std::string source = dir.File(map.name);
     if (!std::filesystem::exists(source)) continue;
     SCOPED_TRACE(map.name);
     // Runs a command with the default settings and script, writing OUT.
     auto run = [&](std::vector<std::string> words) {
-      words.insert(words.begin() + 1, {"--ini", kSettings, "--script", kScript});
+      words.insert(words.begin() + 1, {"--ini", settings, "--script", kScript});
       const std::string out = dir.File("out");
       for (std::string& word : words)
         if (word == "OUT") word = out;

@@ -33,6 +33,7 @@ const char* const kLoopingConversion =
 const char* const kWaitingTakeBack =
     "function Initialize(var V: Variant): Boolean; begin Result := True; end;\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\n"
     "function NameBE_TextToData(var V: Variant): Boolean;\n"
     "begin FileClose(FileCreate('MARKER')); Delay(600000000); Result := True; end;\n"
@@ -42,6 +43,7 @@ const char* const kWaitingTakeBack =
 const char* const kQuickConversions =
     "function Initialize(var V: Variant): Boolean; begin Result := True; end;\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\n"
     "function NameBE_TextToData(var V: Variant): Boolean; begin VarSetIndexed(V, 6, ''); Result := True; end;\n"
     "function Signed_TextToData(var V: Variant): Boolean; begin VarSetIndexed(V, 6, ''); Result := True; end;\n";
@@ -61,6 +63,7 @@ const char* const kOwnForm =
     "  F.ShowModal; F.Free; Result := True;\n"
     "end;\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\n";
 
 std::string OwnForm(const std::string& handler) {

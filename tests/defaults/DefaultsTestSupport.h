@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
 
 namespace tarno::test {
 
@@ -27,26 +28,34 @@ inline bool EngineBuildsUtf16Text() {
   return works;
 }
 
+// A name field within its record, and the conversion of its units (analog
+// names: the units behind the byte count, which end at a zero unit as NameBE's do).
+struct NameField {
+  size_t offset;
+  size_t size;
+  const char* conversion;  // NameBE and NameLE end at a zero unit, FillNameBE may fill the field
+};
+
 // An entry with UTF-16 names: where the names lie in each record.
 struct NamedEntry {
   const char* name;
   size_t header;
   size_t record;
-  bool checked;                                // last byte is the record's sum
-  bool highByteFirst;
-  std::vector<std::pair<size_t, size_t>> names;  // offset and size within the record
-  size_t lengthAt = 0;                           // a 16-bit byte count of the (one) name, when not 0
+  bool checked;  // last byte is the record's sum
+  std::vector<NameField> names;
+  size_t lengthAt = 0;  // a 16-bit byte count of the (one) name, when not 0
 };
 
-inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
+// Those of a family's archives, the satellite map with the family's record size.
+inline std::vector<NamedEntry> NamedEntries(const std::string& family) {
   return {
-      {"map-AirA", 0, 64, true, true, {{20, 12}}},
-      {"map-CableA", 0, 64, true, true, {{20, 12}}},
-      {"map-AirD", 0, 320, true, true, {{64, 200}, {264, 18}}},
-      {"map-CableD", 0, 320, true, true, {{64, 200}, {264, 18}}},
-      {"map-SateD", 0, dSeries ? 172u : 168u, true, true, {{36, 100}}},
-      {"SatDataBase.dat", 4, 145, false, false, {{9, 128}}},
-      {"ServiceProviders", 0, 108, false, true, {{8, 100}}, 6},
+      {"map-AirA", 0, 64, true, {{20, 12, "NameBE"}}},
+      {"map-CableA", 0, 64, true, {{20, 12, "NameBE"}}},
+      {"map-AirD", 0, 320, true, {{64, 200, "NameBE"}, {264, 18, "FillNameBE"}}},
+      {"map-CableD", 0, 320, true, {{64, 200, "NameBE"}, {264, 18, "FillNameBE"}}},
+      {"map-SateD", 0, SizesOf(family).satellite, true, {{36, 100, "FillNameBE"}}},
+      {"SatDataBase.dat", 4, 145, false, {{9, 128, "NameLE"}}},
+      {"ServiceProviders", 0, 108, false, {{8, 100, "CountedName"}}, 6},
   };
 }
 
@@ -54,7 +63,7 @@ inline std::vector<NamedEntry> NamedEntries(bool dSeries) {
 // its units up to the first zero unit (or its byte count), and everything behind
 // becomes zero.
 inline std::string StaleNameBytesZeroed(std::string record, const NamedEntry& entry) {
-  for (const auto& [offset, size] : entry.names) {
+  for (const auto& [offset, size, conversion] : entry.names) {
     size_t limit = offset + size;
     if (entry.lengthAt != 0) {
       const size_t count = static_cast<unsigned char>(record[entry.lengthAt]) |

@@ -97,7 +97,7 @@ TEST_F(PdfPagesTest, RealCableMapThroughTheCommandLine) {
   for (std::string line; std::getline(settings, line);) {
     if (!line.empty() && line[0] == '[') inSection = line.rfind("[map-CableD]", 0) == 0;
     if (!inSection) continue;
-    for (const char* named : {"/NameBE", "#Signed"}) {
+    for (const char* named : {"/NameBE", "/FillNameBE", "#Signed"}) {
       const size_t at = line.find(named);
       if (at != std::string::npos) line.replace(at + 1, std::string(named).size() - 1, "");
     }

@@ -34,25 +34,48 @@ TEST(TextDump, ImportOfAnExportReproducesEverything) {
   EXPECT_EQ(target.Records, source.Records);
 }
 
-TEST(TextDump, AWrongLengthStopsWithEarlierRecordsImported) {
+// A dump is taken whole or not at all: a refused one leaves every record and
+// the header as they were, and ImportError names the line.
+TEST(TextDump, ALineOfAnotherRecordLengthIsRefused) {
   TDataObject data = ThreeByteRecords({TDataByteArray(4, 9), TDataByteArray(4, 9), TDataByteArray(4, 9)});
+  const std::vector<TDataByteArray> before = data.Records;
   EXPECT_FALSE(data.ImportFromString("$01 02 03 04    ....\r\n$01 02 03 04 05    .....\r\n$01 02 03 04\r\n"));
-  EXPECT_EQ(data.Records[0], Bytes({1, 2, 3, 4}));
-  EXPECT_EQ(data.Records[1], TDataByteArray(4, 9));
-  EXPECT_EQ(data.Records[2], TDataByteArray(4, 9));
-  EXPECT_FALSE(data.ImportFromString("$01 02 03    ...\r\n"));
+  EXPECT_EQ(data.ImportError, "Line 2 of the dump holds no record of 4 bytes");
+  EXPECT_EQ(data.Records, before);
 }
 
-TEST(TextDump, ADumpThatEndsEarlyFailsInsteadOfWaiting) {
+TEST(TextDump, ADumpThatEndsEarlyIsRefusedNamingTheLineOfTheFirstMissingRecord) {
   TDataObject data = ThreeByteRecords({TDataByteArray(4, 9), TDataByteArray(4, 9)});
+  const std::vector<TDataByteArray> before = data.Records;
   EXPECT_FALSE(data.ImportFromString("$01 02 03 04    ....\r\n"));
-  EXPECT_EQ(data.Records[0], Bytes({1, 2, 3, 4}));
+  EXPECT_EQ(data.ImportError, "The dump ends early: line 2 should hold record 2 of 2");
   EXPECT_FALSE(data.ImportFromString("$01 02 03 04    ....\r\n$05 06 07 08    ...."));  // no LF
-  EXPECT_EQ(data.Records[1], TDataByteArray(4, 9));
-  TDataObject withHeader = ThreeByteRecords({}, true);
+  EXPECT_EQ(data.ImportError, "The dump ends early: line 2 should hold record 2 of 2");
+  EXPECT_EQ(data.Records, before);
+
+  TDataObject withHeader = ThreeByteRecords({TDataByteArray(4, 9)}, true);
   EXPECT_FALSE(withHeader.ImportFromString("$00000081"));
-  EXPECT_TRUE(withHeader.ImportFromString("$00000082\r\nextra lines are ignored\r\n"));
-  EXPECT_EQ(withHeader.Header, 0x82u);
+  EXPECT_EQ(withHeader.ImportError, "The dump ends early: line 1 should hold the header");
+  EXPECT_FALSE(withHeader.ImportFromString("$00000082\r\n"));
+  EXPECT_EQ(withHeader.ImportError, "The dump ends early: line 2 should hold record 1 of 1");
+  EXPECT_EQ(withHeader.Header, kDefaultHeader);
+}
+
+// A dump of a longer file would otherwise lose its last records unseen.
+TEST(TextDump, MoreRecordsThanTheFileAreRefusedNamingTheFirstExtraLine) {
+  TDataObject data = ThreeByteRecords({TDataByteArray(4, 9)}, true);
+  EXPECT_FALSE(data.ImportFromString("$00000082\r\n$01 02 03 04    ....\r\n\r\n$05 06 07 08    ....\r\n"));
+  EXPECT_EQ(data.ImportError, "The dump has more records than the file (1): line 4 is one too many");
+  EXPECT_FALSE(data.ImportFromString("$00000082\r\n$01 02 03 04    ....\r\nno line end"));
+  EXPECT_EQ(data.ImportError, "The dump has more records than the file (1): line 3 is one too many");
+  EXPECT_EQ(data.Records[0], TDataByteArray(4, 9));
+  EXPECT_EQ(data.Header, kDefaultHeader);
+
+  // Blank lines at the end hold no record.
+  ASSERT_TRUE(data.ImportFromString("$00000082\r\n$01 02 03 04    ....\r\n\r\n \t\r\n"));
+  EXPECT_EQ(data.ImportError, "");
+  EXPECT_EQ(data.Records[0], Bytes({1, 2, 3, 4}));
+  EXPECT_EQ(data.Header, 0x82u);
 }
 
 TEST(TextDump, HeaderLineWithoutCrLosesItsLastDigit) {

@@ -30,7 +30,7 @@ TEST_F(DiagnosticsTest, ExportAndImportRoundTheRecordsThroughText) {
   tarno::test::WriteFile(dir.File("garbage.txt"), "this is no dump\n");
   dialogs->Answer(dir.File("garbage.txt"));
   Click("btnImport");
-  EXPECT_EQ(LastLog(), "Data import failed");
+  EXPECT_EQ(LastLog(), "Data import failed: Line 1 of the dump holds no record of 320 bytes");
 }
 
 TEST_F(DiagnosticsTest, ReadWriteTestStopsAtTheFirstMissingFileWithAMessage) {

@@ -127,6 +127,7 @@ const char* const kLoopingLoad =
 const char* const kWaitingSave =
     "function Initialize(var V: Variant): Boolean; begin Result := True; end;\r\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n"
     "function NameBE_TextToData(var V: Variant): Boolean; begin Delay(600000000); Result := True; end;\r\n"
     "function Signed_TextToData(var V: Variant): Boolean; begin Delay(600000000); Result := True; end;\r\n";
@@ -217,6 +218,7 @@ TEST_F(ScriptStopTest, AStoppedSaveLeavesTheOldFileWhole) {
 const char* const kLoopingRenumber =
     "function Initialize(var V: Variant): Boolean; begin Result := True; end;\r\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n"
     "function Signed_TextToData(var V: Variant): Boolean; begin while True do ; end;\r\n";
 const char* const kLoopingFinalize =
@@ -382,6 +384,7 @@ const char* const kLoopingTimerOfAnOpenForm =
     "  F.Show; Result := True;\r\n"
     "end;\r\n"
     "function NameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
+    "function FillNameBE_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, 'n'); Result := True; end;\r\n"
     "function Signed_DataToText(var V: Variant): Boolean; begin VarSetIndexed(V, 6, '0'); Result := True; end;\r\n";
 
 constexpr milliseconds kHandlerStopLimit{10000};
