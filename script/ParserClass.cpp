@@ -5,6 +5,7 @@
 #include "ClassLibraryHelpers.h"
 #include "StdClasses.h"
 #include "StreamClasses.h"
+#include "Utf.h"
 
 #include <cctype>
 #include <cstdio>
@@ -31,19 +32,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAlpha(char c) { return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 int HexValue(char c) { return IsDigit(c) ? c - '0' : (std::tolower(static_cast<unsigned char>(c)) - 'a' + 10); }
-
-void AppendUtf8(std::string& out, uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 struct ParserObject : pscript::ScriptObject {
   pscript::Exec* exec = nullptr;
@@ -191,7 +179,7 @@ struct ParserObject : pscript::ScriptObject {
     if (code > 0xFFFF) code = 0;
     if (code > 127) ascii = false;
     text += code < 256 ? static_cast<char>(code) : '\0';
-    AppendUtf8(wideText, code);
+    text::AppendUtf8(wideText, code);
     ++wideUnits;
   }
 

@@ -7,6 +7,9 @@
 
 namespace tarno::text {
 
+// Appends the UTF-8 sequence of a code point (a lone surrogate too).
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Decodes the UTF-8 sequence at pos and moves pos behind it. Surrogate code
 // points are accepted (they carry lone surrogates of 2-byte text fields through
 // the grid); anything malformed yields U+FFFD for its first byte alone.
