@@ -34,7 +34,7 @@ void CheckEntries(const std::vector<tarno::ArchiveEntry>& entries) {
     if (entry.name.empty() || entry.name == "." || entry.name == ".." ||
         entry.name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
       std::abort();
-    if (!names.insert(tarno::UpperAscii(entry.name)).second) std::abort();
+    if (!names.insert(tarno::text::UpperAscii(entry.name)).second) std::abort();
     total += entry.bytes.size();
   }
   if (names.size() > tarno::kMaxArchiveEntries || total > tarno::kMaxArchiveBytes) std::abort();
