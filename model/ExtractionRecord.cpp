@@ -67,7 +67,8 @@ std::optional<FileState> ParseFileLine(std::string_view rest) {
   const auto size = NumberOf<uint64_t>(TakeWord(rest));
   const auto modified = NumberOf<int64_t>(TakeWord(rest));
   auto name = Unescaped(rest);
-  if (!size || !modified || !name || name->empty()) return std::nullopt;
+  // Only names an extraction can write: nothing that leads out of the folder.
+  if (!size || !modified || !name || name->empty() || SafeEntryFileName(*name) != *name) return std::nullopt;
   return FileState{std::move(*name), *size, *modified};
 }
 

@@ -133,6 +133,8 @@ TEST(ExtractionRecords, ReadBackWhatWasWrittenAndRefuseAnythingElse) {
   EXPECT_FALSE(ParseRecord(text + "crc xyz\n"));
   EXPECT_FALSE(ParseRecord(text + "archive %ZZ\n"));
   EXPECT_FALSE(ParseRecord(text + "other thing\n"));
+  EXPECT_FALSE(ParseRecord(text + "file 1 2 ../outside\n"));  // a record never names a file outside its folder
+  EXPECT_FALSE(ParseRecord(text + "file 1 2 ..\n"));
 }
 
 }  // namespace
