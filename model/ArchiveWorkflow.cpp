@@ -6,7 +6,6 @@
 
 #include "AsciiText.h"
 #include "FileSystem.h"
-#include "LayoutReader.h"
 
 namespace tarno {
 namespace {
@@ -31,7 +30,17 @@ void RecordWrittenArchive(const std::string& archivePath, const std::string& fol
   WriteExtractionRecord(folder, record);
 }
 
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) { return text::UpperAscii(a) == text::UpperAscii(b); }
+// The entry names of the archive at path; none when it cannot be read, whose
+// extraction then fails and says why.
+std::vector<std::string> EntryNamesOrNone(const std::string& archivePath) {
+  try {
+    TelevisionArchive archive;
+    archive.Open(archivePath);
+    return archive.EntryNames();
+  } catch (const std::exception&) {
+    return {};
+  }
+}
 
 }  // namespace
 
@@ -61,7 +70,8 @@ PendingUpdate PendingUpdateOf(const std::string& archivePath, const std::string&
     throw ArchiveError("'" + folder + "' holds the files of '" + BareNameOf(record->archivePath) + "', not of " +
                        archive);
   PendingUpdate pending{*record, UnwrittenFiles(folder, *record), false};
-  pending.archiveChanged = FingerprintOfFile(archivePath) != std::optional(record->archive);
+  // Reading the whole archive again is only needed when something is to be written.
+  if (!pending.unwritten.empty()) pending.archiveChanged = FingerprintOfFile(archivePath) != std::optional(record->archive);
   return pending;
 }
 
@@ -87,15 +97,18 @@ int UpdateArchive(const std::string& archivePath, const std::string& folder) {
   return WriteUnwrittenFiles(archivePath, folder, pending, archivePath);
 }
 
-UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folderPath,
-                                               const std::vector<std::string>& entryNames) {
+UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folderPath, const std::string& archivePath) {
   const std::string folder = WithSeparator(folderPath);
   const auto record = ReadExtractionRecord(folder);
   if (!record) return {};
+  const std::vector<std::string> unwritten = UnwrittenFiles(folder, *record);
+  if (unwritten.empty()) return {};
+  const std::vector<std::string> entryNames = EntryNamesOrNone(archivePath);
   UnwrittenOverwrite overwrite{record->archivePath, {}};
-  for (const std::string& file : UnwrittenFiles(folder, *record)) {
-    const bool overwritten = std::any_of(entryNames.begin(), entryNames.end(),
-                                         [&](const std::string& entry) { return SameNameIgnoringCase(entry, file); });
+  for (const std::string& file : unwritten) {
+    const bool overwritten = std::any_of(entryNames.begin(), entryNames.end(), [&](const std::string& entry) {
+      return text::EqualIgnoringAsciiCase(entry, file);
+    });
     if (overwritten) overwrite.files.push_back(file);
   }
   return overwrite;

@@ -24,7 +24,8 @@ std::string ExtractArchive(TelevisionArchive& archive, const std::string& path, 
 struct PendingUpdate {
   ExtractionRecord record;
   std::vector<std::string> unwritten;  // files saved since the extraction
-  bool archiveChanged = false;         // the archive file is no longer the one extracted
+  bool archiveChanged = false;         // the archive file is no longer the one extracted (checked only
+                                       // when something is unwritten)
 };
 
 // Throws ArchiveError when folder holds no extraction of the archive at path.
@@ -43,12 +44,13 @@ int WriteUnwrittenFiles(const std::string& archivePath, const std::string& folde
 int UpdateArchive(const std::string& archivePath, const std::string& folder);
 
 // Files saved for an earlier extraction into folder and never written into its
-// archive that extracting entries of these names would overwrite.
+// archive that extracting the archive at archivePath would overwrite; none
+// when that archive cannot be read (its extraction then fails anyway).
 struct UnwrittenOverwrite {
   std::string archivePath;  // of the earlier extraction
   std::vector<std::string> files;
 };
-UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folder, const std::vector<std::string>& entryNames);
+UnwrittenOverwrite UnwrittenFilesOverwrittenBy(const std::string& folder, const std::string& archivePath);
 
 // "a, b and c" for messages.
 std::string NamesInWords(const std::vector<std::string>& names);

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "AsciiText.h"
 #include "Errors.h"
@@ -31,6 +32,14 @@ std::string ZipErrorText(zip_t* archive) { return zip_strerror(archive); }
 
 std::string JoinFolder(const std::string& folder, const std::string& name) {
   return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+// The file that may replace an entry: a regular file this process can read.
+std::optional<struct stat> ReadableRegularFile(const std::string& path) {
+  struct stat file {};
+  if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode) || ::access(path.c_str(), R_OK) != 0)
+    return std::nullopt;
+  return file;
 }
 
 }  // namespace
@@ -163,6 +172,17 @@ ArchiveEntry TelevisionArchive::ReadEntry(zip_uint64_t index, const std::string&
   return result;
 }
 
+std::vector<std::string> TelevisionArchive::EntryNames() const {
+  std::vector<std::string> names;
+  if (!archive_) return names;
+  const zip_int64_t count = zip_get_num_entries(archive_, 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    std::string name = EntryFileName(static_cast<zip_uint64_t>(i));
+    if (!name.empty()) names.push_back(std::move(name));
+  }
+  return names;
+}
+
 std::vector<ArchiveEntry> TelevisionArchive::ReadEntries() const {
   if (!archive_) throw ArchiveError("No archive is open");
   std::vector<ArchiveEntry> entries;
@@ -187,9 +207,7 @@ std::vector<std::string> TelevisionArchive::ExtractAll() {
     if (entries[i].hasModificationTime) options.modificationTime = entries[i].modificationTime;
     WriteFileAtomically(targets[i], entries[i].bytes, options);
   }
-  std::vector<std::string> names;
-  for (const ArchiveEntry& entry : entries) names.push_back(entry.name);
-  return names;
+  return EntryNames();
 }
 
 int TelevisionArchive::FreshenAll() {
@@ -205,15 +223,16 @@ bool TelevisionArchive::FreshenEntry(zip_uint64_t index) {
   const std::string name = EntryFileName(index);
   if (name.empty()) return false;
   const std::string path = JoinFolder(baseDirectory_, name);
-  struct stat file {};
-  if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode) || ::access(path.c_str(), R_OK) != 0) return false;
+  const auto file = ReadableRegularFile(path);
+  if (!file) return false;
   zip_stat_t info;
   zip_stat_init(&info);
   if (zip_stat_index(archive_, index, 0, &info) != 0) return false;
-  const bool sameSize = (info.valid & ZIP_STAT_SIZE) && info.size == static_cast<zip_uint64_t>(file.st_size);
-  const bool sameTime = (info.valid & ZIP_STAT_MTIME) && std::abs(std::difftime(file.st_mtime, info.mtime)) < kZipTimeResolution;
+  const bool sameSize = (info.valid & ZIP_STAT_SIZE) && info.size == static_cast<zip_uint64_t>(file->st_size);
+  const bool sameTime =
+      (info.valid & ZIP_STAT_MTIME) && std::abs(std::difftime(file->st_mtime, info.mtime)) < kZipTimeResolution;
   if (sameSize && sameTime) return false;
-  ReplaceEntry(index, path, file.st_mtime);
+  ReplaceEntry(index, path, file->st_mtime);
   return true;
 }
 
@@ -226,9 +245,9 @@ int TelevisionArchive::ReplaceNamed(const std::vector<std::string>& names) {
     const std::string name = EntryFileName(index);
     if (name.empty() || std::find(names.begin(), names.end(), name) == names.end()) continue;
     const std::string path = ResolveFileName(JoinFolder(baseDirectory_, name));
-    struct stat file {};
-    if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode) || ::access(path.c_str(), R_OK) != 0) continue;
-    ReplaceEntry(index, path, file.st_mtime);
+    const auto file = ReadableRegularFile(path);
+    if (!file) continue;
+    ReplaceEntry(index, path, file->st_mtime);
     ++replaced;
   }
   replaced_ += replaced;

@@ -66,6 +66,9 @@ class TelevisionArchive {
   void SetBaseDirectory(const std::string& folder) { baseDirectory_ = folder; }
   const std::string& BaseDirectory() const { return baseDirectory_; }
 
+  // The names of the file entries (folder entries skipped), from the
+  // directory alone; none when no archive is open.
+  std::vector<std::string> EntryNames() const;
   // Every file entry (folder entries skipped), unpacked and checked; throws
   // ArchiveError naming the first entry that cannot be read or fails its CRC.
   std::vector<ArchiveEntry> ReadEntries() const;

@@ -8,21 +8,14 @@
 #include "CliCommands.h"
 #include "ExtractionFolderLock.h"
 #include "FileSystem.h"
-#include "SettingsPresets.h"
 
 namespace tarno::cli {
 namespace {
 
-std::vector<std::string> EntryNames(const std::string& archivePath) {
-  std::vector<std::string> names;
-  for (const ArchiveEntry& entry : ArchiveEntries(archivePath)) names.push_back(entry.name);
-  return names;
-}
-
 // Files saved for the folder's earlier archive and never written into it are
 // not overwritten unless the user says so.
 void RefuseOverwritingUnwrittenFiles(const std::string& archivePath, const std::string& folder) {
-  const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(folder, EntryNames(archivePath));
+  const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(folder, archivePath);
   if (overwrite.files.empty()) return;
   throw ArchiveError("'" + folder + "' holds " + NamesInWords(overwrite.files) + ", saved for '" +
                      BareNameOf(overwrite.archivePath) +

@@ -6,11 +6,10 @@
 
 #include "ArchiveWorkflow.h"
 #include "EditHistory.h"
-#include "TarnoChannelEditUnit002.h"
 #include "ExtractionFolderLock.h"
 #include "FileSystem.h"
-#include "SettingsPresets.h"
 #include "TarnoChannelEditUnit001.h"
+#include "TarnoChannelEditUnit002.h"
 #include "TelevisionArchive.h"
 #include "WaitCursor.h"
 #include "WrappedCheckBox.h"
@@ -25,17 +24,6 @@ std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The entry names of the archive at path; none when it cannot be read (its
-// extraction then fails and says so).
-std::vector<std::string> EntryNamesOrNone(const std::string& path) {
-  std::vector<std::string> names;
-  try {
-    for (const ArchiveEntry& entry : ArchiveEntries(path)) names.push_back(entry.name);
-  } catch (const std::exception&) {
-  }
-  return names;
 }
 
 }  // namespace
@@ -112,13 +100,15 @@ std::vector<std::string> TfrmTarnoChannelEdit::Captions(const QStringList& capti
 }
 
 bool TfrmTarnoChannelEdit::GiveUpActiveArchive() {
-  if (!ArchiveIsActive() || UnwrittenFilesOfActiveArchive().empty()) return true;
+  if (!ArchiveIsActive()) return true;
+  const std::vector<std::string> unwritten = UnwrittenFilesOfActiveArchive();
+  if (unwritten.empty()) return true;
   if (chkSaveArchive->isChecked()) return WriteActiveArchive();
   const std::string archive = BareNameOf(archive_->FileName());
   const int choice = dialogs_->Ask({tr("Files saved for '%1' are not in it yet: %2.\nWrite them into the archive "
                                        "before leaving it?")
                                         .arg(QString::fromStdString(archive),
-                                             QString::fromStdString(NamesInWords(UnwrittenFilesOfActiveArchive())))
+                                             QString::fromStdString(NamesInWords(unwritten)))
                                         .toStdString(),
                                     Captions({tr("Write into archive"), tr("Leave them out"), tr("Cancel")})});
   if (choice == 0) return WriteActiveArchive();
@@ -131,7 +121,7 @@ bool TfrmTarnoChannelEdit::GiveUpActiveArchive() {
 // Saved files of an earlier extraction (this run's or another's) that never
 // reached their archive are overwritten only when the user says so.
 bool TfrmTarnoChannelEdit::ConfirmOverwritingUnwrittenFiles(const std::string& path) {
-  const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(extractFolder_, EntryNamesOrNone(path));
+  const UnwrittenOverwrite overwrite = UnwrittenFilesOverwrittenBy(extractFolder_, path);
   if (overwrite.files.empty() || overwrite.archivePath == declinedArchive_) return true;
   const int choice =
       dialogs_->Ask({tr("'%1' holds %2, saved for '%3' but never written into it.\nExtracting '%4' overwrites them.")
