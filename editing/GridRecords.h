@@ -3,14 +3,13 @@
 #pragma once
 
 #include "CellStore.h"
+#include "CellTags.h"
 #include "TarnoChannelEditUnit002.h"
 
 namespace tarno::editing {
 
-// The record index the tags of the row's cells name (record index x 65536 + entry).
-inline int RecordShownBy(const grid::CellStore& cells, int row) {
-  return static_cast<int>(static_cast<uint32_t>(cells.Tag(1, row)) >> 16);
-}
+// The record index the tags of the row's cells name.
+inline int RecordShownBy(const grid::CellStore& cells, int row) { return TagRecord(cells.Tag(1, row)); }
 
 // The grid as a fill left it in size: every row names a record of its own.
 inline bool GridShowsRecords(const TDataObject& data, const grid::CellStore& cells) {

@@ -34,7 +34,10 @@ bool IsTyping(const QKeyEvent& event) {
 
 }  // namespace
 
-TzebGrid::TzebGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+TzebGrid::TzebGrid(QWidget* parent, CellStore* cells)
+    : QAbstractScrollArea(parent),
+      ownCells_(cells ? nullptr : std::make_unique<CellStore>()),
+      cells_(cells ? *cells : *ownCells_) {
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -65,7 +65,9 @@ class TzebGrid : public QAbstractScrollArea {
   static QColor DefaultBandsColor() { return {206, 250, 253}; }
   static constexpr int kFixedColumnWidth = 20;
 
-  explicit TzebGrid(QWidget* parent = nullptr);
+  // A view over cells that live elsewhere (a loaded list's), or, without
+  // them, over cells of its own. Cells that live elsewhere outlive the view.
+  explicit TzebGrid(QWidget* parent = nullptr, tarno::grid::CellStore* cells = nullptr);
   ~TzebGrid() override;
 
   tarno::grid::CellStore& Cells() { return cells_; }
@@ -201,7 +203,8 @@ class TzebGrid : public QAbstractScrollArea {
   int DragTargetRow(int y);
   void FinishRowDrag();
 
-  tarno::grid::CellStore cells_;
+  std::unique_ptr<tarno::grid::CellStore> ownCells_;  // none when the cells live elsewhere
+  tarno::grid::CellStore& cells_;
   std::unique_ptr<tarno::grid::QtTextMeasure> measure_;
   tarno::grid::GridGeometry geometry_;
   bool layoutDirty_ = true;

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>GridCommandTable</name>
+    <message>
+        <source>CSV files|*.csv|All files|*.*</source>
+        <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Television files|*.*|CSV files|*.csv|All files|*.*</source>
+        <translation>Fernseher-Dateien|*.*|CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Sort rows</source>
+        <translation>Zeilen sortieren</translation>
+    </message>
+    <message>
+        <source>Sort rows, based on the selected column.</source>
+        <translation>Sortiert die Zeilen nach der gewählten Spalte.</translation>
+    </message>
+    <message>
+        <source>Renumber column</source>
+        <translation>Neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Renumber the selected column, based on the record number.</source>
+        <translation>Nummeriert die gewählte Spalte nach der Datensatznummer neu.</translation>
+    </message>
+    <message>
+        <source>Row based renumber</source>
+        <translation>Nach Zeilen nr.</translation>
+    </message>
+    <message>
+        <source>Renumber the selected column, based on row order.</source>
+        <translation>Nummeriert die gewählte Spalte in der Reihenfolge der Zeilen neu.</translation>
+    </message>
+    <message>
+        <source>Sorted renumber</source>
+        <translation>Nach Werten nr.</translation>
+    </message>
+    <message>
+        <source>Renumber the selected column, based on the current values. The order when values are identical is undetermined.</source>
+        <translation>Nummeriert die gewählte Spalte nach ihren aktuellen Werten neu. Bei gleichen Werten ist die Reihenfolge unbestimmt.</translation>
+    </message>
+    <message>
+        <source>Set row to move to:</source>
+        <translation>Ziel-Zeile setzen:</translation>
+    </message>
+    <message>
+        <source>Set the row that another row will be moved to when double-clicked. After moving a row the next row will be used for the next move.</source>
+        <translation>Legt die Zeile fest, an die eine andere Zeile per Doppelklick verschoben wird. Danach dient die folgende Zeile als nächstes Ziel.</translation>
+    </message>
+    <message>
+        <source>Move row</source>
+        <translation>Zeile verschieben</translation>
+    </message>
+    <message>
+        <source>Move the row.</source>
+        <translation>Verschiebt die Zeile.</translation>
+    </message>
+    <message>
+        <source>Clear row</source>
+        <translation>Zeile leeren</translation>
+    </message>
+    <message>
+        <source>Clear the data of the selected row.</source>
+        <translation>Leert die Daten der gewählten Zeile.</translation>
+    </message>
+    <message>
+        <source>Add record</source>
+        <translation>Satz anfügen</translation>
+    </message>
+    <message>
+        <source>Add an empty record.</source>
+        <translation>Fügt einen leeren Datensatz an.</translation>
+    </message>
+    <message>
+        <source>Remove last record</source>
+        <translation>Letzten entfernen</translation>
+    </message>
+    <message>
+        <source>Remove last record.</source>
+        <translation>Entfernt den letzten Datensatz.</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the visible columns as a CSV file for a spreadsheet; column &quot;#&quot; is the record number.</source>
+        <translation>Speichert die sichtbaren Spalten als CSV-Datei für eine Tabellenkalkulation; Spalte „#“ ist die Datensatznummer.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import CSV…</source>
+        <translation>CSV importieren…</translation>
+    </message>
+    <message>
+        <source>Take the rows of a CSV file exported before: its row order and the columns it has.</source>
+        <translation>Übernimmt die Zeilen einer zuvor exportierten CSV-Datei: ihre Reihenfolge und die Spalten, die sie enthält.</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>Apply reference list…</source>
+        <translation>Referenzliste anwenden…</translation>
+    </message>
+    <message>
+        <source>Number the channels as another channel list of the same kind (or its CSV) numbers them; channels it does not have follow its highest number.</source>
+        <translation>Nummeriert die Sender wie eine andere Senderliste derselben Art (oder deren CSV-Datei); Sender, die dort fehlen, folgen auf deren höchste Nummer.</translation>
+    </message>
+    <message>
+        <source>Select the reference list</source>
+        <translation>Referenzliste auswählen</translation>
+    </message>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Doppelte entfernen</translation>
+    </message>
+    <message>
+        <source>Clear every channel of the same service but the one with the lowest number.</source>
+        <translation>Leert alle Sender desselben Dienstes bis auf den mit der niedrigsten Nummer.</translation>
+    </message>
+</context>
+<context>
     <name>TzebGridCellNamesF</name>
     <message>
         <source>CellNames Dialog</source>
@@ -316,60 +443,8 @@
         <translation>Einstellungen: layouts/%1 (passt zu diesem Archiv)</translation>
     </message>
     <message>
-        <source>CSV files|*.csv|All files|*.*</source>
-        <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
-    </message>
-    <message>
-        <source>Television files|*.*|CSV files|*.csv|All files|*.*</source>
-        <translation>Fernseher-Dateien|*.*|CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
-    </message>
-    <message>
-        <source>Export CSV…</source>
-        <translation>CSV exportieren…</translation>
-    </message>
-    <message>
-        <source>Save the visible columns as a CSV file for a spreadsheet; column &quot;#&quot; is the record number.</source>
-        <translation>Speichert die sichtbaren Spalten als CSV-Datei für eine Tabellenkalkulation; Spalte „#“ ist die Datensatznummer.</translation>
-    </message>
-    <message>
-        <source>Import CSV…</source>
-        <translation>CSV importieren…</translation>
-    </message>
-    <message>
-        <source>Take the rows of a CSV file exported before: its row order and the columns it has.</source>
-        <translation>Übernimmt die Zeilen einer zuvor exportierten CSV-Datei: ihre Reihenfolge und die Spalten, die sie enthält.</translation>
-    </message>
-    <message>
-        <source>Apply reference list…</source>
-        <translation>Referenzliste anwenden…</translation>
-    </message>
-    <message>
-        <source>Number the channels as another channel list of the same kind (or its CSV) numbers them; channels it does not have follow its highest number.</source>
-        <translation>Nummeriert die Sender wie eine andere Senderliste derselben Art (oder deren CSV-Datei); Sender, die dort fehlen, folgen auf deren höchste Nummer.</translation>
-    </message>
-    <message>
-        <source>Remove duplicates</source>
-        <translation>Doppelte entfernen</translation>
-    </message>
-    <message>
-        <source>Clear every channel of the same service but the one with the lowest number.</source>
-        <translation>Leert alle Sender desselben Dienstes bis auf den mit der niedrigsten Nummer.</translation>
-    </message>
-    <message>
         <source>Nothing loaded</source>
         <translation>Nichts geladen</translation>
-    </message>
-    <message>
-        <source>Export CSV</source>
-        <translation>CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Import CSV</source>
-        <translation>CSV importieren</translation>
-    </message>
-    <message>
-        <source>Select the reference list</source>
-        <translation>Referenzliste auswählen</translation>
     </message>
     <message>
         <source>Move to row:</source>
@@ -510,78 +585,6 @@
     <message>
         <source>F4:</source>
         <translation>F4:</translation>
-    </message>
-    <message>
-        <source>Sort rows</source>
-        <translation>Zeilen sortieren</translation>
-    </message>
-    <message>
-        <source>Sort rows, based on the selected column.</source>
-        <translation>Sortiert die Zeilen nach der gewählten Spalte.</translation>
-    </message>
-    <message>
-        <source>Renumber column</source>
-        <translation>Neu nummerieren</translation>
-    </message>
-    <message>
-        <source>Renumber the selected column, based on the record number.</source>
-        <translation>Nummeriert die gewählte Spalte nach der Datensatznummer neu.</translation>
-    </message>
-    <message>
-        <source>Clear row</source>
-        <translation>Zeile leeren</translation>
-    </message>
-    <message>
-        <source>Clear the data of the selected row.</source>
-        <translation>Leert die Daten der gewählten Zeile.</translation>
-    </message>
-    <message>
-        <source>Move row</source>
-        <translation>Zeile verschieben</translation>
-    </message>
-    <message>
-        <source>Move the row.</source>
-        <translation>Verschiebt die Zeile.</translation>
-    </message>
-    <message>
-        <source>Set row to move to:</source>
-        <translation>Ziel-Zeile setzen:</translation>
-    </message>
-    <message>
-        <source>Set the row that another row will be moved to when double-clicked. After moving a row the next row will be used for the next move.</source>
-        <translation>Legt die Zeile fest, an die eine andere Zeile per Doppelklick verschoben wird. Danach dient die folgende Zeile als nächstes Ziel.</translation>
-    </message>
-    <message>
-        <source>Sorted renumber</source>
-        <translation>Nach Werten nr.</translation>
-    </message>
-    <message>
-        <source>Renumber the selected column, based on the current values. The order when values are identical is undetermined.</source>
-        <translation>Nummeriert die gewählte Spalte nach ihren aktuellen Werten neu. Bei gleichen Werten ist die Reihenfolge unbestimmt.</translation>
-    </message>
-    <message>
-        <source>Row based renumber</source>
-        <translation>Nach Zeilen nr.</translation>
-    </message>
-    <message>
-        <source>Renumber the selected column, based on row order.</source>
-        <translation>Nummeriert die gewählte Spalte in der Reihenfolge der Zeilen neu.</translation>
-    </message>
-    <message>
-        <source>Add record</source>
-        <translation>Satz anfügen</translation>
-    </message>
-    <message>
-        <source>Add an empty record.</source>
-        <translation>Fügt einen leeren Datensatz an.</translation>
-    </message>
-    <message>
-        <source>Remove last record</source>
-        <translation>Letzten entfernen</translation>
-    </message>
-    <message>
-        <source>Remove last record.</source>
-        <translation>Entfernt den letzten Datensatz.</translation>
     </message>
     <message>
         <source>Clear information</source>

@@ -2,7 +2,6 @@
 // window's channel-list commands on a headless grid.
 #include <iostream>
 
-#include "ChannelListFiles.h"
 #include "CliArguments.h"
 #include "CliCommands.h"
 #include "Duplicates.h"
@@ -21,6 +20,11 @@ void SaveInPlace(HeadlessGrid& grid, const CliArguments& args, const std::string
   PrintLog(grid);
 }
 
+// The grid command of that step, as tarno-cli edit runs it.
+void RunTableCommand(HeadlessGrid& grid, std::string_view step, const std::string& file = {}) {
+  grid.Document().Run(*editing::FindCommand(step), {file}, grid.Sink());
+}
+
 }  // namespace
 
 int CsvExportCommand(const Words& words) {
@@ -28,7 +32,7 @@ int CsvExportCommand(const Words& words) {
   const auto& files = args.Positional(2);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  ExportCsvFile(*grid.data, grid.cells, files[1], grid.Sink());
+  RunTableCommand(grid, "export-csv", files[1]);
   PrintLog(grid);
   return 0;
 }
@@ -38,7 +42,7 @@ int CsvImportCommand(const Words& words) {
   const auto& files = args.Positional(3);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  ImportCsvFile(*grid.data, grid.cells, files[1], grid.Sink());
+  RunTableCommand(grid, "import-csv", files[1]);
   grid.Save(files[2], false, args.Flag("--crc"));  // the CSV's row order becomes the record order
   PrintLog(grid);
   return 0;
@@ -49,7 +53,7 @@ int ApplyReferenceCommand(const Words& words) {
   const auto& files = args.Positional(3);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  ApplyReferenceFile(args.Required("--ini"), *grid.data, grid.cells, files[1], grid.Sink());
+  RunTableCommand(grid, "apply-reference", files[1]);
   SaveInPlace(grid, args, files[2]);
   return 0;
 }
@@ -58,7 +62,7 @@ int DuplicatesCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script"}, {});
   HeadlessGrid grid;
   grid.Load(args, args.Positional(1)[0]);
-  for (const auto& group : editing::FindDuplicates(*grid.data, grid.cells)) {
+  for (const auto& group : editing::FindDuplicates(grid.Data(), grid.Cells())) {
     std::string line;
     for (const editing::ListedChannel& channel : group)
       line += (line.empty() ? "" : " ") + std::to_string(channel.number);
@@ -72,7 +76,7 @@ int DedupeCommand(const Words& words) {
   const auto& files = args.Positional(2);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  RemoveDuplicateChannels(*grid.data, grid.cells, grid.Sink());
+  RunTableCommand(grid, "remove-duplicates");
   SaveInPlace(grid, args, files[1]);
   return 0;
 }

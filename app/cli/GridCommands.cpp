@@ -24,7 +24,7 @@ int ShowCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script", kScriptTimeoutOption}, {});
   HeadlessGrid loaded;
   loaded.Load(args, args.Positional(1)[0]);
-  for (int r = 0; r < loaded.cells.RowCount(); ++r) PrintRow(loaded.cells, r);
+  for (int r = 0; r < loaded.Cells().RowCount(); ++r) PrintRow(loaded.Cells(), r);
   return 0;
 }
 

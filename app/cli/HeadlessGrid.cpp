@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "CliCommands.h"
-#include "LoadSave.h"
 
 namespace tarno::cli {
 
@@ -17,8 +16,9 @@ LogSink HeadlessGrid::Sink() {
 // A take-back that a stopped script failed says why.
 void HeadlessGrid::Fail() const {
   std::string line = log_.empty() ? "failed" : log_.back();
-  if (watcher_ && watcher_->Stopped() && data && line.find(data->LastError) == std::string::npos)
-    line += ": " + data->LastError;
+  if (watcher_ && watcher_->Stopped() && document_ && document_->HasData() &&
+      line.find(document_->Data().LastError) == std::string::npos)
+    line += ": " + document_->Data().LastError;
   throw CommandFailure(line);
 }
 
@@ -26,7 +26,7 @@ void HeadlessGrid::ThrowIfStopped() const {
   if (watcher_ && watcher_->Stopped()) throw CommandFailure(watcher_->StopReason());
 }
 
-void HeadlessGrid::Load(const CliArguments& args, const std::string& file) {
+void HeadlessGrid::Load(const CliArguments& args, const std::string& file, const grid::TextMeasure* measure) {
   const std::string scriptPath = args.Value("--script");
   if (!scriptPath.empty()) {
     watcher_ = std::make_unique<CliScriptWatcher>(args.Value(kScriptTimeoutOption));
@@ -35,15 +35,16 @@ void HeadlessGrid::Load(const CliArguments& args, const std::string& file) {
       if (!echoLog_) std::cerr << log_.back() << '\n';
     }
   }
-  data = LoadDataFile(args.Required("--ini"), file, Sink());
-  if (!data || !FillLoadedGrid(*data, cells, Sink())) Fail();
+  document_ = std::make_unique<editing::ChannelDocument>(args.Required("--ini"), file);
+  document_->Cells().SetMeasure(measure);
+  if (!document_->Load(Sink())) Fail();
   ThrowIfStopped();
 }
 
 void HeadlessGrid::Save(const std::string& path, bool keepOriginalOrder, bool regenerateChecksums) {
-  if (!TakeGridBack(*data, cells, keepOriginalOrder, Sink())) Fail();
+  if (!document_->TakeCellsBack(keepOriginalOrder, Sink())) Fail();
   ThrowIfStopped();
-  if (!SaveRecords(*data, path, regenerateChecksums, Sink())) Fail();
+  if (!document_->WriteRecords(path, regenerateChecksums, Sink())) Fail();
 }
 
 }  // namespace tarno::cli

@@ -38,9 +38,8 @@ int PrintCommand(const Words& words) {
   const QFont font(QString::fromLatin1(kGridFontFamily), kGridFontSize);
   const grid::QtTextMeasure measure(font);
   HeadlessGrid loaded;
-  grid::CellStore& cells = loaded.cells;
-  cells.SetMeasure(&measure);
-  loaded.Load(args, files[0]);
+  loaded.Load(args, files[0], &measure);
+  grid::CellStore& cells = loaded.Cells();
 
   grid::TPrintOptions options = grid::DefaultPrintOptions(kGridFontSize);
   options.PageTitle = args.Value("--title");

@@ -1,4 +1,5 @@
 // tarno-cli: the editor's data model from the command line.
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <map>
@@ -12,6 +13,7 @@
 #include "ScriptUi.h"
 #endif
 #include "CliScriptWatcher.h"
+#include "GridCommandTable.h"
 
 namespace {
 
@@ -19,7 +21,24 @@ using tarno::cli::Words;
 
 constexpr int kExitFailure = 2;
 
-const char* const kUsage =
+constexpr size_t kStepListIndent = 40;
+constexpr size_t kStepListWidth = 62;
+
+// Each line of text behind the usage text's column of explanations.
+std::string Indented(const std::string& text) {
+  std::string lines;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t end = std::min(text.find('\n', start), text.size());
+    lines += std::string(kStepListIndent, ' ') + text.substr(start, end - start) + '\n';
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The edit steps come from the grid command table.
+std::string Usage() {
+  return
     "usage: tarno-cli COMMAND ...\n"
     "  rwtest --ini INI DIR [--crc]          read and rewrite the television files in DIR as .OUT copies\n"
     "  export --ini INI FILE DUMP [--crc]    write FILE's records as a text dump\n"
@@ -29,10 +48,8 @@ const char* const kUsage =
     "  roundtrip --ini INI [--script ROPS] [--crc] [--displayed-order] FILE OUT\n"
     "                                        load FILE into a grid, take it back and save as OUT\n"
     "  edit --ini INI [--script ROPS] [--keep-order] [--crc] FILE OUT COMMAND...\n"
-    "                                        load FILE, run grid commands, save as OUT; commands:\n"
-    "                                        select=COL,ROW type=TEXT sort-rows renumber row-renumber\n"
-    "                                        sorted-renumber set-move-target move-row clear-row add-record\n"
-    "                                        remove-last-record find=TEXT find-next undo redo\n"
+    "                                        load FILE, run grid commands, save as OUT; commands:\n" +
+    Indented(tarno::editing::EditStepList(kStepListWidth)) +
     "  csv-export --ini INI [--script ROPS] FILE OUT.csv\n"
     "                                        write FILE's visible columns as CSV, \"#\" the record number\n"
     "  csv-import --ini INI [--script ROPS] [--crc] FILE IN.csv OUT\n"
@@ -53,8 +70,8 @@ const char* const kUsage =
     "                                        lay FILE's grid out on pages and write them as PDF\n"
 #endif
     "With --script, --script-timeout SECONDS stops a script call that runs longer; SIGINT or\n"
-    "SIGTERM stop a running script. A stopped script ends the command (exit 2, no output file).\n"
-    ;
+    "SIGTERM stop a running script. A stopped script ends the command (exit 2, no output file).\n";
+}
 
 const std::map<std::string, int (*)(const Words&)>& Commands() {
   static const std::map<std::string, int (*)(const Words&)> commands = {
@@ -99,7 +116,7 @@ int Fail(const std::string& message) {
 int main(int argc, char** argv) {
   const Words words(argv + 1, argv + argc);
   if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-    std::cout << kUsage;
+    std::cout << Usage();
     return words.empty() ? kExitFailure : 0;
   }
 #ifdef TARNO_CLI_FORMS
@@ -110,14 +127,14 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(KeepQtNotesOffStandardError);
 #endif
   const auto command = Commands().find(words[0]);
-  if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + kUsage);
+  if (command == Commands().end()) return Fail("unknown command '" + words[0] + "'\n" + Usage());
   try {
     const int exitCode = command->second(Words(words.begin() + 1, words.end()));
     // A stop signal that came while no script call ran still ends the command as a failure.
     if (tarno::cli::StopSignalReceived()) return Fail(tarno::kScriptStoppedByUser);
     return exitCode;
   } catch (const tarno::cli::UsageError& error) {
-    return Fail(std::string(error.what()) + "\n" + kUsage);
+    return Fail(std::string(error.what()) + "\n" + Usage());
   } catch (const std::exception& error) {
     return Fail(error.what());
   }

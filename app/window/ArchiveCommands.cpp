@@ -85,11 +85,8 @@ void TfrmTarnoChannelEdit::LockExtractionFolder() {
 }
 
 void TfrmTarnoChannelEdit::CloseLoadedList() {
-  if (!dataObject_ && !grid_) return;
-  history_.reset();
-  dataObject_.reset();
-  ReleaseGrid();
-  loadedFilePath_.clear();
+  if (lists_.empty()) return;
+  CloseLists();
   ShowNothingLoaded();
 }
 

@@ -9,32 +9,32 @@
 namespace tarno::window {
 
 void TfrmTarnoChannelEdit::btnExportClick() {
-  if (!dataObject_) {
+  TDataObject* dataObject = DataObject();
+  if (!dataObject) {
     Log(tr("Nothing loaded"));
     return;
   }
-  const auto path = dialogs_->SaveFile({"", "", "", extractFolder_ + loadedFileName_, false});
+  const auto path = dialogs_->SaveFile({"", "", "", extractFolder_ + LoadedFileName(), false});
   if (!path) return;
   // The records as they are: cell texts not yet saved are not in the dump.
-  Log(dataObject_->ExportToText(*path, chkUpdateCrc->isChecked()) ? "Data exported as " + *path
+  Log(dataObject->ExportToText(*path, chkUpdateCrc->isChecked()) ? "Data exported as " + *path
                                                                    : std::string("Data export failed"));
 }
 
 void TfrmTarnoChannelEdit::btnImportClick() {
-  if (!dataObject_) {
+  TDataObject* dataObject = DataObject();
+  if (!dataObject) {
     Log(tr("Nothing loaded"));
     return;
   }
-  const auto path = dialogs_->OpenFile({"", "", "", extractFolder_ + loadedFileName_, false});
+  const auto path = dialogs_->OpenFile({"", "", "", extractFolder_ + LoadedFileName(), false});
   if (!path) return;
-  if (!dataObject_->ImportFromText(*path)) {
-    Log("Data import failed: " + dataObject_->ImportError);
+  if (!dataObject->ImportFromText(*path)) {
+    Log("Data import failed: " + dataObject->ImportError);
     return;
   }
-  if (grid_) {
-    dataObject_->FillGrid(&grid_->Cells());
-    grid_->Cells().NoteContentChange();  // an import counts as an edit even when it brought the same records
-  }
+  dataObject->FillGrid(&Grid()->Cells());
+  Grid()->Cells().NoteContentChange();  // an import counts as an edit even when it brought the same records
   Log("Data imported from " + *path);
 }
 

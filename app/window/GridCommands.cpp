@@ -1,22 +1,16 @@
-// The grid commands behind the buttons, and the window's function keys, seen
-// before the focused control.
+// The grid commands of the command table behind their buttons and keys, seen
+// before the focused control, run on the list on show.
+#include <QKeySequence>
 #include <QPushButton>
-#include <optional>
 
+#include "ChannelDocument.h"
 #include "EditorKeys.h"
-#include "FindNext.h"
-#include "MoveRow.h"
-#include "RecordCommands.h"
-#include "Renumbering.h"
-#include "SortRows.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 #include "WaitCursor.h"
 
 namespace tarno::window {
 namespace {
-
-grid::CellStore* CellsOf(TzebGrid* grid) { return grid ? &grid->Cells() : nullptr; }
 
 // The editing layer words the move target's caption in English, "WORDS: ROW";
 // the words are one of these.
@@ -25,80 +19,100 @@ grid::CellStore* CellsOf(TzebGrid* grid) { return grid ? &grid->Cells() : nullpt
     QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "Set row to row:"),
     QT_TRANSLATE_NOOP("tarno::window::TfrmTarnoChannelEdit", "Set row move to:")};
 
-editing::EditorKey EditorKeyOf(int key) {
-  switch (key) {
-    case Qt::Key_F: return editing::EditorKey::F;
-    case Qt::Key_F1: return editing::EditorKey::F1;
-    case Qt::Key_F2: return editing::EditorKey::F2;
-    case Qt::Key_F3: return editing::EditorKey::F3;
-    case Qt::Key_F4: return editing::EditorKey::F4;
-    case Qt::Key_F12: return editing::EditorKey::F12;
-    default: return editing::EditorKey::Other;
-  }
+bool IsFileArgument(editing::CommandArgument argument) {
+  return argument == editing::CommandArgument::OpenFile || argument == editing::CommandArgument::SaveFile;
 }
 
 }  // namespace
 
-void TfrmTarnoChannelEdit::btnReorderClick() {
-  if (grid_) editing::SortRows(CellsOf(grid_));
+void TfrmTarnoChannelEdit::RunGridCommand(const editing::GridCommandSpec& command) {
+  RunCommand([&] {
+    editing::ChannelDocument* document = Document();
+    if (!document) {
+      Log(tr("Nothing loaded"));
+      return;
+    }
+    editing::CommandInput input;
+    if (AskArgument(command, input)) RunOnActiveList(command, input);
+  });
 }
-void TfrmTarnoChannelEdit::btnRenumberClick() { editing::RenumberColumn(dataObject_.get(), CellsOf(grid_)); }
-// The two renumber commands that walk a sorted or counted sequence show the hour-glass.
-void TfrmTarnoChannelEdit::btnIncrementalRenumberClick() {
-  if (!grid_) return;
-  const WaitCursor wait;
-  editing::SortedRenumber(dataObject_.get(), CellsOf(grid_));
+
+// False when the user cancelled the dialog that asks for it.
+bool TfrmTarnoChannelEdit::AskArgument(const editing::GridCommandSpec& command, editing::CommandInput& input) {
+  const std::string title = CommandText(command.file.title).toStdString();
+  const std::string filter = CommandText(command.file.filter).toStdString();
+  std::optional<std::string> path;
+  switch (command.argument) {
+    case editing::CommandArgument::None: return true;
+    case editing::CommandArgument::Text: input.text = dialogs_->AskSearchText(); return true;
+    case editing::CommandArgument::Cell:
+      input.col = Grid()->Col();
+      input.row = Grid()->Row();
+      return true;
+    case editing::CommandArgument::OpenFile:
+      path = dialogs_->OpenFile({title, filter, extractFolder_, "", true});
+      break;
+    case editing::CommandArgument::SaveFile:
+      path = dialogs_->SaveFile(
+          {title, filter, extractFolder_, extractFolder_ + LoadedFileName() + std::string(command.file.suffix), false});
+      break;
+  }
+  if (path) input.text = *path;
+  return path.has_value();
 }
-void TfrmTarnoChannelEdit::btnOrderedRenumberClick() {
-  if (!grid_) return;
-  const WaitCursor wait;
-  editing::RowBasedRenumber(dataObject_.get(), CellsOf(grid_));
+
+// The focus goes back to the grid, so that its own keys (Ctrl+P, Ctrl+Q,
+// Ctrl+N, typing) work right after a button, and the cell a search found is
+// where typing goes next.
+void TfrmTarnoChannelEdit::RunOnActiveList(const editing::GridCommandSpec& command,
+                                           const editing::CommandInput& input) {
+  editing::ChannelDocument* document = Document();
+  if (!document) return;
+  std::optional<WaitCursor> wait;
+  if (command.slow) wait.emplace(IsFileArgument(command.argument) ? WaitCursor::PendingEvents::RunOnce
+                                                                  : WaitCursor::PendingEvents::Wait);
+  const LogSink log = [this](const std::string& line) { Log(line); };
+  const ScopeExit afterwards([this] {
+    ShowMoveTarget();
+    FocusGrid();
+  });
+  document->Run(command, input, log);
 }
-void TfrmTarnoChannelEdit::btnClearRowClick() { editing::ClearCurrentRow(dataObject_.get(), CellsOf(grid_)); }
-void TfrmTarnoChannelEdit::btnMoveRowClick() {
-  editing::MoveRowToTarget(editorState_, CellsOf(grid_));
-  ShowMoveTarget();
-}
-void TfrmTarnoChannelEdit::btnSetMoveRowClick() {
-  editing::SetMoveTarget(editorState_, CellsOf(grid_));
-  ShowMoveTarget();
-}
-void TfrmTarnoChannelEdit::btnAddRecordClick() { editing::AddRecord(dataObject_.get(), CellsOf(grid_)); }
-void TfrmTarnoChannelEdit::btnDeleteRecordClick() { editing::RemoveLastRecord(dataObject_.get(), CellsOf(grid_)); }
-void TfrmTarnoChannelEdit::FindNext() {
-  if (!grid_ || editorState_.SearchText.empty()) return;
-  const WaitCursor wait(WaitCursor::PendingEvents::Wait);
-  editing::FindNext(editorState_, CellsOf(grid_));
-  FocusGrid();  // the cell found is where typing goes next
+
+void TfrmTarnoChannelEdit::RunEditCommand(const std::function<void()>& body) {
+  RunCommand([&] {
+    std::optional<grid::CellStore::Step> step;
+    if (Document()) step.emplace(Document()->Cells());
+    body();
+  });
 }
 
 void TfrmTarnoChannelEdit::ShowMoveTarget() {
-  const std::string& caption = editorState_.MoveRowCaption;
+  const std::string& caption = EditorStateNow().MoveRowCaption;
   const size_t wordsEnd = caption.rfind(':') + 1;
-  btnSetMoveRow->setText(tr(caption.substr(0, wordsEnd).c_str()) + QString::fromStdString(caption.substr(wordsEnd)));
+  CommandButton("set-move-target")
+      ->setText(tr(caption.substr(0, wordsEnd).c_str()) + QString::fromStdString(caption.substr(wordsEnd)));
 }
 
-// Returns true when the key is consumed: F1 to F4 and F12 always, Ctrl+F only
-// while there is a grid to search; every other key goes on to the focused control.
+// Returns true when the key is consumed: see editing::FormKeyDown.
 bool TfrmTarnoChannelEdit::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  const editing::EditorKey editorKey = EditorKeyOf(key);
-  if (editorKey == editing::EditorKey::Other) return false;
-  std::optional<grid::CellStore::Step> step;  // F1 and F4 change the grid: one step to undo
-  if (grid_) step.emplace(grid_->Cells());
-  if (editorKey == editing::EditorKey::F3) {  // under the hour-glass
-    FindNext();
-    return true;
-  }
-  const editing::EditorContext context{editorState_, dataObject_.get(), CellsOf(grid_)};
+  const std::string name = QKeySequence(key).toString(QKeySequence::PortableText).toStdString();
+  const editing::KeyPress press{name, (modifiers & Qt::ControlModifier) != 0, (modifiers & Qt::ShiftModifier) != 0,
+                                (modifiers & Qt::AltModifier) != 0};
+  editing::ChannelDocument* document = Document();
+  editing::EditorState idle = idleEditorState_;
+  const editing::EditorContext context{document ? document->State() : idle,
+                                       document ? &document->Data() : nullptr,
+                                       document ? &document->Cells() : nullptr,
+                                       document ? &document->History() : nullptr};
   const editing::EditorKeyHooks hooks{
       [this] { return dialogs_->AskSearchText(); },
-      [this] {
-        if (grid_) grid_->SetEditorMode(true);
-      },
-      [this] { ShowHiddenButtons(); }};
-  const bool consumed = editing::FormKeyDown(editorKey, (modifiers & Qt::ControlModifier) != 0, context, hooks);
-  ShowMoveTarget();
-  return consumed;
+      [this] { Grid()->SetEditorMode(true); },
+      [this] { ShowHiddenButtons(); },
+      [this](const editing::GridCommandSpec& command, const editing::CommandInput& input) {
+        RunOnActiveList(command, input);
+      }};
+  return editing::FormKeyDown(press, context, hooks);
 }
 
 // "Read/Write test" and "Generate PtcCable" stay visible from then on.

@@ -3,10 +3,9 @@
 #include <QLabel>
 #include <QLayout>
 
+#include "ChannelDocument.h"
 #include "EditHistory.h"
-#include "FileSystem.h"
 #include "GridFeatures.h"
-#include "LoadSave.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 #include "WaitCursor.h"
@@ -24,98 +23,130 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
   LoadFile(*path);
 }
 
+// The list on show stays until the new one has been read; one that cannot be
+// read leaves nothing loaded.
 void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
-  history_.reset();
-  dataObject_.reset();  // the grid stays on display until a new one replaces it
   const WaitCursor wait;
-  loadedFileName_ = BareNameOf(path);
-  loadedFilePath_ = path;
-  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(loadedFileName_)));
+  auto document = std::make_unique<editing::ChannelDocument>(iniFileName_, path);
+  document->State() = EditorStateNow();
+  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
   const LogSink log = [this](const std::string& line) { Log(line); };
-  dataObject_ = LoadDataFile(iniFileName_, path, log);
-  if (!dataObject_) {
-    ShowNothingLoaded();
-    ReleaseGrid();
-    return;
-  }
+  bool read = false;
   try {
-    CreateGrid();
-    if (!FillLoadedGrid(*dataObject_, grid_->Cells(), log)) {
-      ShowNothingLoaded();
-      ReleaseGrid();
-      dataObject_.reset();
-      return;
-    }
+    read = document->ReadFile(log);
   } catch (...) {
-    // A grid filled half way is no file to edit.
-    ReleaseGrid();
-    dataObject_.reset();
+    CloseLists();
     throw;
   }
-  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(loadedFileName_)));
+  CloseLists();
+  if (!read) {
+    ShowNothingLoaded();
+    return;
+  }
+  OpenDocument(std::move(document));
+  bool filled = false;
+  try {
+    filled = Document()->FillCells(log);
+  } catch (...) {
+    CloseLists();  // a grid filled half way is no file to edit
+    throw;
+  }
+  if (!filled) {
+    CloseLists();
+    ShowNothingLoaded();
+    return;
+  }
+  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(LoadedFileName())));
   SetCaption(txtLoadedFile->text());
-  MarkEditsSaved();
-  StartHistory();
-  grid_->setFocus();
+  Grid()->setFocus();
+}
+
+// The grid is made over the document's cells before they are filled, so
+// that their widths are measured in the grid's font.
+void TfrmTarnoChannelEdit::OpenDocument(std::unique_ptr<editing::ChannelDocument> document) {
+  OpenList list;
+  list.grid = CreateGrid(document->Cells());
+  list.document = std::move(document);
+  lists_.push_back(std::move(list));
+  activeList_ = lists_.size() - 1;
+}
+
+void TfrmTarnoChannelEdit::CloseLists() {
+  for (OpenList& list : lists_) {
+    idleEditorState_ = list.document->State();
+    delete list.grid;  // before the cells it shows
+  }
+  lists_.clear();
+  activeList_ = 0;
+}
+
+editing::ChannelDocument* TfrmTarnoChannelEdit::Document() const {
+  return activeList_ < lists_.size() ? lists_[activeList_].document.get() : nullptr;
+}
+
+TzebGrid* TfrmTarnoChannelEdit::Grid() const {
+  return activeList_ < lists_.size() ? lists_[activeList_].grid : nullptr;
+}
+
+TDataObject* TfrmTarnoChannelEdit::DataObject() const {
+  editing::ChannelDocument* document = Document();
+  return document && document->HasData() ? &document->Data() : nullptr;
+}
+
+std::string TfrmTarnoChannelEdit::LoadedFileName() const { return Document() ? Document()->FileName() : ""; }
+std::string TfrmTarnoChannelEdit::LoadedFilePath() const { return Document() ? Document()->Path() : ""; }
+
+const editing::EditorState& TfrmTarnoChannelEdit::EditorStateNow() const {
+  return Document() ? Document()->State() : idleEditorState_;
 }
 
 void TfrmTarnoChannelEdit::btnSaveClick(bool saveAs) { SaveGrid(saveAs); }
 
+// Save writes the file back where it was loaded from; only "Save as ..."
+// puts a file loaded from elsewhere into the extraction folder (its archive).
 bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
-  if (!dataObject_ || !grid_) {
+  editing::ChannelDocument* document = Document();
+  if (!document) {
     Log(tr("Nothing loaded"));
     return false;
   }
   const LogSink log = [this](const std::string& line) { Log(line); };
-  // What taking back and saving change in the cells and records belongs to the state saved.
-  const ScopeExit absorb([this] {
-    if (history_) history_->AbsorbSave();
-  });
-  if (!TakeGridBack(*dataObject_, grid_->Cells(), chkOriginalRecord->isChecked(), log)) return false;
-  // Save writes the file back where it was loaded from; only "Save as ..."
-  // puts a file loaded from elsewhere into the extraction folder (its archive).
-  std::string path = loadedFilePath_;
+  if (!document->TakeCellsBack(chkOriginalRecord->isChecked(), log)) return false;
+  std::string path = document->Path();
   if (saveAs) {
-    const auto chosen = dialogs_->SaveFile({"", "", "", extractFolder_ + loadedFileName_, false});
+    const auto chosen = dialogs_->SaveFile({"", "", "", extractFolder_ + document->FileName(), false});
     if (!chosen) return false;
     path = *chosen;
   }
   const WaitCursor wait;
-  if (!SaveRecords(*dataObject_, path, chkUpdateCrc->isChecked(), log)) return false;
-  MarkEditsSaved();
-  return true;
+  return document->WriteRecords(path, chkUpdateCrc->isChecked(), log);
 }
 
-// A fresh grid for every load, filling the grid panel.
-void TfrmTarnoChannelEdit::CreateGrid() {
-  ReleaseGrid();
-  grid_ = new TzebGrid(pnlDatabase);
-  grid::InstallGridFeatures(*grid_);  // query filter, formulas, cell names, print preview; owned by the grid
-  grid_->SetTypedTextCheck(
+// A fresh grid for every list, filling the grid panel.
+TzebGrid* TfrmTarnoChannelEdit::CreateGrid(grid::CellStore& cells) {
+  auto* grid = new TzebGrid(pnlDatabase, &cells);
+  grid::InstallGridFeatures(*grid);  // query filter, formulas, cell names, print preview; owned by the grid
+  grid->SetTypedTextCheck(
       [this](int col, int row, const std::string& text) { return TypedTextFits(col, row, text); });
-  grid_->setObjectName(QStringLiteral("Grid"));
-  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  pnlDatabase->layout()->addWidget(grid_);
-  grid_->SetRowCount(2);
-  grid_->SetColCount(2);
-  grid_->SetBandsShow(true);
-  grid_->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 9));
-  grid_->show();
+  grid->setObjectName(QStringLiteral("Grid"));
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pnlDatabase->layout()->addWidget(grid);
+  grid->SetRowCount(2);
+  grid->SetColCount(2);
+  grid->SetBandsShow(true);
+  grid->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 9));
+  grid->show();
+  return grid;
 }
 
 // A name its field has no room for is refused as it is typed; the log says why.
 bool TfrmTarnoChannelEdit::TypedTextFits(int col, int row, const std::string& text) {
-  if (!dataObject_) return true;
-  const std::string refusal = dataObject_->CellTextRefusal(&grid_->Cells(), col, row, text);
+  TDataObject* records = DataObject();
+  if (!records) return true;
+  const std::string refusal = records->CellTextRefusal(&Grid()->Cells(), col, row, text);
   if (!refusal.empty()) Log(refusal);
   return refusal.empty();
-}
-
-void TfrmTarnoChannelEdit::ReleaseGrid() {
-  history_.reset();
-  delete grid_;
-  grid_ = nullptr;
 }
 
 }  // namespace tarno::window

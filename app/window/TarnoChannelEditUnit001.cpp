@@ -10,6 +10,7 @@
 #include <QTextCursor>
 
 #include "ArchiveWorkflow.h"
+#include "ChannelDocument.h"
 #include "ExtractionFolderLock.h"
 #include "EditHistory.h"
 #include "MessageBoxHook.h"
@@ -85,10 +86,9 @@ void TfrmTarnoChannelEdit::FormCreate() {
   RegisterFont();
   Log(tr("Log started"));
   SeedUserFiles();
-  dataObject_.reset();
-  grid_ = nullptr;
+  CloseLists();
   archive_.reset();
-  editorState_ = editing::EditorState();
+  idleEditorState_ = editing::EditorState();
   ShowMoveTarget();
   UpdateControlVisibility();
   mmoInfo->setFont(QFont(QStringLiteral("Bitstream Vera Sans Mono"), 10));
@@ -103,11 +103,9 @@ void TfrmTarnoChannelEdit::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   RunCommand([this] { UpdateArchiveAtExit(); });
-  history_.reset();
-  dataObject_.reset();
+  CloseLists();
   archive_.reset();
   folderLock_.reset();
-  ReleaseGrid();
   ReleaseScript();
   RemoveFont();
 }
@@ -137,11 +135,11 @@ void TfrmTarnoChannelEdit::ReleaseScript() { script_.Release(); }
 void TfrmTarnoChannelEdit::btnReloadScriptClick() {
   const EditsSettled edits = SettleUnsavedEdits();
   if (edits == EditsSettled::Kept) return;
-  ForgetHistory();  // conversions may differ from here on
+  if (Document()) Document()->History().Clear();  // conversions may differ from here on
   script_.Reload(scriptFileName_, [this](const std::string& text) { LogText(text); }, scriptWatcher_.get());
   if (edits == EditsSettled::Dropped) {
     const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-    LoadFile(loadedFilePath_);
+    LoadFile(LoadedFilePath());
   }
 }
 
@@ -150,15 +148,13 @@ void TfrmTarnoChannelEdit::btnClearClick() { mmoInfo->clear(); }
 void TfrmTarnoChannelEdit::btnExitClick() { close(); }
 
 void TfrmTarnoChannelEdit::UpdateControlVisibility() {
-  const bool loaded = dataObject_ && dataObject_->HasLayout() && grid_;
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           btnReorder, btnRenumber, btnIncrementalRenumber, btnOrderedRenumber, btnClearRow, btnMoveRow,
-           btnSetMoveRow, chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1, txtF4, txtFind, txtUndo, btnExport,
-           btnImport, btnExportCsv, btnImportCsv, btnApplyReference, btnRemoveDuplicates})
+  const TDataObject* records = DataObject();
+  const bool loaded = records && records->HasLayout() && Grid();
+  for (QWidget* control : std::initializer_list<QWidget*>{chkOriginalRecord, chkUpdateCrc, btnSave, btnSaveAs, txtF1,
+                                                          txtF4, txtFind, txtUndo, btnExport, btnImport})
     control->setVisible(loaded);
-  const bool withHeader = loaded && dataObject_->HasHeader;
-  btnAddRecord->setVisible(withHeader);
-  btnDeleteRecord->setVisible(withHeader);
+  const bool withHeader = loaded && records->HasHeader;
+  for (const auto& [command, button] : commandButtons_) button->setVisible(command->needsHeader ? withHeader : loaded);
   chkSaveArchive->setVisible(archive_ && !archive_->FileName().empty());
   for (QWidget* control : {static_cast<QWidget*>(txtExtractedFile), static_cast<QWidget*>(btnLoad),
                            static_cast<QWidget*>(btnExit), static_cast<QWidget*>(btnReloadScript)})
@@ -215,7 +211,6 @@ bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this) {
     const auto* key = static_cast<QKeyEvent*>(event);
     bool consumed = false;
-    if (UndoRedoKey(key->key(), key->modifiers())) return true;
     RunCommand([&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
     if (consumed) return true;
   }

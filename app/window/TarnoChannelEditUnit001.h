@@ -16,6 +16,7 @@
 
 #include "EditorState.h"
 #include "FileHome.h"
+#include "GridCommandTable.h"
 #include "ScriptSession.h"
 #include "WindowDialogs.h"
 
@@ -33,7 +34,7 @@ struct PendingUpdate;
 }  // namespace tarno
 
 namespace tarno::editing {
-class EditHistory;
+class ChannelDocument;
 }  // namespace tarno::editing
 
 namespace tarno::window {
@@ -64,14 +65,16 @@ class TfrmTarnoChannelEdit : public QWidget {
   const std::string& IniFileName() const { return iniFileName_; }
   const std::string& ScriptFileName() const { return scriptFileName_; }
   const std::string& ExtractFolder() const { return extractFolder_; }
-  const std::string& LoadedFileName() const { return loadedFileName_; }
+  // The list on show; none while nothing is loaded.
+  editing::ChannelDocument* Document() const;
+  std::string LoadedFileName() const;
   // Where Save writes: the file as it was loaded, wherever that was.
-  const std::string& LoadedFilePath() const { return loadedFilePath_; }
-  TDataObject* DataObject() const { return dataObject_.get(); }
-  TzebGrid* Grid() const { return grid_; }
+  std::string LoadedFilePath() const;
+  TDataObject* DataObject() const;
+  TzebGrid* Grid() const;
   TelevisionArchive* Archive() const { return archive_.get(); }
-  int MoveToRow() const { return editorState_.MoveToRow; }
-  const std::string& SearchText() const { return editorState_.SearchText; }
+  int MoveToRow() const { return EditorStateNow().MoveToRow; }
+  const std::string& SearchText() const { return EditorStateNow().SearchText; }
   bool HasScript() const { return script_.HasScript(); }
   // The lines of the log pane, first to last.
   QStringList LogLines() const;
@@ -98,6 +101,9 @@ class TfrmTarnoChannelEdit : public QWidget {
   void CreateButtonPanel();
   QPushButton* AddButton(const char* name, const QString& caption, QRect geometry, const QString& hint,
                          bool hintShown);
+  void CreateCommandButtons();  // one per grid command of the table that has a button
+  QPushButton* CommandButton(std::string_view step) const;
+  static QString CommandText(std::string_view text);  // a text of the command table, translated
   QLabel* AddLabel(const char* name, const QString& caption, QRect geometry, const QString& hint, bool bold);
   WrappedCheckBox* AddCheckBox(const char* name, const QString& caption, QRect geometry, bool checked,
                                const QString& hint);
@@ -107,7 +113,6 @@ class TfrmTarnoChannelEdit : public QWidget {
   void FitToScreen();
   void FitButtonPanel();
   void KeepFocusedButtonsInView();
-  void ReturnFocusToGridAfter(std::initializer_list<QPushButton*> buttons);
   void FocusGrid();
 
   // Start and stop.
@@ -133,6 +138,10 @@ class TfrmTarnoChannelEdit : public QWidget {
   void RunCommand(const std::function<void()>& body);
   // A command that changes the grid or its records: one step to undo.
   void RunEditCommand(const std::function<void()>& body);
+  // A grid command of the table from its button: asks for its argument, then runs it.
+  void RunGridCommand(const editing::GridCommandSpec& command);
+  bool AskArgument(const editing::GridCommandSpec& command, editing::CommandInput& input);
+  void RunOnActiveList(const editing::GridCommandSpec& command, const editing::CommandInput& input);
 
   // Commands (ArchiveCommands.cpp, LoadSaveCommands.cpp, DiagnosticCommands.cpp).
   void btnExtractClick();
@@ -169,45 +178,28 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool SaveGrid(bool saveAs);  // true when the file was written
   // Loads the file at path into a fresh grid; the load's lines go to the log.
   void LoadFile(const std::string& path);
+  // The open lists: each with its grid over its cells.
+  struct OpenList {
+    std::unique_ptr<editing::ChannelDocument> document;
+    TzebGrid* grid = nullptr;  // a child of pnlDatabase, released before its document
+  };
+  void OpenDocument(std::unique_ptr<editing::ChannelDocument> document);
+  void CloseLists();
+  const editing::EditorState& EditorStateNow() const;
 
   // Unsaved edits (UnsavedEdits.cpp).
-  void MarkEditsSaved();
   // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on
   // Yes; false when the command that asked is not to go on.
   bool SaveChangesFirst();
   enum class EditsSettled { NoneMade, Saved, Dropped, Kept };  // Kept: the command is not to go on
   EditsSettled SettleUnsavedEdits();
-  void CreateGrid();
-  void ReleaseGrid();  // and its history
+  TzebGrid* CreateGrid(grid::CellStore& cells);
   bool TypedTextFits(int col, int row, const std::string& text);
 
-  // Undo and redo (UndoCommands.cpp): Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
-  void StartHistory();
-  void ForgetHistory();  // what is loaded now is where undo stops
-  bool UndoRedoKey(int key, Qt::KeyboardModifiers modifiers);
-
   // The grid commands and keys (GridCommands.cpp).
-  void btnReorderClick();
-  void btnRenumberClick();
-  void btnIncrementalRenumberClick();
-  void btnOrderedRenumberClick();
-  void btnClearRowClick();
-  void btnMoveRowClick();
-  void btnSetMoveRowClick();
-  void btnAddRecordClick();
-  void btnDeleteRecordClick();
-  void FindNext();
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void ShowMoveTarget();
   void ShowHiddenButtons();
-
-  // The channel-list commands (ChannelListCommands.cpp).
-  void CreateChannelListButtons();
-  bool RequireLoadedGrid();  // logs "Nothing loaded" when there is no file to work on
-  void btnExportCsvClick();
-  void btnImportCsvClick();
-  void btnApplyReferenceClick();
-  void btnRemoveDuplicatesClick();
 
   std::shared_ptr<WindowDialogs> dialogs_;
   bool destroyed_ = false;
@@ -219,22 +211,18 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::string defaultIniFileName_;  // the user's settings file beside the program
   std::string scriptFileName_;
   std::string extractFolder_;
-  std::string loadedFileName_;
-  std::string loadedFilePath_;
   std::unique_ptr<ExtractionFolderLock> folderLock_;  // taken by the first extraction
   std::string declinedArchive_;  // whose saved files the user chose to leave out of it
-  std::unique_ptr<TDataObject> dataObject_;
-  TzebGrid* grid_ = nullptr;  // a child of pnlDatabase, released explicitly
+  std::vector<OpenList> lists_;
+  size_t activeList_ = 0;
   std::unique_ptr<TelevisionArchive> archive_;
   std::unique_ptr<ScriptRunningWatcher> scriptWatcher_;  // outlives every script
   int runningCommands_ = 0;                               // RunCommand's nesting
   ScriptSession script_;  // what tarno::ScriptObject points to
-  editing::EditorState editorState_;  // the move target and the last search text
+  // The move target and the last search text while nothing is loaded; a list
+  // loaded next starts from them, and a list closed leaves its own here.
+  editing::EditorState idleEditorState_;
   int fontId_ = -1;
-  // The grid's content revision at the last load or save; undo gives back
-  // the revisions of the states it restores.
-  uint64_t savedContentRevision_ = 0;
-  std::unique_ptr<editing::EditHistory> history_;  // of the loaded file; goes before its grid and data object
 
   // The three areas.
   QWidget* pnlDatabase = nullptr;
@@ -257,25 +245,14 @@ class TfrmTarnoChannelEdit : public QWidget {
   QPushButton* btnImport = nullptr;
   QLabel* txtF1 = nullptr;
   QLabel* txtF4 = nullptr;
-  QPushButton* btnReorder = nullptr;
-  QPushButton* btnRenumber = nullptr;
-  QPushButton* btnClearRow = nullptr;
-  QPushButton* btnMoveRow = nullptr;
-  QPushButton* btnSetMoveRow = nullptr;
-  QPushButton* btnIncrementalRenumber = nullptr;
-  QPushButton* btnOrderedRenumber = nullptr;
-  QPushButton* btnAddRecord = nullptr;
-  QPushButton* btnDeleteRecord = nullptr;
   QPushButton* btnClear = nullptr;
   QPushButton* btnReloadScript = nullptr;
   QPushButton* btnReadWrite = nullptr;
   QPushButton* btnPtcCable = nullptr;
   QLabel* txtFind = nullptr;
   QLabel* txtUndo = nullptr;
-  QPushButton* btnExportCsv = nullptr;
-  QPushButton* btnImportCsv = nullptr;
-  QPushButton* btnApplyReference = nullptr;
-  QPushButton* btnRemoveDuplicates = nullptr;
+  // The buttons of the grid commands, in table order.
+  std::vector<std::pair<const editing::GridCommandSpec*, QPushButton*>> commandButtons_;
 };
 
 }  // namespace tarno::window

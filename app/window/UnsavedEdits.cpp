@@ -1,6 +1,7 @@
 // Unsaved edits: the question before a command or the close gives them up.
 #include <QCloseEvent>
 
+#include "ChannelDocument.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 
@@ -11,17 +12,16 @@ namespace tarno::window {
 // the revision); undoing back to the state saved leaves nothing to save. A
 // data object released by a Load left nothing to save.
 bool TfrmTarnoChannelEdit::HasUnsavedEdits() const {
-  if (!dataObject_ || !grid_) return false;
-  return grid_->Cells().ContentRevision() != savedContentRevision_;
+  for (const OpenList& list : lists_)
+    if (list.document->HasUnsavedEdits()) return true;
+  return false;
 }
-
-void TfrmTarnoChannelEdit::MarkEditsSaved() { savedContentRevision_ = grid_ ? grid_->Cells().ContentRevision() : 0; }
 
 bool TfrmTarnoChannelEdit::SaveChangesFirst() { return SettleUnsavedEdits() != EditsSettled::Kept; }
 
 TfrmTarnoChannelEdit::EditsSettled TfrmTarnoChannelEdit::SettleUnsavedEdits() {
   if (!HasUnsavedEdits()) return EditsSettled::NoneMade;
-  switch (dialogs_->AskSaveChanges(loadedFileName_)) {
+  switch (dialogs_->AskSaveChanges(LoadedFileName())) {
     case SaveChangesAnswer::Yes: return SaveGrid(false) ? EditsSettled::Saved : EditsSettled::Kept;
     case SaveChangesAnswer::No: return EditsSettled::Dropped;
     case SaveChangesAnswer::Cancel: break;

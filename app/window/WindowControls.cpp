@@ -4,6 +4,7 @@
 // allows; when it is smaller than its design the log pane and then the grid
 // give up height, and the button panel scrolls, so every control stays in reach.
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QFont>
 #include <QLabel>
@@ -122,15 +123,8 @@ void TfrmTarnoChannelEdit::KeepFocusedButtonsInView() {
   });
 }
 
-// Grid commands hand the focus back to the grid, so that its own keys (Ctrl+P,
-// Ctrl+Q, Ctrl+N, typing) work right after a button.
-void TfrmTarnoChannelEdit::ReturnFocusToGridAfter(std::initializer_list<QPushButton*> buttons) {
-  for (QPushButton* button : buttons)
-    connect(button, &QPushButton::clicked, this, &TfrmTarnoChannelEdit::FocusGrid);
-}
-
 void TfrmTarnoChannelEdit::FocusGrid() {
-  if (grid_) grid_->setFocus(Qt::OtherFocusReason);
+  if (Grid()) Grid()->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTarnoChannelEdit::CreateButtonPanel() {
@@ -172,29 +166,6 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                         tr("Import from exported ASCII (debug purposes). Loads an exported file."), true);
   txtF1 = AddLabel("txtF1", tr("F1:"), {364, 112, 20, 17}, QString(), true);
   txtF4 = AddLabel("txtF4", tr("F4:"), {364, 135, 20, 17}, QString(), true);
-  btnReorder = AddButton("btnReorder", tr("Sort rows"), {390, 56, 109, 25},
-                         tr("Sort rows, based on the selected column."), true);
-  btnRenumber = AddButton("btnRenumber", tr("Renumber column"), {390, 81, 109, 25},
-                          tr("Renumber the selected column, based on the record number."), true);
-  btnClearRow = AddButton("btnClearRow", tr("Clear row"), {390, 106, 109, 25},
-                          tr("Clear the data of the selected row."), true);
-  btnMoveRow = AddButton("btnMoveRow", tr("Move row"), {390, 131, 109, 25}, tr("Move the row."),
-                         true);
-  btnSetMoveRow = AddButton("btnSetMoveRow", tr("Set row to move to:"), {390, 156, 109, 25},
-                            tr("Set the row that another row will be moved to when double-clicked. After "
-                               "moving a row the next row will be used for the next move."),
-                            true);
-  btnIncrementalRenumber =
-      AddButton("btnIncrementalRenumber", tr("Sorted renumber"), {505, 56, 116, 25},
-                tr("Renumber the selected column, based on the current values. The order when values are "
-                   "identical is undetermined."),
-                true);
-  btnOrderedRenumber = AddButton("btnOrderedRenumber", tr("Row based renumber"), {505, 81, 116, 25},
-                                 tr("Renumber the selected column, based on row order."), true);
-  btnAddRecord = AddButton("btnAddRecord", tr("Add record"), {627, 56, 109, 25},
-                           tr("Add an empty record."), true);
-  btnDeleteRecord = AddButton("btnDeleteRecord", tr("Remove last record"), {627, 81, 109, 25},
-                              tr("Remove last record."), true);
   btnClear = AddButton("btnClear", tr("Clear information"), {770, 7, 101, 25},
                        tr("Clear memo field"), true);
   btnReloadScript = AddButton("btnReloadScript", tr("Reload script"), {770, 38, 101, 25},
@@ -213,7 +184,28 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                         "redoes too)."),
                      false);
   txtUndo->setToolTip(txtUndo->property("hint").toString());
-  CreateChannelListButtons();
+  CreateCommandButtons();
+}
+
+void TfrmTarnoChannelEdit::CreateCommandButtons() {
+  for (const editing::GridCommandSpec& command : editing::GridCommands()) {
+    if (!command.button.Exists()) continue;
+    const editing::ButtonPlace& place = command.button;
+    QPushButton* button = AddButton(std::string(command.buttonName).c_str(), CommandText(command.caption),
+                                    {place.x, place.y, place.width, place.height}, CommandText(command.hint),
+                                    command.hintShown);
+    commandButtons_.emplace_back(&command, button);
+  }
+}
+
+QString TfrmTarnoChannelEdit::CommandText(std::string_view text) {
+  return QCoreApplication::translate(editing::kTranslationContext, std::string(text).c_str());
+}
+
+QPushButton* TfrmTarnoChannelEdit::CommandButton(std::string_view step) const {
+  for (const auto& [command, button] : commandButtons_)
+    if (command->step == step) return button;
+  return nullptr;
 }
 
 QPushButton* TfrmTarnoChannelEdit::AddButton(const char* name, const QString& caption, QRect geometry,
@@ -253,14 +245,18 @@ WrappedCheckBox* TfrmTarnoChannelEdit::AddCheckBox(const char* name, const QStri
   return box;
 }
 
+// The window's own controls, with the grid commands' buttons after the check
+// boxes, column by column.
 void TfrmTarnoChannelEdit::SetTabOrder() {
-  const QList<QWidget*> order = {btnExtract,         chkSaveArchive->Box(), btnExit,          btnLoad,
-                                 btnSave,            btnSaveAs,             btnExport,        btnImport,
-                                 chkOriginalRecord->Box(), chkUpdateCrc->Box(), btnReorder,   btnRenumber,
-                                 btnClearRow,        btnMoveRow,            btnSetMoveRow,    btnIncrementalRenumber,
-                                 btnOrderedRenumber, btnAddRecord,          btnDeleteRecord,  btnClear,
-                                 btnReloadScript,    btnReadWrite,          btnPtcCable,      btnExportCsv,
-                                 btnImportCsv,       btnApplyReference,     btnRemoveDuplicates};
+  QList<QWidget*> commands;
+  for (const auto& [command, button] : commandButtons_) commands.push_back(button);
+  std::sort(commands.begin(), commands.end(), [](const QWidget* a, const QWidget* b) {
+    return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
+  });
+  const QList<QWidget*> order = QList<QWidget*>{btnExtract, chkSaveArchive->Box(), btnExit, btnLoad, btnSave,
+                                                btnSaveAs, btnExport, btnImport, chkOriginalRecord->Box(),
+                                                chkUpdateCrc->Box()} +
+                                commands + QList<QWidget*>{btnClear, btnReloadScript, btnReadWrite, btnPtcCable};
   for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -284,26 +280,13 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   connect(btnSaveAs, &QPushButton::clicked, this, save);
   bind(btnExport, &TfrmTarnoChannelEdit::btnExportClick);
   bindEdit(btnImport, &TfrmTarnoChannelEdit::btnImportClick);
-  bindEdit(btnReorder, &TfrmTarnoChannelEdit::btnReorderClick);
-  bindEdit(btnRenumber, &TfrmTarnoChannelEdit::btnRenumberClick);
-  bindEdit(btnClearRow, &TfrmTarnoChannelEdit::btnClearRowClick);
-  bindEdit(btnMoveRow, &TfrmTarnoChannelEdit::btnMoveRowClick);
-  bind(btnSetMoveRow, &TfrmTarnoChannelEdit::btnSetMoveRowClick);
-  bindEdit(btnIncrementalRenumber, &TfrmTarnoChannelEdit::btnIncrementalRenumberClick);
-  bindEdit(btnOrderedRenumber, &TfrmTarnoChannelEdit::btnOrderedRenumberClick);
-  bindEdit(btnAddRecord, &TfrmTarnoChannelEdit::btnAddRecordClick);
-  bindEdit(btnDeleteRecord, &TfrmTarnoChannelEdit::btnDeleteRecordClick);
   bind(btnClear, &TfrmTarnoChannelEdit::btnClearClick);
   bind(btnReloadScript, &TfrmTarnoChannelEdit::btnReloadScriptClick);
   bind(btnReadWrite, &TfrmTarnoChannelEdit::btnReadWriteClick);
   bind(btnPtcCable, &TfrmTarnoChannelEdit::btnPtcCableClick);
-  bind(btnExportCsv, &TfrmTarnoChannelEdit::btnExportCsvClick);
-  bindEdit(btnImportCsv, &TfrmTarnoChannelEdit::btnImportCsvClick);
-  bindEdit(btnApplyReference, &TfrmTarnoChannelEdit::btnApplyReferenceClick);
-  bindEdit(btnRemoveDuplicates, &TfrmTarnoChannelEdit::btnRemoveDuplicatesClick);
-  ReturnFocusToGridAfter({btnSave, btnSaveAs, btnReorder, btnRenumber, btnClearRow, btnMoveRow, btnSetMoveRow,
-                          btnIncrementalRenumber, btnOrderedRenumber, btnAddRecord, btnDeleteRecord, btnImportCsv,
-                          btnApplyReference, btnRemoveDuplicates});
+  for (const auto& [command, button] : commandButtons_)
+    connect(button, &QPushButton::clicked, this, [this, command = command] { RunGridCommand(*command); });
+  for (QPushButton* button : {btnSave, btnSaveAs}) connect(button, &QPushButton::clicked, this, &TfrmTarnoChannelEdit::FocusGrid);
 }
 
 // Anchors: the grid panel to all four sides, the log pane and the button

@@ -117,7 +117,7 @@ struct KeyProbe {
               ++dialogs;
               return answer;
             },
-            [this] { ++editors; }, [this] { ++buttons; }};
+            [this] { ++editors; }, [this] { ++buttons; }, {}};
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "GridCommandTable.h"
 #include "RunProgram.h"
 #include "WindowFixture.h"
 
@@ -99,6 +100,34 @@ TEST_F(KeysTest, FunctionKeysWithNothingLoadedDoNoHarm) {
   EXPECT_EQ(window->LogLines().first(), "Log started");
   EXPECT_TRUE(dialogs->errors.empty());
   EXPECT_FALSE(Shown("btnReadWrite"));
+}
+
+// Every button of the grid commands is the table's: its place, caption and
+// hint; each runs its command on the list on show, as one step to undo.
+TEST_F(KeysTest, TheGridCommandButtonsAreTheTablesAndRunItsCommands) {
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  for (const editing::GridCommandSpec& command : editing::GridCommands()) {
+    if (!command.button.Exists()) continue;
+    SCOPED_TRACE(std::string(command.step));
+    auto* button = Control<QPushButton>(std::string(command.buttonName).c_str());
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(command.button.x, command.button.y, command.button.width,
+                                        command.button.height));
+    if (command.step != "set-move-target") {  // its caption shows the target
+      EXPECT_EQ(button->text(), QString::fromStdString(std::string(command.caption)));
+    }
+    EXPECT_EQ(button->property("hint").toString(), QString::fromStdString(std::string(command.hint)));
+  }
+  const std::string first = CellText(NameColumn(), 1);
+  window->Grid()->SetCol(NameColumn());
+  window->Grid()->SetRow(1);
+  Click("btnReorder");
+  ASSERT_TRUE(window->HasUnsavedEdits());
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(window->HasUnsavedEdits());
+  EXPECT_EQ(CellText(NameColumn(), 1), first);
+  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(window->HasUnsavedEdits());
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+#include "GridCommandFunctions.h"
+
+#include "ChannelListFiles.h"
+#include "EditHistory.h"
+#include "FindNext.h"
+#include "MoveRow.h"
+#include "RecordCommands.h"
+#include "Renumbering.h"
+#include "SortRows.h"
+
+namespace tarno::editing {
+namespace {
+
+// "Add record" and "Remove last record" only exist for layouts with a header.
+void RequireHeader(const CommandContext& context) {
+  if (context.data && !context.data->HasHeader)
+    throw GridCommandError("the layout declares no header, so these records cannot be added or removed");
+}
+
+}  // namespace
+
+void SelectCellCommand(CommandContext& context) {
+  grid::CellStore* cells = context.cells;
+  if (!cells) return;
+  const CommandInput& cell = context.input;
+  if (cell.col < 1 || cell.col >= cells->ColCount() || cell.row < 1 || cell.row >= cells->RowCount())
+    throw GridCommandError("no such data cell (columns 1 to " + std::to_string(cells->ColCount() - 1) +
+                           ", rows 1 to " + std::to_string(cells->RowCount() - 1) + ")");
+  cells->SetCol(cell.col);
+  cells->SetRow(cell.row);
+}
+
+// Text the cell's field has no room for is refused, as the grid refuses typing it.
+void TypeTextCommand(CommandContext& context) {
+  grid::CellStore* cells = context.cells;
+  if (!cells || !context.data) return;
+  const std::string& text = context.input.text;
+  const std::string refusal = context.data->CellTextRefusal(cells, cells->Col(), cells->Row(), text);
+  if (!refusal.empty()) throw GridCommandError(refusal);
+  cells->SetText(cells->Col(), cells->Row(), text);
+}
+
+void SortRowsCommand(CommandContext& context) {
+  if (context.cells) SortRows(context.cells);
+}
+void RenumberCommand(CommandContext& context) { RenumberColumn(context.data, context.cells); }
+void RowRenumberCommand(CommandContext& context) { RowBasedRenumber(context.data, context.cells); }
+void SortedRenumberCommand(CommandContext& context) { SortedRenumber(context.data, context.cells); }
+void SetMoveTargetCommand(CommandContext& context) { SetMoveTarget(context.state, context.cells); }
+void MoveRowCommand(CommandContext& context) { MoveRowToTarget(context.state, context.cells); }
+void ClearRowCommand(CommandContext& context) { ClearCurrentRow(context.data, context.cells); }
+
+void AddRecordCommand(CommandContext& context) {
+  RequireHeader(context);
+  AddRecord(context.data, context.cells);
+}
+
+void RemoveLastRecordCommand(CommandContext& context) {
+  RequireHeader(context);
+  RemoveLastRecord(context.data, context.cells);
+}
+
+void FindCommand(CommandContext& context) { SearchFromDialog(context.state, context.cells, context.input.text); }
+void FindNextCommand(CommandContext& context) { FindNext(context.state, context.cells); }
+
+void UndoCommand(CommandContext& context) {
+  if (context.history) context.history->Undo();
+}
+void RedoCommand(CommandContext& context) {
+  if (context.history) context.history->Redo();
+}
+
+void ExportCsvCommand(CommandContext& context) {
+  if (context.data && context.cells) ExportCsvFile(*context.data, *context.cells, context.input.text, context.log);
+}
+void ImportCsvCommand(CommandContext& context) {
+  if (context.data && context.cells) ImportCsvFile(*context.data, *context.cells, context.input.text, context.log);
+}
+void ApplyReferenceCommand(CommandContext& context) {
+  if (context.data && context.cells)
+    ApplyReferenceFile(context.settingsFile, *context.data, *context.cells, context.input.text, context.log);
+}
+void RemoveDuplicatesCommand(CommandContext& context) {
+  if (context.data && context.cells) RemoveDuplicateChannels(*context.data, *context.cells, context.log);
+}
+
+}  // namespace tarno::editing

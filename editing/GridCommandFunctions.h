@@ -1,0 +1,37 @@
+// The functions behind the entries of the grid command table, one per command.
+// Each works on the context's list; a command that cannot run raises
+// GridCommandError with the line to show.
+#pragma once
+
+#include <stdexcept>
+
+#include "GridCommandTable.h"
+
+namespace tarno::editing {
+
+class GridCommandError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+void SelectCellCommand(CommandContext& context);
+void TypeTextCommand(CommandContext& context);
+void SortRowsCommand(CommandContext& context);
+void RenumberCommand(CommandContext& context);
+void RowRenumberCommand(CommandContext& context);
+void SortedRenumberCommand(CommandContext& context);
+void SetMoveTargetCommand(CommandContext& context);
+void MoveRowCommand(CommandContext& context);
+void ClearRowCommand(CommandContext& context);
+void AddRecordCommand(CommandContext& context);
+void RemoveLastRecordCommand(CommandContext& context);
+void FindCommand(CommandContext& context);
+void FindNextCommand(CommandContext& context);
+void UndoCommand(CommandContext& context);
+void RedoCommand(CommandContext& context);
+void ExportCsvCommand(CommandContext& context);
+void ImportCsvCommand(CommandContext& context);
+void ApplyReferenceCommand(CommandContext& context);
+void RemoveDuplicatesCommand(CommandContext& context);
+
+}  // namespace tarno::editing
