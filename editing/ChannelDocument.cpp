@@ -52,6 +52,12 @@ bool ChannelDocument::Save(bool keepOriginalOrder, bool regenerateChecksums, con
   return TakeCellsBack(keepOriginalOrder, log) && WriteRecords(path_, regenerateChecksums, log);
 }
 
+bool ChannelDocument::Check(bool (*question)(const CommandContext&)) {
+  static const LogSink kNoLog = [](const std::string&) {};
+  const CommandInput none;
+  return question(ContextFor(none, kNoLog));
+}
+
 bool ChannelDocument::HasUnsavedEdits() const { return filled_ && cells_.ContentRevision() != savedRevision_; }
 
 void ChannelDocument::MarkSaved() { savedRevision_ = cells_.ContentRevision(); }

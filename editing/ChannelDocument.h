@@ -47,6 +47,9 @@ class ChannelDocument {
   // the command is one. Errors pass on; the step keeps what changed before.
   void Run(const GridCommandSpec& command, const CommandInput& input, const LogSink& log);
 
+  // Asks a question of the command table about this list (see GridCommandSpec::asksFirst).
+  bool Check(bool (*question)(const CommandContext&));
+
   // A change of the cells or records since loading or the last save; undoing
   // back to the state saved leaves nothing to save.
   bool HasUnsavedEdits() const;

@@ -13,7 +13,16 @@ struct EditorState {
   int MoveToRow = 1;           // the row the next "Move row" moves to
   std::string MoveRowCaption;  // the caption of the "Set row to move to:" button
   std::string SearchText;      // upper-cased (ASCII letters only); empty: F3 does nothing
+  // The selected rows run from the current row to this one (either way);
+  // 0: the current row alone. Loading a list clears it.
+  int SelectionEndRow = 0;
+  // The window's search: after a search that found nothing it says so, and
+  // the next one starts from the first cell (tarno-cli keeps stopping there).
+  bool WrapSearch = false;
+  bool SearchFromTop = false;  // set by a miss when WrapSearch
+  bool LastSearchMissed = false;
 };
+
 
 // The three captions of the move-target button.
 std::string StartCaption(int moveToRow);      // "Move to row: %d", at start

@@ -24,8 +24,14 @@ bool Searchable(const grid::CellStore& cells, int col) { return cells.ColWidth(c
 bool SearchFromDialog(EditorState& state, grid::CellStore* cells, std::string_view dialogText) {
   if (!cells) return false;
   state.SearchText = text::UpperAscii(dialogText);
-  FindNext(state, cells);
+  state.SearchFromTop = false;
+  NoteSearchResult(state, FindNext(state, cells));
   return true;
+}
+
+void NoteSearchResult(EditorState& state, bool found) {
+  state.LastSearchMissed = !found && !state.SearchText.empty();
+  state.SearchFromTop = state.LastSearchMissed && state.WrapSearch;
 }
 
 bool FindNext(const EditorState& state, grid::CellStore* cells) {
@@ -34,8 +40,8 @@ bool FindNext(const EditorState& state, grid::CellStore* cells) {
   std::vector<int> columns;  // the searched columns, left to right
   for (int col = 1; col <= lastCol; ++col)
     if (Searchable(*cells, col)) columns.push_back(col);
-  int firstCol = cells->Col() + 1;
-  for (int row = cells->Row(); row < cells->RowCount(); ++row, firstCol = 1) {
+  int firstCol = state.SearchFromTop ? 1 : cells->Col() + 1;
+  for (int row = state.SearchFromTop ? 1 : cells->Row(); row < cells->RowCount(); ++row, firstCol = 1) {
     for (auto col = std::lower_bound(columns.begin(), columns.end(), firstCol); col != columns.end(); ++col) {
       if (!ContainsUpperCased(cells->Text(*col, row), state.SearchText)) continue;
       cells->SetCol(*col);

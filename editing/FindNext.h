@@ -16,9 +16,14 @@ namespace tarno::editing {
 // grid nothing happens and false says the key was not consumed.
 bool SearchFromDialog(EditorState& state, grid::CellStore* cells, std::string_view dialogText);
 
+// Notes what a search found: a miss is told, and where the state wraps the
+// search, the next one starts from the first cell.
+void NoteSearchResult(EditorState& state, bool found);
+
 // F3: makes the next matching cell current (column first, then row). Returns
 // false when the search text is empty, there is no grid, or nothing matches;
-// the current cell then stays where it is.
+// the current cell then stays where it is. After a miss that wraps, it
+// starts with the first cell.
 bool FindNext(const EditorState& state, grid::CellStore* cells);
 
 }  // namespace tarno::editing

@@ -1,5 +1,7 @@
 #include "GridCommandFunctions.h"
 
+#include <algorithm>
+
 #include "ChannelListFiles.h"
 #include "EditHistory.h"
 #include "FindNext.h"
@@ -17,17 +19,43 @@ void RequireHeader(const CommandContext& context) {
     throw GridCommandError("the layout declares no header, so these records cannot be added or removed");
 }
 
+bool IsDataRow(const grid::CellStore& cells, int row) { return row >= 1 && row < cells.RowCount(); }
+
 }  // namespace
+
+RowSpan SelectedRows(const EditorState& state, const grid::CellStore& cells) {
+  const int current = cells.Row();
+  const int end = IsDataRow(cells, state.SelectionEndRow) ? state.SelectionEndRow : current;
+  return {std::min(current, end), std::max(current, end)};
+}
+
+bool CurrentColumnHoldsTexts(const CommandContext& context) {
+  const grid::CellStore* cells = context.cells;
+  if (!cells) return false;
+  const auto isNumber = [](std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return true;  // an empty cell
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.front() == '-') text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  for (int row = 1; row < cells->RowCount(); ++row)
+    if (!isNumber(cells->Text(cells->Col(), row))) return true;
+  return false;
+}
 
 void SelectCellCommand(CommandContext& context) {
   grid::CellStore* cells = context.cells;
   if (!cells) return;
   const CommandInput& cell = context.input;
-  if (cell.col < 1 || cell.col >= cells->ColCount() || cell.row < 1 || cell.row >= cells->RowCount())
+  const bool range = cell.endRow != 0;
+  if (cell.col < 1 || cell.col >= cells->ColCount() || !IsDataRow(*cells, cell.row) ||
+      (range && !IsDataRow(*cells, cell.endRow)))
     throw GridCommandError("no such data cell (columns 1 to " + std::to_string(cells->ColCount() - 1) +
                            ", rows 1 to " + std::to_string(cells->RowCount() - 1) + ")");
   cells->SetCol(cell.col);
   cells->SetRow(cell.row);
+  context.state.SelectionEndRow = range ? cell.endRow : 0;
 }
 
 // Text the cell's field has no room for is refused, as the grid refuses typing it.
@@ -36,7 +64,7 @@ void TypeTextCommand(CommandContext& context) {
   if (!cells || !context.data) return;
   const std::string& text = context.input.text;
   const std::string refusal = context.data->CellTextRefusal(cells, cells->Col(), cells->Row(), text);
-  if (!refusal.empty()) throw GridCommandError(refusal);
+  if (!refusal.empty()) throw TextRefusedError(refusal);
   cells->SetText(cells->Col(), cells->Row(), text);
 }
 
@@ -61,7 +89,10 @@ void RemoveLastRecordCommand(CommandContext& context) {
 }
 
 void FindCommand(CommandContext& context) { SearchFromDialog(context.state, context.cells, context.input.text); }
-void FindNextCommand(CommandContext& context) { FindNext(context.state, context.cells); }
+void FindNextCommand(CommandContext& context) {
+  if (context.cells && !context.state.SearchText.empty())
+    NoteSearchResult(context.state, FindNext(context.state, context.cells));
+}
 
 void UndoCommand(CommandContext& context) {
   if (context.history) context.history->Undo();

@@ -14,6 +14,20 @@ class GridCommandError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Text typed into a cell whose field has no room for it; the message names the field.
+class TextRefusedError : public GridCommandError {
+ public:
+  using GridCommandError::GridCommandError;
+};
+
+// The rows the commands on a selection work on: from the current row to the
+// selection's other end, within the grid's data rows.
+RowSpan SelectedRows(const EditorState& state, const grid::CellStore& cells);
+
+// The current column holds texts that are no numbers (names): renumbering
+// would replace them.
+bool CurrentColumnHoldsTexts(const CommandContext& context);
+
 void SelectCellCommand(CommandContext& context);
 void TypeTextCommand(CommandContext& context);
 void SortRowsCommand(CommandContext& context);

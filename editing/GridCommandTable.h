@@ -23,7 +23,7 @@ class EditHistory;
 enum class CommandArgument {
   None,
   Text,      // step=TEXT
-  Cell,      // step=COL,ROW
+  Cell,      // step=COL,ROW or step=COL,ROW:COL2,ROW2
   OpenFile,  // step=PATH: a file that exists
   SaveFile,  // step=PATH: a file to write
 };
@@ -32,6 +32,7 @@ struct CommandInput {
   std::string text;  // Text and the file arguments
   int col = 0;       // Cell
   int row = 0;
+  int endRow = 0;    // Cell given as a range, COL,ROW:COL2,ROW2: its last row
 };
 
 // What a command works on. data and cells are set whenever a list is loaded;
@@ -56,30 +57,34 @@ struct ButtonPlace {
 
 // The file dialog the window shows for a file argument.
 struct FileQuestion {
-  std::string_view title;
-  std::string_view filter;  // "Caption|mask|Caption|mask"
-  std::string_view suffix;  // appended to the list's name as the proposed file name; save dialogs only
+  std::string_view title{};
+  std::string_view filter{};  // "Caption|mask|Caption|mask"
+  std::string_view suffix{};  // appended to the list's name as the proposed file name; save dialogs only
 };
 
 struct GridCommandSpec {
-  std::string_view step;  // tarno-cli edit's word: "sort-rows", or "find" of find=TEXT
+  std::string_view step{};  // tarno-cli edit's word: "sort-rows", or "find" of find=TEXT
   CommandArgument argument = CommandArgument::None;
-  std::string_view argumentName;  // the usage text's placeholder: "TEXT", "COL,ROW", "FILE"
-  std::string_view caption;       // the window's button; empty: none
-  std::string_view hint;
-  std::string_view key;           // "F4", "Ctrl+F", "Ctrl+Shift+Z"; empty: none
-  std::string_view otherKey;      // a second key for the same command
+  std::string_view argumentName{};  // the usage text's placeholder: "TEXT", "COL,ROW", "FILE"
+  std::string_view caption{};       // the window's button; empty: none
+  std::string_view hint{};
+  std::string_view key{};           // "F4", "Ctrl+F", "Ctrl+Shift+Z"; empty: none
+  std::string_view otherKey{};      // a second key for the same command
   bool needsSelection = false;    // works on the current cell or the selected rows
   bool undoStep = true;           // one step to undo; false: leaves the list as it is, or walks the history
   CommandFunction run = nullptr;
+  // When this says so, the window asks question first (its %1 the current
+  // column's caption); tarno-cli runs the command as it is.
+  bool (*asksFirst)(const CommandContext&) = nullptr;
+  std::string_view question{};
 
   // How the window presents it.
-  std::string_view buttonName;  // the button's object name
-  ButtonPlace button;
+  std::string_view buttonName{};  // the button's object name
+  ButtonPlace button{};
   bool hintShown = true;    // as a tool tip
   bool slow = false;        // runs under the hour-glass
   bool needsHeader = false; // offered only for layouts that declare a header
-  FileQuestion file;
+  FileQuestion file{};
   // How tarno-cli presents it: the current cell printed after the step ("COL,ROW").
   bool printsCurrentCell = false;
 };

@@ -26,10 +26,18 @@ bool ReadInt(std::string_view text, int& value) {
   return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-void ReadCell(const EditStep& step, std::string_view cell, editing::CommandInput& input) {
+bool ReadColRow(std::string_view cell, int& col, int& row) {
   const size_t comma = cell.find(',');
-  if (comma == std::string_view::npos || !ReadInt(cell.substr(0, comma), input.col) ||
-      !ReadInt(cell.substr(comma + 1), input.row))
+  return comma != std::string_view::npos && ReadInt(cell.substr(0, comma), col) && ReadInt(cell.substr(comma + 1), row);
+}
+
+// COL,ROW or a range COL,ROW:COL2,ROW2, whose rows are what counts.
+void ReadCell(const EditStep& step, std::string_view cell, editing::CommandInput& input) {
+  const size_t colon = cell.find(':');
+  int endCol = 0;
+  const bool read = ReadColRow(cell.substr(0, colon), input.col, input.row) &&
+                    (colon == std::string_view::npos || ReadColRow(cell.substr(colon + 1), endCol, input.endRow));
+  if (!read)
     throw UsageError("bad edit command '" + step.word + "': expected " + std::string(step.command->step) + "=" +
                      std::string(step.command->argumentName) + " with whole numbers");
 }
@@ -63,6 +71,8 @@ void RunStep(HeadlessGrid& grid, const EditStep& step) {
   } catch (const grid::SortConversionError& error) {
     std::cout.flush();
     std::cerr << "tarno-cli: " << error.what() << '\n';
+  } catch (const editing::TextRefusedError& error) {
+    throw CommandFailure(error.what());
   } catch (const editing::GridCommandError& error) {
     throw CommandFailure(step.word + ": " + error.what());
   }

@@ -71,12 +71,16 @@ void TfrmTarnoChannelEdit::RunOnActiveList(const editing::GridCommandSpec& comma
   std::optional<WaitCursor> wait;
   if (command.slow) wait.emplace(IsFileArgument(command.argument) ? WaitCursor::PendingEvents::RunOnce
                                                                   : WaitCursor::PendingEvents::Wait);
+  TakeGridSelection(*document);
+  if (!ConfirmCommand(command, *document)) return;
   const LogSink log = [this](const std::string& line) { Log(line); };
   const ScopeExit afterwards([this] {
     ShowMoveTarget();
     FocusGrid();
   });
+  document->State().WrapSearch = true;
   document->Run(command, input, log);
+  if (command.printsCurrentCell && document->State().LastSearchMissed) ShowSearchMissed(document->State());
 }
 
 void TfrmTarnoChannelEdit::RunEditCommand(const std::function<void()>& body) {
@@ -85,6 +89,30 @@ void TfrmTarnoChannelEdit::RunEditCommand(const std::function<void()>& body) {
     if (Document()) step.emplace(Document()->Cells());
     body();
   });
+}
+
+// The commands on a selection work on the rows of the grid's range selection.
+void TfrmTarnoChannelEdit::TakeGridSelection(editing::ChannelDocument& document) {
+  const QRect selection = Grid()->Selection();
+  const int current = Grid()->Row();
+  const int end = selection.top() == current ? selection.bottom() : selection.top();
+  document.State().SelectionEndRow = end == current ? 0 : end;
+}
+
+// A command that would replace what the user may not mean it to asks first.
+bool TfrmTarnoChannelEdit::ConfirmCommand(const editing::GridCommandSpec& command, editing::ChannelDocument& document) {
+  if (!command.asksFirst || !document.Check(command.asksFirst)) return true;
+  const grid::CellStore& cells = document.Cells();
+  const QString question =
+      CommandText(command.question).arg(QString::fromStdString(std::string(cells.Text(cells.Col(), 0))));
+  return dialogs_->Ask({question.toStdString(), Captions({CommandText(command.caption), tr("Cancel")})}) == 0;
+}
+
+// A search that found nothing says so; the next starts from the top.
+void TfrmTarnoChannelEdit::ShowSearchMissed(const editing::EditorState& state) {
+  const QString text = tr("'%1' not found below; F3 searches again from the first row.")
+                           .arg(QString::fromStdString(state.SearchText));
+  Log(text);
 }
 
 void TfrmTarnoChannelEdit::ShowMoveTarget() {

@@ -28,7 +28,9 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
 void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
   const WaitCursor wait;
   auto document = std::make_unique<editing::ChannelDocument>(iniFileName_, path);
+  triedFileName_ = document->FileName();
   document->State() = EditorStateNow();
+  document->State().SelectionEndRow = 0;
   SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
   const LogSink log = [this](const std::string& line) { Log(line); };
   bool read = false;
@@ -93,7 +95,9 @@ TDataObject* TfrmTarnoChannelEdit::DataObject() const {
   return document && document->HasData() ? &document->Data() : nullptr;
 }
 
-std::string TfrmTarnoChannelEdit::LoadedFileName() const { return Document() ? Document()->FileName() : ""; }
+std::string TfrmTarnoChannelEdit::LoadedFileName() const {
+  return Document() ? Document()->FileName() : triedFileName_;
+}
 std::string TfrmTarnoChannelEdit::LoadedFilePath() const { return Document() ? Document()->Path() : ""; }
 
 const editing::EditorState& TfrmTarnoChannelEdit::EditorStateNow() const {

@@ -67,6 +67,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   const std::string& ExtractFolder() const { return extractFolder_; }
   // The list on show; none while nothing is loaded.
   editing::ChannelDocument* Document() const;
+  // The list on show's, or the file a Load tried last.
   std::string LoadedFileName() const;
   // Where Save writes: the file as it was loaded, wherever that was.
   std::string LoadedFilePath() const;
@@ -142,6 +143,9 @@ class TfrmTarnoChannelEdit : public QWidget {
   void RunGridCommand(const editing::GridCommandSpec& command);
   bool AskArgument(const editing::GridCommandSpec& command, editing::CommandInput& input);
   void RunOnActiveList(const editing::GridCommandSpec& command, const editing::CommandInput& input);
+  void TakeGridSelection(editing::ChannelDocument& document);
+  void ShowSearchMissed(const editing::EditorState& state);
+  bool ConfirmCommand(const editing::GridCommandSpec& command, editing::ChannelDocument& document);
 
   // Commands (ArchiveCommands.cpp, LoadSaveCommands.cpp, DiagnosticCommands.cpp).
   void btnExtractClick();
@@ -214,6 +218,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::unique_ptr<ExtractionFolderLock> folderLock_;  // taken by the first extraction
   std::string declinedArchive_;  // whose saved files the user chose to leave out of it
   std::vector<OpenList> lists_;
+  std::string triedFileName_;  // of the last Load, also one that failed
   size_t activeList_ = 0;
   std::unique_ptr<TelevisionArchive> archive_;
   std::unique_ptr<ScriptRunningWatcher> scriptWatcher_;  // outlives every script

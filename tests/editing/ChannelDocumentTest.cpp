@@ -5,31 +5,25 @@
 #include "ChannelDocument.h"
 #include "EditHistory.h"
 #include "GridCommandFunctions.h"
+#include "KeptByteLayouts.h"
 #include "TestFiles.h"
 
 namespace tarno::editing {
 namespace {
 
-constexpr const char* kArchive = "channel_list_UE46D8000_1101.scm";
-constexpr int kProgramCol = 1;
-constexpr int kNameCol = 3;
+constexpr int kProgramCol = test::kKeptBytesProgramCol;
+constexpr int kNameCol = test::kKeptBytesNameCol;
 
-// Cable and analog maps with every byte kept: the number, the UTF-16 name, the rest.
-const char* kLayouts =
-    "[map-CableD]\n"
-    "ITEM = Program,   2, 2, #, $00,  1\n"
-    "ITEM = Before,   62, 1, $, $00, -2\n"
-    "ITEM = Name,    200, 2, /, $00,  3\n"
-    "ITEM = After,    55, 1, $, $00, -4\n"
-    "ITEM = Check,     1, 1, ^,    , -5\n"
-    "[map-CableA]\n"
+// The digital cable map and the analog air map, with every byte kept.
+const std::string kLayouts = std::string(test::kCableDigitalLayout) +
+    "[map-AirA]\n"
     "ITEM = Program,   2, 2, #, $00,  1\n"
     "ITEM = Rest,     62, 1, $, $00, -2\n";
 
 class ChannelDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(test::ExtractSample(kArchive, dir_.Path()));
+    ASSERT_TRUE(test::ExtractSample(test::kKeptBytesArchive, dir_.Path()));
     test::WriteFile(Settings(), kLayouts);
   }
   std::string Settings() const { return dir_.File("layouts.ini"); }
@@ -82,16 +76,17 @@ TEST_F(ChannelDocumentTest, AnEditSavedIsNoLongerUnsavedAndGoesIntoTheFile) {
   Run(*document, "select", {"", kNameCol, 2});
   Run(*document, "type", {"Saved name"});
   ASSERT_TRUE(document->TakeCellsBack(true, log_));
-  ASSERT_TRUE(document->WriteRecords(dir_.File("copy"), true, log_));
+  std::filesystem::create_directory(dir_.Path() / "copy");  // the layout goes by the bare name
+  ASSERT_TRUE(document->WriteRecords(dir_.File("copy/map-CableD"), true, log_));
   EXPECT_FALSE(document->HasUnsavedEdits());
-  ChannelDocument copy(Settings(), dir_.File("copy"));
+  ChannelDocument copy(Settings(), dir_.File("copy/map-CableD"));
   ASSERT_TRUE(copy.Load(log_));
   EXPECT_EQ(copy.Cells().Text(kNameCol, 2), document->Cells().Text(kNameCol, 2));
 }
 
 TEST_F(ChannelDocumentTest, TwoListsKeepTheirOwnEditsHistoryAndMoveTarget) {
   auto cable = Open("map-CableD");
-  auto analog = Open("map-CableA");
+  auto analog = Open("map-AirA");
   Run(*cable, "select", {"", kProgramCol, 3});
   Run(*cable, "set-move-target");
   Run(*cable, "select", {"", kNameCol, 1});

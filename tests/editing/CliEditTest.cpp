@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "KeptByteLayouts.h"
 #include "RunProgram.h"
 
 namespace tarno {
@@ -12,20 +13,13 @@ namespace {
 using test::RunProgram;
 using Rows = std::vector<std::vector<std::string>>;
 
-constexpr const char* kArchive = "channel_list_UE46D8000_1101.scm";
-constexpr size_t kProgramCol = 1;
-constexpr size_t kNameCol = 3;
+constexpr const char* kArchive = test::kKeptBytesArchive;
+constexpr size_t kProgramCol = test::kKeptBytesProgramCol;
+constexpr size_t kNameCol = test::kKeptBytesNameCol;
 
-// The two files the tests edit, with every byte kept: the cable map's 320-byte
-// records (program number, UTF-16 name, a byte sum) and the satellite table,
-// whose layout declares a header.
-const char* kLayouts =
-    "[map-CableD]\n"
-    "ITEM = Program,   2, 2, #, $00,  1\n"
-    "ITEM = Before,   62, 1, $, $00, -2\n"
-    "ITEM = Name,    200, 2, /, $00,  3\n"
-    "ITEM = After,    55, 1, $, $00, -4\n"
-    "ITEM = Check,     1, 1, ^,    , -5\n"
+// The two files the tests edit, with every byte kept: the cable map and the
+// satellite table, whose layout declares a header.
+const std::string kLayouts = std::string(test::kCableDigitalLayout) +
     "[SatDataBase.dat]\n"
     "HEADER = $81\n"
     "ITEM = Marker,       1, 1, \\,    ,  1\n"

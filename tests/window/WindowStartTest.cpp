@@ -127,10 +127,12 @@ TEST_F(StartTest, TabOrderFollowsTheButtonPanel) {
       Control("btnExtract"), Control<WrappedCheckBox>("chkSaveArchive")->Box(), Control("btnExit"),
       Control("btnLoad"), Control("btnSave"), Control("btnSaveAs"), Control("btnExport"), Control("btnImport"),
       Control<WrappedCheckBox>("chkOriginalRecord")->Box(), Control<WrappedCheckBox>("chkUpdateCrc")->Box(),
+      // the grid commands' buttons column by column, top to bottom
       Control("btnReorder"), Control("btnRenumber"), Control("btnClearRow"), Control("btnMoveRow"),
       Control("btnSetMoveRow"), Control("btnIncrementalRenumber"), Control("btnOrderedRenumber"),
-      Control("btnAddRecord"), Control("btnDeleteRecord"), Control("btnClear"), Control("btnReloadScript"),
-      Control("btnReadWrite"), Control("btnPtcCable")};
+      Control("btnExportCsv"), Control("btnImportCsv"), Control("btnAddRecord"), Control("btnDeleteRecord"),
+      Control("btnApplyReference"), Control("btnRemoveDuplicates"), Control("btnClear"),
+      Control("btnReloadScript"), Control("btnReadWrite"), Control("btnPtcCable")};
   QWidget* widget = expected.front();
   for (size_t i = 1; i < expected.size(); ++i) {
     widget = widget->nextInFocusChain();
