@@ -1,5 +1,6 @@
 // A sort engine set up as the channel grid's: default settings, character keys
-// compared in the single-byte code page the records store text in.
+// compared as UTF-8 (Unicode code-point order, ASCII letters without regard to
+// case), so names in any script keep their own order.
 #pragma once
 
 #include "SortEngine.h"

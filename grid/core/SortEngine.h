@@ -55,9 +55,9 @@ class SortEngine {
  public:
   // The core has no dialogs: with ShowMessageOnError, the outcome message goes here.
   using MessageHook = std::function<void(SortMessageKind kind, const std::string& message)>;
-  // Turns a cell text into the bytes that character order compares (the grid
-  // holds UTF-8; the channel grid compares its single-byte code page). Unset:
-  // the UTF-8 bytes themselves.
+  // Turns a cell text into the bytes that character order compares. Unset:
+  // the grid's UTF-8 bytes themselves, whose byte order is Unicode code-point
+  // order, so no script's letters are lost to a code page.
   using KeyEncoder = std::function<void(std::string_view cellText, std::string& key)>;
 
   // Range indices are 16-bit inside the engine.

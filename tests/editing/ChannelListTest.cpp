@@ -49,6 +49,33 @@ TEST(ChannelFields, FoundByCaptionOrByTheRoleAFieldNames) {
   EXPECT_FALSE(named.Has(ChannelRole::ServiceId));
 }
 
+TEST(ChannelFields, ARolePartNamesSeveralRolesEachWithTheBitsItOwns) {
+  const auto item = [](const char* caption, int column, const char* role) {
+    TDataItem field;
+    field.Name = caption;
+    field.Column = column;
+    field.Role = role;
+    return field;
+  };
+  const ChannelColumns columns = FindChannelColumns({item("Favs", 1, "Fav1&$01 + fav2&2+Fav4&$08"),
+                                                     item("Status", -2, "In use&$80"), item("Fav5", 3, ""),
+                                                     item("Lock", 4, "Skip"), item("Hide", 5, "Hide&x")});
+  EXPECT_EQ(columns.Of(ChannelRole::Fav1), 1);
+  EXPECT_EQ(columns.MaskOf(ChannelRole::Fav1), 0x01u);
+  EXPECT_EQ(columns.MaskOf(ChannelRole::Fav2), 0x02u);
+  EXPECT_FALSE(columns.Has(ChannelRole::Fav3));
+  EXPECT_EQ(columns.MaskOf(ChannelRole::Fav4), 0x08u);
+  EXPECT_EQ(columns.Of(ChannelRole::InUse), 2);
+  EXPECT_EQ(columns.FlagBits(ChannelRole::InUse), 0x80u);
+  // A caption answers without a mask: positions for a favourites list, bit 0 for a flag.
+  EXPECT_EQ(columns.Of(ChannelRole::Fav5), 3);
+  EXPECT_EQ(columns.MaskOf(ChannelRole::Fav5), 0u);
+  EXPECT_EQ(columns.Of(ChannelRole::Skip), 4);
+  EXPECT_EQ(columns.FlagBits(ChannelRole::Skip), 1u);
+  EXPECT_FALSE(columns.Has(ChannelRole::Lock)) << "a field with a role part answers to it only";
+  EXPECT_FALSE(columns.Has(ChannelRole::Hide)) << "a mask that is no number names nothing";
+}
+
 TEST(ChannelList, InUseChannelsThatAreNotDeleted) {
   LoadedList list("digital", {{1, "A", 10, 1, 1},
                               {2, "B", 11, 1, 1, kNotInUse},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ChannelSortEngine.h"
 #include "EditingTestSupport.h"
 #include "MoveRow.h"
 #include "RecordCommands.h"
@@ -46,10 +47,26 @@ TEST(SortRows, NameColumnSortsCaseInsensitivelyWithUnnumberedNamesBelow) {
   EXPECT_EQ(SortedByColumn(list, test::kNameCol), (Texts{"Alpha", "beta", "gamma", "z00", "-", "", "x-00"}));
 }
 
-TEST(SortRows, NamesCompareInTheRecordsCodePage) {
-  // Windows-1252 puts the euro sign (80) before e-acute (E9); their UTF-8 forms sort the other way.
-  ChannelList list(test::Named({"\xE9t\xE9", "\x80uro", "Zulu"}));
-  EXPECT_EQ(SortedByColumn(list, test::kNameCol), (Texts{"Zulu", "\xE2\x82\xAC" "uro", "\xC3\xA9t\xC3\xA9"}));
+// Latin (e-acute U+00E9, euro U+20AC), Greek (U+03xx) and Cyrillic (U+04xx)
+// names each keep their own order; none reads as "?" and falls into one heap.
+TEST(ChannelSort, NamesOfEveryScriptSortInCodePointOrderAndAsciiCaseIsIgnored) {
+  const Texts names = {"\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9",  // Первый
+                       "\xCE\x95\xCE\xA1\xCE\xA4",                             // ΕΡΤ
+                       "\xD0\x90\xD0\xB7",                                     // Аз
+                       "zdf", "\xE2\x82\xAC" "uro", "ARD", "\xC3\xA9t\xC3\xA9",
+                       "\xCE\x91\xCE\xBB\xCF\x86\xCE\xB1",                     // Αλφα
+                       "Beta", "\xD0\x90\xD0\x91"};                             // АБ
+  grid::CellStore cells;
+  cells.SetColCount(2);
+  cells.SetRowCount(static_cast<int>(names.size()) + 1);
+  for (size_t i = 0; i < names.size(); ++i) cells.SetText(1, static_cast<int>(i) + 1, names[i]);
+  grid::SortEngine engine = ChannelSortEngine(grid::ToSortType::tstCharacter, 1, 1, cells.RowCount() - 1);
+  ASSERT_TRUE(engine.ApplySort(cells));
+  Texts sorted;
+  for (int r = 1; r < cells.RowCount(); ++r) sorted.emplace_back(cells.Text(1, r));
+  EXPECT_EQ(sorted, (Texts{"ARD", "Beta", "zdf", "\xC3\xA9t\xC3\xA9", "\xCE\x91\xCE\xBB\xCF\x86\xCE\xB1",
+                           "\xCE\x95\xCE\xA1\xCE\xA4", "\xD0\x90\xD0\x91", "\xD0\x90\xD0\xB7",
+                           "\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9", "\xE2\x82\xAC" "uro"}));
 }
 
 TEST(SortRows, CurrentCellKeepsItsRowAndColumnIndex) {
