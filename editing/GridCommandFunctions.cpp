@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include "ChannelFlags.h"
 #include "ChannelListFiles.h"
+#include "Favourites.h"
 #include "EditHistory.h"
 #include "FindNext.h"
 #include "MoveRow.h"
+#include "MoveRows.h"
 #include "RecordCommands.h"
 #include "Renumbering.h"
 #include "SortRows.h"
+#include "SwapChannels.h"
 
 namespace tarno::editing {
 namespace {
@@ -20,6 +24,18 @@ void RequireHeader(const CommandContext& context) {
 }
 
 bool IsDataRow(const grid::CellStore& cells, int row) { return row >= 1 && row < cells.RowCount(); }
+
+bool HasList(const CommandContext& context) { return context.data && context.cells; }
+
+// The favourites list a Choice argument names, 1 to 5.
+int ListNumber(const CommandContext& context) { return std::stoi(context.input.text); }
+
+bool IsOn(const CommandContext& context) { return context.input.text == "on"; }
+
+void SetFlag(CommandContext& context, ChannelFlag flag) {
+  if (HasList(context))
+    SetChannelFlag(*context.data, *context.cells, SelectedRows(context.state, *context.cells), flag, IsOn(context));
+}
 
 }  // namespace
 
@@ -113,6 +129,33 @@ void ApplyReferenceCommand(CommandContext& context) {
 }
 void RemoveDuplicatesCommand(CommandContext& context) {
   if (context.data && context.cells) RemoveDuplicateChannels(*context.data, *context.cells, context.log);
+}
+
+}  // namespace tarno::editing
+
+namespace tarno::editing {
+
+void FavouriteAddCommand(CommandContext& context) {
+  if (HasList(context))
+    AddToFavourites(*context.data, *context.cells, SelectedRows(context.state, *context.cells), ListNumber(context));
+}
+void FavouriteRemoveCommand(CommandContext& context) {
+  if (HasList(context))
+    RemoveFromFavourites(*context.data, *context.cells, SelectedRows(context.state, *context.cells),
+                         ListNumber(context));
+}
+void FavouritesByNumberCommand(CommandContext& context) {
+  if (HasList(context)) OrderFavouritesByNumber(*context.data, *context.cells, ListNumber(context));
+}
+void LockCommand(CommandContext& context) { SetFlag(context, ChannelFlag::Lock); }
+void SkipCommand(CommandContext& context) { SetFlag(context, ChannelFlag::Skip); }
+void HideCommand(CommandContext& context) { SetFlag(context, ChannelFlag::Hide); }
+void DeleteCommand(CommandContext& context) { SetFlag(context, ChannelFlag::Delete); }
+void SwapCommand(CommandContext& context) {
+  if (HasList(context)) SwapChannels(*context.data, *context.cells, SelectedRows(context.state, *context.cells));
+}
+void MoveRowsCommand(CommandContext& context) {
+  if (context.cells) MoveRowsToTarget(context.state, *context.cells, SelectedRows(context.state, *context.cells));
 }
 
 }  // namespace tarno::editing

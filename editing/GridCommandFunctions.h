@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "ChannelSelection.h"
 #include "GridCommandTable.h"
 
 namespace tarno::editing {
@@ -47,5 +48,14 @@ void ExportCsvCommand(CommandContext& context);
 void ImportCsvCommand(CommandContext& context);
 void ApplyReferenceCommand(CommandContext& context);
 void RemoveDuplicatesCommand(CommandContext& context);
+void FavouriteAddCommand(CommandContext& context);
+void FavouriteRemoveCommand(CommandContext& context);
+void FavouritesByNumberCommand(CommandContext& context);
+void LockCommand(CommandContext& context);
+void SkipCommand(CommandContext& context);
+void HideCommand(CommandContext& context);
+void DeleteCommand(CommandContext& context);
+void SwapCommand(CommandContext& context);
+void MoveRowsCommand(CommandContext& context);
 
 }  // namespace tarno::editing

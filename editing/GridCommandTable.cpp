@@ -17,6 +17,10 @@ constexpr std::string_view kCsvFilter = QT_TRANSLATE_NOOP("GridCommandTable", "C
 constexpr std::string_view kReferenceFilter =
     QT_TRANSLATE_NOOP("GridCommandTable", "Television files|*.*|CSV files|*.csv|All files|*.*");
 
+// The words of the Choice arguments, as the window's menu shows them.
+[[maybe_unused]] constexpr std::string_view kChoiceWords[] = {QT_TRANSLATE_NOOP("GridCommandTable", "on"),
+                                                              QT_TRANSLATE_NOOP("GridCommandTable", "off")};
+
 constexpr std::string_view kTextColumnQuestion = QT_TRANSLATE_NOOP(
     "GridCommandTable",
     "Column '%1' holds texts, not only numbers: renumbering replaces each of them by a number. Renumber it "
@@ -24,7 +28,10 @@ constexpr std::string_view kTextColumnQuestion = QT_TRANSLATE_NOOP(
 
 // Every grid command, in the order of tarno-cli's usage text.
 constexpr GridCommandSpec kCommands[] = {
-    {.step = "select", .argument = CommandArgument::Cell, .argumentName = "COL,ROW[:COL2,ROW2]", .run = SelectCellCommand},
+    {.step = "select",
+     .argument = CommandArgument::Cell,
+     .argumentName = "COL,ROW[:COL2,ROW2]",
+     .run = SelectCellCommand},
     {.step = "type",
      .argument = CommandArgument::Text,
      .argumentName = "TEXT",
@@ -169,6 +176,85 @@ constexpr GridCommandSpec kCommands[] = {
      .buttonName = "btnRemoveDuplicates",
      .button = {627, 131, 137, 25},
      .slow = true},
+    {.step = "favourite-add",
+     .argument = CommandArgument::Choice,
+     .argumentName = "N",
+     .choices = "1|2|3|4|5",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Add to favourites"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable",
+                               "Add the selected channels to a favourites list, behind the channels it has."),
+     .needsSelection = true,
+     .run = FavouriteAddCommand,
+     .inMenu = true},
+    {.step = "favourite-remove",
+     .argument = CommandArgument::Choice,
+     .argumentName = "N",
+     .choices = "1|2|3|4|5",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Remove from favourites"),
+     .hint = QT_TRANSLATE_NOOP(
+         "GridCommandTable", "Take the selected channels out of a favourites list; the channels behind them move up."),
+     .needsSelection = true,
+     .run = FavouriteRemoveCommand,
+     .inMenu = true},
+    {.step = "favourites-by-number",
+     .argument = CommandArgument::Choice,
+     .argumentName = "N",
+     .choices = "1|2|3|4|5",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Order favourites by number"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable", "Order a favourites list by channel number."),
+     .run = FavouritesByNumberCommand,
+     .inMenu = true},
+    {.step = "lock",
+     .argument = CommandArgument::Choice,
+     .argumentName = "on|off",
+     .choices = "on|off",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Lock"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable", "Lock (on) or unlock (off) the selected channels."),
+     .needsSelection = true,
+     .run = LockCommand,
+     .inMenu = true},
+    {.step = "skip",
+     .argument = CommandArgument::Choice,
+     .argumentName = "on|off",
+     .choices = "on|off",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Skip"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable",
+                               "Let the channel keys skip (on) the selected channels, or stop skipping them (off)."),
+     .needsSelection = true,
+     .run = SkipCommand,
+     .inMenu = true},
+    {.step = "hide",
+     .argument = CommandArgument::Choice,
+     .argumentName = "on|off",
+     .choices = "on|off",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Hide"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable", "Hide (on) or show (off) the selected channels."),
+     .needsSelection = true,
+     .run = HideCommand,
+     .inMenu = true},
+    {.step = "delete",
+     .argument = CommandArgument::Choice,
+     .argumentName = "on|off",
+     .choices = "on|off",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Delete"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable", "Delete (on) the selected channels, or take them back (off)."),
+     .needsSelection = true,
+     .run = DeleteCommand,
+     .inMenu = true},
+    {.step = "swap",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Swap channels"),
+     .hint =
+         QT_TRANSLATE_NOOP("GridCommandTable", "The first and the last selected channel exchange places and numbers."),
+     .needsSelection = true,
+     .run = SwapCommand,
+     .inMenu = true},
+    {.step = "move-rows",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Move selected rows"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable", "Move the selected rows, in their order, to the row to move to."),
+     .key = "Shift+F4",
+     .needsSelection = true,
+     .run = MoveRowsCommand,
+     .inMenu = true},
 };
 
 struct KeyText {
@@ -218,6 +304,16 @@ const GridCommandSpec* CommandForKey(const KeyPress& key) {
         bestModifiers = ParseKey(keyText).Modifiers();
       }
   return best;
+}
+
+std::vector<std::string_view> ChoicesOf(const GridCommandSpec& command) {
+  std::vector<std::string_view> words;
+  for (std::string_view rest = command.choices; !rest.empty();) {
+    const size_t bar = rest.find('|');
+    words.push_back(rest.substr(0, bar));
+    rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+  }
+  return words;
 }
 
 std::string EditStepList(size_t width) {

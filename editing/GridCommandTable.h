@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CellStore.h"
 #include "EditorState.h"
@@ -26,6 +27,7 @@ enum class CommandArgument {
   Cell,      // step=COL,ROW or step=COL,ROW:COL2,ROW2
   OpenFile,  // step=PATH: a file that exists
   SaveFile,  // step=PATH: a file to write
+  Choice,    // step=WORD, one of the entry's choices ("1|2|3", "on|off")
 };
 
 struct CommandInput {
@@ -65,7 +67,8 @@ struct FileQuestion {
 struct GridCommandSpec {
   std::string_view step{};  // tarno-cli edit's word: "sort-rows", or "find" of find=TEXT
   CommandArgument argument = CommandArgument::None;
-  std::string_view argumentName{};  // the usage text's placeholder: "TEXT", "COL,ROW", "FILE"
+  std::string_view argumentName{};  // the usage text's placeholder: "TEXT", "COL,ROW", "FILE", "N"
+  std::string_view choices{};       // Choice: the words it takes, '|' between them
   std::string_view caption{};       // the window's button; empty: none
   std::string_view hint{};
   std::string_view key{};           // "F4", "Ctrl+F", "Ctrl+Shift+Z"; empty: none
@@ -81,6 +84,7 @@ struct GridCommandSpec {
   // How the window presents it.
   std::string_view buttonName{};  // the button's object name
   ButtonPlace button{};
+  bool inMenu = false;      // offered in the grid's context menu
   bool hintShown = true;    // as a tool tip
   bool slow = false;        // runs under the hour-glass
   bool needsHeader = false; // offered only for layouts that declare a header
@@ -93,6 +97,9 @@ std::span<const GridCommandSpec> GridCommands();
 
 // Where the window's translations of the captions, hints and dialog texts are.
 inline constexpr const char* kTranslationContext = "GridCommandTable";
+
+// The words a Choice command takes, in order.
+std::vector<std::string_view> ChoicesOf(const GridCommandSpec& command);
 
 // The command of a tarno-cli step name, or none.
 const GridCommandSpec* FindCommand(std::string_view step);

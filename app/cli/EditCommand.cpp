@@ -1,6 +1,7 @@
 // tarno-cli edit: loads a file as Load does, runs the grid commands of the
 // command table on it as the window's buttons and keys would, and saves as
 // "Save as ..." does.
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -42,6 +43,11 @@ void ReadCell(const EditStep& step, std::string_view cell, editing::CommandInput
                      std::string(step.command->argumentName) + " with whole numbers");
 }
 
+bool IsChoice(const editing::GridCommandSpec& command, std::string_view value) {
+  const std::vector<std::string_view> choices = editing::ChoicesOf(command);
+  return std::find(choices.begin(), choices.end(), value) != choices.end();
+}
+
 // "step" or "step=VALUE", as the table declares the step's argument.
 EditStep ParseStep(const std::string& word) {
   const size_t equals = word.find('=');
@@ -54,6 +60,9 @@ EditStep ParseStep(const std::string& word) {
   const std::string value = word.substr(equals + 1);
   if (step.command->argument == editing::CommandArgument::Cell) ReadCell(step, value, step.input);
   else step.input.text = value;
+  if (step.command->argument == editing::CommandArgument::Choice && !IsChoice(*step.command, value))
+    throw UsageError("bad edit command '" + word + "': expected " + std::string(step.command->step) + "=" +
+                     std::string(step.command->argumentName) + " (" + std::string(step.command->choices) + ")");
   return step;
 }
 

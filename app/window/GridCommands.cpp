@@ -1,6 +1,7 @@
 // The grid commands of the command table behind their buttons and keys, seen
 // before the focused control, run on the list on show.
 #include <QKeySequence>
+#include <QMenu>
 #include <QPushButton>
 
 #include "ChannelDocument.h"
@@ -25,6 +26,31 @@ bool IsFileArgument(editing::CommandArgument argument) {
 
 }  // namespace
 
+// The grid's context menu: every command the table offers there, a command
+// that takes a choice with one item per choice.
+void TfrmTarnoChannelEdit::ShowGridMenu(const QPoint& position) {
+  if (!Grid()) return;
+  QMenu menu(Grid());
+  menu.setObjectName(QStringLiteral("mnuGrid"));
+  for (const editing::GridCommandSpec& command : editing::GridCommands()) {
+    if (!command.inMenu) continue;
+    const auto add = [&](QMenu* into, const QString& text, std::string_view choice) {
+      QAction* action = into->addAction(text);
+      action->setToolTip(CommandText(command.hint));
+      connect(action, &QAction::triggered, this, [this, &command, choice] {
+        RunCommand([&] { RunOnActiveList(command, {std::string(choice)}); });
+      });
+    };
+    if (command.argument != editing::CommandArgument::Choice) {
+      add(&menu, CommandText(command.caption), {});
+      continue;
+    }
+    QMenu* choices = menu.addMenu(CommandText(command.caption));
+    for (std::string_view choice : editing::ChoicesOf(command)) add(choices, CommandText(choice), choice);
+  }
+  menu.exec(Grid()->viewport()->mapToGlobal(position));
+}
+
 void TfrmTarnoChannelEdit::RunGridCommand(const editing::GridCommandSpec& command) {
   RunCommand([&] {
     editing::ChannelDocument* document = Document();
@@ -43,7 +69,8 @@ bool TfrmTarnoChannelEdit::AskArgument(const editing::GridCommandSpec& command, 
   const std::string filter = CommandText(command.file.filter).toStdString();
   std::optional<std::string> path;
   switch (command.argument) {
-    case editing::CommandArgument::None: return true;
+    case editing::CommandArgument::None:
+    case editing::CommandArgument::Choice: return true;  // the menu item chosen gives it
     case editing::CommandArgument::Text: input.text = dialogs_->AskSearchText(); return true;
     case editing::CommandArgument::Cell:
       input.col = Grid()->Col();

@@ -133,6 +133,8 @@ TzebGrid* TfrmTarnoChannelEdit::CreateGrid(grid::CellStore& cells) {
   grid->SetTypedTextCheck(
       [this](int col, int row, const std::string& text) { return TypedTextFits(col, row, text); });
   grid->setObjectName(QStringLiteral("Grid"));
+  grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid, &QWidget::customContextMenuRequested, this, &TfrmTarnoChannelEdit::ShowGridMenu);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   pnlDatabase->layout()->addWidget(grid);

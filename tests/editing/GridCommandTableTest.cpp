@@ -21,7 +21,7 @@ std::string StepWord(const GridCommandSpec& command) {
 // The words of a text that look like edit steps: "sort-rows", "find=TEXT".
 std::set<std::string> StepWordsIn(const std::string& text) {
   std::set<std::string> words;
-  const std::regex word(R"([a-z]+(-[a-z]+)*(=[A-Z0-9,:|\[\]]+)?)");
+  const std::regex word(R"([a-z]+(-[a-z]+)*(=[A-Za-z0-9,:|\[\]]+)?)");
   for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it)
     words.insert(it->str());
   return words;
