@@ -53,6 +53,8 @@ int DetectCommand(const Words& words) {
     std::cout << "no preset fits " << archiveName << '\n';
     return 1;
   }
+  for (const std::string& name : UnreadEntries(fit.fitting.front(), entries))
+    std::cerr << "No layout for " << name << ": its bytes are kept\n";
   for (const std::string& preset : fit.fitting) std::cout << preset << '\n';
   return 0;
 }
