@@ -135,6 +135,7 @@ class SectionReader {
       const std::string_view value = TrimControls(text.substr(equals + 1));
       if (IsUpperAsciiOf(key, "HEADER")) ReadHeader(value);
       if (IsUpperAsciiOf(key, "ITEM")) ReadItem(value);
+      if (IsUpperAsciiOf(key, "FAVOURITES")) layout_.Favourites = std::string(value);
     }
   }
 
@@ -226,6 +227,14 @@ std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, in
   const int64_t value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
   if (value < min || value > max) return std::nullopt;
   return value;
+}
+
+const TDataItem* FieldOfRole(const std::vector<TDataItem>& items, std::string_view role) {
+  for (const TDataItem& item : items) {
+    const std::string_view answersTo = item.Role.empty() ? std::string_view(item.Name) : std::string_view(item.Role);
+    if (text::EqualIgnoringAsciiCase(TrimControls(answersTo), TrimControls(role))) return &item;
+  }
+  return nullptr;
 }
 
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName) {

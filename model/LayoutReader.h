@@ -18,11 +18,20 @@ struct Layout {
   std::vector<TDataItem> Items;  // empty: no section, or a layout error
   bool HasHeader = false;
   uint32_t Header = kDefaultHeader;
+  // FAVOURITES = flags (0 or 1 per list) or positions (-1 = not in the list):
+  // how the favourite lists of a channel map mark a channel, as the section
+  // says it; empty when it says nothing. Preset detection checks it.
+  std::string Favourites;
 };
 
 // Reads the layout of dataFileName from settings text. A missing section or a
 // layout error gives no items; neither is reported otherwise.
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName);
+
+// The first field that answers to role: a field whose ITEM line gives a role
+// answers to that role only, any other to its caption (ASCII case and blanks
+// at the ends aside). None when no field does.
+const TDataItem* FieldOfRole(const std::vector<TDataItem>& items, std::string_view role);
 
 // Integers of the layout language: decimal with optional leading blanks and sign,
 // or hexadecimal after "$" or "0x"; nullopt when malformed or out of [min, max].

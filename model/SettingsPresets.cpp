@@ -1,12 +1,15 @@
 #include "SettingsPresets.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
+#include "AsciiText.h"
 #include "ByteOrder.h"
 #include "FileSystem.h"
-#include "TarnoChannelEditUnit002.h"
+#include "LayoutReader.h"
 #include "TelevisionArchive.h"
 
 namespace tarno {
@@ -14,43 +17,111 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uintmax_t kHeaderSize = 4;
-constexpr size_t kFavouriteLists = 5;
-constexpr const char* kDSeriesFamily = "1101";
-constexpr const char* kLaterFamily = "1201";
+constexpr size_t kHeaderSize = 4;
+constexpr std::string_view kInUseRole = "In use";
+constexpr std::array<std::string_view, 5> kFavouriteRoles = {"Fav1", "Fav2", "Fav3", "Fav4", "Fav5"};
+constexpr uint32_t kNotInList = 0xFFFFFFFFu;  // -1
+constexpr uint32_t kFirstNegative = 0x80000000u;
 
-// A channel map's shape in both families: where its favourite words lie.
-struct MapShape {
-  const char* name;
-  size_t record;
-  size_t favourites;
-  size_t usedByte;  // a byte that is non-zero in every used record
-};
-constexpr MapShape kChannelMaps[] = {
-    {"map-AirD", 320, 292, 9}, {"map-CableD", 320, 292, 9}, {"map-AirA", 64, 36, 0}, {"map-CableA", 64, 36, 0}};
+// How a channel map's favourite lists mark a channel, as its section says.
+enum class FavouriteMarks { Unsaid, Flags, Positions };
 
-// Favourite words of the used records of the digital and analog maps:
-// +1 when they look like D-series flags, -1 like later positions, 0 unknown.
-int FavouriteEvidence(const std::vector<ArchiveEntry>& entries) {
-  bool flags = false;
-  for (const MapShape& shape : kChannelMaps) {
-    const auto map = std::find_if(entries.begin(), entries.end(), [&](const ArchiveEntry& e) { return e.name == shape.name; });
-    if (map == entries.end()) continue;
-    const std::string& bytes = map->bytes;
-    for (size_t at = 0; at + shape.record <= bytes.size(); at += shape.record) {
-      if (bytes[at + shape.usedByte] == '\0') continue;
-      for (size_t list = 0; list < kFavouriteLists; ++list) {
-        const uint32_t value = text::ReadLittleEndian(bytes.data() + at + shape.favourites + 4 * list, 4);
-        if (value == 0xFFFFFFFFu || value > 1) return -1;
-        flags = true;
-      }
-    }
-  }
-  return flags ? 1 : 0;
+FavouriteMarks MarksOf(const Layout& layout) {
+  if (text::EqualIgnoringAsciiCase(layout.Favourites, "flags")) return FavouriteMarks::Flags;
+  if (text::EqualIgnoringAsciiCase(layout.Favourites, "positions")) return FavouriteMarks::Positions;
+  return FavouriteMarks::Unsaid;
 }
 
-bool OfFamily(const std::string& preset, const char* family) {
-  return fs::path(preset).filename().string().find(family) != std::string::npos;
+// Flags are 0 or 1; positions count from 1, and -1 stands for "not in this list".
+bool CanHold(FavouriteMarks marks, uint32_t value) {
+  if (marks == FavouriteMarks::Flags) return value <= 1;
+  return value == kNotInList || (value >= 1 && value < kFirstNegative);
+}
+
+// A field of a record as a little-endian number (its first four bytes).
+uint32_t FieldValue(const std::string& bytes, size_t record, const TDataItem& item) {
+  return text::ReadLittleEndian(bytes.data() + record + static_cast<size_t>(item.Offset),
+                                std::min<size_t>(static_cast<size_t>(item.Size), 4));
+}
+
+size_t RecordSizeOf(const Layout& layout) {
+  const TDataItem& last = layout.Items.back();
+  return static_cast<size_t>(last.Offset) + static_cast<size_t>(last.Size);
+}
+
+// How well the favourite lists of the channels in use agree with what their
+// sections say of them.
+struct FavouriteEvidence {
+  size_t values = 0;      // values of lists whose section says how they mark
+  size_t misfits = 0;     // of them, values the marks cannot be
+  std::string firstMisfit;
+  bool operator<(const FavouriteEvidence& other) const { return misfits < other.misfits; }
+};
+
+void AddFavouriteEvidence(const Layout& layout, const ArchiveEntry& entry, FavouriteEvidence& evidence) {
+  const FavouriteMarks marks = MarksOf(layout);
+  const TDataItem* inUse = FieldOfRole(layout.Items, kInUseRole);
+  if (marks == FavouriteMarks::Unsaid || !inUse) return;
+  std::vector<const TDataItem*> lists;
+  for (const std::string_view role : kFavouriteRoles)
+    if (const TDataItem* list = FieldOfRole(layout.Items, role)) lists.push_back(list);
+  const size_t recordSize = RecordSizeOf(layout);
+  const size_t first = layout.HasHeader ? kHeaderSize : 0;
+  for (size_t at = first; at + recordSize <= entry.bytes.size(); at += recordSize) {
+    if ((FieldValue(entry.bytes, at, *inUse) & 1) == 0) continue;
+    for (const TDataItem* list : lists) {
+      const uint32_t value = FieldValue(entry.bytes, at, *list);
+      ++evidence.values;
+      if (CanHold(marks, value)) continue;
+      if (evidence.misfits++ == 0)
+        evidence.firstMisfit = entry.name + " record " + std::to_string((at - first) / recordSize) + " holds " +
+                               std::to_string(static_cast<int32_t>(value)) + " in " + list->Name +
+                               " (FAVOURITES = " + layout.Favourites + ")";
+    }
+  }
+}
+
+// What one settings file makes of an archive's entries.
+struct Reading {
+  std::string misfit;               // why it cannot read them; empty when it can
+  std::vector<std::string> unread;  // the entries no section reads
+  FavouriteEvidence favourites;
+};
+
+Reading ReadingOf(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries) {
+  Reading reading;
+  if (entries.empty()) {
+    reading.misfit = "the archive holds no files";
+    return reading;
+  }
+  const std::string settings = ReadWholeFile(settingsFile);  // once, not once per entry
+  for (const ArchiveEntry& entry : entries) {
+    const Layout layout = ReadLayoutFrom(settings, entry.name);
+    if (layout.Items.empty()) {
+      reading.unread.push_back(entry.name);
+      continue;
+    }
+    const size_t header = layout.HasHeader ? kHeaderSize : 0;
+    const size_t record = RecordSizeOf(layout);
+    const size_t size = entry.bytes.size();
+    if (size < header || record == 0 || (size - header) % record != 0) {
+      reading.misfit = entry.name + " (" + std::to_string(size) + " bytes) is no whole number of " +
+                       std::to_string(record) + "-byte records";
+      return reading;
+    }
+    AddFavouriteEvidence(layout, entry, reading.favourites);
+  }
+  if (reading.unread.size() == entries.size()) reading.misfit = "no section reads any of its files";
+  return reading;
+}
+
+// A preset whose favourite lists disagree with more values than another's is
+// ruled out; one whose sections say nothing of them is never ruled out.
+std::string FavouritesRuledOut(const FavouriteEvidence& evidence, const FavouriteEvidence& best) {
+  if (evidence.values == 0 || evidence.misfits <= best.misfits) return {};
+  return std::to_string(evidence.misfits) + " of " + std::to_string(evidence.values) +
+         " favourite values cannot be what its sections say, " + std::to_string(best.misfits) +
+         " with another preset; the first: " + evidence.firstMisfit;
 }
 
 }  // namespace
@@ -77,34 +148,30 @@ std::vector<std::string> PresetFiles(const std::string& folder) {
 }
 
 std::string SettingsMisfit(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries) {
-  if (entries.empty()) return "the archive holds no files";
-  const std::string settings = ReadWholeFile(settingsFile);  // once, not once per entry
-  for (const ArchiveEntry& entry : entries) {
-    const TDataObject data(ReadLayoutFrom(settings, entry.name));
-    if (!data.HasLayout()) return entry.name + " has no layout";
-    const uintmax_t header = data.HasHeader ? kHeaderSize : 0;
-    const auto record = static_cast<uintmax_t>(data.RecordSize());
-    const uintmax_t size = entry.bytes.size();
-    if (size < header || record == 0 || (size - header) % record != 0)
-      return entry.name + " (" + std::to_string(size) + " bytes) is no whole number of " +
-             std::to_string(record) + "-byte records";
-  }
-  return {};
+  return ReadingOf(settingsFile, entries).misfit;
+}
+
+std::vector<std::string> UnreadEntries(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries) {
+  return ReadingOf(settingsFile, entries).unread;
 }
 
 PresetFit FitPresets(const std::vector<std::string>& presets, const std::vector<ArchiveEntry>& entries) {
   PresetFit fit;
+  std::vector<std::pair<std::string, Reading>> readers;
   for (const std::string& preset : presets) {
-    std::string why = SettingsMisfit(preset, entries);
-    if (why.empty()) fit.fitting.push_back(preset);
-    else fit.misfits.emplace_back(preset, std::move(why));
+    Reading reading = ReadingOf(preset, entries);
+    if (reading.misfit.empty()) readers.emplace_back(preset, std::move(reading));
+    else fit.misfits.emplace_back(preset, std::move(reading.misfit));
   }
-  auto& fitting = fit.fitting;
-  const auto d = std::find_if(fitting.begin(), fitting.end(), [](const std::string& p) { return OfFamily(p, kDSeriesFamily); });
-  const auto later = std::find_if(fitting.begin(), fitting.end(), [](const std::string& p) { return OfFamily(p, kLaterFamily); });
-  if (d != fitting.end() && later != fitting.end()) {
-    const int evidence = FavouriteEvidence(entries);
-    if (evidence != 0) fitting.assign(1, evidence > 0 ? *d : *later);
+  std::stable_sort(readers.begin(), readers.end(),
+                   [](const auto& a, const auto& b) { return a.second.unread.size() < b.second.unread.size(); });
+  FavouriteEvidence best{0, SIZE_MAX, {}};
+  for (const auto& reader : readers)
+    if (reader.second.favourites.values > 0) best = std::min(best, reader.second.favourites);
+  for (auto& [preset, reading] : readers) {
+    std::string ruledOut = FavouritesRuledOut(reading.favourites, best);
+    if (ruledOut.empty()) fit.fitting.push_back(preset);
+    else fit.misfits.emplace_back(preset, std::move(ruledOut));
   }
   return fit;
 }
@@ -116,13 +183,13 @@ std::string PresetInsteadOfDefault(const std::string& defaultSettings, const std
   const PresetFit fit = FitPresets(presets, entries);
   if (fit.fitting.empty()) return {};
   if (!SettingsMisfit(defaultSettings, entries).empty()) return fit.fitting.front();
-  // The default reads every size. When it is an unchanged preset of a family
-  // the favourite lists rule out (a D-series archive without a satellite map
-  // against the "1201" default), the one preset they point to reads it rightly.
-  if (fit.fitting.size() != 1) return {};
+  // The default reads every size. When it is an unchanged copy of a preset
+  // the favourite lists rule out (the "1201" default against a D-series
+  // archive without a satellite map), the best preset reads it rightly; the
+  // user's own settings stay.
   const std::string defaultText = ReadWholeFile(defaultSettings);
-  for (const std::string& preset : presets)
-    if (preset != fit.fitting.front() && ReadWholeFile(preset) == defaultText) return fit.fitting.front();
+  for (const auto& [preset, why] : fit.misfits)
+    if (ReadWholeFile(preset) == defaultText) return fit.fitting.front();
   return {};
 }
 

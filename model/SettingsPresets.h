@@ -1,11 +1,13 @@
 // Which settings preset reads a television archive. The build puts one complete
-// settings file per television family into "layouts/" beside the program. A
-// preset fits an archive when it has a layout for every file entry and every
-// entry's size is its header plus a whole number of its records. The D series
-// ("1101") and the later "1201" family share every record size except the
-// satellite map, so an archive without one fits both; their favourite lists then
-// decide: D sets store 0 or 1, later sets a position or -1 (all four bytes $FF)
-// for "not in this list".
+// settings file per television family into "layouts/" beside the program.
+// Everything a preset is told by comes from its own settings: a preset fits an
+// archive when every entry it has a layout for is its header plus a whole
+// number of its records. Entries no section reads (a provider's bouquet list)
+// leave a preset fit; their bytes are kept as they are. Families whose record
+// sizes agree are told apart by their favourite lists, where a channel map's
+// section says how they mark a channel (FAVOURITES = flags or positions): a
+// preset is ruled out when more values of the channels in use disagree with
+// its favourites than with another's (a set may leave a stray value behind).
 #pragma once
 
 #include <string>
@@ -27,20 +29,26 @@ std::vector<ArchiveEntry> ArchiveEntries(const TelevisionArchive& archive);
 // folder is missing.
 std::vector<std::string> PresetFiles(const std::string& folder);
 
-// Why the settings file does not read every entry, or empty when it does.
+// Why the settings file cannot read the entries: one it has a layout for is no
+// whole number of records, or it has a layout for none. Empty when it reads them.
 std::string SettingsMisfit(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries);
+
+// The names of the entries no section of the settings file reads, in their order.
+std::vector<std::string> UnreadEntries(const std::string& settingsFile, const std::vector<ArchiveEntry>& entries);
 
 struct PresetFit {
   std::vector<std::string> fitting;                            // best first
   std::vector<std::pair<std::string, std::string>> misfits;  // preset, why it does not fit
 };
 
-// The presets that read every entry. An archive without files fits none.
+// The presets that read the entries, those with layouts for more of them
+// first; the presets the favourite lists rule out are misfits. An archive
+// without files fits none.
 PresetFit FitPresets(const std::vector<std::string>& presets, const std::vector<ArchiveEntry>& entries);
 
 // The preset to read an archive with instead of the default settings: the best
-// fitting preset when the default does not read every entry, or when the default
-// is an unchanged copy of a preset whose family the favourite lists rule out.
+// fitting preset when the default cannot read the entries, or when the default
+// is an unchanged copy of a preset the favourite lists rule out.
 // Empty when the default serves, when the archive holds no files, or when no
 // preset fits.
 std::string PresetInsteadOfDefault(const std::string& defaultSettings, const std::string& presetFolder,

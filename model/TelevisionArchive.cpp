@@ -34,6 +34,14 @@ std::string JoinFolder(const std::string& folder, const std::string& name) {
   return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+// A copy of bytes from malloc, for a buffer source to free; none for no bytes
+// or when memory runs out.
+void* BufferCopy(const std::string& bytes) {
+  void* copy = bytes.empty() ? nullptr : std::malloc(bytes.size());
+  if (copy) std::memcpy(copy, bytes.data(), bytes.size());
+  return copy;
+}
+
 // The file that may replace an entry: a regular file this process can read.
 std::optional<struct stat> ReadableRegularFile(const std::string& path) {
   struct stat file {};
@@ -79,14 +87,34 @@ void TelevisionArchive::OpenFromMemory(const std::string& path, std::string byte
   // The buffer source frees the buffer it was made with once the archive is
   // rewritten, whatever it was told: it gets a copy of its own, from malloc.
   // (An empty one has no entry to replace, so it is never rewritten.)
-  void* copy = bytes.empty() ? nullptr : std::malloc(bytes.size());
+  void* copy = BufferCopy(bytes);
   if (!bytes.empty() && !copy) throw ArchiveError("Cannot open archive '" + path + "': out of memory");
-  if (copy) std::memcpy(copy, bytes.data(), bytes.size());
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_buffer_create(copy, bytes.size(), copy ? 1 : 0, &error);
   if (!source) std::free(copy);
-  zip_t* archive = source ? zip_open_from_source(source, ZIP_CHECKCONS, &error) : nullptr;
+  OpenSource(path, source, ZIP_CHECKCONS);
+  fingerprint_ = FingerprintOf(bytes);
+  try {
+    CheckDirectory();
+  } catch (...) {
+    Close();
+    throw;
+  }
+}
+
+void TelevisionArchive::Create(const std::string& name) {
+  Close();
+  OpenSource(name, zip_source_buffer_create(nullptr, 0, 0, nullptr), ZIP_CREATE | ZIP_TRUNCATE);
+  fingerprint_ = {};
+}
+
+// Opens the archive in source (none: out of memory), which it takes over.
+void TelevisionArchive::OpenSource(const std::string& path, zip_source_t* source, int flags) {
+  zip_error_t error;
+  zip_error_init(&error);
+  if (!source) zip_error_set(&error, ZIP_ER_MEMORY, 0);
+  zip_t* archive = source ? zip_open_from_source(source, flags, &error) : nullptr;
   if (!archive) {
     const std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
@@ -98,13 +126,20 @@ void TelevisionArchive::OpenFromMemory(const std::string& path, std::string byte
   archive_ = archive;
   source_ = source;
   fileName_ = path;
-  fingerprint_ = FingerprintOf(bytes);
-  try {
-    CheckDirectory();
-  } catch (...) {
-    Close();
-    throw;
+}
+
+void TelevisionArchive::AddEntry(const std::string& name, const std::string& bytes) {
+  if (!archive_) throw ArchiveError("No archive is open");
+  void* copy = BufferCopy(bytes);
+  if (!bytes.empty() && !copy) throw ArchiveError("Cannot add '" + name + "': out of memory");
+  zip_source_t* source = zip_source_buffer(archive_, copy, bytes.size(), 1);
+  if (!source) std::free(copy);
+  if (!source || zip_file_add(archive_, name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+    const std::string error = ZipErrorText(archive_);
+    if (source) zip_source_free(source);
+    throw ArchiveError("Cannot add '" + name + "': " + error);
   }
+  ++replaced_;
 }
 
 void TelevisionArchive::Close() {

@@ -55,6 +55,12 @@ class TelevisionArchive {
   void Open(const std::string& path);
   // The same for an archive's bytes already read; name stands for its path.
   void OpenFromMemory(const std::string& name, std::string bytes);
+  // Starts a new archive without entries, for SaveTo to write; name stands
+  // for its path.
+  void Create(const std::string& name);
+  // Adds an entry of these bytes under name, or replaces the entry of that
+  // name, to be written by Save. Throws ArchiveError when none is open.
+  void AddEntry(const std::string& name, const std::string& bytes);
   // Gives the archive up without writing it; it is no longer active.
   void Close();
   // The full path of the open archive; empty when none is open.
@@ -95,6 +101,7 @@ class TelevisionArchive {
 
  private:
   std::string EntryFileName(uint64_t index) const;
+  void OpenSource(const std::string& path, zip_source* source, int flags);
   void CheckDirectory() const;
   ArchiveEntry ReadEntry(uint64_t index, const std::string& name) const;
   bool FreshenEntry(uint64_t index);

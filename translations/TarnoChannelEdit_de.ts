@@ -714,5 +714,9 @@ Die gespeicherten Dateien bleiben in „%3“.</translation>
         <source>Archive written as %1</source>
         <translation>Archiv geschrieben als %1</translation>
     </message>
+    <message>
+        <source>No layout for %1: its bytes are kept</source>
+        <translation>Kein Layout für %1: seine Bytes bleiben erhalten</translation>
+    </message>
 </context>
 </TS>

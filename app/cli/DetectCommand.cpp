@@ -7,34 +7,18 @@
 
 #include "CliArguments.h"
 #include "CliCommands.h"
-#include "FileHome.h"
 #include "SettingsPresets.h"
+#include "ShippedFiles.h"
 #include "TelevisionArchive.h"
 
 namespace tarno::cli {
-namespace {
 
 namespace fs = std::filesystem;
-
-fs::path ProgramFolder() {
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::current_path() : self.parent_path();
-}
-
-// Beside a program in a build tree; with the shipped files of an installed one.
-fs::path DefaultLayoutsFolder() {
-  const fs::path beside = ProgramFolder() / "layouts";
-  if (fs::is_directory(beside)) return beside;
-  return fs::path(InstalledDataFolder(ProgramFolder().string())) / "layouts";
-}
-
-}  // namespace
 
 int DetectCommand(const Words& words) {
   const CliArguments args(words, {"--layouts"}, {});
   const std::string archivePath = args.Positional(1)[0];
-  const fs::path layouts = args.Value("--layouts", DefaultLayoutsFolder().string());
+  const fs::path layouts = args.Value("--layouts", ShippedFile("layouts"));
 
   const std::vector<std::string> presets = PresetFiles(layouts.string());
   if (presets.empty()) throw CommandFailure("no preset settings files in " + layouts.string());
@@ -53,6 +37,8 @@ int DetectCommand(const Words& words) {
     std::cout << "no preset fits " << archiveName << '\n';
     return 1;
   }
+  for (const std::string& name : UnreadEntries(fit.fitting.front(), entries))
+    std::cerr << "No layout for " << name << ": its bytes are kept\n";
   for (const std::string& preset : fit.fitting) std::cout << preset << '\n';
   return 0;
 }

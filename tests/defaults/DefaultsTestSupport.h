@@ -54,6 +54,7 @@ inline std::vector<NamedEntry> NamedEntries(const std::string& family) {
       {"map-AirD", 0, 320, true, {{64, 200, "NameBE"}, {264, 18, "FillNameBE"}}},
       {"map-CableD", 0, 320, true, {{64, 200, "NameBE"}, {264, 18, "FillNameBE"}}},
       {"map-SateD", 0, SizesOf(family).satellite, true, {{36, 100, "FillNameBE"}}},
+      {"map-AstraHDPlusD", 0, 212, true, {{48, 100, "FillNameBE"}}},
       {"SatDataBase.dat", 4, 145, false, {{9, 128, "NameLE"}}},
       {"ServiceProviders", 0, 108, false, {{8, 100, "CountedName"}}, 6},
   };

@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Real, ArchiveWithScript,
 
 // The tests above run once per shared archive: none of the first ten may go
 // missing unseen, and every entry of each must be read by one of the settings
-// (but for the entries no settings read yet).
+// (but for the entries no settings read).
 TEST(SharedArchives, AtLeastTenAreThereAndEveryEntryHasSettingsThatReadIt) {
   const std::vector<std::string> archives = test::SampleArchives();
   EXPECT_GE(archives.size(), kLeastSharedArchives);
@@ -223,7 +223,7 @@ TEST(SharedArchives, AtLeastTenAreThereAndEveryEntryHasSettingsThatReadIt) {
     const std::vector<ArchiveEntry> entries = ArchiveEntries(std::string(TARNO_SAMPLES_DIR) + "/" + archive);
     EXPECT_GE(entries.size(), 10u);
     for (const ArchiveEntry& entry : entries) {
-      if (test::NoSettingsReadYet(entry.name)) continue;
+      if (test::NoSettingsRead(entry.name)) continue;
       const bool read = std::any_of(std::begin(kSettings), std::end(kSettings), [&](const SettingsFile& settings) {
         return SettingsMisfit(settings.path, {entry}).empty();
       });

@@ -20,7 +20,7 @@ TEST_P(SampleArchive, EveryEntryLoadsAndSavesByteForByte) {
   int entries = 0;
   for (const auto& file : std::filesystem::directory_iterator(dir.Path() / "in")) {
     const std::string name = file.path().filename().string();
-    if (test::NoSettingsReadYet(name)) continue;
+    if (test::NoSettingsRead(name)) continue;
     SCOPED_TRACE(name);
     TDataObject data(settings, name);
     ASSERT_TRUE(data.HasLayout()) << "no layout for an entry of a real archive";

@@ -1,8 +1,7 @@
 // The families of the shared television archives, told by the record sizes of
-// their channel maps (never by file names), and the entries no settings read yet.
+// their channel maps (never by file names), and the entries no settings read.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,11 +10,9 @@
 
 namespace tarno::test {
 
-// The Astra HD+ provider list and its bouquets come with some satellite sets;
-// no settings file reads them yet, so tests leave them out for now.
-inline bool NoSettingsReadYet(const std::string& entry) {
-  return entry == "Bouquets" || entry == "map-AstraHDPlusD";
-}
+// The bouquets of the Astra HD+ provider list, whose meaning is unknown: no
+// settings file reads them, and an archive keeps their bytes as they are.
+inline bool NoSettingsRead(const std::string& entry) { return entry == "Bouquets"; }
 
 // The record sizes of a family's channel maps, as the format notes give them.
 struct ChannelMapSizes {
@@ -68,21 +65,6 @@ inline std::string SettingsFor(const std::filesystem::path& folder) {
   const std::string family = FamilyOf(folder);
   return family == kChannelMapSizes[0].family ? SourcePath("data/TarnoChannelEdit.ini")
                                                : SourcePath("data/layouts/TarnoChannelEdit-" + family + ".ini");
-}
-
-// The archive without the entries no settings read yet, zipped again in folder;
-// the shared archive itself when it has none of them.
-inline std::string ArchiveOfReadEntries(const std::string& archive, const std::filesystem::path& folder) {
-  const std::filesystem::path entries = folder / "entries";
-  if (!ExtractSample(archive, entries)) return {};
-  std::vector<std::filesystem::path> unread;
-  for (const auto& entry : std::filesystem::directory_iterator(entries))
-    if (NoSettingsReadYet(entry.path().filename().string())) unread.push_back(entry.path());
-  for (const auto& entry : unread) std::filesystem::remove(entry);
-  if (unread.empty()) return std::string(TARNO_SAMPLES_DIR) + "/" + archive;
-  const std::string zipped = (folder / archive).string();
-  const std::string command = "cd '" + entries.string() + "' && zip -qq '" + zipped + "' * >/dev/null 2>&1";
-  return std::system(command.c_str()) == 0 ? zipped : std::string();
 }
 
 }  // namespace tarno::test

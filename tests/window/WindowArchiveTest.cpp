@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "RunProgram.h"
+#include "SampleFamilies.h"
+#include "SettingsPresets.h"
 #include "TelevisionArchive.h"
 #include "WindowFixture.h"
 
@@ -221,6 +223,25 @@ TEST_F(PresetTest, ARecordSizeTheDefaultCannotReadPicksThePresetThatCan) {
   Load(ExtractFolder() + "map-SateD");
   EXPECT_EQ(dialogs->errors, std::vector<std::string>{});
   EXPECT_NE(window->Grid(), nullptr);
+}
+
+// An entry no settings read (the bouquets of a provider list) leaves the
+// preset fit; it is named, and its bytes stay as they are.
+TEST_F(PresetTest, AnEntryNoSettingsReadIsNamed) {
+  int archives = 0;
+  for (const std::string& name : tarno::test::SampleArchives()) {
+    std::vector<std::string> unread;
+    for (const ArchiveEntry& entry : ArchiveEntries(std::string(TARNO_SAMPLES_DIR) + "/" + name))
+      if (tarno::test::NoSettingsRead(entry.name)) unread.push_back(entry.name);
+    if (unread.empty()) continue;
+    SCOPED_TRACE(name);
+    Extract(Sample(name.c_str()));
+    const QStringList log = window->LogLines();
+    for (const std::string& entry : unread)
+      EXPECT_TRUE(log.contains(QString::fromStdString("No layout for " + entry + ": its bytes are kept")));
+    ++archives;
+  }
+  if (archives == 0) GTEST_SKIP() << "no shared archive has an entry no settings read";
 }
 
 TEST_F(PresetTest, AnArchiveTheDefaultReadsKeepsTheDefault) {
