@@ -127,6 +127,90 @@
         <source>Clear every channel of the same service but the one with the lowest number.</source>
         <translation>Leert alle Sender desselben Dienstes bis auf den mit der niedrigsten Nummer.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Column &apos;%1&apos; holds texts, not only numbers: renumbering replaces each of them by a number. Renumber it anyway?</source>
+        <translation>Spalte „%1“ enthält Texte, nicht nur Zahlen: Neu nummerieren ersetzt jeden davon durch eine Zahl. Trotzdem neu nummerieren?</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to a favourites list, behind the channels it has.</source>
+        <translation>Fügt die gewählten Sender einer Favoritenliste hinzu, hinter ihren bisherigen Sendern.</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of a favourites list; the channels behind them move up.</source>
+        <translation>Nimmt die gewählten Sender aus einer Favoritenliste; die Sender dahinter rücken auf.</translation>
+    </message>
+    <message>
+        <source>Order favourites by number</source>
+        <translation>Favoriten nach Nummer ordnen</translation>
+    </message>
+    <message>
+        <source>Order a favourites list by channel number.</source>
+        <translation>Ordnet eine Favoritenliste nach Sendernummer.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Lock (on) or unlock (off) the selected channels.</source>
+        <translation>Sperrt (ein) oder entsperrt (aus) die gewählten Sender.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Let the channel keys skip (on) the selected channels, or stop skipping them (off).</source>
+        <translation>Die Sendertasten überspringen die gewählten Sender (ein) oder nicht mehr (aus).</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide (on) or show (off) the selected channels.</source>
+        <translation>Blendet die gewählten Sender aus (ein) oder wieder ein (aus).</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete (on) the selected channels, or take them back (off).</source>
+        <translation>Löscht die gewählten Sender (ein) oder holt sie zurück (aus).</translation>
+    </message>
+    <message>
+        <source>Swap channels</source>
+        <translation>Sender tauschen</translation>
+    </message>
+    <message>
+        <source>The first and the last selected channel exchange places and numbers.</source>
+        <translation>Der erste und der letzte gewählte Sender tauschen Platz und Nummer.</translation>
+    </message>
+    <message>
+        <source>Move selected rows</source>
+        <translation>Gewählte Zeilen verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected rows, in their order, to the row to move to.</source>
+        <translation>Verschiebt die gewählten Zeilen in ihrer Reihenfolge zur Zielzeile.</translation>
+    </message>
 </context>
 <context>
     <name>TzebGridCellNamesF</name>
@@ -717,6 +801,10 @@ Die gespeicherten Dateien bleiben in „%3“.</translation>
     <message>
         <source>No layout for %1: its bytes are kept</source>
         <translation>Kein Layout für %1: seine Bytes bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; not found below; F3 searches again from the first row.</source>
+        <translation>„%1“ darunter nicht gefunden; F3 sucht wieder ab der ersten Zeile.</translation>
     </message>
 </context>
 </TS>

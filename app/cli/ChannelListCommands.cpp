@@ -5,6 +5,7 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 #include "Duplicates.h"
+#include "ListCheck.h"
 #include "HeadlessGrid.h"
 
 namespace tarno::cli {
@@ -79,6 +80,20 @@ int DedupeCommand(const Words& words) {
   RunTableCommand(grid, "remove-duplicates");
   SaveInPlace(grid, args, files[1]);
   return 0;
+}
+
+}  // namespace tarno::cli
+
+namespace tarno::cli {
+
+// One line per problem a set would reshuffle or refuse; exit 1 when there is any.
+int CheckCommand(const Words& words) {
+  const CliArguments args(words, {"--ini", "--script"}, {});
+  HeadlessGrid grid;
+  grid.Load(args, args.Positional(1)[0]);
+  const std::vector<editing::ListProblem> problems = editing::CheckList(grid.Data(), grid.Cells());
+  for (const editing::ListProblem& problem : problems) std::cout << problem.text << '\n';
+  return problems.empty() ? 0 : 1;
 }
 
 }  // namespace tarno::cli

@@ -32,6 +32,7 @@ int CsvImportCommand(const Words& words);
 int ApplyReferenceCommand(const Words& words);
 int DuplicatesCommand(const Words& words);
 int DedupeCommand(const Words& words);
+int CheckCommand(const Words& words);
 // Built only with the widgets (TARNO_CLI_PRINT).
 int PrintCommand(const Words& words);
 

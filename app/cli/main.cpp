@@ -60,6 +60,8 @@ std::string Usage() {
     "                                        print the numbers of each group of channels of the same service\n"
     "  dedupe --ini INI [--script ROPS] [--crc] FILE OUT\n"
     "                                        clear all but the lowest-numbered channel of each group, save as OUT\n"
+    "  check --ini INI [--script ROPS] FILE  print each problem a set would reshuffle or refuse (duplicate or\n"
+    "                                        zero numbers, a favourites position twice); exit 1 when there is any\n"
     "  detect [--layouts DIR] ARCHIVE        name the preset settings file (layouts/*.ini) that fits ARCHIVE\n"
     "  demo-archive [--ini INI] [--script ROPS] OUT\n"
     "                                        write a small made-up television archive (\"1201\" by default)\n"
@@ -92,6 +94,7 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"apply-reference", tarno::cli::ApplyReferenceCommand},
       {"duplicates", tarno::cli::DuplicatesCommand},
       {"dedupe", tarno::cli::DedupeCommand},
+      {"check", tarno::cli::CheckCommand},
 #ifdef TARNO_CLI_PRINT
       {"print", tarno::cli::PrintCommand},
 #endif

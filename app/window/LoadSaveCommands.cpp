@@ -6,6 +6,8 @@
 #include "ChannelDocument.h"
 #include "EditHistory.h"
 #include "GridFeatures.h"
+#include "GridRecords.h"
+#include "ListCheck.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 #include "WaitCursor.h"
@@ -114,8 +116,12 @@ bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
     Log(tr("Nothing loaded"));
     return false;
   }
+  if (!ConfirmSavingProblems(*document)) return false;
   const LogSink log = [this](const std::string& line) { Log(line); };
-  if (!document->TakeCellsBack(chkOriginalRecord->isChecked(), log)) return false;
+  if (!document->TakeCellsBack(chkOriginalRecord->isChecked(), log)) {
+    ExplainDataError(*document);
+    return false;
+  }
   std::string path = document->Path();
   if (saveAs) {
     const auto chosen = dialogs_->SaveFile({"", "", "", extractFolder_ + document->FileName(), false});
@@ -124,6 +130,33 @@ bool TfrmTarnoChannelEdit::SaveGrid(bool saveAs) {
   }
   const WaitCursor wait;
   return document->WriteRecords(path, chkUpdateCrc->isChecked(), log);
+}
+
+// Numbers the set would reshuffle or refuse are shown before saving; No goes
+// back to the grid at the first problem's row.
+bool TfrmTarnoChannelEdit::ConfirmSavingProblems(editing::ChannelDocument& document) {
+  constexpr size_t kProblemsShown = 5;
+  const std::vector<editing::ListProblem> problems = editing::CheckList(document.Data(), document.Cells());
+  if (problems.empty()) return true;
+  QStringList lines;
+  for (size_t i = 0; i < std::min(problems.size(), kProblemsShown); ++i)
+    lines << QString::fromStdString(problems[i].text);
+  if (problems.size() > kProblemsShown) lines << QStringLiteral("…");
+  const QString question =
+      tr("The list has %1 problems:\n%2\nSave anyway?").arg(problems.size()).arg(lines.join(QLatin1Char('\n')));
+  if (dialogs_->Ask({question.toStdString(), Captions({tr("Save anyway"), tr("Back to the list")})}) == 0) return true;
+  document.Cells().SetRow(problems.front().row);
+  FocusGrid();
+  return false;
+}
+
+// "Error in data" alone does not say what to do: the usual cause is a row or
+// column the grid's keys inserted or deleted.
+void TfrmTarnoChannelEdit::ExplainDataError(const editing::ChannelDocument& document) {
+  if (editing::GridShowsRecords(document.Data(), document.Cells())) return;
+  dialogs_->ShowError(tr("Error in data: the grid no longer has one row per record and one column per field. A row "
+                         "or column was inserted or deleted with the grid's keys; Ctrl+Z takes it back.")
+                          .toStdString());
 }
 
 // A fresh grid for every list, filling the grid panel.

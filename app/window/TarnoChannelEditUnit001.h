@@ -181,6 +181,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   void UpdateArchiveAtExit();
   void UseFittingPreset();  // ArchivePreset.cpp
   bool SaveGrid(bool saveAs);  // true when the file was written
+  bool ConfirmSavingProblems(editing::ChannelDocument& document);
+  void ExplainDataError(const editing::ChannelDocument& document);
   // Loads the file at path into a fresh grid; the load's lines go to the log.
   void LoadFile(const std::string& path);
   // The open lists: each with its grid over its cells.
