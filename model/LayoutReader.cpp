@@ -229,10 +229,26 @@ std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, in
   return value;
 }
 
+namespace {
+
+// A role part may name several roles, "Fav1&$01+Fav2&$02": each with the bits it owns.
+bool RolePartNames(std::string_view rolePart, std::string_view role) {
+  for (std::string_view rest = rolePart; !rest.empty();) {
+    const size_t plus = rest.find('+');
+    const std::string_view named = rest.substr(0, std::min(rest.find('&'), plus));
+    if (text::EqualIgnoringAsciiCase(TrimControls(named), TrimControls(role))) return true;
+    rest = plus == std::string_view::npos ? std::string_view() : rest.substr(plus + 1);
+  }
+  return false;
+}
+
+}  // namespace
+
 const TDataItem* FieldOfRole(const std::vector<TDataItem>& items, std::string_view role) {
   for (const TDataItem& item : items) {
-    const std::string_view answersTo = item.Role.empty() ? std::string_view(item.Name) : std::string_view(item.Role);
-    if (text::EqualIgnoringAsciiCase(TrimControls(answersTo), TrimControls(role))) return &item;
+    const bool answers = item.Role.empty() ? text::EqualIgnoringAsciiCase(TrimControls(item.Name), TrimControls(role))
+                                           : RolePartNames(item.Role, role);
+    if (answers) return &item;
   }
   return nullptr;
 }

@@ -806,5 +806,25 @@ Die gespeicherten Dateien bleiben in „%3“.</translation>
         <source>&apos;%1&apos; not found below; F3 searches again from the first row.</source>
         <translation>„%1“ darunter nicht gefunden; F3 sucht wieder ab der ersten Zeile.</translation>
     </message>
+    <message>
+        <source>The list has %1 problems:
+%2
+Save anyway?</source>
+        <translation>Die Liste hat %1 Probleme:
+%2
+Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Back to the list</source>
+        <translation>Zurück zur Liste</translation>
+    </message>
+    <message>
+        <source>Error in data: the grid no longer has one row per record and one column per field. A row or column was inserted or deleted with the grid&apos;s keys; Ctrl+Z takes it back.</source>
+        <translation>Fehler in den Daten: Das Raster hat nicht mehr eine Zeile je Datensatz und eine Spalte je Feld. Eine Zeile oder Spalte wurde mit den Tasten des Rasters eingefügt oder gelöscht; Strg+Z nimmt das zurück.</translation>
+    </message>
 </context>
 </TS>

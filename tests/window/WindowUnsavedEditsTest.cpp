@@ -160,7 +160,8 @@ TEST_F(UnsavedEditsTest, YesWithASaveThatFailsEndsTheCommand) {
   EXPECT_EQ(CellText(1, 1), "not a number");
 
   // A save that raises an error shows it and keeps the window open.
-  window->Grid()->Cells().SetText(1, 1, "2");
+  window->Grid()->Cells().SetText(1, 1, "2");  // channel 2 twice: the check asks first
+  dialogs->choices.push_back("Save anyway");
   std::filesystem::remove_all(ExtractFolder());
   EXPECT_FALSE(window->close());
   EXPECT_EQ(dialogs->errors.size(), 1u);
