@@ -75,7 +75,7 @@ void SetDeleted(TDataObject& data, grid::CellStore& cells, const ChannelColumns&
   FieldNumbers numbers(data);
   const bool setBits = on == deletion.setDeletes;
   if (on) {
-    for (const ListedChannel& channel : ChannelsIn(ListGridChannels(data, cells), rows))
+    for (const ListedChannel& channel : SelectedChannels(data, cells, rows))
       SetBits(numbers, cells, channel.row, deletion.field, setBits);
   } else {
     for (const int row : DeletedRowsIn(numbers, cells, columns, rows)) SetBits(numbers, cells, row, deletion.field, setBits);
@@ -93,7 +93,7 @@ void SetChannelFlag(TDataObject& data, grid::CellStore& cells, RowSpan rows, Cha
   }
   const FlagField field = FieldOf(columns, RoleOf(flag));
   FieldNumbers numbers(data);
-  for (const ListedChannel& channel : ChannelsIn(ListGridChannels(data, cells), rows))
+  for (const ListedChannel& channel : SelectedChannels(data, cells, rows))
     SetBits(numbers, cells, channel.row, field, on);
 }
 

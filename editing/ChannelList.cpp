@@ -48,10 +48,16 @@ std::string NumberKey(std::string_view text) {
 
 bool IsSet(std::string_view text) { return DecimalValue(text) != 0; }
 
-ChannelList ListChannels(const ChannelColumns& columns, int firstRow, int endRow, const TextAt& textAt) {
+// Without keys, a channel is its row and number: what the commands on
+// selected rows need, cheaply over a whole map.
+enum class Keys { With, Without };
+
+ChannelList ListChannels(const ChannelColumns& columns, int firstRow, int endRow, const TextAt& textAt,
+                         Keys keys = Keys::With) {
   if (!columns.Has(ChannelRole::Number)) throw ChannelListError("no number field");
   ChannelList list;
   for (size_t r = 0; r < kChannelRoleCount; ++r) list.has[r] = columns.Has(static_cast<ChannelRole>(r));
+  list.channels.reserve(static_cast<size_t>(std::max(endRow - firstRow, 0)));
   const auto text = [&](int row, ChannelRole role) {
     return columns.Has(role) ? textAt(row, columns.Of(role)) : std::string_view();
   };
@@ -63,6 +69,7 @@ ChannelList ListChannels(const ChannelColumns& columns, int firstRow, int endRow
     channel.row = row;
     channel.number = number;
     for (const ChannelRole role : kKeyRoles) {
+      if (keys == Keys::Without) break;
       const std::string_view cell = text(row, role);
       channel.key[static_cast<size_t>(role)] = role == ChannelRole::Name ? NameKey(cell) : NumberKey(cell);
     }
@@ -83,9 +90,15 @@ std::string RoleFieldCaption(const std::vector<TDataItem>& items, ChannelRole ro
 }
 
 ChannelList ListGridChannels(const TDataObject& data, const grid::CellStore& cells) {
+  return ListGridChannelRows(data, cells, 1, cells.RowCount() - 1, true);
+}
+
+ChannelList ListGridChannelRows(const TDataObject& data, const grid::CellStore& cells, int firstRow, int lastRow,
+                                bool withKeys) {
   try {
-    return ListChannels(FindChannelColumns(data.Items), 1, cells.RowCount(),
-                        [&cells](int row, int column) { return cells.Text(column, row); });
+    return ListChannels(FindChannelColumns(data.Items), std::max(firstRow, 1), std::min(lastRow + 1, cells.RowCount()),
+                        [&cells](int row, int column) { return cells.Text(column, row); },
+                        withKeys ? Keys::With : Keys::Without);
   } catch (const ChannelListError&) {
     throw ChannelListError("The layout of " + DataFileName(data.Items) + " has no channel number field (caption \"" +
                            std::string(RoleCaption(ChannelRole::Number)) + "\" or that role)");

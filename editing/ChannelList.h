@@ -42,6 +42,10 @@ struct ChannelList {
 
 // The grid's channels; throws ChannelListError when the layout has no number field.
 ChannelList ListGridChannels(const TDataObject& data, const grid::CellStore& cells);
+// Those of rows first..last (inclusive); without keys, each is its row and
+// number only, which is quick over a whole map.
+ChannelList ListGridChannelRows(const TDataObject& data, const grid::CellStore& cells, int firstRow, int lastRow,
+                                bool withKeys = false);
 
 // The channels of CSV text, its columns found by the captions the target
 // layout gives each role (or the role's own caption). Throws CsvError for

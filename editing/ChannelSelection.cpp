@@ -9,6 +9,10 @@ std::vector<ListedChannel> ChannelsIn(const ChannelList& list, RowSpan rows) {
   return selected;
 }
 
+std::vector<ListedChannel> SelectedChannels(const TDataObject& data, const grid::CellStore& cells, RowSpan rows) {
+  return ListGridChannelRows(data, cells, rows.first, rows.last).channels;
+}
+
 int RequiredColumn(const ChannelColumns& columns, ChannelRole role) {
   if (!columns.Has(role)) throw ChannelListError("This list has no " + std::string(RoleCaption(role)) + " field");
   return columns.Of(role);

@@ -17,6 +17,8 @@ struct RowSpan {
 
 // The channels of the list whose rows lie in the span, in row order.
 std::vector<ListedChannel> ChannelsIn(const ChannelList& list, RowSpan rows);
+// The channels of the grid's rows in the span, by row and number only.
+std::vector<ListedChannel> SelectedChannels(const TDataObject& data, const grid::CellStore& cells, RowSpan rows);
 
 // The column of the role's field; throws ChannelListError ("This list has no
 // Skip field") when the layout has none.

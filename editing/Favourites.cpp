@@ -60,8 +60,8 @@ void TakeOutPositions(FieldNumbers& numbers, grid::CellStore& cells, const Chann
 
 void ChangeMembership(TDataObject& data, grid::CellStore& cells, RowSpan rows, int list, bool add) {
   const FavouriteField field = FieldOf(data, list);
-  const ChannelList channels = ListGridChannels(data, cells);
-  const std::vector<ListedChannel> selected = ChannelsIn(channels, rows);
+  const ChannelList channels = ListGridChannelRows(data, cells, 1, cells.RowCount() - 1);
+  const std::vector<ListedChannel> selected = SelectedChannels(data, cells, rows);
   FieldNumbers numbers(data);
   const grid::CellStore::Step step(cells);
   if (field.mask != 0) SetBits(numbers, cells, selected, field, add);
@@ -89,7 +89,7 @@ void OrderFavouritesByNumber(TDataObject& data, grid::CellStore& cells, int list
     int32_t position;
   };
   std::vector<Member> members;
-  for (const ListedChannel& channel : ListGridChannels(data, cells).channels) {
+  for (const ListedChannel& channel : ListGridChannelRows(data, cells, 1, cells.RowCount() - 1).channels) {
     const int32_t position = numbers.ReadSigned(cells, field.column, channel.row);
     if (InList(position)) members.push_back({channel.row, channel.number, position});
   }

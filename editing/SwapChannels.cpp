@@ -7,7 +7,7 @@
 namespace tarno::editing {
 
 void SwapChannels(TDataObject& data, grid::CellStore& cells, RowSpan rows) {
-  const std::vector<ListedChannel> channels = ChannelsIn(ListGridChannels(data, cells), rows);
+  const std::vector<ListedChannel> channels = SelectedChannels(data, cells, rows);
   if (channels.size() < 2) return;
   const int upper = channels.front().row;
   const int lower = channels.back().row;

@@ -139,7 +139,9 @@ void GridPainter::PaintDataCell(int col, int row, const QRect& rect) {
   else if (IsBanded(row)) background = look_.bandsColor;
   painter_.fillRect(rect, background);
   painter_.setFont(look_.font);
-  PaintCellText(ToQString(cells_.Text(col, row)), rect,
+  const std::string_view text = cells_.Text(col, row);
+  const std::optional<std::string> shown = look_.shownText ? look_.shownText(col, text) : std::nullopt;
+  PaintCellText(ToQString(shown ? std::string_view(*shown) : text), rect,
                 selected ? look_.palette.color(QPalette::HighlightedText) : QColor(Qt::black));
   PaintGridLines(rect, kDataLineColor);
   if (current) PaintFocus(rect);

@@ -8,6 +8,10 @@
 #include <QPalette>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "CellStore.h"
 #include "GridGeometry.h"
@@ -31,6 +35,8 @@ struct GridLook {
   bool highlightUrl = false;
   bool numbersRight = false;
   QString numberFormat;
+  // What a data cell shows in place of its text; none: the text itself.
+  std::function<std::optional<std::string>(int col, std::string_view text)> shownText;
 };
 
 struct GridViewState {

@@ -252,6 +252,7 @@ void TzebGrid::paintEvent(QPaintEvent*) {
   look.highlightUrl = highlightUrl_;
   look.numbersRight = numbersalRight_;
   look.numberFormat = numberFormat_;
+  look.shownText = shownText_;
   QPainter painter(viewport());
   tarno::grid::GridPainter(painter, cells_, geometry_, look, ViewState()).Paint();
 }
@@ -589,11 +590,20 @@ int TzebGrid::DragTargetRow(int y) {
   return row < 0 ? RowCount() - 1 : row;
 }
 
+// A row of a selected block of rows takes the block with it.
 void TzebGrid::FinishRowDrag() {
   const int from = dragRow_;
   const int to = dropRow_;
   dragRow_ = dropRow_ = -1;
-  if (to >= 1 && to != from) {
+  const QRect selection = Selection();
+  if (to >= 1 && to != from && selection.height() > 1 && selection.top() <= from && from <= selection.bottom()) {
+    const int first = tarno::grid::MoveRowBlock(cells_, selection.top(), selection.bottom(),
+                                                selection.top() + (to - from));
+    const int last = first + selection.height() - 1;
+    const bool currentOnTop = cells_.Row() == selection.top() || shownCurrent_.row == selection.top();
+    MoveCurrent({cells_.Col(), currentOnTop ? first : last}, false);
+    extent_ = {extent_.col, currentOnTop ? last : first};
+  } else if (to >= 1 && to != from) {
     const CellStore::Step step(cells_);
     cells_.MoveRow(from, to);
   }

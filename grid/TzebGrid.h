@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "CellStore.h"
@@ -60,6 +61,8 @@ class TzebGrid : public QAbstractScrollArea {
   using CellHintProvider = std::function<QString(int col, int row)>;
   // Whether text typed into a cell may stand there (it tells the user why not).
   using TypedTextCheck = std::function<bool(int col, int row, const std::string& text)>;
+  // What a data cell shows in place of its text (a flag as a mark); none: the text.
+  using ShownText = std::function<std::optional<std::string>(int col, std::string_view text)>;
 
   // The band colour $00FDFACE, written blue-green-red: red 206, green 250, blue 253.
   static QColor DefaultBandsColor() { return {206, 250, 253}; }
@@ -136,6 +139,10 @@ class TzebGrid : public QAbstractScrollArea {
   void SetCellHintProvider(CellHintProvider provider) { cellHintProvider_ = std::move(provider); }
   // A keystroke whose text the check refuses leaves the editor and the cell as they were.
   void SetTypedTextCheck(TypedTextCheck check) { typedTextCheck_ = std::move(check); }
+  void SetShownText(ShownText shown) {
+    shownText_ = std::move(shown);
+    viewport()->update();
+  }
 
   // The sort settings (StartIndex, EndIndex, SortIndex, SortType, ...) and the
   // outcome of the last sort. Its messages, when ShowMessageOnError is on, come
@@ -244,6 +251,7 @@ class TzebGrid : public QAbstractScrollArea {
   FormulaEvaluator formulaEvaluator_;
   CellHintProvider cellHintProvider_;
   TypedTextCheck typedTextCheck_;
+  ShownText shownText_;
 };
 
 template <typename T>

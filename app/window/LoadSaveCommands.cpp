@@ -5,6 +5,7 @@
 
 #include "ChannelDocument.h"
 #include "EditHistory.h"
+#include "FlagDisplay.h"
 #include "GridFeatures.h"
 #include "GridRecords.h"
 #include "ListCheck.h"
@@ -60,6 +61,7 @@ void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
     ShowNothingLoaded();
     return;
   }
+  ShowFlagsAtAGlance();
   SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(LoadedFileName())));
   SetCaption(txtLoadedFile->text());
   Grid()->setFocus();
@@ -157,6 +159,13 @@ void TfrmTarnoChannelEdit::ExplainDataError(const editing::ChannelDocument& docu
   dialogs_->ShowError(tr("Error in data: the grid no longer has one row per record and one column per field. A row "
                          "or column was inserted or deleted with the grid's keys; Ctrl+Z takes it back.")
                           .toStdString());
+}
+
+// Flags read as marks, favourites bits as list numbers; the texts stay.
+void TfrmTarnoChannelEdit::ShowFlagsAtAGlance() {
+  auto flags = std::make_shared<editing::FlagDisplay>(Document()->Data().Items);
+  if (flags->Empty()) return;
+  Grid()->SetShownText([flags](int col, std::string_view text) { return flags->Shown(col, text); });
 }
 
 // A fresh grid for every list, filling the grid panel.

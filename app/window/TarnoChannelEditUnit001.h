@@ -191,6 +191,7 @@ class TfrmTarnoChannelEdit : public QWidget {
     TzebGrid* grid = nullptr;  // a child of pnlDatabase, released before its document
   };
   void OpenDocument(std::unique_ptr<editing::ChannelDocument> document);
+  void ShowFlagsAtAGlance();
   void CloseLists();
   const editing::EditorState& EditorStateNow() const;
 

@@ -17,5 +17,9 @@ void InsertColumnAtCurrent(CellStore& cells);
 void DeleteCurrentColumn(CellStore& cells);
 // Copies the current data row's texts into the header row.
 void SetHeaderFromCurrentRow(CellStore& cells);
+// Moves the data rows first..last, in their order, so that the first lands on
+// target (brought back so the block fits below the header and above the end);
+// one step to undo. Returns where the block's first row went.
+int MoveRowBlock(CellStore& cells, int first, int last, int target);
 
 }  // namespace tarno::grid

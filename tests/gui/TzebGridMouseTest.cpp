@@ -1,5 +1,5 @@
 // The mouse: clicking and dragging over data cells selects, dragging a row's
-// fixed cell moves the row with its texts and tags.
+// fixed cell moves the row with its texts and tags (and a selected block with it).
 #include "GridTestSupport.h"
 
 namespace tarno::grid::test {
@@ -35,6 +35,21 @@ TEST_F(MouseTest, DraggingARowUpTakesItsHeightAlong) {
   EXPECT_EQ(grid.Cells().Tag(2, 1), CellTagOf(2, 6));
   EXPECT_EQ(Text(1, 2), CellName(1, 1));
   EXPECT_EQ(grid.Cells().RowHeight(1), 40);
+}
+
+TEST_F(MouseTest, DraggingARowOfASelectedBlockMovesTheBlockInItsOrderAndOneStep) {
+  Fill(3, 9);
+  Mouse(QEvent::MouseButtonPress, CenterOf(1, 2), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, CenterOf(1, 4), Qt::LeftButton, Qt::ShiftModifier);
+  Mouse(QEvent::MouseButtonRelease, CenterOf(1, 4), Qt::NoButton);
+  DragRow(3, 6);  // the middle row of 2..4 three rows down: the block lands on 5..7
+  EXPECT_EQ(Text(1, 5), CellName(1, 2));
+  EXPECT_EQ(Text(1, 6), CellName(1, 3));
+  EXPECT_EQ(Text(1, 7), CellName(1, 4));
+  EXPECT_EQ(Text(1, 2), CellName(1, 5));
+  EXPECT_EQ(Text(1, 8), CellName(1, 8));
+  EXPECT_EQ(grid.Selection().top(), 5);  // the selection went along
+  EXPECT_EQ(grid.Selection().bottom(), 7);
 }
 
 TEST_F(MouseTest, ARowDraggedOntoItselfOrTheHeaderGoesNowhereElse) {
