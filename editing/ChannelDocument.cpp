@@ -32,7 +32,8 @@ bool ChannelDocument::FillCells(const LogSink& log) {
 
 bool ChannelDocument::TakeCellsBack(bool keepOriginalOrder, const LogSink& log) {
   if (!filled_) return false;
-  const bool taken = TakeGridBack(*data_, cells_, keepOriginalOrder, log);
+  // A favourites list's view puts its channels first: that is no order to save.
+  const bool taken = TakeGridBack(*data_, cells_, keepOriginalOrder || state_.FavouritesView != 0, log);
   history_->AbsorbSave();
   return taken;
 }
@@ -52,10 +53,16 @@ bool ChannelDocument::Save(bool keepOriginalOrder, bool regenerateChecksums, con
   return TakeCellsBack(keepOriginalOrder, log) && WriteRecords(path_, regenerateChecksums, log);
 }
 
-bool ChannelDocument::Check(bool (*question)(const CommandContext&)) {
-  static const LogSink kNoLog = [](const std::string&) {};
-  const CommandInput none;
-  return question(ContextFor(none, kNoLog));
+namespace {
+const LogSink kNoLog = [](const std::string&) {};
+const CommandInput kNoInput;
+}  // namespace
+
+bool ChannelDocument::Check(bool (*question)(const CommandContext&)) { return question(ContextFor(kNoInput, kNoLog)); }
+
+void ChannelDocument::Apply(CommandFunction function) {
+  CommandContext context = ContextFor(kNoInput, kNoLog);
+  function(context);
 }
 
 bool ChannelDocument::HasUnsavedEdits() const { return filled_ && cells_.ContentRevision() != savedRevision_; }

@@ -47,6 +47,9 @@ class ChannelDocument {
   // the command is one. Errors pass on; the step keeps what changed before.
   void Run(const GridCommandSpec& command, const CommandInput& input, const LogSink& log);
 
+  // Runs a command function on this list within a step opened elsewhere (a drag's).
+  void Apply(CommandFunction function);
+
   // Asks a question of the command table about this list (see GridCommandSpec::asksFirst).
   bool Check(bool (*question)(const CommandContext&));
 

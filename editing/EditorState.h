@@ -21,6 +21,9 @@ struct EditorState {
   bool WrapSearch = false;
   bool SearchFromTop = false;  // set by a miss when WrapSearch
   bool LastSearchMissed = false;
+  // The favourites list on show alone (1 .. 5), 0: every channel. Moving rows
+  // there numbers the list anew in row order.
+  int FavouritesView = 0;
 };
 
 

@@ -101,4 +101,61 @@ void OrderFavouritesByNumber(TDataObject& data, grid::CellStore& cells, int list
     numbers.Write(cells, field.column, members[i].row, static_cast<uint32_t>(i + 1));
 }
 
+namespace {
+
+bool IsMember(FieldNumbers& numbers, const grid::CellStore& cells, const FavouriteField& field, int row) {
+  return field.mask != 0 ? (numbers.Read(cells, field.column, row) & field.mask) != 0
+                         : InList(numbers.ReadSigned(cells, field.column, row));
+}
+
+}  // namespace
+
+void ShowFavouritesList(TDataObject& data, grid::CellStore& cells, int list) {
+  const FavouriteField field = FieldOf(data, list);
+  FieldNumbers numbers(data);
+  struct Member {
+    int row;
+    int32_t position;
+  };
+  std::vector<Member> members;
+  std::vector<int> others;
+  for (const ListedChannel& channel : ListGridChannelRows(data, cells, 1, cells.RowCount() - 1).channels)
+    if (IsMember(numbers, cells, field, channel.row))
+      members.push_back({channel.row, field.mask != 0 ? 0 : numbers.ReadSigned(cells, field.column, channel.row)});
+  std::stable_sort(members.begin(), members.end(),
+                   [](const Member& a, const Member& b) { return a.position < b.position; });
+  std::vector<bool> isMember(static_cast<size_t>(cells.RowCount()), false);
+  std::vector<int> order;
+  for (const Member& member : members) {
+    order.push_back(member.row);
+    isMember[static_cast<size_t>(member.row)] = true;
+  }
+  for (int row = 1; row < cells.RowCount(); ++row)
+    if (!isMember[static_cast<size_t>(row)]) order.push_back(row);
+  {
+    const grid::CellStore::Step step(cells);
+    cells.ArrangeRows(1, order);
+  }
+  const int shown = static_cast<int>(members.size());
+  for (int row = 1; row < cells.RowCount(); ++row)
+    cells.SetRowHeight(row, row <= shown ? cells.DefaultRowHeight() : 0);
+  if (shown > 0) cells.SetRow(1);
+}
+
+void ShowEveryChannel(grid::CellStore& cells) {
+  for (int row = 1; row < cells.RowCount(); ++row)
+    if (!cells.RowVisible(row)) cells.SetRowHeight(row, cells.DefaultRowHeight());
+}
+
+void NumberFavouritesInRowOrder(TDataObject& data, grid::CellStore& cells, int list) {
+  const FavouriteField field = FieldOf(data, list);
+  if (field.mask != 0) return;
+  FieldNumbers numbers(data);
+  const grid::CellStore::Step step(cells);
+  uint32_t position = 0;
+  for (const ListedChannel& channel : ListGridChannelRows(data, cells, 1, cells.RowCount() - 1).channels)
+    if (InList(numbers.ReadSigned(cells, field.column, channel.row)))
+      numbers.Write(cells, field.column, channel.row, ++position);
+}
+
 }  // namespace tarno::editing

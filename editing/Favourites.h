@@ -24,4 +24,13 @@ void RemoveFromFavourites(TDataObject& data, grid::CellStore& cells, RowSpan row
 // order (equal numbers keep their order). A list kept as bits has no order.
 void OrderFavouritesByNumber(TDataObject& data, grid::CellStore& cells, int list);
 
+// The view of one list: its channels alone (the other rows hidden), first,
+// in list order. The rows' order changes as one step; hiding them is no edit.
+void ShowFavouritesList(TDataObject& data, grid::CellStore& cells, int list);
+// Every row shown again, in the order it has.
+void ShowEveryChannel(grid::CellStore& cells);
+// Positions: the list's channels are numbered 1, 2, 3 ... in row order, as
+// rows moved in the list's view leave them. The channel numbers stay.
+void NumberFavouritesInRowOrder(TDataObject& data, grid::CellStore& cells, int list);
+
 }  // namespace tarno::editing

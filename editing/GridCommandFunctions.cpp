@@ -91,7 +91,10 @@ void RenumberCommand(CommandContext& context) { RenumberColumn(context.data, con
 void RowRenumberCommand(CommandContext& context) { RowBasedRenumber(context.data, context.cells); }
 void SortedRenumberCommand(CommandContext& context) { SortedRenumber(context.data, context.cells); }
 void SetMoveTargetCommand(CommandContext& context) { SetMoveTarget(context.state, context.cells); }
-void MoveRowCommand(CommandContext& context) { MoveRowToTarget(context.state, context.cells); }
+void MoveRowCommand(CommandContext& context) {
+  MoveRowToTarget(context.state, context.cells);
+  KeepFavouritesViewInOrder(context);
+}
 void ClearRowCommand(CommandContext& context) { ClearCurrentRow(context.data, context.cells); }
 
 void AddRecordCommand(CommandContext& context) {
@@ -156,6 +159,24 @@ void SwapCommand(CommandContext& context) {
 }
 void MoveRowsCommand(CommandContext& context) {
   if (context.cells) MoveRowsToTarget(context.state, *context.cells, SelectedRows(context.state, *context.cells));
+  KeepFavouritesViewInOrder(context);
+}
+
+void FavouritesViewCommand(CommandContext& context) {
+  if (!HasList(context)) return;
+  if (context.input.text == "off") {
+    ShowEveryChannel(*context.cells);
+    context.state.FavouritesView = 0;
+    return;
+  }
+  ShowEveryChannel(*context.cells);
+  ShowFavouritesList(*context.data, *context.cells, ListNumber(context));
+  context.state.FavouritesView = ListNumber(context);
+}
+
+void KeepFavouritesViewInOrder(CommandContext& context) {
+  if (HasList(context) && context.state.FavouritesView != 0)
+    NumberFavouritesInRowOrder(*context.data, *context.cells, context.state.FavouritesView);
 }
 
 }  // namespace tarno::editing

@@ -57,5 +57,8 @@ void HideCommand(CommandContext& context);
 void DeleteCommand(CommandContext& context);
 void SwapCommand(CommandContext& context);
 void MoveRowsCommand(CommandContext& context);
+void FavouritesViewCommand(CommandContext& context);
+// In a favourites list's view, its positions follow the rows as they stand.
+void KeepFavouritesViewInOrder(CommandContext& context);
 
 }  // namespace tarno::editing

@@ -596,6 +596,7 @@ void TzebGrid::FinishRowDrag() {
   const int to = dropRow_;
   dragRow_ = dropRow_ = -1;
   const QRect selection = Selection();
+  const CellStore::Step step(cells_);
   if (to >= 1 && to != from && selection.height() > 1 && selection.top() <= from && from <= selection.bottom()) {
     const int first = tarno::grid::MoveRowBlock(cells_, selection.top(), selection.bottom(),
                                                 selection.top() + (to - from));
@@ -604,8 +605,8 @@ void TzebGrid::FinishRowDrag() {
     MoveCurrent({cells_.Col(), currentOnTop ? first : last}, false);
     extent_ = {extent_.col, currentOnTop ? last : first};
   } else if (to >= 1 && to != from) {
-    const CellStore::Step step(cells_);
     cells_.MoveRow(from, to);
   }
+  if (to >= 1 && to != from && afterRowsDragged_) afterRowsDragged_();
   viewport()->update();
 }

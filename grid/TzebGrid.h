@@ -139,6 +139,8 @@ class TzebGrid : public QAbstractScrollArea {
   void SetCellHintProvider(CellHintProvider provider) { cellHintProvider_ = std::move(provider); }
   // A keystroke whose text the check refuses leaves the editor and the cell as they were.
   void SetTypedTextCheck(TypedTextCheck check) { typedTextCheck_ = std::move(check); }
+  // Runs after rows were dragged, within the drag's step to undo.
+  void SetAfterRowsDragged(std::function<void()> hook) { afterRowsDragged_ = std::move(hook); }
   void SetShownText(ShownText shown) {
     shownText_ = std::move(shown);
     viewport()->update();
@@ -252,6 +254,7 @@ class TzebGrid : public QAbstractScrollArea {
   CellHintProvider cellHintProvider_;
   TypedTextCheck typedTextCheck_;
   ShownText shownText_;
+  std::function<void()> afterRowsDragged_;
 };
 
 template <typename T>

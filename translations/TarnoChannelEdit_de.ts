@@ -211,6 +211,14 @@
         <source>Move the selected rows, in their order, to the row to move to.</source>
         <translation>Verschiebt die gewählten Zeilen in ihrer Reihenfolge zur Zielzeile.</translation>
     </message>
+    <message>
+        <source>Show favourites list</source>
+        <translation>Favoritenliste zeigen</translation>
+    </message>
+    <message>
+        <source>Show only the channels of a favourites list, in its order: moving rows there reorders the list, the channel numbers stay. Off shows every channel again.</source>
+        <translation>Zeigt nur die Sender einer Favoritenliste, in ihrer Reihenfolge: Zeilen verschieben ordnet dort die Liste um, die Sendernummern bleiben. „aus“ zeigt wieder alle Sender.</translation>
+    </message>
 </context>
 <context>
     <name>TzebGridCellNamesF</name>

@@ -6,6 +6,7 @@
 
 #include "ChannelDocument.h"
 #include "EditorKeys.h"
+#include "GridCommandFunctions.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TzebGrid.h"
 #include "WaitCursor.h"
@@ -116,6 +117,11 @@ void TfrmTarnoChannelEdit::RunEditCommand(const std::function<void()>& body) {
     if (Document()) step.emplace(Document()->Cells());
     body();
   });
+}
+
+// Rows dragged in a favourites list's view reorder the list.
+void TfrmTarnoChannelEdit::KeepFavouritesViewInOrder() {
+  if (Document()) Document()->Apply(editing::KeepFavouritesViewInOrder);
 }
 
 // The commands on a selection work on the rows of the grid's range selection.

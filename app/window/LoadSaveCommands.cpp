@@ -34,6 +34,7 @@ void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
   triedFileName_ = document->FileName();
   document->State() = EditorStateNow();
   document->State().SelectionEndRow = 0;
+  document->State().FavouritesView = 0;
   SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
   const LogSink log = [this](const std::string& line) { Log(line); };
   bool read = false;
@@ -175,6 +176,7 @@ TzebGrid* TfrmTarnoChannelEdit::CreateGrid(grid::CellStore& cells) {
   grid->SetTypedTextCheck(
       [this](int col, int row, const std::string& text) { return TypedTextFits(col, row, text); });
   grid->setObjectName(QStringLiteral("Grid"));
+  grid->SetAfterRowsDragged([this] { KeepFavouritesViewInOrder(); });
   grid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid, &QWidget::customContextMenuRequested, this, &TfrmTarnoChannelEdit::ShowGridMenu);
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

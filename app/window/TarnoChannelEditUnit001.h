@@ -144,6 +144,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool AskArgument(const editing::GridCommandSpec& command, editing::CommandInput& input);
   void RunOnActiveList(const editing::GridCommandSpec& command, const editing::CommandInput& input);
   void TakeGridSelection(editing::ChannelDocument& document);
+  void KeepFavouritesViewInOrder();
   void ShowGridMenu(const QPoint& position);
   void ShowSearchMissed(const editing::EditorState& state);
   bool ConfirmCommand(const editing::GridCommandSpec& command, editing::ChannelDocument& document);

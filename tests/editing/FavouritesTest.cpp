@@ -54,6 +54,36 @@ TEST_P(Favourites, RemovingClosesTheGapBehind) {
   }
 }
 
+// The list's view: its channels alone, first, in list order; a row moved there
+// renumbers the positions, never the channel numbers.
+TEST_P(Favourites, TheListsViewShowsItsChannelsInOrderAndMovingThemReordersTheList) {
+  AddToFavourites(list.data(), list.cells, {rows[3], rows[3]}, kList);
+  AddToFavourites(list.data(), list.cells, {rows[0], rows[0]}, kList);
+  AddToFavourites(list.data(), list.cells, {rows[2], rows[2]}, kList);
+  const int number = list.Column(ChannelRole::Number);
+  const std::string third(list.cells.Text(number, rows[3]));
+  const std::string first(list.cells.Text(number, rows[0]));
+  const std::string second(list.cells.Text(number, rows[2]));
+  ShowFavouritesList(list.data(), list.cells, kList);
+  EXPECT_EQ(list.cells.Text(number, 1), Positions() ? third : std::string(list.cells.Text(number, 1)));
+  int shown = 0;
+  for (int row = 1; row < list.cells.RowCount(); ++row) shown += list.cells.RowVisible(row) ? 1 : 0;
+  EXPECT_EQ(shown, 3);
+  if (!Positions()) return;
+  EXPECT_EQ(list.cells.Text(number, 2), first);
+  EXPECT_EQ(list.cells.Text(number, 3), second);
+
+  list.cells.MoveRow(3, 1);  // the last of the list to its top
+  NumberFavouritesInRowOrder(list.data(), list.cells, kList);
+  EXPECT_EQ(Saved(1), 1);
+  EXPECT_EQ(Saved(2), 2);
+  EXPECT_EQ(Saved(3), 3);
+  EXPECT_EQ(list.cells.Text(number, 1), second);  // its number went along unchanged
+
+  ShowEveryChannel(list.cells);
+  for (int row = 1; row < list.cells.RowCount(); ++row) EXPECT_TRUE(list.cells.RowVisible(row));
+}
+
 TEST_P(Favourites, OrderingByNumberRenumbersPositionsInChannelNumberOrder) {
   AddToFavourites(list.data(), list.cells, {rows[3], rows[3]}, kList);
   AddToFavourites(list.data(), list.cells, {rows[0], rows[0]}, kList);
