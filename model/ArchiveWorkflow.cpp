@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ArchiveBackup.h"
 #include "AsciiText.h"
 #include "FileSystem.h"
 
@@ -75,22 +76,25 @@ PendingUpdate PendingUpdateOf(const std::string& archivePath, const std::string&
   return pending;
 }
 
-int WriteUnwrittenFiles(const std::string& archivePath, const std::string& folderPath, const PendingUpdate& pending,
-                        const std::string& target) {
+ArchiveWrite WriteUnwrittenFiles(const std::string& archivePath, const std::string& folderPath,
+                                 const PendingUpdate& pending, const std::string& target) {
   const std::string folder = WithSeparator(folderPath);
   TelevisionArchive archive;
   archive.Open(archivePath);
   archive.SetBaseDirectory(folder);
-  const int replaced = archive.ReplaceNamed(pending.unwritten);
+  ArchiveWrite write;
+  write.replaced = archive.ReplaceNamed(pending.unwritten);
+  const bool rewritesArchive = AbsoluteArchivePath(target) == AbsoluteArchivePath(archivePath);
+  // Nothing replaced leaves the archive file untouched: no original to keep.
+  if (rewritesArchive && write.replaced > 0) write.keptOriginal = KeepOriginal(archivePath);
   archive.SaveTo(target);
-  if (AbsoluteArchivePath(target) == AbsoluteArchivePath(archivePath))
-    RecordWrittenArchive(archivePath, folder, pending.record);
-  return replaced;
+  if (rewritesArchive) RecordWrittenArchive(archivePath, folder, pending.record);
+  return write;
 }
 
-int UpdateArchive(const std::string& archivePath, const std::string& folder) {
+ArchiveWrite UpdateArchive(const std::string& archivePath, const std::string& folder) {
   const PendingUpdate pending = PendingUpdateOf(archivePath, folder);
-  if (pending.unwritten.empty()) return 0;
+  if (pending.unwritten.empty()) return {};
   if (pending.archiveChanged)
     throw ArchiveError("Archive '" + BareNameOf(archivePath) +
                        "' was changed by another program since it was extracted; nothing written");

@@ -31,17 +31,24 @@ struct PendingUpdate {
 // Throws ArchiveError when folder holds no extraction of the archive at path.
 PendingUpdate PendingUpdateOf(const std::string& archivePath, const std::string& folder);
 
+// What writing an archive did.
+struct ArchiveWrite {
+  int replaced = 0;           // entries replaced
+  bool keptOriginal = false;  // the archive was first copied to its backup (ArchiveBackup.h)
+};
+
 // Writes the unwritten files into the archive as it lies on disk now (its
 // other entries kept as they are there) and saves it as target: the archive
-// itself, whose new state is then recorded, or another file. Returns the
-// number of entries replaced; throws on failure, leaving the target as it was.
-int WriteUnwrittenFiles(const std::string& archivePath, const std::string& folder, const PendingUpdate& pending,
-                        const std::string& target);
+// itself, whose new state is then recorded, or another file. An archive about
+// to be rewritten for the first time is kept as its backup first. Throws on
+// failure, leaving the target as it was.
+ArchiveWrite WriteUnwrittenFiles(const std::string& archivePath, const std::string& folder,
+                                 const PendingUpdate& pending, const std::string& target);
 
 // tarno-cli update: writes the files saved since the extraction into the
 // archive, refusing (ArchiveError) another archive's folder and an archive
-// changed on disk since. Returns the number of entries replaced.
-int UpdateArchive(const std::string& archivePath, const std::string& folder);
+// changed on disk since.
+ArchiveWrite UpdateArchive(const std::string& archivePath, const std::string& folder);
 
 // Files saved for an earlier extraction into folder and never written into its
 // archive that extracting the archive at archivePath would overwrite; none

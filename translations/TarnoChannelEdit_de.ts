@@ -834,5 +834,47 @@ Trotzdem speichern?</translation>
         <source>Error in data: the grid no longer has one row per record and one column per field. A row or column was inserted or deleted with the grid&apos;s keys; Ctrl+Z takes it back.</source>
         <translation>Fehler in den Daten: Das Raster hat nicht mehr eine Zeile je Datensatz und eine Spalte je Feld. Eine Zeile oder Spalte wurde mit den Tasten des Rasters eingefügt oder gelöscht; Strg+Z nimmt das zurück.</translation>
     </message>
+    <message>
+        <source>No original of &apos;%1&apos; is kept: there is no %2 beside it.</source>
+        <translation>Vom Original von &apos;%1&apos; gibt es keine Kopie: %2 liegt nicht daneben.</translation>
+    </message>
+    <message>
+        <source>Restore &apos;%1&apos; from %2?
+What was written into it since is lost, and its files are extracted again: edits not written into it are lost too.</source>
+        <translation>&apos;%1&apos; aus %2 wiederherstellen?
+Was seitdem hineingeschrieben wurde, geht verloren, und seine Dateien werden neu entpackt: nicht hineingeschriebene Änderungen gehen ebenfalls verloren.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Archive &apos;%1&apos; restored from %2</source>
+        <translation>Archiv &apos;%1&apos; aus %2 wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Original kept as %1</source>
+        <translation>Original aufbewahrt als %1</translation>
+    </message>
+    <message>
+        <source>Archive &apos;%1&apos; already holds every saved file</source>
+        <translation>Archiv &apos;%1&apos; enthält bereits jede gespeicherte Datei</translation>
+    </message>
+    <message>
+        <source>Write archive now</source>
+        <translation>Jetzt schreiben</translation>
+    </message>
+    <message>
+        <source>The active archive is updated with the saved files now, as at exit, so the stick can be taken out without quitting.</source>
+        <translation>Das aktive Archiv wird jetzt mit den gespeicherten Dateien aktualisiert, wie beim Beenden, damit der Stick ohne Beenden abgezogen werden kann.</translation>
+    </message>
+    <message>
+        <source>Restore original</source>
+        <translation>Original zurück</translation>
+    </message>
+    <message>
+        <source>The active archive is put back as it was before this program first wrote it, from the copy kept beside it.</source>
+        <translation>Das aktive Archiv wird aus der daneben aufbewahrten Kopie so wiederhergestellt, wie es vor dem ersten Schreiben durch dieses Programm war.</translation>
+    </message>
 </context>
 </TS>

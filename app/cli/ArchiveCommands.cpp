@@ -3,6 +3,7 @@
 // Where the window would ask, these refuse with one line.
 #include <iostream>
 
+#include "ArchiveBackup.h"
 #include "ArchiveWorkflow.h"
 #include "CliArguments.h"
 #include "CliCommands.h"
@@ -38,7 +39,9 @@ int UpdateCommand(const Words& words) {
   const CliArguments args(words, {}, {});
   const std::vector<std::string>& files = args.Positional(2);
   const ExtractionFolderLock lock(files[1]);
-  const int replaced = UpdateArchive(files[0], files[1]);
+  const ArchiveWrite write = UpdateArchive(files[0], files[1]);
+  if (write.keptOriginal) std::cout << "Original kept as " << BareNameOf(BackupPathOf(files[0])) << '\n';
+  const int replaced = write.replaced;
   std::cout << "Archive '" << BareNameOf(files[0]) << "': " << replaced << (replaced == 1 ? " entry" : " entries")
             << " replaced\n";
   return 0;

@@ -32,31 +32,31 @@ void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
   const auto path = dialogs_->OpenFile({tr("Select television archive file").toStdString(),
                                         tr("Television archive files|*.scm|All files|*.*").toStdString(),
-                                        programFolder_, "", true});
+                                        archiveFolder_, "", true});
   if (path) {
     ExtractChosenArchive(*path);
   } else if (!ArchiveIsActive()) {  // a cancelled dialog changes nothing
     SetCaption(tr(kNoArchiveCaption));
     SetLabelText(txtExtractedFile, tr("No active archive"));
-    Log(Trimmed(windowTitle().toStdString()));
+    Log(Trimmed(caption_.toStdString()));
   }
 }
 
-void TfrmTarnoChannelEdit::OpenArchiveOnStart(const std::string& path) {
-  const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  RunCommand([this, &path] { ExtractChosenArchive(path); });
+bool TfrmTarnoChannelEdit::ExtractChosenArchive(const std::string& path) {
+  if (!SaveChangesFirst()) return false;
+  LockExtractionFolder();
+  if (!GiveUpActiveArchive() || !ConfirmOverwritingUnwrittenFiles(path)) return false;
+  return ExtractAsActiveArchive(path);
 }
 
-void TfrmTarnoChannelEdit::ExtractChosenArchive(const std::string& path) {
-  if (!SaveChangesFirst()) return;
-  LockExtractionFolder();
-  if (!GiveUpActiveArchive() || !ConfirmOverwritingUnwrittenFiles(path)) return;
-  // The loaded list belongs to the archive given up.
+// The loaded list belongs to the archive given up.
+bool TfrmTarnoChannelEdit::ExtractAsActiveArchive(const std::string& path) {
   CloseLoadedList();
   archive_ = std::make_unique<TelevisionArchive>();
-  OpenArchive(path);
-  Log(Trimmed(windowTitle().toStdString()));
+  const bool opened = OpenArchive(path);
+  Log(Trimmed(caption_.toStdString()));
   UseFittingPreset();
+  return opened;
 }
 
 // Opens and extracts the archive. Every error is caught here and leaves no
@@ -67,6 +67,7 @@ bool TfrmTarnoChannelEdit::OpenArchive(const std::string& path) {
     SetLabelText(txtExtractedFile,
                  tr("Archive '%1' active").arg(QString::fromStdString(BareNameOf(archive_->FileName()))));
     declinedArchive_.clear();
+    RememberArchiveFolder(path);
     return true;
   } catch (...) {
     SetCaption(tr(kNoArchiveCaption));

@@ -2,6 +2,7 @@
 // into it while the window is still open, so that a failure can be retried,
 // written under another name or left for later, and an archive another
 // program rewrote meanwhile is never reverted without a question.
+#include "ArchiveBackup.h"
 #include "ArchiveWorkflow.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit001.h"
@@ -52,7 +53,7 @@ bool TfrmTarnoChannelEdit::WriteActiveArchive() {
     std::string failure;
     try {
       const WaitCursor wait;
-      WriteUnwrittenFiles(path, extractFolder_, pending, path);
+      LogArchiveWrite(path, WriteUnwrittenFiles(path, extractFolder_, pending, path));
       Log(tr("Archive '%1' updated with %2").arg(archive, QString::fromStdString(NamesInWords(pending.unwritten))));
       return true;
     } catch (const std::exception& error) {
@@ -105,7 +106,25 @@ void TfrmTarnoChannelEdit::UpdateArchiveAtExit() {
   if (!ArchiveIsActive() || !chkSaveArchive->isChecked()) return;
   const std::string path = archive_->FileName();
   archive_->Close();
-  UpdateArchive(path, extractFolder_);
+  LogArchiveWrite(path, UpdateArchive(path, extractFolder_));
+}
+
+void TfrmTarnoChannelEdit::LogArchiveWrite(const std::string& archivePath, const ArchiveWrite& write) {
+  if (write.keptOriginal)
+    Log(tr("Original kept as %1").arg(QString::fromStdString(BareNameOf(BackupPathOf(archivePath)))));
+}
+
+// "Write archive now": the update of the exit, at once, so the stick can be
+// taken with the window still open; unsaved edits are settled first as there.
+void TfrmTarnoChannelEdit::btnWriteArchiveClick() {
+  if (!ArchiveIsActive()) return;  // the button shows only with an active archive
+  if (!SaveChangesFirst()) return;
+  const QString archive = QString::fromStdString(BareNameOf(archive_->FileName()));
+  if (UnwrittenFilesOfActiveArchive().empty()) {
+    Log(tr("Archive '%1' already holds every saved file").arg(archive));
+    return;
+  }
+  WriteActiveArchive();
 }
 
 }  // namespace tarno::window

@@ -86,6 +86,7 @@ void TfrmTarnoChannelEdit::FormCreate() {
   RegisterFont();
   Log(tr("Log started"));
   SeedUserFiles();
+  ReadRememberedArchiveFolder();
   CloseLists();
   archive_.reset();
   idleEditorState_ = editing::EditorState();
@@ -103,6 +104,7 @@ void TfrmTarnoChannelEdit::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   RunCommand([this] { UpdateArchiveAtExit(); });
+  SaveRememberedArchiveFolder();
   CloseLists();
   archive_.reset();
   folderLock_.reset();
@@ -155,7 +157,8 @@ void TfrmTarnoChannelEdit::UpdateControlVisibility() {
     control->setVisible(loaded);
   const bool withHeader = loaded && records->HasHeader;
   for (const auto& [command, button] : commandButtons_) button->setVisible(command->needsHeader ? withHeader : loaded);
-  chkSaveArchive->setVisible(archive_ && !archive_->FileName().empty());
+  for (QWidget* control : std::initializer_list<QWidget*>{chkSaveArchive, btnWriteArchive, btnRestoreOriginal})
+    control->setVisible(ArchiveIsActive());
   for (QWidget* control : {static_cast<QWidget*>(txtExtractedFile), static_cast<QWidget*>(btnLoad),
                            static_cast<QWidget*>(btnExit), static_cast<QWidget*>(btnReloadScript)})
     control->setVisible(true);
@@ -179,7 +182,10 @@ QStringList TfrmTarnoChannelEdit::LogLines() const {
   return text.split(QLatin1Char('\n'));
 }
 
-void TfrmTarnoChannelEdit::SetCaption(const QString& text) { setWindowTitle(QStringLiteral("  ") + text); }
+void TfrmTarnoChannelEdit::SetCaption(const QString& text) {
+  caption_ = text;
+  ShowUnsavedMark();
+}
 
 // Static texts size themselves to their text.
 void TfrmTarnoChannelEdit::SetLabelText(QLabel* label, const QString& text) {
@@ -204,15 +210,20 @@ void TfrmTarnoChannelEdit::RunCommand(const std::function<void()>& body) {
   }
   // A script stopped by the user stays stopped until the outermost command ends.
   if (--runningCommands_ == 0) scriptWatcher_->ForgetStop();
+  ShowUnsavedMark();
 }
 
 bool TfrmTarnoChannelEdit::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
+  const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+  if (!isKey || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this)
+    return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     bool consumed = false;
     RunCommand([&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
     if (consumed) return true;
+  } else {
+    ShowUnsavedMark();  // typing into the grid changed it after the press was handled
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,8 @@
 #include "ScriptSession.h"
 #include "WindowDialogs.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -30,6 +32,7 @@ namespace tarno {
 class ExtractionFolderLock;
 class TDataObject;
 class TelevisionArchive;
+struct ArchiveWrite;
 struct PendingUpdate;
 }  // namespace tarno
 
@@ -80,8 +83,9 @@ class TfrmTarnoChannelEdit : public QWidget {
   // The lines of the log pane, first to last.
   QStringList LogLines() const;
 
-  // An archive named on the command line (the desktop's "Open with") is
-  // opened as "Select and extract" opens the one chosen.
+  // An archive named on the command line (the desktop's "Open with") or
+  // dropped on the window is opened as "Select and extract" opens the one
+  // chosen, and its first channel list is shown.
   void OpenArchiveOnStart(const std::string& path);
 
   // Shows or hides the controls by what is loaded and whether an archive is active.
@@ -92,6 +96,8 @@ class TfrmTarnoChannelEdit : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // Exit and the close box: asks first when there are unsaved edits.
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -131,7 +137,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   void Log(const QString& line);
   void Log(const char* line) { Log(std::string(line)); }
   void LogText(const std::string& text);  // may hold several lines; scrolls to the end
-  void SetCaption(const QString& text);  // the title shows it two blanks in
+  void SetCaption(const QString& text);  // the title shows it two blanks in, after the unsaved mark
+  void ShowUnsavedMark();                // a leading "*" while there are unsaved edits
   void SetLabelText(QLabel* label, const QString& text);
   void ShowNothingLoaded();
 
@@ -160,9 +167,14 @@ class TfrmTarnoChannelEdit : public QWidget {
   void btnReloadScriptClick();
   void btnClearClick();
   void btnExitClick();
+  void btnWriteArchiveClick();
+  void btnRestoreOriginalClick();
   // The archive at path becomes the active one and is extracted, once the
   // loaded list and the archive given up are settled.
-  void ExtractChosenArchive(const std::string& path);
+  // False when it was not extracted.
+  bool ExtractChosenArchive(const std::string& path);
+  // Extracts the archive at path, settled or not, in place of the active one.
+  bool ExtractAsActiveArchive(const std::string& path);
   // Button captions for a question.
   static std::vector<std::string> Captions(const QStringList& captions);
   bool OpenArchive(const std::string& path);
@@ -180,6 +192,13 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool WriteActiveArchiveElsewhere(const PendingUpdate& pending);
   bool UpdateArchiveBeforeClosing();
   void UpdateArchiveAtExit();
+  void LogArchiveWrite(const std::string& archivePath, const ArchiveWrite& write);
+  // Opening an archive from outside the window (ArchiveOpening.cpp).
+  void OpenArchiveAndFirstList(const std::string& path);
+  void LoadFirstChannelList();
+  void ReadRememberedArchiveFolder();
+  void RememberArchiveFolder(const std::string& archivePath);
+  void SaveRememberedArchiveFolder() const;
   void UseFittingPreset();  // ArchivePreset.cpp
   bool SaveGrid(bool saveAs);  // true when the file was written
   bool ConfirmSavingProblems(editing::ChannelDocument& document);
@@ -222,6 +241,9 @@ class TfrmTarnoChannelEdit : public QWidget {
   std::string extractFolder_;
   std::unique_ptr<ExtractionFolderLock> folderLock_;  // taken by the first extraction
   std::string declinedArchive_;  // whose saved files the user chose to leave out of it
+  std::string archiveFolder_;    // where "Select and extract" starts: the last archive's folder
+  bool archiveFolderChanged_ = false;
+  QString caption_;  // without the unsaved mark
   std::vector<OpenList> lists_;
   std::string triedFileName_;  // of the last Load, also one that failed
   size_t activeList_ = 0;
@@ -244,6 +266,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   QPushButton* btnExtract = nullptr;
   WrappedCheckBox* chkSaveArchive = nullptr;
   QPushButton* btnExit = nullptr;
+  QPushButton* btnWriteArchive = nullptr;
+  QPushButton* btnRestoreOriginal = nullptr;
   QLabel* txtExtractedFile = nullptr;
   QLabel* txtLoadedFile = nullptr;
   QPushButton* btnLoad = nullptr;

@@ -17,6 +17,13 @@ bool TfrmTarnoChannelEdit::HasUnsavedEdits() const {
   return false;
 }
 
+// The caption tells at a glance whether the list on show has edits not saved yet.
+void TfrmTarnoChannelEdit::ShowUnsavedMark() {
+  const QString mark = HasUnsavedEdits() ? QStringLiteral("*") : QString();
+  const QString title = mark + QStringLiteral("  ") + caption_;
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
 bool TfrmTarnoChannelEdit::SaveChangesFirst() { return SettleUnsavedEdits() != EditsSettled::Kept; }
 
 TfrmTarnoChannelEdit::EditsSettled TfrmTarnoChannelEdit::SettleUnsavedEdits() {

@@ -57,6 +57,7 @@ QFont TahomaFont(int pointSize, bool bold) {
 void TfrmTarnoChannelEdit::CreateControls() {
   setObjectName(QStringLiteral("frmTarnoChannelEdit"));
   setFont(TahomaFont(8, false));
+  setAcceptDrops(true);  // an archive dropped on the window is opened
   setMinimumSize(kMinWindowWidth, 2 * kMargin + 2 * kAreaGap + kMinGridHeight + kMinLogHeight + kMinButtonsHeight);
   FitToScreen();
 
@@ -132,6 +133,14 @@ void TfrmTarnoChannelEdit::CreateButtonPanel() {
                          tr("An archived television file can be selected and is extracted."), true);
   chkSaveArchive = AddCheckBox("chkSaveArchive", tr("Update archive file at exit"), {7, 30, 97, 29},
                                true, QString());
+  btnWriteArchive = AddButton("btnWriteArchive", tr("Write archive now"), {7, 62, 101, 25},
+                              tr("The active archive is updated with the saved files now, as at exit, so the "
+                                 "stick can be taken out without quitting."),
+                              true);
+  btnRestoreOriginal = AddButton("btnRestoreOriginal", tr("Restore original"), {7, 87, 101, 25},
+                                 tr("The active archive is put back as it was before this program first wrote "
+                                    "it, from the copy kept beside it."),
+                                 true);
   btnExit = AddButton("btnExit", tr("Exit"), {7, 183, 101, 25},
                       tr("Exit the application. If an archive was selected then it is optionally also "
                          "updated with changed data."),
@@ -253,7 +262,8 @@ void TfrmTarnoChannelEdit::SetTabOrder() {
   std::sort(commands.begin(), commands.end(), [](const QWidget* a, const QWidget* b) {
     return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
   });
-  const QList<QWidget*> order = QList<QWidget*>{btnExtract, chkSaveArchive->Box(), btnExit, btnLoad, btnSave,
+  const QList<QWidget*> order = QList<QWidget*>{btnExtract, chkSaveArchive->Box(), btnWriteArchive,
+                                                btnRestoreOriginal, btnExit, btnLoad, btnSave,
                                                 btnSaveAs, btnExport, btnImport, chkOriginalRecord->Box(),
                                                 chkUpdateCrc->Box()} +
                                 commands + QList<QWidget*>{btnClear, btnReloadScript, btnReadWrite, btnPtcCable};
@@ -270,6 +280,8 @@ void TfrmTarnoChannelEdit::ConnectCommands() {
   };
   bind(btnExtract, &TfrmTarnoChannelEdit::btnExtractClick);
   bind(btnExit, &TfrmTarnoChannelEdit::btnExitClick);
+  bind(btnWriteArchive, &TfrmTarnoChannelEdit::btnWriteArchiveClick);
+  bind(btnRestoreOriginal, &TfrmTarnoChannelEdit::btnRestoreOriginalClick);
   bind(btnLoad, &TfrmTarnoChannelEdit::btnLoadClick);
   // "Save" and "Save as ..." share one command that tells them apart by the sender.
   const auto save = [this] {

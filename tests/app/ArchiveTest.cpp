@@ -306,7 +306,7 @@ TEST_F(ArchiveFixture, TheCommandLineExtractsAndUpdatesLikeTheWindow) {
   test::WriteFile(out + "/map-CableD", map);
   test::ProgramResult updated = test::RunProgram("tarno-cli", {"update", dir.File("list.scm"), out});
   ASSERT_EQ(updated.exitCode, 0) << updated.err;
-  EXPECT_EQ(updated.out, "Archive 'list.scm': 1 entry replaced\n");
+  EXPECT_EQ(updated.out, "Original kept as list.scm.bak\nArchive 'list.scm': 1 entry replaced\n");
   TelevisionArchive archive;
   archive.Open(dir.File("list.scm"));
   for (const ArchiveEntry& entry : archive.ReadEntries()) {

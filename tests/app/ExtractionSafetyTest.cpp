@@ -5,24 +5,18 @@
 
 #include <algorithm>
 
+#include "ArchiveEntryBytes.h"
 #include "ArchiveWorkflow.h"
 #include "ExtractionFolderLock.h"
 #include "ExtractionRecord.h"
 #include "RunProgram.h"
-#include "TelevisionArchive.h"
 
 namespace tarno {
 namespace {
 
 std::string Sample(const char* name) { return std::string(TARNO_SAMPLES_DIR) + "/" + name; }
 
-std::string EntryOf(const std::string& archivePath, const std::string& name) {
-  TelevisionArchive archive;
-  archive.Open(archivePath);
-  for (const ArchiveEntry& entry : archive.ReadEntries())
-    if (entry.name == name) return entry.bytes;
-  return {};
-}
+using tarno::test::EntryOf;
 
 class ExtractionSafetyTest : public ::testing::Test {
  protected:
@@ -80,7 +74,7 @@ TEST_F(ExtractionSafetyTest, UpdateWritesOnlyFilesSavedSinceAndThenNothingMore) 
   const std::string map = EditCableMap();
   test::ProgramResult result = Cli({"update", X(), Folder()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.out, "Archive 'x.scm': 1 entry replaced\n");
+  EXPECT_EQ(result.out, "Original kept as x.scm.bak\nArchive 'x.scm': 1 entry replaced\n");
   EXPECT_TRUE(EntryOf(X(), "map-CableD") == map);
   // The update is recorded: the archive is its folder's again.
   const std::string written = test::ReadFile(X());

@@ -55,7 +55,7 @@ TEST_P(DetectedPreset, SavesEveryEntryItReadsUnchangedAndKeepsTheOthers) {
     EXPECT_TRUE(SaveUnedited(preset, folder + entry.name, log)) << (log.empty() ? "" : log.back());
     ++saved;
   }
-  EXPECT_EQ(UpdateArchive(archive, folder), saved);
+  EXPECT_EQ(UpdateArchive(archive, folder).replaced, saved);
   const std::vector<ArchiveEntry> written = ArchiveEntries(archive);
   ASSERT_EQ(written.size(), original.size());
   for (size_t i = 0; i < written.size(); ++i) {

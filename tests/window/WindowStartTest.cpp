@@ -124,7 +124,8 @@ TEST_F(StartTest, ControlsSitWhereTheFormPutsThem) {
 TEST_F(StartTest, TabOrderFollowsTheButtonPanel) {
   Start();
   const std::vector<QWidget*> expected = {
-      Control("btnExtract"), Control<WrappedCheckBox>("chkSaveArchive")->Box(), Control("btnExit"),
+      Control("btnExtract"), Control<WrappedCheckBox>("chkSaveArchive")->Box(), Control("btnWriteArchive"),
+      Control("btnRestoreOriginal"), Control("btnExit"),
       Control("btnLoad"), Control("btnSave"), Control("btnSaveAs"), Control("btnExport"), Control("btnImport"),
       Control<WrappedCheckBox>("chkOriginalRecord")->Box(), Control<WrappedCheckBox>("chkUpdateCrc")->Box(),
       // the grid commands' buttons column by column, top to bottom

@@ -183,6 +183,23 @@ TEST_F(UnsavedEditsTest, ExitWithYesSavesAndTheArchiveGetsTheEdit) {
   EXPECT_NE(saved.find(std::string("\0E\0d\0i\0t\0e\0d\0 \0O\0n\0e", 20)), std::string::npos);
 }
 
+// The caption's leading "*" follows the edits: typing sets it with no command
+// around it, a save and an undo back to the saved state take it away.
+TEST_F(UnsavedEditsTest, TheCaptionMarksUnsavedEdits) {
+  const QString caption = window->windowTitle();
+  ASSERT_FALSE(caption.startsWith(QLatin1Char('*')));
+  window->Grid()->Cells().SetCol(NameColumn());
+  window->Grid()->Cells().SetRow(2);
+  QTest::keyClicks(window->Grid(), "Typed");
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("*") + caption);
+  Click("btnSave");
+  EXPECT_EQ(window->windowTitle(), caption);
+  Click("btnClearRow");
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("*") + caption);
+  QTest::keyClick(window->Grid(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->windowTitle(), caption);
+}
+
 // The question as Qt shows it: its text, its three buttons, Escape for Cancel.
 TEST(SaveChangesQuestion, QtAsksWithYesNoAndCancel) {
   QtWindowDialogs dialogs;
