@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "CellStore.h"
@@ -11,6 +12,9 @@
 namespace tarno::editing {
 
 uint32_t DecimalValue(std::string_view text);
+// The value of a text that is a whole decimal number, perhaps signed, with
+// blanks around it; none for any other text, an empty one among them.
+std::optional<int64_t> WholeNumber(std::string_view text);
 // A row is numbered in a column when its cell's decimal value is not zero.
 bool IsNumbered(const grid::CellStore& cells, int col, int row);
 

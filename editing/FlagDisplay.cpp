@@ -1,7 +1,9 @@
 #include "FlagDisplay.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "CellNumber.h"
+#include "LayoutReader.h"
 
 namespace tarno::editing {
 namespace {
@@ -21,28 +23,17 @@ int ListNumberOf(ChannelRole role) {
 
 // A blank cell holds 0; a text that is no whole number (hexadecimal, a
 // conversion's word) is none.
-std::optional<long long> ValueOf(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return 0;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  long long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+std::optional<int64_t> ValueOf(std::string_view text) {
+  if (text.find_first_not_of(' ') == std::string_view::npos) return 0;
+  return WholeNumber(text);
 }
 
 // A field that has other roles beside its flags (a status byte that also
 // says "in use") keeps showing its value.
 bool HasOnlyFlagRoles(const TDataItem& item) {
-  for (std::string_view rest = item.Role; !rest.empty();) {
-    const size_t plus = rest.find('+');
-    const std::string_view part = rest.substr(0, std::min(rest.find('&'), plus));
-    bool flag = false;
-    for (ChannelRole role : kFlagRoles) flag |= NamesRole(part, role);
-    if (!flag) return false;
-    rest = plus == std::string_view::npos ? std::string_view() : rest.substr(plus + 1);
-  }
-  return true;
+  return std::ranges::all_of(RoleParts(item.Role), [](const RolePart& part) {
+    return std::ranges::any_of(kFlagRoles, [&part](ChannelRole role) { return NamesRole(part.name, role); });
+  });
 }
 
 }  // namespace
@@ -58,7 +49,7 @@ FlagDisplay::FlagDisplay(const std::vector<TDataItem>& items) {
 std::optional<std::string> FlagDisplay::Shown(int col, std::string_view text) const {
   const auto column = columns_.find(col);
   if (column == columns_.end()) return std::nullopt;
-  const std::optional<long long> value = ValueOf(text);
+  const std::optional<int64_t> value = ValueOf(text);
   if (!value) return std::nullopt;
   const std::vector<Flag>& flags = column->second;
   const Flag& only = flags.front();

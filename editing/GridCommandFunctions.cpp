@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CellNumber.h"
 #include "ChannelFlags.h"
 #include "ChannelListFiles.h"
 #include "Favourites.h"
@@ -48,15 +49,10 @@ RowSpan SelectedRows(const EditorState& state, const grid::CellStore& cells) {
 bool CurrentColumnHoldsTexts(const CommandContext& context) {
   const grid::CellStore* cells = context.cells;
   if (!cells) return false;
-  const auto isNumber = [](std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return true;  // an empty cell
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '-') text.remove_prefix(1);
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  for (int row = 1; row < cells->RowCount(); ++row)
-    if (!isNumber(cells->Text(cells->Col(), row))) return true;
+  for (int row = 1; row < cells->RowCount(); ++row) {
+    const std::string_view text = cells->Text(cells->Col(), row);
+    if (text.find_first_not_of(' ') != std::string_view::npos && !WholeNumber(text)) return true;
+  }
   return false;
 }
 

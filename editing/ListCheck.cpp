@@ -53,7 +53,8 @@ void CheckFavouritePositions(TDataObject& data, const grid::CellStore& cells, co
 }  // namespace
 
 std::vector<ListProblem> CheckList(TDataObject& data, const grid::CellStore& cells) {
-  const ChannelList list = ListGridChannels(data, cells);
+  // By row and number alone: Save runs this over the whole list every time.
+  const ChannelList list = ListGridChannelRows(data, cells, 1, cells.RowCount() - 1);
   std::vector<ListProblem> problems;
   CheckNumbers(list, problems);
   CheckFavouritePositions(data, cells, list, problems);

@@ -229,28 +229,35 @@ std::optional<int64_t> ParseLayoutInteger(std::string_view text, int64_t min, in
   return value;
 }
 
-namespace {
-
-// A role part may name several roles, "Fav1&$01+Fav2&$02": each with the bits it owns.
-bool RolePartNames(std::string_view rolePart, std::string_view role) {
+std::vector<RolePart> RoleParts(std::string_view rolePart) {
+  constexpr char kRoleSeparator = '+';
+  constexpr char kMaskMark = '&';
+  std::vector<RolePart> parts;
   for (std::string_view rest = rolePart; !rest.empty();) {
-    const size_t plus = rest.find('+');
-    const std::string_view named = rest.substr(0, std::min(rest.find('&'), plus));
-    if (text::EqualIgnoringAsciiCase(TrimControls(named), TrimControls(role))) return true;
-    rest = plus == std::string_view::npos ? std::string_view() : rest.substr(plus + 1);
+    const size_t separator = rest.find(kRoleSeparator);
+    const std::string_view part = rest.substr(0, separator);
+    const size_t mark = part.find(kMaskMark);
+    RolePart role{TrimControls(part.substr(0, mark)), 0};
+    const auto mask = mark == std::string_view::npos
+                          ? std::optional<int64_t>(0)
+                          : ParseLayoutInteger(TrimControls(part.substr(mark + 1)), 1, std::numeric_limits<uint32_t>::max());
+    if (mask) {
+      role.mask = static_cast<uint32_t>(*mask);
+      parts.push_back(role);
+    }
+    rest = separator == std::string_view::npos ? std::string_view() : rest.substr(separator + 1);
   }
-  return false;
+  return parts;
 }
 
-}  // namespace
-
 const TDataItem* FieldOfRole(const std::vector<TDataItem>& items, std::string_view role) {
-  for (const TDataItem& item : items) {
-    const bool answers = item.Role.empty() ? text::EqualIgnoringAsciiCase(TrimControls(item.Name), TrimControls(role))
-                                           : RolePartNames(item.Role, role);
-    if (answers) return &item;
-  }
-  return nullptr;
+  const auto names = [role](std::string_view text) { return text::EqualIgnoringAsciiCase(text, TrimControls(role)); };
+  const auto answers = [&names](const TDataItem& item) {
+    if (item.Role.empty()) return names(TrimControls(item.Name));
+    return std::ranges::any_of(RoleParts(item.Role), [&names](const RolePart& part) { return names(part.name); });
+  };
+  const auto found = std::ranges::find_if(items, answers);
+  return found == items.end() ? nullptr : &*found;
 }
 
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName) {

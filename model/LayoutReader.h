@@ -28,6 +28,16 @@ struct Layout {
 // layout error gives no items; neither is reported otherwise.
 Layout ReadLayoutFrom(std::string_view settingsText, const std::string& dataFileName);
 
+// One role an ITEM line's role part names. "Fav1&$01+Fav2&$02" names Fav1
+// owning bits $01 and Fav2 owning bits $02; a role without "&" owns the whole
+// field (mask 0).
+struct RolePart {
+  std::string_view name;  // trimmed
+  uint32_t mask = 0;
+};
+// The roles of a role part, in order; a part whose mask is no number is left out.
+std::vector<RolePart> RoleParts(std::string_view rolePart);
+
 // The first field that answers to role: a field whose ITEM line gives a role
 // answers to that role only, any other to its caption (ASCII case and blanks
 // at the ends aside). None when no field does.
