@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChannelListNames</name>
+    <message>
+        <source>Cable digital</source>
+        <translation>Kabel digital</translation>
+    </message>
+    <message>
+        <source>Cable Prime</source>
+        <translation>Cable Prime</translation>
+    </message>
+    <message>
+        <source>Air digital</source>
+        <translation>Antenne digital</translation>
+    </message>
+    <message>
+        <source>Air and cable digital</source>
+        <translation>Antenne und Kabel digital</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Astra HD+</source>
+        <translation>Astra HD+</translation>
+    </message>
+    <message>
+        <source>Cyfra+</source>
+        <translation>Cyfra+</translation>
+    </message>
+    <message>
+        <source>Freesat</source>
+        <translation>Freesat</translation>
+    </message>
+    <message>
+        <source>Tivùsat</source>
+        <translation>Tivùsat</translation>
+    </message>
+    <message>
+        <source>Canal Digital</source>
+        <translation>Canal Digital</translation>
+    </message>
+    <message>
+        <source>Digital+</source>
+        <translation>Digital+</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Cable analog</source>
+        <translation>Kabel analog</translation>
+    </message>
+    <message>
+        <source>Air analog</source>
+        <translation>Antenne analog</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Air and cable analog</source>
+        <translation>Antenne und Kabel analog</translation>
+    </message>
+</context>
+<context>
     <name>GridCommandTable</name>
     <message>
         <source>CSV files|*.csv|All files|*.*</source>

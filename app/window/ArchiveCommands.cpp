@@ -54,6 +54,7 @@ bool TfrmTarnoChannelEdit::ExtractAsActiveArchive(const std::string& path) {
   CloseLoadedList();
   archive_ = std::make_unique<TelevisionArchive>();
   const bool opened = OpenArchive(path);
+  ShowListTabs();
   Log(Trimmed(caption_.toStdString()));
   UseFittingPreset();
   return opened;

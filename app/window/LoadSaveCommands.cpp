@@ -27,55 +27,80 @@ void TfrmTarnoChannelEdit::btnLoadClick() {
 }
 
 // The list on show stays until the new one has been read; one that cannot be
-// read leaves nothing loaded.
+// read leaves nothing loaded. Every other open list closes with it.
 void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
   const WaitCursor wait;
-  auto document = std::make_unique<editing::ChannelDocument>(iniFileName_, path);
-  triedFileName_ = document->FileName();
-  document->State() = EditorStateNow();
-  document->State().SelectionEndRow = 0;
-  document->State().FavouritesView = 0;
-  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
+  auto document = NewDocument(path);
   const LogSink log = [this](const std::string& line) { Log(line); };
   bool read = false;
   try {
     read = document->ReadFile(log);
   } catch (...) {
     CloseLists();
+    ShowListTabs();
     throw;
   }
   CloseLists();
-  if (!read) {
-    ShowNothingLoaded();
-    return;
-  }
-  OpenDocument(std::move(document));
+  if (read) OpenDocument(std::move(document));
   bool filled = false;
   try {
-    filled = Document()->FillCells(log);
+    filled = read && Document()->FillCells(log);
   } catch (...) {
     CloseLists();  // a grid filled half way is no file to edit
+    ShowListTabs();
     throw;
   }
   if (!filled) {
     CloseLists();
     ShowNothingLoaded();
+    ShowListTabs();
     return;
   }
   ShowFlagsAtAGlance();
-  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(LoadedFileName())));
-  SetCaption(txtLoadedFile->text());
+  ShowListLoaded();
+  ShowListTabs();
   Grid()->setFocus();
 }
 
+std::unique_ptr<editing::ChannelDocument> TfrmTarnoChannelEdit::NewDocument(const std::string& path) {
+  auto document = std::make_unique<editing::ChannelDocument>(iniFileName_, path);
+  triedFileName_ = document->FileName();
+  document->State() = EditorStateNow();
+  document->State().SelectionEndRow = 0;
+  document->State().FavouritesView = 0;
+  SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
+  return document;
+}
+
+void TfrmTarnoChannelEdit::ShowListLoaded() {
+  SetLabelText(txtLoadedFile, tr("File '%1' loaded").arg(QString::fromStdString(LoadedFileName())));
+  SetCaption(txtLoadedFile->text());
+}
+
 // The grid is made over the document's cells before they are filled, so
-// that their widths are measured in the grid's font.
+// that their widths are measured in the grid's font. It takes the place of
+// the grid on show.
 void TfrmTarnoChannelEdit::OpenDocument(std::unique_ptr<editing::ChannelDocument> document) {
+  if (Grid()) Grid()->hide();
   OpenList list;
   list.grid = CreateGrid(document->Cells());
   list.document = std::move(document);
   lists_.push_back(std::move(list));
   activeList_ = lists_.size() - 1;
+}
+
+void TfrmTarnoChannelEdit::CloseNewestList(size_t shownBefore) {
+  if (lists_.empty()) return;
+  idleEditorState_ = lists_.back().document->State();
+  delete lists_.back().grid;
+  lists_.pop_back();
+  activeList_ = std::min(shownBefore, lists_.size());
+  if (Grid()) {
+    Grid()->show();
+    ShowListLoaded();
+  } else {
+    ShowNothingLoaded();
+  }
 }
 
 void TfrmTarnoChannelEdit::CloseLists() {

@@ -104,9 +104,13 @@ int QtWindowDialogs::MessageBox(const std::string& text, const std::string& capt
   return pressed != codes.end() ? pressed->second : escapeCode;
 }
 
-SaveChangesAnswer QtWindowDialogs::AskSaveChanges(const std::string& fileName) {
+// Several lists read "Save changes to 'map-CableD', 'map-SateD'?".
+SaveChangesAnswer QtWindowDialogs::AskSaveChanges(const std::vector<std::string>& fileNames) {
+  QStringList names;
+  for (const std::string& name : fileNames) names << FromUtf8(name);
   const QMessageBox::StandardButton pressed = QMessageBox::question(
-      parent_, QApplication::applicationName(), tr("Save changes to '%1'?").arg(FromUtf8(fileName)),
+      parent_, QApplication::applicationName(),
+      tr("Save changes to '%1'?").arg(names.join(QStringLiteral("', '"))),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (pressed == QMessageBox::Yes) return SaveChangesAnswer::Yes;
   if (pressed == QMessageBox::No) return SaveChangesAnswer::No;

@@ -22,7 +22,7 @@ class QtWindowDialogs : public WindowDialogs {
   void ShowError(const std::string& message) override;
   std::string AskSearchText() override;
   int MessageBox(const std::string& text, const std::string& caption, int mode) override;
-  SaveChangesAnswer AskSaveChanges(const std::string& fileName) override;
+  SaveChangesAnswer AskSaveChanges(const std::vector<std::string>& fileNames) override;
   int Ask(const Question& question) override;
 
  private:

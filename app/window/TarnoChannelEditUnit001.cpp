@@ -137,7 +137,7 @@ void TfrmTarnoChannelEdit::ReleaseScript() { script_.Release(); }
 void TfrmTarnoChannelEdit::btnReloadScriptClick() {
   const EditsSettled edits = SettleUnsavedEdits();
   if (edits == EditsSettled::Kept) return;
-  if (Document()) Document()->History().Clear();  // conversions may differ from here on
+  for (OpenList& list : lists_) list.document->History().Clear();  // conversions may differ from here on
   script_.Reload(scriptFileName_, [this](const std::string& text) { LogText(text); }, scriptWatcher_.get());
   if (edits == EditsSettled::Dropped) {
     const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });

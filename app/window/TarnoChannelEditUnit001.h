@@ -26,6 +26,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class QTabBar;
 class TzebGrid;
 
 namespace tarno {
@@ -211,9 +212,26 @@ class TfrmTarnoChannelEdit : public QWidget {
     TzebGrid* grid = nullptr;  // a child of pnlDatabase, released before its document
   };
   void OpenDocument(std::unique_ptr<editing::ChannelDocument> document);
+  // A document for the file at path, starting from the editor state on show.
+  std::unique_ptr<editing::ChannelDocument> NewDocument(const std::string& path);
+  void ShowListLoaded();  // the caption and the label name the list on show
+  // A list that could not be filled goes; the one shown before comes back.
+  void CloseNewestList(size_t shownBefore);
   void ShowFlagsAtAGlance();
   void CloseLists();
   const editing::EditorState& EditorStateNow() const;
+
+  // The tabs: one per list of the active archive, then one per list opened
+  // from elsewhere (ListTabs.cpp). A tab's list is read when it is first chosen
+  // and stays open, with its edits and history, until the lists are closed.
+  void CreateListTabs();
+  void ShowListTabs();  // rebuilds the tabs and selects the list on show's
+  void MarkUnsavedTabs();
+  void ChooseListTab(int index);
+  bool OpenListOfTab(const std::string& path);
+  void ShowList(size_t index);
+  void ShowNextTab(int step);
+  std::optional<size_t> OpenListAt(const std::string& path) const;
 
   // Unsaved edits (UnsavedEdits.cpp).
   // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on
@@ -221,6 +239,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool SaveChangesFirst();
   enum class EditsSettled { NoneMade, Saved, Dropped, Kept };  // Kept: the command is not to go on
   EditsSettled SettleUnsavedEdits();
+  std::vector<size_t> ListsWithUnsavedEdits() const;
+  bool SaveLists(const std::vector<size_t>& lists);  // each as Save saves it; false when one was not saved
   TzebGrid* CreateGrid(grid::CellStore& cells);
   bool TypedTextFits(int col, int row, const std::string& text);
 
@@ -258,6 +278,7 @@ class TfrmTarnoChannelEdit : public QWidget {
 
   // The three areas.
   QWidget* pnlDatabase = nullptr;
+  QTabBar* tabLists = nullptr;  // above the grid, in pnlDatabase
   QPlainTextEdit* mmoInfo = nullptr;
   QScrollArea* scrButtons = nullptr;  // scrolls the button panel when the window is small
   QWidget* pnlButtons = nullptr;

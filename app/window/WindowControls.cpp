@@ -65,6 +65,8 @@ void TfrmTarnoChannelEdit::CreateControls() {
   pnlDatabase->setObjectName(QStringLiteral("pnlDatabase"));
   auto* gridLayout = new QVBoxLayout(pnlDatabase);
   gridLayout->setContentsMargins(0, 0, 0, 0);
+  gridLayout->setSpacing(0);
+  CreateListTabs();
 
   mmoInfo = new QPlainTextEdit(this);
   mmoInfo->setObjectName(QStringLiteral("mmoInfo"));

@@ -42,9 +42,9 @@ class WindowDialogs {
   virtual std::string AskSearchText() = 0;
   // A message box with Windows style bits (MB_*); returns the pressed button's ID* code.
   virtual int MessageBox(const std::string& text, const std::string& caption, int mode) = 0;
-  // "Save changes to 'NAME'?", asked before a command gives up unsaved edits;
-  // Escape and the close box answer Cancel.
-  virtual SaveChangesAnswer AskSaveChanges(const std::string& fileName) = 0;
+  // "Save changes to 'NAME'?" (every list with unsaved edits named), asked
+  // before a command gives them up; Escape and the close box answer Cancel.
+  virtual SaveChangesAnswer AskSaveChanges(const std::vector<std::string>& fileNames) = 0;
   // The index of the button chosen.
   virtual int Ask(const Question& question) = 0;
 };

@@ -11,7 +11,7 @@ status=0
 for ts in "$source_dir"/translations/*.ts; do
   name=$(basename "$ts")
   cp "$ts" "$work/$name"
-  (cd "$source_dir" && "$lupdate" -no-obsolete -locations none app/window grid editing/GridCommandTable.cpp -ts "$work/$name" >/dev/null)
+  (cd "$source_dir" && "$lupdate" -no-obsolete -locations none app/window grid editing/GridCommandTable.cpp editing/ChannelListNames.cpp -ts "$work/$name" >/dev/null)
   if grep -q 'type="unfinished"' "$work/$name"; then
     echo "$name: texts without a translation:" >&2
     grep -A1 '<source>' "$work/$name" | grep -B1 'type="unfinished"' | grep '<source>' >&2

@@ -33,8 +33,11 @@ class ScriptedDialogs : public WindowDialogs {
     return boxAnswer;
   }
   // Answers No unless told otherwise: the edits are given up, as without a question.
-  SaveChangesAnswer AskSaveChanges(const std::string& fileName) override {
-    saveQuestions.push_back(fileName);
+  // Records the names as the question shows them: "map-CableD', 'map-SateD".
+  SaveChangesAnswer AskSaveChanges(const std::vector<std::string>& fileNames) override {
+    std::string names;
+    for (const std::string& name : fileNames) names += (names.empty() ? "" : "', '") + name;
+    saveQuestions.push_back(names);
     return saveChangesAnswer;
   }
 

@@ -212,7 +212,7 @@ TEST(SaveChangesQuestion, QtAsksWithYesNoAndCancel) {
     buttons = box->standardButtons();
     QTest::keyClick(box, Qt::Key_Escape);
   });
-  EXPECT_EQ(dialogs.AskSaveChanges("map-CableD"), SaveChangesAnswer::Cancel);
+  EXPECT_EQ(dialogs.AskSaveChanges({"map-CableD"}), SaveChangesAnswer::Cancel);
   EXPECT_EQ(text, "Save changes to 'map-CableD'?");
   EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
