@@ -95,6 +95,7 @@ void TelevisionArchive::OpenFromMemory(const std::string& path, std::string byte
   if (!source) std::free(copy);
   OpenSource(path, source, ZIP_CHECKCONS);
   fingerprint_ = FingerprintOf(bytes);
+  keptStamps_ = EntryStamps(bytes);
   try {
     CheckDirectory();
   } catch (...) {
@@ -139,6 +140,7 @@ void TelevisionArchive::AddEntry(const std::string& name, const std::string& byt
     if (source) zip_source_free(source);
     throw ArchiveError("Cannot add '" + name + "': " + error);
   }
+  keptStamps_.erase(name);
   ++replaced_;
 }
 
@@ -149,6 +151,7 @@ void TelevisionArchive::Close() {
   source_ = nullptr;
   fileName_.clear();
   replaced_ = 0;
+  keptStamps_.clear();
 }
 
 std::string TelevisionArchive::EntryFileName(zip_uint64_t index) const {
@@ -290,13 +293,26 @@ int TelevisionArchive::ReplaceNamed(const std::vector<std::string>& names) {
 }
 
 void TelevisionArchive::ReplaceEntry(zip_uint64_t index, const std::string& path, time_t modified) {
-  zip_source_t* source = zip_source_file(archive_, path.c_str(), 0, 0);
-  if (!source) throw ArchiveError(ZipErrorText(archive_));
+  // The entry stays the system's and attributes its writer gave it (the
+  // newer sets write DOS ones), whatever system writes it back.
+  zip_uint8_t system = ZIP_OPSYS_DEFAULT;
+  zip_uint32_t attributes = 0;
+  const bool hasAttributes = zip_file_get_external_attributes(archive_, index, 0, &system, &attributes) == 0;
+  // From memory: a file source would stamp the entry with the file's system and mode.
+  const std::string bytes = ReadWholeFile(path, kMaxArchiveBytes);
+  void* copy = BufferCopy(bytes);
+  zip_source_t* source = zip_source_buffer(archive_, copy, bytes.size(), 1);
+  if (!source) {
+    std::free(copy);
+    throw ArchiveError(ZipErrorText(archive_));
+  }
   if (zip_file_replace(archive_, index, source, 0) != 0) {
     zip_source_free(source);
     throw ArchiveError(ZipErrorText(archive_));
   }
+  if (hasAttributes) zip_file_set_external_attributes(archive_, index, 0, system, attributes);
   zip_file_set_mtime(archive_, index, modified, 0);
+  if (const char* stored = zip_get_name(archive_, index, ZIP_FL_ENC_RAW)) keptStamps_.erase(stored);
   // The old extended time field would contradict the new entry time for other readers.
   zip_file_extra_field_delete_by_id(archive_, index, kExtendedTimestampField, ZIP_EXTRA_FIELD_ALL,
                                     ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
@@ -329,7 +345,10 @@ std::string TelevisionArchive::WrittenArchive() {
     bytes.resize(static_cast<size_t>(info.size));
     const zip_int64_t read = zip_source_read(source_, bytes.data(), info.size);
     zip_source_close(source_);
-    if (read == static_cast<zip_int64_t>(info.size)) return bytes;
+    if (read == static_cast<zip_int64_t>(info.size)) {
+      SetEntryStamps(bytes, keptStamps_);
+      return bytes;
+    }
   }
   throw ArchiveError("Cannot write archive '" + fileName_ + "'");
 }

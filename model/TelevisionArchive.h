@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ZipEntryStamps.h"
 
 struct zip;
 struct zip_source;
@@ -114,6 +117,8 @@ class TelevisionArchive {
   ArchiveFingerprint fingerprint_;
   std::string baseDirectory_;
   int replaced_ = 0;
+  // The stamps of the entries as opened, by stored name; a replaced entry's goes.
+  std::map<std::string, ZipStamp> keptStamps_;
 };
 
 // The file-name part of a stored entry name (after the last '/' or '\'); empty

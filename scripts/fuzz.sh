@@ -34,6 +34,8 @@ for bin in build/fuzz/fuzz/fuzz_*; do
     # Compiled scripts cannot build one (fuzz_engine_compile keeps leak checks).
     fuzz_engine_load) target_flags=(-detect_leaks=0) target_env=(ASAN_OPTIONS=detect_leaks=0) ;;
     fuzz_archive) [[ -d ../shared/samples/scm ]] && seeds+=(../shared/samples/scm) ;;
+    fuzz_zip_stamps) for folder in ../shared/samples/scm ../shared/samples/zip; do
+        [[ -d $folder ]] && seeds+=("$folder"); done ;;
     fuzz_engine_compile) seeds+=(tests/engine/conformance)
       [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
   esac

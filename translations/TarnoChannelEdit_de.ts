@@ -582,10 +582,6 @@
         <translation>Fernseher-Archivdatei auswählen</translation>
     </message>
     <message>
-        <source>Television archive files|*.scm|All files|*.*</source>
-        <translation>Fernseher-Archivdateien|*.scm|Alle Dateien|*.*</translation>
-    </message>
-    <message>
         <source>No archived television file opened</source>
         <translation>Keine Fernseher-Archivdatei geöffnet</translation>
     </message>
@@ -942,6 +938,10 @@ Was seitdem hineingeschrieben wurde, geht verloren, und seine Dateien werden neu
     <message>
         <source>The active archive is put back as it was before this program first wrote it, from the copy kept beside it.</source>
         <translation>Das aktive Archiv wird aus der daneben aufbewahrten Kopie so wiederhergestellt, wie es vor dem ersten Schreiben durch dieses Programm war.</translation>
+    </message>
+    <message>
+        <source>Television archive files|*.scm;*.zip|All files|*.*</source>
+        <translation>Fernseher-Archivdateien|*.scm;*.zip|Alle Dateien|*.*</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,7 @@ std::string Trimmed(const std::string& text) {
 void TfrmTarnoChannelEdit::btnExtractClick() {
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
   const auto path = dialogs_->OpenFile({tr("Select television archive file").toStdString(),
-                                        tr("Television archive files|*.scm|All files|*.*").toStdString(),
+                                        tr("Television archive files|*.scm;*.zip|All files|*.*").toStdString(),
                                         archiveFolder_, "", true});
   if (path) {
     ExtractChosenArchive(*path);

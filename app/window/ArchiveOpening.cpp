@@ -7,13 +7,11 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QUrl>
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
-#include "AsciiText.h"
+#include "ChannelListNames.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TelevisionArchive.h"
@@ -22,22 +20,20 @@
 namespace tarno::window {
 namespace {
 
-// Digital lists before analogue ones; cable, air and then satellite.
-constexpr std::array<const char*, 5> kFirstListCandidates = {"map-CableD", "map-AirD", "map-SateD", "map-AirA",
-                                                             "map-CableA"};
-
 // Beside the settings, never in the desktop's shared settings store: every
 // program folder (and every test's) remembers its own.
 constexpr const char* kWindowStateFileName = "TarnoChannelEdit-window.ini";
 constexpr const char* kArchiveFolderKey = "Archive/LastFolder";
 
-// The one local .scm file of a drag, if that is what it carries.
+// The one local archive (.scm, or .zip of the newer sets) of a drag, if that is what it carries.
 std::optional<std::string> DraggedArchive(const QMimeData* data) {
   if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
   const QUrl url = data->urls().front();
   if (!url.isLocalFile()) return std::nullopt;
   const QString path = url.toLocalFile();
-  if (!path.endsWith(QStringLiteral(".scm"), Qt::CaseInsensitive)) return std::nullopt;
+  if (!path.endsWith(QStringLiteral(".scm"), Qt::CaseInsensitive) &&
+      !path.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
+    return std::nullopt;
   return path.toStdString();
 }
 
@@ -58,17 +54,11 @@ void TfrmTarnoChannelEdit::OpenArchiveAndFirstList(const std::string& path) {
 }
 
 // Only the archive's own entries count: the folder may still hold lists of an
-// archive extracted there before.
+// archive extracted there before. The first in the tabs' order is shown:
+// digital before analog; cable, air and then satellite.
 void TfrmTarnoChannelEdit::LoadFirstChannelList() {
-  const std::vector<std::string> entries = archive_->EntryNames();
-  for (const char* list : kFirstListCandidates) {
-    const auto entry = std::find_if(entries.begin(), entries.end(), [list](const std::string& name) {
-      return text::EqualIgnoringAsciiCase(name, list);
-    });
-    if (entry == entries.end()) continue;
-    LoadFile(extractFolder_ + *entry);
-    return;
-  }
+  const std::vector<std::string> entries = editing::EntriesInTabOrder(archive_->EntryNames());
+  if (!entries.empty() && editing::ChannelListOf(entries.front())) LoadFile(extractFolder_ + entries.front());
 }
 
 void TfrmTarnoChannelEdit::dragEnterEvent(QDragEnterEvent* event) {

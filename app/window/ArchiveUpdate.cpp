@@ -77,7 +77,7 @@ bool TfrmTarnoChannelEdit::WriteActiveArchive() {
 
 bool TfrmTarnoChannelEdit::WriteActiveArchiveElsewhere(const PendingUpdate& pending) {
   const auto target = dialogs_->SaveFile({tr("Write the archive under another name").toStdString(),
-                                          tr("Television archive files|*.scm|All files|*.*").toStdString(), "",
+                                          tr("Television archive files|*.scm;*.zip|All files|*.*").toStdString(), "",
                                           archive_->FileName(), false});
   if (!target) return false;
   try {

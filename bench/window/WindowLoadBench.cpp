@@ -53,7 +53,7 @@ class AnswerOpen : public tarno::window::WindowDialogs {
   void ShowError(const std::string& message) override { std::printf("error: %s\n", message.c_str()); }
   std::string AskSearchText() override { return {}; }
   int MessageBox(const std::string&, const std::string&, int) override { return 1; }
-  tarno::window::SaveChangesAnswer AskSaveChanges(const std::string&) override {
+  tarno::window::SaveChangesAnswer AskSaveChanges(const std::vector<std::string>&) override {
     return tarno::window::SaveChangesAnswer::No;
   }
   int Ask(const tarno::window::Question& question) override { return static_cast<int>(question.buttons.size()) - 1; }

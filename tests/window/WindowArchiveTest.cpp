@@ -57,7 +57,7 @@ TEST_F(ArchiveTest, ExtractingMakesTheArchiveActive) {
   ASSERT_EQ(dialogs->openRequests.size(), 1u);
   const FileDialogRequest& request = dialogs->openRequests[0];
   EXPECT_EQ(request.title, "Select television archive file");
-  EXPECT_EQ(request.filter, "Television archive files|*.scm|All files|*.*");
+  EXPECT_EQ(request.filter, "Television archive files|*.scm;*.zip|All files|*.*");
   EXPECT_EQ(request.initialFolder, Folder());
   EXPECT_TRUE(request.mustExist);
 }
