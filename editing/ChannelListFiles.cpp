@@ -1,15 +1,10 @@
 #include "ChannelListFiles.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <vector>
 
-#include "AsciiText.h"
 #include "CsvExchange.h"
 #include "Duplicates.h"
 #include "FileSystem.h"
-#include "LayoutReader.h"
-#include "LoadSave.h"
 #include "ReferenceFiles.h"
 #include "ReferenceText.h"
 
