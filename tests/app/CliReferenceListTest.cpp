@@ -223,6 +223,30 @@ TEST_F(CliReference, ChannelsTheReferenceLacksAreDeletedOrKept) {
   EXPECT_GT(unchanged, 300);
 }
 
+// The reordered H set's analog channels have no names; another set's analog
+// list names those it finds by frequency.
+TEST_F(CliReference, AnAnalogListTakesAnotherSetsNames) {
+  constexpr const char* kUnnamed = "channel_list_UE48H8000_1401_reordered.scm";
+  constexpr const char* kNamed = "channel_list_UE55H6470_1201.scm";
+  if (!std::filesystem::exists(Sample(kUnnamed)) || !std::filesystem::exists(Sample(kNamed)))
+    GTEST_SKIP() << "the analog samples are missing";
+  ASSERT_TRUE(test::ExtractSample(kUnnamed, dir.Path() / "h"));
+  const std::string out = Out("out", "map-AirA");
+  const std::string log = Succeed({"apply-reference", "--carry", "numbers,names", dir.File("h/map-AirA"), Sample(kNamed), out});
+  Logged(log, "Found by service identity: 0, by name: 0, by frequency: 18, not found: 48");
+  Logged(log, "Carried: 17 names changed");
+  const Shown before(Succeed({"show", dir.File("h/map-AirA")}));
+  const Shown after(Succeed({"show", out}));
+  int named = 0;
+  for (size_t r = 1; r < after.rows.size(); ++r)
+    if (before.At(static_cast<int>(r), "Name").empty() && !after.At(static_cast<int>(r), "Name").empty()) ++named;
+  EXPECT_EQ(named, 17);
+
+  // Without names asked for, the frequency alone finds nothing.
+  Logged(Succeed({"apply-reference", dir.File("h/map-AirA"), Sample(kNamed), Out("plain", "map-AirA")}),
+         "Found by service identity: 0, by name: 0, not found: 66");
+}
+
 TEST_F(CliReference, TheTextFormBothWays) {
   const std::string text = dir.File("e.txt");
   Logged(Succeed({"export-reference", dir.File("e/map-CableD"), text}), "Reference list exported as " + text + ": 413 channels");
