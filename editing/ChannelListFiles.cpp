@@ -1,38 +1,33 @@
 #include "ChannelListFiles.h"
 
-#include <stdexcept>
-#include <vector>
+#include <algorithm>
 
-#include "AsciiText.h"
 #include "CsvExchange.h"
 #include "Duplicates.h"
 #include "FileSystem.h"
-#include "LayoutReader.h"
-#include "LoadSave.h"
-#include "ReferenceList.h"
+#include "ReferenceFiles.h"
+#include "ReferenceText.h"
 
 namespace tarno {
 namespace {
 
-constexpr std::string_view kCsvExtension = ".CSV";
-
-bool IsCsvName(const std::string& path) {
-  const std::string name = text::UpperAscii(BareNameOf(path));
-  return name.size() > kCsvExtension.size() && name.compare(name.size() - kCsvExtension.size(), std::string::npos,
-                                                            kCsvExtension) == 0;
+std::string UnmatchedClause(editing::Unmatched unmatched) {
+  switch (unmatched) {
+    case editing::Unmatched::Delete: return " deleted";
+    case editing::Unmatched::Keep: return " kept as they were";
+    case editing::Unmatched::NumberAfter: break;
+  }
+  return " numbered after them";
 }
 
-// A channel map loaded as Load loads it; its log lines are kept back, the last
-// one becomes the error when it does not load.
-editing::ChannelList LoadChannelMap(const std::string& iniFileName, const std::string& path) {
-  std::vector<std::string> lines;
-  const LogSink keep = [&lines](const std::string& line) { lines.push_back(line); };
-  const auto fail = [&]() { throw std::runtime_error("Reference list: " + lines.back()); };
-  const std::unique_ptr<TDataObject> reference = LoadDataFile(iniFileName, path, keep);
-  if (!reference) fail();
-  grid::CellStore cells;
-  if (!FillLoadedGrid(*reference, cells, keep)) fail();
-  return editing::ListGridChannels(*reference, cells);
+// What else was carried, when anything else was asked for.
+std::string CarriedLine(const editing::ReferenceCarry& carry, const editing::ReferenceResult& result) {
+  std::string line;
+  const auto add = [&line](const std::string& part) { line += (line.empty() ? "Carried: " : ", ") + part; };
+  if (carry.favourites) add(std::to_string(result.favouriteLists) + " favourites lists");
+  if (carry.flags) add("lock, skip and hide of " + std::to_string(result.flagsChanged) + " channels changed");
+  if (carry.names) add(std::to_string(result.namesChanged) + " names changed");
+  return line;
 }
 
 }  // namespace
@@ -50,13 +45,29 @@ void ImportCsvFile(const TDataObject& data, grid::CellStore& grid, const std::st
 }
 
 void ApplyReferenceFile(const std::string& iniFileName, TDataObject& data, grid::CellStore& grid,
-                        const std::string& path, const LogSink& log) {
-  const editing::ChannelList reference =
-      IsCsvName(path) ? editing::ListCsvChannels(ReadWholeFile(path), data.Items) : LoadChannelMap(iniFileName, path);
-  const editing::ReferenceResult result = editing::ApplyReference(data, grid, reference);
-  log("Reference list " + BareNameOf(path) + " applied: " + std::to_string(result.found) + " of " +
-      std::to_string(result.channels) + " channels found, " + std::to_string(result.numberedAfter) +
-      " numbered after them");
+                        const std::string& path, const editing::ReferenceOptions& options, const LogSink& log) {
+  const editing::ReferenceTarget target{iniFileName, data.Items.empty() ? "" : BareNameOf(data.Items.front().FileName),
+                                        data.Items};
+  const editing::ReadReference read = editing::ReadReferenceFile(path, target);
+  const editing::ReferenceResult result = editing::ApplyReference(data, grid, read.reference, options);
+  if (read.description != BareNameOf(path)) log("Reference list taken from " + read.description);
+  log("Reference list " + BareNameOf(path) + " applied: " + std::to_string(result.Found()) + " of " +
+      std::to_string(result.channels) + " channels found, " + std::to_string(result.unmatched) +
+      UnmatchedClause(options.unmatched));
+  log("Found by service identity: " + std::to_string(result.byIdentity) + ", by name: " +
+      std::to_string(result.byName) +
+      (options.carry.names ? ", by frequency: " + std::to_string(result.byFrequency) : std::string()) +
+      ", not found: " + std::to_string(result.unmatched));
+  const std::string carried = CarriedLine(options.carry, result);
+  if (!carried.empty()) log(carried);
+}
+
+void ExportReferenceFile(const TDataObject& data, const grid::CellStore& grid, const std::string& path,
+                         const LogSink& log) {
+  const std::string text = editing::ReferenceTextOf(data, grid);
+  WriteFileAtomically(path, text);
+  const auto lines = std::count(text.begin(), text.end(), '\n') - 1;  // the comment line does not count
+  log("Reference list exported as " + path + ": " + std::to_string(lines) + " channels");
 }
 
 void RemoveDuplicateChannels(TDataObject& data, grid::CellStore& grid, const LogSink& log) {

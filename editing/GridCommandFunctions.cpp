@@ -1,6 +1,7 @@
 #include "GridCommandFunctions.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "CellNumber.h"
 #include "ChannelFlags.h"
@@ -123,8 +124,23 @@ void ImportCsvCommand(CommandContext& context) {
   if (context.data && context.cells) ImportCsvFile(*context.data, *context.cells, context.input.text, context.log);
 }
 void ApplyReferenceCommand(CommandContext& context) {
+  if (!context.data || !context.cells) return;
+  const auto option = [&context](std::string_view name) -> std::optional<std::string_view> {
+    const auto found = context.input.options.find(name);
+    if (found == context.input.options.end()) return std::nullopt;
+    return found->second;
+  };
+  ReferenceOptions options;
+  try {
+    options = ParseReferenceOptions(option("carry"), option("unmatched"));
+  } catch (const std::invalid_argument& wrong) {
+    throw GridCommandError(wrong.what());
+  }
+  ApplyReferenceFile(context.settingsFile, *context.data, *context.cells, context.input.text, options, context.log);
+}
+void ExportReferenceCommand(CommandContext& context) {
   if (context.data && context.cells)
-    ApplyReferenceFile(context.settingsFile, *context.data, *context.cells, context.input.text, context.log);
+    ExportReferenceFile(*context.data, *context.cells, context.input.text, context.log);
 }
 void RemoveDuplicatesCommand(CommandContext& context) {
   if (context.data && context.cells) RemoveDuplicateChannels(*context.data, *context.cells, context.log);

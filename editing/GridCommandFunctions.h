@@ -47,6 +47,7 @@ void RedoCommand(CommandContext& context);
 void ExportCsvCommand(CommandContext& context);
 void ImportCsvCommand(CommandContext& context);
 void ApplyReferenceCommand(CommandContext& context);
+void ExportReferenceCommand(CommandContext& context);
 void RemoveDuplicatesCommand(CommandContext& context);
 void FavouriteAddCommand(CommandContext& context);
 void FavouriteRemoveCommand(CommandContext& context);

@@ -15,11 +15,32 @@ namespace {
 
 constexpr std::string_view kCsvFilter = QT_TRANSLATE_NOOP("GridCommandTable", "CSV files|*.csv|All files|*.*");
 constexpr std::string_view kReferenceFilter =
-    QT_TRANSLATE_NOOP("GridCommandTable", "Television files|*.*|CSV files|*.csv|All files|*.*");
+    QT_TRANSLATE_NOOP("GridCommandTable", "Television files and archives|*.*|CSV files|*.csv|Reference lists|*.txt|All files|*.*");
 
 // The words of the Choice arguments, as the window's menu shows them.
 [[maybe_unused]] constexpr std::string_view kChoiceWords[] = {QT_TRANSLATE_NOOP("GridCommandTable", "on"),
                                                               QT_TRANSLATE_NOOP("GridCommandTable", "off")};
+
+constexpr std::string_view kReferenceTextFilter =
+    QT_TRANSLATE_NOOP("GridCommandTable", "Reference lists|*.txt|All files|*.*");
+
+// What "Apply reference list…" carries over and what becomes of the channels
+// the reference lacks.
+constexpr CommandOption kReferenceOptions[] = {
+    {.name = "carry",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Carry over"),
+     .choices = "numbers|favourites|flags|names",
+     .choiceCaptions = QT_TRANSLATE_NOOP("GridCommandTable",
+                                         "Numbers|Favourites 1–5 and their order|Lock, skip and hide|Analog names"),
+     .defaults = "numbers",
+     .several = true},
+    {.name = "unmatched",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Channels the reference list lacks"),
+     .choices = "after|delete|keep",
+     .choiceCaptions = QT_TRANSLATE_NOOP("GridCommandTable",
+                                         "Number them after the highest number|Delete them|Leave them as they are"),
+     .defaults = "after"},
+};
 
 constexpr std::string_view kTextColumnQuestion = QT_TRANSLATE_NOOP(
     "GridCommandTable",
@@ -161,13 +182,25 @@ constexpr GridCommandSpec kCommands[] = {
      .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Apply reference list…"),
      .hint = QT_TRANSLATE_NOOP(
          "GridCommandTable",
-         "Number the channels as another channel list of the same kind (or its CSV) numbers them; channels it "
-         "does not have follow its highest number."),
+         "Number the channels as another channel list numbers them (an archive, one of its lists, a CSV or a "
+         "text reference list), and take over its favourites, lock, skip and hide or analog names if you like."),
      .run = ApplyReferenceCommand,
      .buttonName = "btnApplyReference",
      .button = {627, 106, 137, 25},
      .slow = true,
-     .file = {QT_TRANSLATE_NOOP("GridCommandTable", "Select the reference list"), kReferenceFilter, {}}},
+     .file = {QT_TRANSLATE_NOOP("GridCommandTable", "Select the reference list"), kReferenceFilter, {}},
+     .options = kReferenceOptions},
+    {.step = "export-reference",
+     .argument = CommandArgument::SaveFile,
+     .argumentName = "FILE",
+     .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Export reference list…"),
+     .hint = QT_TRANSLATE_NOOP("GridCommandTable",
+                               "Save the channels as a text reference list, one a line: NUMBER;NAME;ONID-TSID-SID."),
+     .undoStep = false,
+     .run = ExportReferenceCommand,
+     .buttonName = "btnExportReference",
+     .button = {627, 156, 137, 25},
+     .file = {QT_TRANSLATE_NOOP("GridCommandTable", "Export reference list"), kReferenceTextFilter, ".txt"}},
     {.step = "remove-duplicates",
      .caption = QT_TRANSLATE_NOOP("GridCommandTable", "Remove duplicates"),
      .hint = QT_TRANSLATE_NOOP("GridCommandTable",
@@ -316,9 +349,11 @@ const GridCommandSpec* CommandForKey(const KeyPress& key) {
   return best;
 }
 
-std::vector<std::string_view> ChoicesOf(const GridCommandSpec& command) {
+std::vector<std::string_view> ChoicesOf(const GridCommandSpec& command) { return WordsOf(command.choices); }
+
+std::vector<std::string_view> WordsOf(std::string_view list) {
   std::vector<std::string_view> words;
-  for (std::string_view rest = command.choices; !rest.empty();) {
+  for (std::string_view rest = list; !rest.empty();) {
     const size_t bar = rest.find('|');
     words.push_back(rest.substr(0, bar));
     rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);

@@ -5,6 +5,7 @@
 // its function (GridCommandFunctions.h) and its tests.
 #pragma once
 
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,6 +36,19 @@ struct CommandInput {
   int col = 0;       // Cell
   int row = 0;
   int endRow = 0;    // Cell given as a range, COL,ROW:COL2,ROW2: its last row
+  std::map<std::string, std::string, std::less<>> options = {};  // by CommandOption::name: the words chosen
+};
+
+// A further choice a command offers besides its argument, asked in the
+// window after the argument with its defaults preselected, so that Enter
+// takes them; tarno-cli takes it as an option of its own command.
+struct CommandOption {
+  std::string_view name{};            // the key in CommandInput::options: "carry"
+  std::string_view caption{};         // the window's group title
+  std::string_view choices{};         // the words, '|' between them
+  std::string_view choiceCaptions{};  // the window's texts of the words, '|' between them
+  std::string_view defaults{};        // the words chosen unless the user chooses others, '|' between them
+  bool several = false;               // several words at once (joined by ','), else exactly one
 };
 
 // What a command works on. data and cells are set whenever a list is loaded;
@@ -89,6 +103,7 @@ struct GridCommandSpec {
   bool slow = false;        // runs under the hour-glass
   bool needsHeader = false; // offered only for layouts that declare a header
   FileQuestion file{};
+  std::span<const CommandOption> options{};  // asked after the argument
   // How tarno-cli presents it: the current cell printed after the step ("COL,ROW").
   bool printsCurrentCell = false;
 };
@@ -100,6 +115,9 @@ inline constexpr const char* kTranslationContext = "GridCommandTable";
 
 // The words a Choice command takes, in order.
 std::vector<std::string_view> ChoicesOf(const GridCommandSpec& command);
+
+// The words of a '|'-separated list, in order.
+std::vector<std::string_view> WordsOf(std::string_view list);
 
 // The command of a tarno-cli step name, or none.
 const GridCommandSpec* FindCommand(std::string_view step);

@@ -75,10 +75,6 @@
         <translation>CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
     </message>
     <message>
-        <source>Television files|*.*|CSV files|*.csv|All files|*.*</source>
-        <translation>Fernseher-Dateien|*.*|CSV-Dateien|*.csv|Alle Dateien|*.*</translation>
-    </message>
-    <message>
         <source>Sort rows</source>
         <translation>Zeilen sortieren</translation>
     </message>
@@ -177,10 +173,6 @@
     <message>
         <source>Apply reference list…</source>
         <translation>Referenzliste anwenden…</translation>
-    </message>
-    <message>
-        <source>Number the channels as another channel list of the same kind (or its CSV) numbers them; channels it does not have follow its highest number.</source>
-        <translation>Nummeriert die Sender wie eine andere Senderliste derselben Art (oder deren CSV-Datei); Sender, die dort fehlen, folgen auf deren höchste Nummer.</translation>
     </message>
     <message>
         <source>Select the reference list</source>
@@ -285,6 +277,46 @@
     <message>
         <source>Show only the channels of a favourites list, in its order: moving rows there reorders the list, the channel numbers stay. Off shows every channel again.</source>
         <translation>Zeigt nur die Sender einer Favoritenliste, in ihrer Reihenfolge: Zeilen verschieben ordnet dort die Liste um, die Sendernummern bleiben. „aus“ zeigt wieder alle Sender.</translation>
+    </message>
+    <message>
+        <source>Television files and archives|*.*|CSV files|*.csv|Reference lists|*.txt|All files|*.*</source>
+        <translation>Fernseher-Dateien und Archive|*.*|CSV-Dateien|*.csv|Referenzlisten|*.txt|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Reference lists|*.txt|All files|*.*</source>
+        <translation>Referenzlisten|*.txt|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Carry over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Numbers|Favourites 1–5 and their order|Lock, skip and hide|Analog names</source>
+        <translation>Nummern|Favoriten 1–5 und ihre Reihenfolge|Sperren, Überspringen und Ausblenden|Analoge Namen</translation>
+    </message>
+    <message>
+        <source>Channels the reference list lacks</source>
+        <translation>Sender, die der Referenzliste fehlen</translation>
+    </message>
+    <message>
+        <source>Number them after the highest number|Delete them|Leave them as they are</source>
+        <translation>Hinter der höchsten Nummer nummerieren|Löschen|Unverändert lassen</translation>
+    </message>
+    <message>
+        <source>Number the channels as another channel list numbers them (an archive, one of its lists, a CSV or a text reference list), and take over its favourites, lock, skip and hide or analog names if you like.</source>
+        <translation>Nummeriert die Sender wie eine andere Senderliste (ein Archiv, eine seiner Listen, eine CSV- oder eine Text-Referenzliste) und übernimmt auf Wunsch ihre Favoriten, Sperren, Überspringen und Ausblenden oder analogen Namen.</translation>
+    </message>
+    <message>
+        <source>Export reference list…</source>
+        <translation>Referenzliste sichern…</translation>
+    </message>
+    <message>
+        <source>Save the channels as a text reference list, one a line: NUMBER;NAME;ONID-TSID-SID.</source>
+        <translation>Speichert die Sender als Text-Referenzliste, einen je Zeile: NUMMER;NAME;ONID-TSID-SID.</translation>
+    </message>
+    <message>
+        <source>Export reference list</source>
+        <translation>Referenzliste exportieren</translation>
     </message>
 </context>
 <context>

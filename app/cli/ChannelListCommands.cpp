@@ -1,5 +1,6 @@
-// tarno-cli csv-export, csv-import, apply-reference, duplicates and dedupe: the
-// window's channel-list commands on a headless grid.
+// tarno-cli csv-export, csv-import, apply-reference, export-reference,
+// duplicates and dedupe: the window's channel-list commands on a headless grid.
+#include <algorithm>
 #include <iostream>
 
 #include "CliArguments.h"
@@ -22,8 +23,35 @@ void SaveInPlace(HeadlessGrid& grid, const CliArguments& args, const std::string
 }
 
 // The grid command of that step, as tarno-cli edit runs it.
-void RunTableCommand(HeadlessGrid& grid, std::string_view step, const std::string& file = {}) {
-  grid.Document().Run(*editing::FindCommand(step), {file}, grid.Sink());
+void RunTableCommand(HeadlessGrid& grid, std::string_view step, const editing::CommandInput& input = {}) {
+  grid.Document().Run(*editing::FindCommand(step), input, grid.Sink());
+}
+
+void RunTableCommand(HeadlessGrid& grid, std::string_view step, const std::string& file) {
+  RunTableCommand(grid, step, editing::CommandInput{file});
+}
+
+// The command's further choices from their options (--carry, --unmatched);
+// words it does not know are a usage error.
+editing::CommandInput WithOptions(const editing::GridCommandSpec& command, const CliArguments& args,
+                                  const std::string& file) {
+  editing::CommandInput input{file};
+  for (const editing::CommandOption& option : command.options) {
+    const std::string value = args.Value("--" + std::string(option.name));
+    if (value.empty()) continue;
+    const std::vector<std::string_view> known = editing::WordsOf(option.choices);
+    for (size_t start = 0; start <= value.size();) {
+      const size_t end = std::min(value.find_first_of(",+", start), value.size());
+      const std::string_view word = std::string_view(value).substr(start, end - start);
+      if (std::find(known.begin(), known.end(), word) == known.end() || (!option.several && end != value.size()))
+        throw UsageError("--" + std::string(option.name) + " takes " +
+                         (option.several ? "one or more of " : "one of ") + std::string(option.choices) +
+                         ", not '" + value + "'");
+      start = end + 1;
+    }
+    input.options[std::string(option.name)] = value;
+  }
+  return input;
 }
 
 }  // namespace
@@ -50,12 +78,24 @@ int CsvImportCommand(const Words& words) {
 }
 
 int ApplyReferenceCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script"}, {"--crc"});
+  const CliArguments args(words, {"--ini", "--script", "--carry", "--unmatched"}, {"--crc"});
   const auto& files = args.Positional(3);
+  const editing::GridCommandSpec& command = *editing::FindCommand("apply-reference");
+  const editing::CommandInput input = WithOptions(command, args, files[1]);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  RunTableCommand(grid, "apply-reference", files[1]);
+  RunTableCommand(grid, "apply-reference", input);
   SaveInPlace(grid, args, files[2]);
+  return 0;
+}
+
+int ExportReferenceCommand(const Words& words) {
+  const CliArguments args(words, {"--ini", "--script"}, {});
+  const auto& files = args.Positional(2);
+  HeadlessGrid grid;
+  grid.Load(args, files[0]);
+  RunTableCommand(grid, "export-reference", files[1]);
+  PrintLog(grid);
   return 0;
 }
 

@@ -30,6 +30,7 @@ int UpdateCommand(const Words& words);
 int CsvExportCommand(const Words& words);
 int CsvImportCommand(const Words& words);
 int ApplyReferenceCommand(const Words& words);
+int ExportReferenceCommand(const Words& words);
 int DuplicatesCommand(const Words& words);
 int DedupeCommand(const Words& words);
 int CheckCommand(const Words& words);

@@ -54,8 +54,13 @@ std::string Usage() {
     "                                        write FILE's visible columns as CSV, \"#\" the record number\n"
     "  csv-import --ini INI [--script ROPS] [--crc] FILE IN.csv OUT\n"
     "                                        set FILE's cells from a CSV, records in its row order, save as OUT\n"
-    "  apply-reference --ini INI [--script ROPS] [--crc] FILE REFERENCE OUT\n"
-    "                                        number FILE's channels as a reference channel map or CSV does\n"
+    "  apply-reference --ini INI [--script ROPS] [--crc] [--carry numbers,favourites,flags,names]\n"
+    "                  [--unmatched after|delete|keep] FILE REFERENCE OUT\n"
+    "                                        number FILE's channels as a reference list does (an archive, one\n"
+    "                                        of its lists, a CSV or the text form); carry more than numbers;\n"
+    "                                        number the channels it lacks after (default), delete or keep them\n"
+    "  export-reference --ini INI [--script ROPS] FILE OUT.txt\n"
+    "                                        write FILE's channels as a text reference list, NUMBER;NAME;ONID-TSID-SID\n"
     "  duplicates --ini INI [--script ROPS] FILE\n"
     "                                        print the numbers of each group of channels of the same service\n"
     "  dedupe --ini INI [--script ROPS] [--crc] FILE OUT\n"
@@ -92,6 +97,7 @@ const std::map<std::string, int (*)(const Words&)>& Commands() {
       {"csv-export", tarno::cli::CsvExportCommand},
       {"csv-import", tarno::cli::CsvImportCommand},
       {"apply-reference", tarno::cli::ApplyReferenceCommand},
+      {"export-reference", tarno::cli::ExportReferenceCommand},
       {"duplicates", tarno::cli::DuplicatesCommand},
       {"dedupe", tarno::cli::DedupeCommand},
       {"check", tarno::cli::CheckCommand},

@@ -85,8 +85,9 @@ bool TfrmTarnoChannelEdit::AskArgument(const editing::GridCommandSpec& command, 
           {title, filter, extractFolder_, extractFolder_ + LoadedFileName() + std::string(command.file.suffix), false});
       break;
   }
-  if (path) input.text = *path;
-  return path.has_value();
+  if (!path) return false;
+  input.text = *path;
+  return AskCommandOptions(command, input);
 }
 
 // The focus goes back to the grid, so that its own keys (Ctrl+P, Ctrl+Q,

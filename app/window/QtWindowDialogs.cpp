@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MessageBoxHook.h"
+#include "OptionsDialog.h"
 #include "ScriptMessageBox.h"
 #include "SearchDialog.h"
 
@@ -130,6 +131,10 @@ int QtWindowDialogs::Ask(const Question& question) {
   box.exec();
   const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
   return chosen == buttons.end() ? -1 : static_cast<int>(chosen - buttons.begin());
+}
+
+std::optional<std::vector<OptionGroup>> QtWindowDialogs::AskOptions(const OptionsQuestion& question) {
+  return AskOptionsInDialog(parent_, question);
 }
 
 }  // namespace tarno::window

@@ -24,6 +24,7 @@ class QtWindowDialogs : public WindowDialogs {
   int MessageBox(const std::string& text, const std::string& caption, int mode) override;
   SaveChangesAnswer AskSaveChanges(const std::vector<std::string>& fileNames) override;
   int Ask(const Question& question) override;
+  std::optional<std::vector<OptionGroup>> AskOptions(const OptionsQuestion& question) override;
 
  private:
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);

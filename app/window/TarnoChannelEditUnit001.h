@@ -150,6 +150,7 @@ class TfrmTarnoChannelEdit : public QWidget {
   // A grid command of the table from its button: asks for its argument, then runs it.
   void RunGridCommand(const editing::GridCommandSpec& command);
   bool AskArgument(const editing::GridCommandSpec& command, editing::CommandInput& input);
+  bool AskCommandOptions(const editing::GridCommandSpec& command, editing::CommandInput& input);
   void RunOnActiveList(const editing::GridCommandSpec& command, const editing::CommandInput& input);
   void TakeGridSelection(editing::ChannelDocument& document);
   void KeepFavouritesViewInOrder();

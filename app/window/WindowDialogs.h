@@ -26,6 +26,21 @@ struct Question {
   std::vector<std::string> buttons;
 };
 
+// Choices asked together in one dialog, each group of check boxes (several)
+// or of radio buttons (exactly one), the preselected ones ticked, so that
+// Enter takes them.
+struct OptionGroup {
+  std::string caption;
+  std::vector<std::string> choices;
+  std::vector<bool> chosen;  // one per choice
+  bool several = false;
+};
+
+struct OptionsQuestion {
+  std::string title;
+  std::vector<OptionGroup> groups;
+};
+
 // The answers to "Save changes to 'NAME'?".
 enum class SaveChangesAnswer { Yes, No, Cancel };
 
@@ -47,6 +62,8 @@ class WindowDialogs {
   virtual SaveChangesAnswer AskSaveChanges(const std::vector<std::string>& fileNames) = 0;
   // The index of the button chosen.
   virtual int Ask(const Question& question) = 0;
+  // The groups as the user left them; none when cancelled.
+  virtual std::optional<std::vector<OptionGroup>> AskOptions(const OptionsQuestion& question) = 0;
 };
 
 }  // namespace tarno::window

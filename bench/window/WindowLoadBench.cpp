@@ -57,6 +57,9 @@ class AnswerOpen : public tarno::window::WindowDialogs {
     return tarno::window::SaveChangesAnswer::No;
   }
   int Ask(const tarno::window::Question& question) override { return static_cast<int>(question.buttons.size()) - 1; }
+  std::optional<std::vector<tarno::window::OptionGroup>> AskOptions(const tarno::window::OptionsQuestion&) override {
+    return std::nullopt;
+  }
 
  private:
   std::string path_;

@@ -110,8 +110,8 @@ TEST(ApplyReference, FoundChannelsTakeTheReferenceNumberTheOthersFollowTheHighes
   // The deleted channel and the empty slot keep their numbers.
   EXPECT_EQ(target.StoredNumbers(), (Numbers{7, 3, 1, 8, 0, 2, 6}));
   EXPECT_EQ(result.channels, 5);
-  EXPECT_EQ(result.found, 4);
-  EXPECT_EQ(result.numberedAfter, 1);
+  EXPECT_EQ(result.Found(), 4);
+  EXPECT_EQ(result.unmatched, 1);
   EXPECT_EQ(result.changed, 5);
   EXPECT_EQ(target.Column(1), (Texts{"00001", "00007", "00003", "00008", "", "00002", "00006"}));
 }
@@ -127,7 +127,7 @@ TEST(ApplyReference, ChannelsNotFoundAreNumberedInTheOrderOfTheirOldNumbers) {
   const ReferenceResult result =
       ApplyReference(alone.data, alone.cells, ListGridChannels(reference.data, reference.cells));
   EXPECT_EQ(alone.StoredNumbers(), (Numbers{2, 1}));
-  EXPECT_EQ(result.found, 0);
+  EXPECT_EQ(result.Found(), 0);
 }
 
 TEST(ApplyReference, EveryReferenceChannelAndEveryNumberIsGivenOnce) {
@@ -171,7 +171,7 @@ TEST(ApplyReference, ACsvReferenceIsReadByTheCaptionsOfTheLoadedLayout) {
   const ReferenceResult result =
       ApplyReference(target.data, target.cells, ListCsvChannels(csv, target.data.Items));
   EXPECT_EQ(target.StoredNumbers(), (Numbers{2, 1, 3}));
-  EXPECT_EQ(result.found, 2);
+  EXPECT_EQ(result.Found(), 2);
 
   // The CSV export of a list is a reference list too.
   LoadedList other("analog", {{5, "ZDF", 503}, {6, "ARD", 471}});

@@ -53,6 +53,19 @@ class ScriptedDialogs : public WindowDialogs {
     return static_cast<int>(question.buttons.size()) - 1;
   }
 
+  // The next prepared options answer: per group, the choices ticked; none
+  // cancels. Unprepared, the dialog is taken as it comes (Enter).
+  std::optional<std::vector<OptionGroup>> AskOptions(const OptionsQuestion& question) override {
+    optionQuestions.push_back(question);
+    if (optionAnswers.empty()) return question.groups;
+    const auto answer = optionAnswers.front();
+    optionAnswers.pop_front();
+    if (!answer) return std::nullopt;
+    std::vector<OptionGroup> groups = question.groups;
+    for (size_t g = 0; g < groups.size() && g < answer->size(); ++g) groups[g].chosen = (*answer)[g];
+    return groups;
+  }
+
   struct Box {
     std::string text;
     std::string caption;
@@ -68,6 +81,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::vector<std::string> saveQuestions;  // the file names asked about
   std::deque<std::string> choices;         // captions of the buttons the next questions pick
   std::vector<Question> questions;
+  std::deque<std::optional<std::vector<std::vector<bool>>>> optionAnswers;
+  std::vector<OptionsQuestion> optionQuestions;
   SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::No;
   std::string searchAnswer;
   int searches = 0;

@@ -10,7 +10,7 @@ namespace tarno::window::test {
 namespace {
 
 constexpr const char* kChannelListButtons[] = {"btnExportCsv", "btnImportCsv", "btnApplyReference",
-                                               "btnRemoveDuplicates"};
+                                               "btnRemoveDuplicates", "btnExportReference"};
 constexpr int kNumberColumn = 1;
 
 class ChannelListTest : public WindowFixture {
@@ -54,6 +54,7 @@ TEST_F(ChannelListTest, TheCommandsAreThereWhileAFileIsLoaded) {
   EXPECT_EQ(Control<QPushButton>("btnImportCsv")->text(), QStringLiteral("Import CSV…"));
   EXPECT_EQ(Control<QPushButton>("btnApplyReference")->text(), QStringLiteral("Apply reference list…"));
   EXPECT_EQ(Control<QPushButton>("btnRemoveDuplicates")->text(), QStringLiteral("Remove duplicates"));
+  EXPECT_EQ(Control<QPushButton>("btnExportReference")->text(), QStringLiteral("Export reference list…"));
 }
 
 TEST_F(ChannelListTest, ExportThenImportInAnotherOrder) {
@@ -102,8 +103,11 @@ TEST_F(ChannelListTest, AReferenceListNumbersTheChannels) {
   Click("btnApplyReference");
   ASSERT_EQ(dialogs->openRequests.size(), 2u);
   EXPECT_EQ(dialogs->openRequests[1].title, "Select the reference list");
-  const QString log = LastLog();
-  EXPECT_TRUE(log.startsWith("Reference list reference.csv applied: 2 of ")) << log.toStdString();
+  // Enter in the options dialog: numbers only, the others numbered after the highest.
+  ASSERT_EQ(dialogs->optionQuestions.size(), 1u);
+  const QStringList lines = window->LogLines();
+  EXPECT_TRUE(lines[lines.size() - 2].startsWith("Reference list reference.csv applied: 2 of ")) << lines.join('\n').toStdString();
+  EXPECT_TRUE(LastLog().startsWith("Found by service identity: 2, by name: 0, not found: ")) << LastLog().toStdString();
   EXPECT_EQ(CellText(kNumberColumn, 1), "00002");
   EXPECT_EQ(CellText(kNumberColumn, 2), "00001");
   EXPECT_EQ(CellText(kNumberColumn, 3), "00003");
@@ -115,6 +119,49 @@ TEST_F(ChannelListTest, AReferenceListNumbersTheChannels) {
   ASSERT_EQ(dialogs->errors.size(), 1u);
   EXPECT_EQ(dialogs->errors[0], "Reference list: Processing Unlisted.bin failed (none/invalid INI setting)");
   EXPECT_EQ(CellText(kNumberColumn, 1), "00002");
+}
+
+// The reference list's options come in one dialog after the file, the
+// defaults ticked; what is ticked there is what the command does.
+TEST_F(ChannelListTest, TheReferenceListsOptionsAreAskedAfterTheFile) {
+  ASSERT_NO_FATAL_FAILURE(LoadCableMap());
+  const std::string text = dir.File("list.txt");
+  dialogs->Answer(text);
+  Click("btnExportReference");
+  ASSERT_EQ(dialogs->saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs->saveRequests[0].fileName, ExtractFolder() + "map-CableD.txt");
+  EXPECT_TRUE(LastLog().startsWith(QString::fromStdString("Reference list exported as " + text + ": "))) << LastLog().toStdString();
+  // Only the first channel in the reference: the others are kept as they are.
+  const std::string full = tarno::test::ReadFile(text);
+  const size_t second = full.find('\n', full.find('\n') + 1) + 1;
+  tarno::test::WriteFile(dir.File("first.txt"), "9" + full.substr(full.find('\n') + 2, second - full.find('\n') - 2));
+  const std::vector<std::string> numbers = Column(kNumberColumn);
+
+  dialogs->Answer(dir.File("first.txt"));
+  dialogs->optionAnswers.push_back(std::nullopt);  // cancelled: nothing happens
+  Click("btnApplyReference");
+  EXPECT_EQ(Column(kNumberColumn), numbers);
+
+  dialogs->Answer(dir.File("first.txt"));
+  dialogs->optionAnswers.push_back(std::vector<std::vector<bool>>{{true, false, false, false}, {false, false, true}});
+  Click("btnApplyReference");
+  ASSERT_EQ(dialogs->optionQuestions.size(), 2u);
+  const OptionsQuestion& asked = dialogs->optionQuestions[0];
+  EXPECT_EQ(asked.title, "Apply reference list…");
+  ASSERT_EQ(asked.groups.size(), 2u);
+  EXPECT_EQ(asked.groups[0].caption, "Carry over");
+  EXPECT_TRUE(asked.groups[0].several);
+  EXPECT_EQ(asked.groups[0].choices,
+            (std::vector<std::string>{"Numbers", "Favourites 1–5 and their order", "Lock, skip and hide", "Analog names"}));
+  EXPECT_EQ(asked.groups[0].chosen, (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(asked.groups[1].caption, "Channels the reference list lacks");
+  EXPECT_FALSE(asked.groups[1].several);
+  EXPECT_EQ(asked.groups[1].chosen, (std::vector<bool>{true, false, false}));
+  const QStringList lines = window->LogLines();
+  EXPECT_TRUE(lines[lines.size() - 2].endsWith(" kept as they were")) << lines.join('\n').toStdString();
+  std::vector<std::string> expected = numbers;
+  expected[0] = "00009";
+  EXPECT_EQ(Column(kNumberColumn), expected);
 }
 
 TEST_F(ChannelListTest, RemoveDuplicatesClearsTheHigherNumbers) {

@@ -132,7 +132,7 @@ TEST_F(StartTest, TabOrderFollowsTheButtonPanel) {
       Control("btnReorder"), Control("btnRenumber"), Control("btnClearRow"), Control("btnMoveRow"),
       Control("btnSetMoveRow"), Control("btnIncrementalRenumber"), Control("btnOrderedRenumber"),
       Control("btnExportCsv"), Control("btnImportCsv"), Control("btnAddRecord"), Control("btnDeleteRecord"),
-      Control("btnApplyReference"), Control("btnRemoveDuplicates"), Control("btnClear"),
+      Control("btnApplyReference"), Control("btnRemoveDuplicates"), Control("btnExportReference"), Control("btnClear"),
       Control("btnReloadScript"), Control("btnReadWrite"), Control("btnPtcCable")};
   QWidget* widget = expected.front();
   for (size_t i = 1; i < expected.size(); ++i) {
