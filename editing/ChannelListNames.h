@@ -8,19 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "ListSource.h"
+
 namespace tarno::editing {
 
 // The words are in English; they are marked for translation in context
 // kListNamesContext.
 inline constexpr const char* kListNamesContext = "ChannelListNames";
 
-enum class ListSource { Cable, Terrestrial, Satellite, Mixed, Internet };
-
 struct ChannelListName {
   std::string_view entry;  // the archive entry's name, as the set spells it
   std::string_view words;  // "Cable digital"
-  ListSource source;
-  bool analog;
+  ListSource source;  // Unknown: no list a reference is taken from
 };
 
 // The channel list an entry name is (ASCII case aside); none for other files.

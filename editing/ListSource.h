@@ -10,8 +10,8 @@ namespace tarno::editing {
 enum class ListSource { Unknown, Cable, Satellite, Terrestrial, Analog };
 
 // The source of a list by its bare file name ("map-CableD", "map-AirA",
-// "dvbs", a provider's map such as "map-AstraHDPlusD"); Unknown for files
-// that are no channel list.
+// "dvbs", a provider's map such as "map-AstraHDPlusD"), as the table of
+// channel lists (ChannelListNames) gives it; Unknown for other files.
 ListSource SourceOfList(std::string_view fileName);
 
 // "cable", "satellite", "terrestrial", "analog" or "unknown", for messages.
