@@ -27,6 +27,7 @@ function(tarno_test_target name)
   target_compile_definitions(${name} PRIVATE
     TARNO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TARNO_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples/scm"
+    TARNO_ZIP_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples/zip"
     TARNO_BIN_DIR="${TARNO_BIN_DIR}")
 endfunction()
 
