@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -15,6 +16,16 @@
 namespace tarno {
 namespace {
 
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
 // A private copy of a database to change, removed with its -wal and -shm files.
 class WorkingCopy {
  public:
@@ -23,8 +34,14 @@ class WorkingCopy {
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) throw FileError(SystemErrorText("Cannot create file", pattern, errno));
     path_ = pattern;
-    ::close(fd);
-    WriteFileAtomically(path_, bytes, AtomicWriteOptions{.followLinks = false, .syncToDisk = false, .modificationTime = {}});
+    const bool written = WriteAll(fd, bytes);
+    int error = errno;
+    const bool closed = ::close(fd) == 0;
+    if (written && !closed) error = errno;
+    if (!written || !closed) {
+      ::unlink(path_.c_str());  // the destructor does not run for a copy never made
+      throw FileError(SystemErrorText("Cannot write file", path_, error));
+    }
   }
   ~WorkingCopy() {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) ::unlink((path_ + suffix).c_str());

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "DatabaseLayout.h"
+#include "DatabaseTestSupport.h"
 #include "ModelTestSupport.h"
+#include "SettingsPresets.h"
 
 namespace tarno {
 namespace {
@@ -64,6 +66,20 @@ TEST(DatabaseLayout, UnsoundDatabaseSectionsAreLayoutErrors) {
   EXPECT_FALSE(sound("ITEM = Fav1, 20, 2, /, , 1, , SRV_FAV.1\n" + kKey));            // favourites as text
   EXPECT_FALSE(sound("ITEM = Nr, 2, 2, #, , 1, , major\n" + kKey));                   // no table
   EXPECT_FALSE(ObjectFor("[dvbs]\nDATABASE = S R V\n" + kKey, "dvbs").HasLayout());  // no table name
+}
+
+// The default settings read the databases of every .zip sample; only the
+// satellite tables and the metadata are left to be kept as they are.
+TEST(DatabaseLayout, TheDefaultSettingsReadTheDatabasesOfEveryZipSample) {
+  const std::string settings = test::SourcePath("data/TarnoChannelEdit.ini");
+  for (const std::string& archive : test::ZipSampleArchives()) {
+    const std::vector<ArchiveEntry> entries = ArchiveEntries(std::string(TARNO_ZIP_SAMPLES_DIR) + "/" + archive);
+    EXPECT_EQ(SettingsMisfit(settings, entries), "") << archive;
+    EXPECT_EQ(UnreadEntries(settings, entries), (std::vector<std::string>{"metadata.xml", "sat"})) << archive;
+  }
+  // A database section does not read a file that is no SQLite database.
+  const std::vector<ArchiveEntry> fake = {ArchiveEntry{.name = "dvbs", .bytes = std::string(1024, 'x')}};
+  EXPECT_EQ(SettingsMisfit(settings, fake), "dvbs is no SQLite database");
 }
 
 }  // namespace
