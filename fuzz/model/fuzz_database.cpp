@@ -26,13 +26,27 @@ const char* const kLayout =
     "ITEM = Provider, 100, 2, /, $00, 8, , PROV.provName\n"
     "ITEM = srvId, 8, 4, $, , -9, , SRV.srvId\n";
 
-std::string Folder() {
-  static const std::string folder = [] {
+// One folder for the whole run, removed at exit.
+class RunFolder {
+ public:
+  RunFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "fuzz-database-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
-    return pattern;
-  }();
-  return folder;
+    path_ = pattern;
+  }
+  ~RunFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+const std::string& Folder() {
+  static const RunFolder folder;
+  return folder.Path();
 }
 
 void Write(const std::string& path, const uint8_t* data, size_t size) {
