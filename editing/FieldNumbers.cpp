@@ -21,7 +21,7 @@ void PutValue(TDataByteArray& record, const TDataItem& item, uint32_t value) {
 
 }  // namespace
 
-FieldNumbers::FieldNumbers(const TDataObject& data) : data_(data), scratch_(Layout{data.Items, data.HasHeader, data.Header, {}}) {
+FieldNumbers::FieldNumbers(const TDataObject& data) : data_(data), scratch_(Layout{data.Items, data.HasHeader, data.Header, {}, {}}) {
   scratch_.Records.emplace_back(static_cast<size_t>(data.RecordSize()), 0);
 }
 

@@ -24,6 +24,9 @@ struct TDataItem {
   // whose meaning the field has ("Nr", "SID" ...), for fields captioned otherwise.
   // Readers that know six parts skip it.
   std::string Role;
+  // An optional eighth part, for a field of a channel database: the table and
+  // column the field comes from ("SRV.major", see DatabaseLayout.h).
+  std::string Source;
 };
 
 // Layout limits that follow from the 32-bit cell tag and the 4-byte element buffer.

@@ -8,7 +8,9 @@ TDataObject::TDataObject(const std::string& settingsPath, const std::string& dat
 }
 
 TDataObject::TDataObject(Layout layout)
-    : Items(std::move(layout.Items)), HasHeader(layout.HasHeader), Header(layout.Header) {}
+    : Items(std::move(layout.Items)), HasHeader(layout.HasHeader), Header(layout.Header) {
+  if (!layout.Database.empty()) Database = DescribeDatabase(layout.Database, Items);
+}
 
 void TDataObject::ReadLayout(const std::string& settingsPath, const std::string& dataFileName) {
   HasHeader = false;

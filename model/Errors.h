@@ -20,6 +20,13 @@ class AssertionError : public std::runtime_error {
       : std::runtime_error(message + " (" + unit + ", line " + std::to_string(line) + ")") {}
 };
 
+// A channel database that cannot be read or written as its settings section
+// describes it; the message names the file and what is wrong ("dvbs: no table SRV").
+class DatabaseError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Message of a failed system call on a path, e.g. "Cannot open file 'x': No such file or directory".
 std::string SystemErrorText(const std::string& action, const std::string& path, int errorNumber);
 

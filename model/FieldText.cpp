@@ -211,6 +211,8 @@ std::string TDataObject::TextRefusal(int entryIndex, int recordIndex, const std:
 bool TDataObject::SetDefault(int entryIndex, int recordIndex) {
   const FieldRef field = FindField(*this, entryIndex, recordIndex);
   if (!field.item) return false;
+  // A database record's key names its service: a cleared row still stands for it.
+  if (Database && static_cast<size_t>(entryIndex) == Database->keyItem) return true;
   const TDataItem& item = *field.item;
   TDataByteArray& record = *field.record;
   for (int32_t i = 0; i < item.Size; ++i) {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "AsciiText.h"
+#include "DatabaseLayout.h"
 
 namespace tarno {
 namespace {
@@ -105,6 +106,7 @@ class SectionReader {
   Layout Read() {
     try {
       ScanForSections();
+      if (!layout_.Database.empty() && !DescribeDatabase(layout_.Database, layout_.Items)) throw LayoutError{};
     } catch (const LayoutError&) {
       layout_.Items.clear();
     }
@@ -136,6 +138,7 @@ class SectionReader {
       if (IsUpperAsciiOf(key, "HEADER")) ReadHeader(value);
       if (IsUpperAsciiOf(key, "ITEM")) ReadItem(value);
       if (IsUpperAsciiOf(key, "FAVOURITES")) layout_.Favourites = std::string(value);
+      if (IsUpperAsciiOf(key, "DATABASE")) layout_.Database = std::string(value);
     }
   }
 
@@ -157,6 +160,7 @@ class SectionReader {
     item.DefaultBytes = ParseDefault(TakePart(value, false), item.Size);
     item.Column = TakeInteger(value, true);
     item.Role = std::string(TakePart(value, true));
+    item.Source = std::string(TakePart(value, true));
     CheckEntry(item);
     if (type.empty()) type = "#";
     item.TypeChar = type.front();

@@ -22,6 +22,9 @@ struct Layout {
   // how the favourite lists of a channel map mark a channel, as the section
   // says it; empty when it says nothing. Preset detection checks it.
   std::string Favourites;
+  // DATABASE = TABLE: the file is an SQLite channel database, one record per
+  // row of that table; empty for a file of fixed-size records.
+  std::string Database;
 };
 
 // Reads the layout of dataFileName from settings text. A missing section or a

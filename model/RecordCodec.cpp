@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ByteOrder.h"
+#include "DatabaseFile.h"
 #include "Errors.h"
 #include "FileSystem.h"
 #include "TarnoChannelEditUnit002.h"
@@ -35,6 +36,10 @@ std::streamoff SizeOf(std::istream& in, std::streampos start) {
 }  // namespace
 
 bool TDataObject::LoadFromFile(const std::string& path) {
+  if (Database) {
+    LoadDatabaseFile(*this, path);
+    return true;
+  }
   // The stream buffer takes the descriptor over and closes it.
   __gnu_cxx::stdio_filebuf<char> buffer(OpenRegularFileForReading(path), std::ios::in | std::ios::binary);
   std::istream file(&buffer);
@@ -69,6 +74,10 @@ bool TDataObject::LoadFromStream(std::istream& stream) {
 
 bool TDataObject::SaveToFile(const std::string& path, bool regenerateChecksums) {
   if (regenerateChecksums && !UpdateChecksums()) return false;
+  if (Database) {
+    SaveDatabaseFile(*this, path);
+    return true;
+  }
   std::ostringstream bytes;
   SaveToStream(bytes, false);
   WriteFileAtomically(path, bytes.view());

@@ -81,6 +81,12 @@ void AddFavouriteEvidence(const Layout& layout, const ArchiveEntry& entry, Favou
   }
 }
 
+// A channel database's section reads an entry that is an SQLite database.
+bool IsSqliteDatabase(std::string_view bytes) {
+  constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
+  return bytes.starts_with(kSqliteHeader);
+}
+
 // What one settings file makes of an archive's entries.
 struct Reading {
   std::string misfit;               // why it cannot read them; empty when it can
@@ -99,6 +105,13 @@ Reading ReadingOf(const std::string& settingsFile, const std::vector<ArchiveEntr
     const Layout layout = ReadLayoutFrom(settings, entry.name);
     if (layout.Items.empty()) {
       reading.unread.push_back(entry.name);
+      continue;
+    }
+    if (!layout.Database.empty()) {
+      if (!IsSqliteDatabase(entry.bytes)) {
+        reading.misfit = entry.name + " is no SQLite database";
+        return reading;
+      }
       continue;
     }
     const size_t header = layout.HasHeader ? kHeaderSize : 0;

@@ -2,8 +2,9 @@
 // settings file per television family into "layouts/" beside the program.
 // Everything a preset is told by comes from its own settings: a preset fits an
 // archive when every entry it has a layout for is its header plus a whole
-// number of its records. Entries no section reads (a provider's bouquet list)
-// leave a preset fit; their bytes are kept as they are. Families whose record
+// number of its records (or, for a channel database's section, an SQLite
+// database). Entries no section reads (a provider's bouquet list) leave a
+// preset fit; their bytes are kept as they are. Families whose record
 // sizes agree are told apart by their favourite lists, where a channel map's
 // section says how they mark a channel (FAVOURITES = flags or positions): a
 // preset is ruled out when more values of the channels in use disagree with

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,10 +12,13 @@
 
 #include "CellStore.h"
 #include "DataItem.h"
+#include "DatabaseLayout.h"
 #include "LayoutReader.h"
 #include "ScriptObject.h"
 
 namespace tarno {
+
+struct LoadedDatabase;
 
 class TDataObject {
  public:
@@ -29,6 +34,8 @@ class TDataObject {
 
   // Record file codec. Loading throws AssertionError on a size mismatch and
   // FileError when the file cannot be opened; saving replaces the file whole.
+  // A channel database's layout loads and saves through DatabaseFile.h
+  // instead, which throws DatabaseError.
   bool LoadFromFile(const std::string& path);
   bool LoadFromStream(std::istream& stream);
   bool SaveToFile(const std::string& path, bool regenerateChecksums);
@@ -79,6 +86,10 @@ class TDataObject {
   std::string LastError;    // the last script failure of a conversion
   std::string LastRefusal;  // why the last text stored was too long for its field
   std::string ImportError;  // why the last dump import was refused
+  // A channel database's layout (DATABASE = ...); none for a file of records.
+  std::optional<DatabaseLayout> Database;
+  // The services as loaded or last saved, which a save compares the records with.
+  std::shared_ptr<const LoadedDatabase> LoadedServices;
 
  private:
   bool GridMatches(const grid::CellStore* grid) const;

@@ -36,6 +36,15 @@ for bin in build/fuzz/fuzz/fuzz_*; do
     fuzz_archive) [[ -d ../shared/samples/scm ]] && seeds+=(../shared/samples/scm) ;;
     fuzz_zip_stamps) for folder in ../shared/samples/scm ../shared/samples/zip; do
         [[ -d $folder ]] && seeds+=("$folder"); done ;;
+    # The channel databases inside the .zip samples; the satellite list (300 KB)
+    # is cut, the smaller ones stay whole and keep the runs quick.
+    fuzz_database) target_flags=(-max_len=65536)
+      if [[ -d ../shared/samples/zip ]]; then
+        mkdir -p build/fuzz/seeds/$name
+        for zip in ../shared/samples/zip/*.zip; do unzip -qq -o "$zip" -d build/fuzz/seeds/$name/"$(basename "$zip" .zip)"; done
+        find build/fuzz/seeds/$name -name metadata.xml -delete
+        for folder in build/fuzz/seeds/$name/*/; do seeds+=("$folder"); done
+      fi ;;
     fuzz_engine_compile) seeds+=(tests/engine/conformance)
       [[ -d ../shared/tools/psoracle/samples ]] && seeds+=(../shared/tools/psoracle/samples) ;;
   esac

@@ -5,7 +5,7 @@
 # the checks of the Debian package (lintian, desktop-file-validate, appstreamcli).
 set -euo pipefail
 
-required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zlib1g-dev zipcmp zipmerge ziptool
+required=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zlib1g-dev libsqlite3-dev zipcmp zipmerge ziptool
           libffi-dev libgtest-dev libgmock-dev libbenchmark-dev ttf-bitstream-vera fonts-dejavu-core
           xvfb xauth zip unzip python3 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev)
 optional=(clang libclang-rt-14-dev imagemagick poppler-utils fpc lazarus-src-2.2

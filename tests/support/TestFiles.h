@@ -53,6 +53,13 @@ inline bool ExtractSample(const std::string& archive, const std::filesystem::pat
   return std::system(command.c_str()) == 0;
 }
 
+// Extracts a real channel-list .zip of the newer sets (SQLite databases) into folder.
+inline bool ExtractZipSample(const std::string& archive, const std::filesystem::path& folder) {
+  const std::string command = "unzip -qq -o '" + std::string(TARNO_ZIP_SAMPLES_DIR) + "/" + archive + "' -d '" +
+                              folder.string() + "' >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
 inline std::vector<std::string> SampleArchives() {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(TARNO_SAMPLES_DIR))
