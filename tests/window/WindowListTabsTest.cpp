@@ -5,7 +5,10 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <cstdlib>
+
 #include "ChannelDocument.h"
+#include "DatabaseTestSupport.h"
 #include "EditHistory.h"
 #include "WindowFixture.h"
 
@@ -165,6 +168,56 @@ TEST_F(ListTabsTest, ANewArchiveClosesTheListsAndNamesItsOwn) {
   EXPECT_EQ(window->Grid(), nullptr);
   EXPECT_EQ(TabTexts()[0], "Cable digital");
   EXPECT_EQ(TabTexts()[1], "Air analog");
+}
+
+}  // namespace
+}  // namespace tarno::window::test
+
+namespace tarno::window::test {
+namespace {
+
+// A newer set's .zip: opened from outside, its databases in tabs, a typed name
+// written into the archive by "Write archive now", the other entries as they were.
+class NewerSetTabsTest : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    if (!tarno::test::HasZipSample(tarno::test::kJArchive)) GTEST_SKIP() << "no " << tarno::test::kJArchive;
+    WriteDefaultScript();
+    std::filesystem::copy_file(std::string(TARNO_ZIP_SAMPLES_DIR) + "/" + tarno::test::kJArchive, ZipPath());
+    std::filesystem::permissions(ZipPath(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    Start();
+  }
+  std::string ZipPath() const { return dir.File("Channel_list_J_cable.zip"); }
+};
+
+TEST_F(NewerSetTabsTest, ItsDatabasesAreListsOfTheirOwnAndAnEditReachesTheArchive) {
+  window->OpenArchiveOnStart(ZipPath());
+  ASSERT_NE(window->Grid(), nullptr) << window->LogLines().join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(window->LoadedFileName(), "dvbc");
+  auto* tabs = Control<QTabBar>("tabLists");
+  ASSERT_GE(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(0), "Cable digital");
+  EXPECT_EQ(tabs->tabText(1), "Analog");
+  EXPECT_EQ(CellText(NameColumn(), 2), "ZDF HD");
+
+  window->Grid()->Cells().SetText(NameColumn(), 2, "ZDF HD Ω");
+  Click("btnSave");
+  Click("btnWriteArchive");
+  EXPECT_TRUE(dialogs->errors.empty());
+
+  const tarno::test::TempDir unpacked;
+  ASSERT_EQ(std::system(("unzip -qq '" + ZipPath() + "' -d '" + unpacked.Path().string() + "'").c_str()), 0);
+  const tarno::test::SqlReader dvbc(unpacked.File("dvbc"));
+  // "ZDF HD Ω" in UTF-16 big-endian units.
+  EXPECT_EQ(dvbc.One("SELECT srvName FROM SRV WHERE major = 2"), "t:005A00440046002000480044002003A9");
+  const tarno::test::TempDir original;
+  ASSERT_EQ(std::system(("unzip -qq '" + std::string(TARNO_ZIP_SAMPLES_DIR) + "/" + tarno::test::kJArchive + "' -d '" +
+                         original.Path().string() + "'")
+                            .c_str()),
+            0);
+  for (const char* kept : {"dvb_analog", "sat", "metadata.xml"})
+    EXPECT_EQ(tarno::test::ReadFile(unpacked.File(kept)), tarno::test::ReadFile(original.File(kept))) << kept;
 }
 
 }  // namespace
