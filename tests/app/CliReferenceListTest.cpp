@@ -5,10 +5,12 @@
 // the report lines and the exit codes.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
+#include "DatabaseTestSupport.h"
 #include "RunProgram.h"
 #include "TestFiles.h"
 
@@ -292,6 +294,72 @@ TEST_F(CliReference, WrongOptionsAndReferencesEndWithExitCodeTwoAndNothingWritte
   EXPECT_NE(result.err.find("Line 2 of the reference list begins with 'two', which is no channel number"),
             std::string::npos) << result.err;
   EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+}  // namespace
+}  // namespace tarno
+
+namespace tarno {
+namespace {
+
+constexpr const char* kNewerCable = "Channel_list_J_cable.zip";
+
+std::string ZipSample(const std::string& archive) { return std::string(TARNO_ZIP_SAMPLES_DIR) + "/" + archive; }
+
+// The channels of a shown list in favourites list 1, by name in capitals (a
+// channel found by its identity or by its name, which matches in any case):
+// their positions.
+std::map<std::string, int> FirstFavourites(const Shown& shown) {
+  std::map<std::string, int> positions;
+  for (size_t r = 1; r < shown.rows.size(); ++r) {
+    const int position = Int(shown.At(static_cast<int>(r), "Fav1"));
+    std::string name = shown.At(static_cast<int>(r), "Name");
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (position > 0) positions[name] = position;
+  }
+  return positions;
+}
+
+// Between the formats: a newer set's database (favourites in SRV_FAV) onto an
+// E cable map (favourites as positions), and the E map onto the database,
+// whose favourites then go back into SRV_FAV.
+TEST(CliReferenceBetweenFormats, ANewerSetsDatabaseAndAnECableMapServeEachOther) {
+  if (!std::filesystem::exists(ZipSample(kNewerCable)) || !std::filesystem::exists(Sample(kECable)))
+    GTEST_SKIP() << "samples missing";
+  const test::TempDir dir;
+  ASSERT_TRUE(test::ExtractSample(kECable, dir.Path() / "e"));
+  ASSERT_EQ(std::system(("unzip -qq '" + ZipSample(kNewerCable) + "' -d '" + dir.File("j") + "'").c_str()), 0);
+
+  std::filesystem::create_directories(dir.Path() / "onto-e");
+  const std::string e = dir.File("onto-e/map-CableD");
+  const std::string log =
+      Succeed({"apply-reference", "--carry", "numbers,favourites", dir.File("e/map-CableD"), ZipSample(kNewerCable), e});
+  Logged(log, std::string("Reference list taken from dvbc of ") + kNewerCable);
+  Logged(log, "Found by service identity: 91, by name: 165, not found: 157");
+  // The database's list 1, in its order, is the E map's list 1 wherever its channels were found.
+  const std::map<std::string, int> reference = FirstFavourites(Shown(Succeed({"show", dir.File("j/dvbc")})));
+  const std::map<std::string, int> carried = FirstFavourites(Shown(Succeed({"show", e})));
+  ASSERT_FALSE(reference.empty());
+  ASSERT_FALSE(carried.empty());
+  for (const auto& [ids, position] : carried) {
+    ASSERT_TRUE(reference.count(ids)) << ids << " is in list 1 but not in the reference's";
+    for (const auto& [otherIds, otherPosition] : carried)
+      EXPECT_EQ(position < otherPosition, reference.at(ids) < reference.at(otherIds)) << ids << " " << otherIds;
+  }
+  EXPECT_GE(carried.size(), 4u);  // of the database's five: the E set has no Pro7 HD
+  for (const auto& [ids, position] : carried) {
+    EXPECT_LE(position, static_cast<int>(carried.size())) << ids;  // positions without gaps
+  }
+
+  std::filesystem::create_directories(dir.Path() / "onto-j");
+  const std::string j = dir.File("onto-j/dvbc");
+  Logged(Succeed({"apply-reference", "--carry", "numbers,favourites", dir.File("j/dvbc"), Sample(kECable), j}),
+         std::string("Reference list taken from map-CableD of ") + kECable);
+  const std::map<std::string, int> back = FirstFavourites(Shown(Succeed({"show", j})));
+  const std::map<std::string, int> eFavourites = FirstFavourites(Shown(Succeed({"show", dir.File("e/map-CableD")})));
+  for (const auto& [ids, position] : back) EXPECT_TRUE(eFavourites.count(ids)) << ids;
+  // What the grid shows is what the saved database holds: one SRV_FAV row per member.
+  EXPECT_EQ(test::SqlReader(j).One("SELECT count(*) FROM SRV_FAV WHERE fav = 1"), "i:" + std::to_string(back.size()));
 }
 
 }  // namespace
