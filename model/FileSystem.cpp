@@ -23,6 +23,16 @@ std::string SystemErrorText(const std::string& action, const std::string& path, 
   return action + " '" + path + "': " + std::strerror(errorNumber);
 }
 
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
 namespace {
 
 // Symbolic links followed one after another before giving up, as the system does.
@@ -33,16 +43,6 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-// Writes all bytes, retrying short writes and interrupted calls.
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
-}
 
 // The file a chain of symbolic links leads to; the path itself when it is none.
 std::string FollowLinks(const std::string& path) {

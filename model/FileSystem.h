@@ -22,6 +22,8 @@ inline constexpr size_t kMaxWholeFileBytes = size_t{1} << 30;
 // cannot be opened or read, is no regular file (a pipe or a device would never
 // end) or is larger.
 std::string ReadWholeFile(const std::string& path, size_t maxBytes = kMaxWholeFileBytes);
+// Writes all bytes to the descriptor, retrying short writes and interrupted calls.
+bool WriteAll(int fd, std::string_view bytes);
 // A descriptor open for reading on the regular file at path (case-resolved),
 // for the caller to close. A pipe, device or folder is refused with FileError
 // before anything could wait on it.

@@ -54,17 +54,20 @@ editing::CommandInput WithOptions(const editing::GridCommandSpec& command, const
   return input;
 }
 
-}  // namespace
-
-int CsvExportCommand(const Words& words) {
+// FILE OUT: the list at FILE written by the table's step into OUT.
+int ExportWith(const Words& words, std::string_view step) {
   const CliArguments args(words, {"--ini", "--script"}, {});
   const auto& files = args.Positional(2);
   HeadlessGrid grid;
   grid.Load(args, files[0]);
-  RunTableCommand(grid, "export-csv", files[1]);
+  RunTableCommand(grid, step, files[1]);
   PrintLog(grid);
   return 0;
 }
+
+}  // namespace
+
+int CsvExportCommand(const Words& words) { return ExportWith(words, "export-csv"); }
 
 int CsvImportCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script"}, {"--crc"});
@@ -89,15 +92,7 @@ int ApplyReferenceCommand(const Words& words) {
   return 0;
 }
 
-int ExportReferenceCommand(const Words& words) {
-  const CliArguments args(words, {"--ini", "--script"}, {});
-  const auto& files = args.Positional(2);
-  HeadlessGrid grid;
-  grid.Load(args, files[0]);
-  RunTableCommand(grid, "export-reference", files[1]);
-  PrintLog(grid);
-  return 0;
-}
+int ExportReferenceCommand(const Words& words) { return ExportWith(words, "export-reference"); }
 
 int DuplicatesCommand(const Words& words) {
   const CliArguments args(words, {"--ini", "--script"}, {});
