@@ -9,11 +9,11 @@
 #include <QLayout>
 #include <QShortcut>
 #include <QTabBar>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
 
 #include "ChannelDocument.h"
 #include "ChannelListNames.h"
+#include "ExtractionRecord.h"
 #include "TarnoChannelEditUnit001.h"
 #include "TelevisionArchive.h"
 #include "TzebGrid.h"
@@ -22,28 +22,26 @@
 namespace tarno::window {
 namespace {
 
-// The same file however the path was spelled.
-std::string ComparablePath(const std::string& path) {
-  std::error_code ignored;
-  return std::filesystem::absolute(path, ignored).lexically_normal().string();
-}
-
 QString TabCaption(const std::string& entryName) {
   const editing::ChannelListName* list = editing::ChannelListOf(entryName);
   if (!list) return QString::fromStdString(entryName);
   return QCoreApplication::translate(editing::kListNamesContext, std::string(list->words).c_str());
 }
 
-// A tab's data: the list's path and the tab's caption without the unsaved mark.
+// A tab's data: the list's path, that path made absolute and normal (to
+// find the open list, computed once), and the caption without the unsaved mark.
 struct TabData {
   std::string path;
+  std::string samePath;
   QString caption;
 };
-QVariant ToVariant(const TabData& data) { return QStringList{QString::fromStdString(data.path), data.caption}; }
+QVariant ToVariant(const TabData& data) {
+  return QStringList{QString::fromStdString(data.path), QString::fromStdString(data.samePath), data.caption};
+}
 TabData FromVariant(const QVariant& variant) {
   const QStringList parts = variant.toStringList();
-  if (parts.size() != 2) return {};
-  return {parts[0].toStdString(), parts[1]};
+  if (parts.size() != 3) return {};
+  return {parts[0].toStdString(), parts[1].toStdString(), parts[2]};
 }
 
 }  // namespace
@@ -78,16 +76,16 @@ void TfrmTarnoChannelEdit::ShowListTabs() {
   std::vector<std::string> shownPaths;
   const auto addTab = [&](const std::string& path, const QString& caption, const QString& hint) {
     const int tab = tabLists->addTab(caption);
-    tabLists->setTabData(tab, ToVariant({path, caption}));
+    shownPaths.push_back(AbsoluteArchivePath(path));
+    tabLists->setTabData(tab, ToVariant({path, shownPaths.back(), caption}));
     tabLists->setTabToolTip(tab, hint);
-    shownPaths.push_back(ComparablePath(path));
   };
   if (ArchiveIsActive())
     for (const std::string& entry : editing::EntriesInTabOrder(archive_->EntryNames()))
       addTab(extractFolder_ + entry, TabCaption(entry), QString::fromStdString(entry));
   for (const OpenList& list : lists_) {
     const std::string& path = list.document->Path();
-    if (std::find(shownPaths.begin(), shownPaths.end(), ComparablePath(path)) == shownPaths.end())
+    if (std::find(shownPaths.begin(), shownPaths.end(), list.samePath) == shownPaths.end())
       addTab(path, QString::fromStdString(list.document->FileName()), QString::fromStdString(path));
   }
   tabLists->setVisible(tabLists->count() > 0);
@@ -100,7 +98,7 @@ void TfrmTarnoChannelEdit::MarkUnsavedTabs() {
   const QSignalBlocker quiet(tabLists);
   for (int tab = 0; tab < tabLists->count(); ++tab) {
     const TabData tabData = FromVariant(tabLists->tabData(tab));
-    const std::optional<size_t> list = OpenListAt(tabData.path);
+    const std::optional<size_t> list = OpenListAt(tabData.samePath);
     const bool unsaved = list && lists_[*list].document->HasUnsavedEdits();
     QString caption = tabData.caption;
     if (unsaved) caption += QStringLiteral(" *");
@@ -111,13 +109,13 @@ void TfrmTarnoChannelEdit::MarkUnsavedTabs() {
 
 void TfrmTarnoChannelEdit::ChooseListTab(int index) {
   if (index < 0 || index >= tabLists->count()) return;
-  const std::string path = FromVariant(tabLists->tabData(index)).path;
+  const TabData tabData = FromVariant(tabLists->tabData(index));
   const ScopeExit updateVisibility([this] { UpdateControlVisibility(); });
-  RunCommand([this, &path] {
-    if (const std::optional<size_t> open = OpenListAt(path)) {
+  RunCommand([this, &tabData] {
+    if (const std::optional<size_t> open = OpenListAt(tabData.samePath)) {
       ShowList(*open);
     } else {
-      OpenListOfTab(path);
+      OpenListOfTab(tabData.path);
     }
   });
   MarkUnsavedTabs();  // a list that could not be read leaves the tab of the one on show current
@@ -153,9 +151,7 @@ bool TfrmTarnoChannelEdit::OpenListOfTab(const std::string& path) {
     CloseNewestList(shownBefore);
     return false;
   }
-  ShowFlagsAtAGlance();
-  ShowListLoaded();
-  Grid()->setFocus();
+  ShowFilledList();
   return true;
 }
 
@@ -179,10 +175,9 @@ void TfrmTarnoChannelEdit::ShowNextTab(int step) {
   tabLists->setCurrentIndex(next);  // reads or shows it
 }
 
-std::optional<size_t> TfrmTarnoChannelEdit::OpenListAt(const std::string& path) const {
-  const std::string wanted = ComparablePath(path);
+std::optional<size_t> TfrmTarnoChannelEdit::OpenListAt(const std::string& samePath) const {
   for (size_t i = 0; i < lists_.size(); ++i)
-    if (ComparablePath(lists_[i].document->Path()) == wanted) return i;
+    if (lists_[i].samePath == samePath) return i;
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ChannelDocument.h"
 #include "EditHistory.h"
+#include "ExtractionRecord.h"
 #include "FlagDisplay.h"
 #include "GridFeatures.h"
 #include "GridRecords.h"
@@ -56,10 +57,8 @@ void TfrmTarnoChannelEdit::LoadFile(const std::string& path) {
     ShowListTabs();
     return;
   }
-  ShowFlagsAtAGlance();
-  ShowListLoaded();
+  ShowFilledList();
   ShowListTabs();
-  Grid()->setFocus();
 }
 
 std::unique_ptr<editing::ChannelDocument> TfrmTarnoChannelEdit::NewDocument(const std::string& path) {
@@ -70,6 +69,12 @@ std::unique_ptr<editing::ChannelDocument> TfrmTarnoChannelEdit::NewDocument(cons
   document->State().FavouritesView = 0;
   SetCaption(tr("File '%1' loading ...").arg(QString::fromStdString(document->FileName())));
   return document;
+}
+
+void TfrmTarnoChannelEdit::ShowFilledList() {
+  ShowFlagsAtAGlance();
+  ShowListLoaded();
+  Grid()->setFocus();
 }
 
 void TfrmTarnoChannelEdit::ShowListLoaded() {
@@ -84,6 +89,7 @@ void TfrmTarnoChannelEdit::OpenDocument(std::unique_ptr<editing::ChannelDocument
   if (Grid()) Grid()->hide();
   OpenList list;
   list.grid = CreateGrid(document->Cells());
+  list.samePath = AbsoluteArchivePath(document->Path());
   list.document = std::move(document);
   lists_.push_back(std::move(list));
   activeList_ = lists_.size() - 1;

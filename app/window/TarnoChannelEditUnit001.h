@@ -211,11 +211,13 @@ class TfrmTarnoChannelEdit : public QWidget {
   struct OpenList {
     std::unique_ptr<editing::ChannelDocument> document;
     TzebGrid* grid = nullptr;  // a child of pnlDatabase, released before its document
+    std::string samePath;      // the document's path, absolute and normal: which tab is its
   };
   void OpenDocument(std::unique_ptr<editing::ChannelDocument> document);
   // A document for the file at path, starting from the editor state on show.
   std::unique_ptr<editing::ChannelDocument> NewDocument(const std::string& path);
   void ShowListLoaded();  // the caption and the label name the list on show
+  void ShowFilledList();  // a list read and filled: its flags, its name, the focus in its grid
   // A list that could not be filled goes; the one shown before comes back.
   void CloseNewestList(size_t shownBefore);
   void ShowFlagsAtAGlance();
@@ -232,7 +234,8 @@ class TfrmTarnoChannelEdit : public QWidget {
   bool OpenListOfTab(const std::string& path);
   void ShowList(size_t index);
   void ShowNextTab(int step);
-  std::optional<size_t> OpenListAt(const std::string& path) const;
+  // The open list of the file at samePath (absolute and normal), if any.
+  std::optional<size_t> OpenListAt(const std::string& samePath) const;
 
   // Unsaved edits (UnsavedEdits.cpp).
   // Asks "Save changes to 'NAME'?" when there are unsaved edits and saves on

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "RunProgram.h"
 #include "SampleFamilies.h"
 
@@ -42,12 +43,7 @@ std::string Copy(const test::TempDir& dir, const std::string& folder, const std:
   return dir.File(folder + "/" + name);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using ::tarno::test::Lines;
 
 // The fields of a CSV row that has no quoted field.
 std::vector<std::string> SplitPlainRow(std::string row) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "DatabaseTestSupport.h"
 #include "RunProgram.h"
 
@@ -29,12 +30,7 @@ std::string Succeed(std::vector<std::string> args) {
   return result.out;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using ::tarno::test::Lines;
 
 // The samples of one archive extracted, and a folder "out" for the files written.
 class CliDatabase : public testing::Test {

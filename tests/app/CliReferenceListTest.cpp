@@ -42,12 +42,7 @@ std::string Succeed(std::vector<std::string> args, const std::string& settings =
   return result.out;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using ::tarno::test::Lines;
 
 bool Logged(const std::string& log, const std::string& line) {
   for (const std::string& logged : Lines(log))

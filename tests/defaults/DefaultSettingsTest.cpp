@@ -10,6 +10,7 @@
 #include <set>
 #include <tuple>
 
+#include "TestFiles.h"
 #include "DefaultsTestSupport.h"
 #include "LoadSave.h"
 #include "TarnoChannelEditUnit002.h"
@@ -252,12 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Real, RealArchives, ::testing::ValuesIn(test::SampleArc
                            return name;
                          });
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using ::tarno::test::Lines;
 
 std::vector<std::string> Cells(const std::string& line) {
   std::vector<std::string> cells;

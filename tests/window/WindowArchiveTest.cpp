@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "RunProgram.h"
 #include "SampleFamilies.h"
 #include "SettingsPresets.h"
@@ -26,12 +27,7 @@ std::string ZipListing(const std::string& archive, const std::string& scratch) {
   return tarno::test::ReadFile(scratch);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using ::tarno::test::Lines;
 
 class ArchiveTest : public WindowFixture {
  protected:
